@@ -1,0 +1,150 @@
+#include "files/TRecFile.h"
+
+#include "platform/FileNames.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <vector>
+
+int32_t TRecFile::Open(const std::string& Name, int Mode, int Share) {
+    if (!BeginOpen(Name)) return Status;
+    if (Mode == rmCreate) {
+        if (FHandle.Create(Name, TFileShare::DenyAll) != 0) return Refused();
+    } else {
+        if (!FileExists(Name)) {
+            Status = fsNotFound;
+            return Status;
+        }
+        TFileAccess Access = TFileAccess::ReadWrite;
+        TFileShare Sharing = TFileShare::DenyNone;
+        if (Share == rsReadDenyWrite) {
+            Access = TFileAccess::Read;
+            Sharing = TFileShare::DenyWrite;
+        } else if (Share == rsExclusive) {
+            Sharing = TFileShare::DenyAll;
+        }
+        if (FHandle.Open(Name, Access, Sharing) != 0) return Refused();
+    }
+    const int64_t Length = FHandle.Length();
+    if (Length < 0) {
+        FHandle.Close();
+        return Refused();
+    }
+    Status = fsOk;
+    Size = int32_t(std::min<int64_t>(Length, std::numeric_limits<int32_t>::max()));
+    Position = 0;
+    return Status;
+}
+
+int32_t TRecFile::SeekRecord(int32_t Index, int32_t RecordSize) {
+    const int64_t Offset = int64_t(Index) * RecordSize;
+    if (Offset < 0 || Offset > std::numeric_limits<int32_t>::max() || !FHandle.Seek(Offset))
+        return -1;
+    Position = int32_t(Offset);
+    return 1;
+}
+
+int32_t TRecFile::RecordCount(int32_t RecordSize) const {
+    return RecordSize > 0 && Size > 0 ? Size / RecordSize : 0;
+}
+
+bool TRecFile::IsWholeRecords(int32_t RecordSize) const {
+    return RecordSize > 0 && Size >= 0 && Size % RecordSize == 0;
+}
+
+bool TRecFile::ReadBytes(void* Bytes, int32_t Count) {
+    if (Status != fsOk) return false;
+    const size_t Wanted = size_t(std::max(Count, 0));
+    Position = Advanced(Position, int64_t(Wanted));
+    const long long Got = FHandle.Read(Bytes, Wanted);
+    if (Got < 0) {
+        Status = fsReadFailed;
+        return false;
+    }
+    if (size_t(Got) < Wanted) {
+        Status = fsEnd;
+        return false;
+    }
+    return true;
+}
+
+int32_t TRecFile::ReadBlock(void* Bytes, int32_t Count) {
+    ReadBytes(Bytes, Count);
+    return Status;
+}
+
+int32_t TRecFile::ReadWords(uint16_t* Words, int32_t Count) {
+    if (Status != fsOk) return Status;
+    const size_t N = size_t(std::max(Count, 0));
+    std::vector<unsigned char> Raw(N * 2);
+    if (ReadBytes(Raw.data(), int32_t(Raw.size())))
+        for (size_t I = 0; I < N; ++I)
+            Words[I] = uint16_t(Raw[2 * I] | (Raw[2 * I + 1] << 8));
+    return Status;
+}
+
+int32_t TRecFile::ReadInt16(int32_t& Value) {
+    unsigned char Raw[2];
+    if (ReadBytes(Raw, 2)) Value = int16_t(uint16_t(Raw[0] | (Raw[1] << 8)));
+    return Status;
+}
+
+int32_t TRecFile::ReadInt32(int32_t& Value) {
+    unsigned char Raw[4];
+    if (ReadBytes(Raw, 4))
+        Value = int32_t(uint32_t(Raw[0]) | (uint32_t(Raw[1]) << 8) | (uint32_t(Raw[2]) << 16) |
+                        (uint32_t(Raw[3]) << 24));
+    return Status;
+}
+
+int32_t TRecFile::ReadString(std::string& Value) {
+    unsigned char Raw[ShortStringSlot];
+    if (ReadBytes(Raw, int32_t(ShortStringSlot)))
+        Value.assign(reinterpret_cast<const char*>(Raw + 1), Raw[0]);
+    return Status;
+}
+
+int32_t TRecFile::WriteBytes(const void* Bytes, size_t Count) {
+    if (Status != fsOk && Status != fsEnd) return Status;
+    if (Count == 0) return Status;
+    if (FHandle.Write(Bytes, Count) != static_cast<long long>(Count)) Status = fsWriteFailed;
+    return Status;
+}
+
+int32_t TRecFile::WriteBlock(const void* Bytes, int32_t Count) {
+    return WriteBytes(Bytes, size_t(std::max(Count, 0)));
+}
+
+int32_t TRecFile::WriteWords(const uint16_t* Words, int32_t Count) {
+    const size_t N = size_t(std::max(Count, 0));
+    std::vector<unsigned char> Raw(N * 2);
+    for (size_t I = 0; I < N; ++I) {
+        Raw[2 * I] = static_cast<unsigned char>(Words[I] & 0xFF);
+        Raw[2 * I + 1] = static_cast<unsigned char>(Words[I] >> 8);
+    }
+    return WriteBytes(Raw.data(), Raw.size());
+}
+
+int32_t TRecFile::WriteInt16(int32_t Value) {
+    const uint32_t U = uint32_t(Value);
+    const unsigned char Raw[2] = {static_cast<unsigned char>(U),
+                                  static_cast<unsigned char>(U >> 8)};
+    return WriteBytes(Raw, 2);
+}
+
+int32_t TRecFile::WriteInt32(int32_t Value) {
+    const uint32_t U = uint32_t(Value);
+    const unsigned char Raw[4] = {static_cast<unsigned char>(U), static_cast<unsigned char>(U >> 8),
+                                  static_cast<unsigned char>(U >> 16),
+                                  static_cast<unsigned char>(U >> 24)};
+    return WriteBytes(Raw, 4);
+}
+
+int32_t TRecFile::WriteString(const std::string& Value) {
+    unsigned char Raw[ShortStringSlot] = {};
+    const size_t Length = std::min(Value.size(), MaxShortString);
+    Raw[0] = static_cast<unsigned char>(Length);
+    std::memcpy(Raw + 1, Value.data(), Length);
+    return WriteBytes(Raw, sizeof Raw);
+}
