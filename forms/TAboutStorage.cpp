@@ -1,0 +1,5 @@
+#include "forms/TAboutStorage.h"
+
+TAboutStorage* AboutStorage = nullptr;
+
+TAboutStorage::TAboutStorage() : TStorageForm("AboutStorage") {}

@@ -1,0 +1,5 @@
+#include "forms/TAddViewsStg.h"
+
+TAddViewsStg* AddViewsStg = nullptr;
+
+TAddViewsStg::TAddViewsStg() : TStorageForm("AddViewsStg") {}

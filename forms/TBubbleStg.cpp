@@ -1,0 +1,5 @@
+#include "forms/TBubbleStg.h"
+
+TBubbleStg* BubbleStg = nullptr;
+
+TBubbleStg::TBubbleStg() : TStorageForm("BubbleStg") {}

@@ -1,0 +1,5 @@
+#include "forms/TBuilderStg.h"
+
+TBuilderStg* BuilderStg = nullptr;
+
+TBuilderStg::TBuilderStg() : TStorageForm("BuilderStg") {}

@@ -1,0 +1,5 @@
+#include "forms/TChapterStgs.h"
+
+TChapterStgs* ChapterStgs = nullptr;
+
+TChapterStgs::TChapterStgs() : TStorageForm("ChapterStgs") {}

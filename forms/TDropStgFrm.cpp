@@ -1,0 +1,5 @@
+#include "forms/TDropStgFrm.h"
+
+TDropStgFrm* DropStgFrm = nullptr;
+
+TDropStgFrm::TDropStgFrm() : TStorageForm("DropStgFrm") {}

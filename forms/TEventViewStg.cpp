@@ -1,0 +1,5 @@
+#include "forms/TEventViewStg.h"
+
+TEventViewStg* EventViewStg = nullptr;
+
+TEventViewStg::TEventViewStg() : TStorageForm("EventViewStg") {}

@@ -1,0 +1,5 @@
+#include "forms/TEventsStg.h"
+
+TEventsStg* EventsStg = nullptr;
+
+TEventsStg::TEventsStg() : TStorageForm("EventsStg") {}

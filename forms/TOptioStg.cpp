@@ -1,0 +1,5 @@
+#include "forms/TOptioStg.h"
+
+TOptioStg* OptioStg = nullptr;
+
+TOptioStg::TOptioStg() : TStorageForm("OptioStg") {}

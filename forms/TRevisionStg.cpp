@@ -1,0 +1,5 @@
+#include "forms/TRevisionStg.h"
+
+TRevisionStg* RevisionStg = nullptr;
+
+TRevisionStg::TRevisionStg() : TStorageForm("RevisionStg") {}

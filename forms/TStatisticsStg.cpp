@@ -1,0 +1,5 @@
+#include "forms/TStatisticsStg.h"
+
+TStatisticsStg* StatisticsStg = nullptr;
+
+TStatisticsStg::TStatisticsStg() : TStorageForm("StatisticsStg") {}

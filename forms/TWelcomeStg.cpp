@@ -1,0 +1,5 @@
+#include "forms/TWelcomeStg.h"
+
+TWelcomeStg* WelcomeStg = nullptr;
+
+TWelcomeStg::TWelcomeStg() : TStorageForm("WelcomeStg") {}

@@ -1,0 +1,9 @@
+// Clavora 98: the program makes its application object and runs.
+#include "shell/ClavoraMain.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication App(argc, argv);
+    return ClavoraMain(argc, argv);
+}

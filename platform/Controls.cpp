@@ -1,0 +1,106 @@
+#include "platform/Controls.h"
+
+#include "platform/Application.h"
+#include "platform/FileNames.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+TImage::TImage(QWidget* Parent) : QWidget(Parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void TImage::SetPicture(const QPixmap& Picture) {
+    FPicture = Picture;
+    FScaled = QPixmap();
+    update();
+}
+
+void TImage::SetStretch(bool Stretch) {
+    FStretch = Stretch;
+    FScaled = QPixmap();
+    update();
+}
+
+void TImage::SetClickable(bool Clickable) {
+    if (Clickable)
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
+}
+
+void TImage::resizeEvent(QResizeEvent*) { FScaled = QPixmap(); }
+
+void TImage::paintEvent(QPaintEvent*) {
+    if (FPicture.isNull()) return;
+    QPainter Painter(this);
+    if (!FStretch) {
+        Painter.drawPixmap(0, 0, FPicture);
+        return;
+    }
+    // Scaling is done once per size and kept.
+    if (FScaled.size() != size())
+        FScaled = FPicture.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    Painter.drawPixmap(0, 0, FScaled);
+}
+
+void TImage::mousePressEvent(QMouseEvent* Event) {
+    if (Event->button() == Qt::LeftButton) FPressed = true;
+}
+
+void TImage::mouseReleaseEvent(QMouseEvent* Event) {
+    const bool WasPressed = FPressed;
+    FPressed = false;
+    if (WasPressed && Event->button() == Qt::LeftButton && rect().contains(Event->position().toPoint()) &&
+        OnClick)
+        OnClick(this);
+}
+
+TPanel::TPanel(QWidget* Parent) : QWidget(Parent) { SetColor(Qt::white); }
+
+void TPanel::SetColor(const QColor& Color) {
+    QPalette Palette = palette();
+    Palette.setColor(QPalette::Window, Color);
+    setPalette(Palette);
+    setAutoFillBackground(true);
+}
+
+void TPanel::SetTransparent() { setAutoFillBackground(false); }
+
+TShape::TShape(QWidget* Parent) : QWidget(Parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TShape::SetPenColor(const QColor& Color) {
+    FPen = Color;
+    update();
+}
+
+void TShape::paintEvent(QPaintEvent*) {
+    QPainter Painter(this);
+    Painter.setPen(FPen);
+    Painter.setBrush(Qt::NoBrush);
+    Painter.drawRect(0, 0, width() - 1, height() - 1);
+}
+
+TButton::TButton(QWidget* Parent) : QPushButton(Parent) {
+    connect(this, &QPushButton::clicked, this, [this] {
+        if (OnClick) OnClick(this);
+    });
+}
+
+QPixmap LoadPicture(const std::string& Name) {
+    const std::string Path = ResolveFileName(Application::ProgramDirectory() + "/Pictures/" + Name);
+    QPixmap Picture;
+    Picture.load(QString::fromLocal8Bit(Path.c_str()));
+    return Picture;
+}
+
+void Reparent(QWidget* Control, QWidget* NewParent) {
+    // setParent always hides; a control hidden on purpose stays hidden.
+    const bool DesignedHidden =
+        Control->isHidden() && Control->testAttribute(Qt::WA_WState_ExplicitShowHide);
+    Control->setParent(NewParent);
+    // A control without a parent would become a window of its own.
+    if (NewParent && !DesignedHidden) Control->show();
+}

@@ -1,0 +1,83 @@
+// The small controls that pages are made of: pictures, panels, outlines and
+// push buttons. Each carries its design name as objectName, and clickable
+// ones call a replaceable OnClick handler with themselves as the sender.
+#pragma once
+
+#include <QPixmap>
+#include <QPushButton>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+using TNotifyEvent = std::function<void(QObject* Sender)>;
+
+// Makes a child widget with its design name and geometry.
+template <class T> T* MakeControl(QWidget* Parent, const char* Name, int Left, int Top, int Width,
+                                  int Height) {
+    auto* Control = new T(Parent);
+    Control->setObjectName(QString::fromLatin1(Name));
+    Control->setGeometry(Left, Top, Width, Height);
+    return Control;
+}
+
+// A picture: drawn at its natural size from the top left corner, or
+// stretched over the control.
+class TImage : public QWidget {
+public:
+    explicit TImage(QWidget* Parent = nullptr);
+    void SetPicture(const QPixmap& Picture);
+    const QPixmap& Picture() const { return FPicture; }
+    void SetStretch(bool Stretch);
+    // Shows the hand cursor and takes clicks.
+    void SetClickable(bool Clickable);
+    TNotifyEvent OnClick;
+
+protected:
+    void paintEvent(QPaintEvent* Event) override;
+    void mousePressEvent(QMouseEvent* Event) override;
+    void mouseReleaseEvent(QMouseEvent* Event) override;
+    void resizeEvent(QResizeEvent* Event) override;
+
+private:
+    QPixmap FPicture;
+    QPixmap FScaled;
+    bool FStretch = false;
+    bool FPressed = false;
+};
+
+// A panel: a plain container, filled with its colour unless transparent.
+class TPanel : public QWidget {
+public:
+    explicit TPanel(QWidget* Parent = nullptr);
+    void SetColor(const QColor& Color);
+    void SetTransparent();
+};
+
+// A rectangle outline with a clear inside.
+class TShape : public QWidget {
+public:
+    explicit TShape(QWidget* Parent = nullptr);
+    void SetPenColor(const QColor& Color);
+
+protected:
+    void paintEvent(QPaintEvent* Event) override;
+
+private:
+    QColor FPen = Qt::black;
+};
+
+// A push button whose click handler is a replaceable slot.
+class TButton : public QPushButton {
+public:
+    explicit TButton(QWidget* Parent = nullptr);
+    TNotifyEvent OnClick;
+};
+
+// Loads a picture of the program's "Pictures" folder; a missing or broken
+// picture gives an empty pixmap (and the control shows nothing).
+QPixmap LoadPicture(const std::string& Name);
+
+// Moves a control to a new parent as the toolkit's re-parenting should: the
+// geometry is kept, and a control that was visible before is visible after.
+void Reparent(QWidget* Control, QWidget* NewParent);

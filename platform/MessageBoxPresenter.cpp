@@ -1,0 +1,72 @@
+#include "platform/MessageBoxPresenter.h"
+
+#include "platform/Dialogs.h"
+#include "platform/Latin1.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+QString DialogText(const std::string& Text) {
+    // Lines may be separated by CR, LF, LF CR or CR LF.
+    QString Result = ToQ(Text);
+    Result.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    Result.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    Result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return Result;
+}
+
+QMessageBox::Icon IconOf(TMsgDlgType Type) {
+    switch (Type) {
+    case mtWarning: return QMessageBox::Warning;
+    case mtError: return QMessageBox::Critical;
+    case mtInformation: return QMessageBox::Information;
+    case mtConfirmation: return QMessageBox::Question;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+int Present(const TDialogRequest& Request, const std::function<void(int)>& HelpHandler) {
+    QMessageBox Box(IconOf(Request.Type), QApplication::applicationDisplayName(),
+                    DialogText(Request.Text), QMessageBox::NoButton, QApplication::activeWindow());
+    Box.setTextFormat(Qt::PlainText);
+    struct Pair {
+        TMsgDlgBtn Bit;
+        QMessageBox::StandardButton Button;
+        int Result;
+    };
+    const Pair Pairs[] = {{mbYes, QMessageBox::Yes, mrYes},
+                          {mbNo, QMessageBox::No, mrNo},
+                          {mbOK, QMessageBox::Ok, mrOk},
+                          {mbCancel, QMessageBox::Cancel, mrCancel},
+                          {mbHelp, QMessageBox::Help, mrHelp}};
+    for (const Pair& P : Pairs)
+        if (Request.Buttons & P.Bit) Box.addButton(P.Button);
+    if (Request.Buttons & mbOK)
+        Box.setDefaultButton(QMessageBox::Ok);
+    else if (Request.Buttons & mbYes)
+        Box.setDefaultButton(QMessageBox::Yes);
+    for (;;) {
+        Box.exec();
+        const auto Clicked = Box.standardButton(Box.clickedButton());
+        if (Clicked == QMessageBox::Help && HelpHandler) {
+            HelpHandler(Request.HelpContext);
+            continue;
+        }
+        for (const Pair& P : Pairs)
+            if (P.Button == Clicked) return P.Result;
+        // Closed with Escape or the close box: the cancel button's answer.
+        if (Request.Buttons & mbCancel) return mrCancel;
+        if (Request.Buttons & mbNo) return mrNo;
+        return mrOk;
+    }
+}
+
+} // namespace
+
+void InstallMessageBoxPresenter(std::function<void(int)> HelpHandler) {
+    SetDialogPresenter([HelpHandler](const TDialogRequest& Request) {
+        return Present(Request, HelpHandler);
+    });
+}

@@ -1,0 +1,133 @@
+// The book window: the program's main window, showing an open book on a
+// desk, or its closed cover before login.
+//
+// It arranges its parts, switches between the cover and the page layouts,
+// shows the console buttons a page asks for and routes keys. Pages fill its
+// panels with borrowed controls and install their key handlers in its slots.
+#pragma once
+
+#include "platform/Controls.h"
+#include "platform/KeyPreview.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+
+class TKeyPreview;
+
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+
+using TKeyEvent = std::function<void(QObject* Sender, std::uint16_t& Key, TShiftState Shift)>;
+using TKeyPressEvent = std::function<void(QObject* Sender, char& Key)>;
+using TCloseEvent = std::function<void(QObject* Sender, TCloseAction& Action)>;
+
+// Console button bits.
+enum : std::uint8_t {
+    cbBegin = 1,
+    cbNext = 2,
+    cbBack = 4,
+    cbCancel = 8,
+    cbSkipF = 16,
+    cbSkipB = 32,
+};
+
+class TBookForm : public QWidget, private IKeyPreviewReceiver {
+public:
+    TBookForm();
+    ~TBookForm() override;
+
+    // Parts, named as designed.
+    TImage* BackGround32;
+    TImage* BackGround16;
+    TPanel* Book;
+    TImage* TabRowPic;
+    TImage* Image4;
+    TImage* MenuGuided;
+    TImage* MenuRevision;
+    TImage* MenuInfo;
+    TImage* MenuLogo;
+    TImage* MenuOptions;
+    TImage* MenuExit;
+    TPanel* WidePage;
+    TPanel* LeftPage;
+    TImage* PageSeparator;
+    TPanel* RightPage;
+    TPanel* TitleConsole;
+    TImage* Image1;
+    QLabel* Title;
+    TPanel* BtnConsole;
+    TImage* ConsolePic1;
+    TImage* ConsolePic2;
+    TImage* BeginB;
+    TImage* Next;
+    TImage* Back;
+    TImage* SkipF;
+    TImage* Cancel;
+    TImage* SkipB;
+    TPanel* StatusBar;
+    TImage* wwwlink;
+    TImage* emaillink;
+    TPanel* BookCover;
+    TImage* Image3;
+    TShape* Shape1;
+    QLabel* LogLabel;
+    QLabel* LoadLabel;
+    QLabel* NewUserLbl;
+    QComboBox* NameField;
+    TButton* UserYes;
+    TButton* UserCancel;
+    TButton* LogOK;
+    TButton* LogVisitor;
+
+    std::uint8_t ConsoleButtons = 0;
+    TNotifyEvent OnCtrlTab;
+    TNotifyEvent OnCtrlShiftTab;
+    TNotifyEvent OnEscape;
+    std::uint8_t ExerciseConsole = 0;
+
+    // Free slots that the open page fills and empties.
+    TKeyEvent OnKeyDown;
+    TKeyPressEvent OnKeyPress;
+    // The close handler, asked when the window is about to close.
+    TCloseEvent OnClose;
+    // Told whenever the window's size changes (after the layout).
+    TNotifyEvent OnResize;
+
+    // 0 the closed cover, 1 one wide page, 2 two pages.
+    void SetPageMode(int Mode);
+    void SetConsoleButtons(std::uint8_t Mask);
+    void SetExerciseConsole(std::uint8_t Value);
+    void DoEscape();
+
+    // Shows the window maximised or in its normal state (the book's size).
+    void SetMaximized(bool Maximized);
+    bool IsMaximized() const;
+    // Paints the window now, waiting for it to appear on screen first.
+    void RepaintNow();
+
+    // The key routing of the window, as the key preview calls it.
+    void WindowKeyDown(std::uint16_t& Key, TShiftState Shift);
+    void WindowKeyPress(char& Key);
+
+protected:
+    void resizeEvent(QResizeEvent* Event) override;
+    void closeEvent(QCloseEvent* Event) override;
+    void showEvent(QShowEvent* Event) override;
+
+private:
+    void PreviewKeyDown(std::uint16_t& Key, TShiftState Shift) override;
+    void PreviewKeyPress(char& Key) override;
+    void CreateParts();
+    void CreateCover();
+    void LayoutParts();
+    void LinkClick(QObject* Sender);
+
+    TKeyPreview* FKeyPreview = nullptr;
+    bool FInLayout = false;
+};
+
+// The book window, created first of all windows.
+extern TBookForm* BookForm;

@@ -1,0 +1,171 @@
+#include "shell/TMain.h"
+
+#include "platform/Application.h"
+#include "platform/Latin1.h"
+#include "shell/TFormView.h"
+#include "shell/TPlaceholderView.h"
+
+#include <unistd.h>
+
+std::string TMain::SelectedMenu;
+std::string TMain::RunningMenu;
+QPointer<QWidget> TMain::SelectedPicture;
+bool TMain::ExitRequested = false;
+TController* TMain::GuidedStudying = nullptr;
+TController* TMain::Revision = nullptr;
+TController* TMain::StatisticsPage = nullptr;
+TController* TMain::About = nullptr;
+
+namespace {
+
+std::string ComponentName(QObject* Sender) { return Sender ? FromQ(Sender->objectName()) : ""; }
+
+void FreeController(TController*& Controller) {
+    delete Controller;
+    Controller = nullptr;
+}
+
+} // namespace
+
+void TMain::Reset() {
+    SelectedMenu.clear();
+    RunningMenu.clear();
+    SelectedPicture = nullptr;
+    ExitRequested = false;
+}
+
+void TMain::Start(int /*ArgumentCount*/, char** /*Arguments*/) {
+    // The program's folder becomes the current directory: every relative
+    // file name of the program is found there.
+    const std::string Directory = Application::ProgramDirectory();
+    if (chdir(Directory.c_str()) != 0) {
+        // Files are then looked up where the program was started.
+    }
+    Application::SetHelpFile("CLAVORA.HLP");
+
+    BookForm->BackGround32->show();
+    BookForm->BackGround16->hide();
+    BookForm->setWindowTitle(QStringLiteral("Clavora 98"));
+    BookForm->SetPageMode(0);
+    BookForm->RepaintNow();
+
+    ExitRequested = false;
+    BookForm->OnClose = &TMain::BookClose;
+
+    GuidedStudying = new TPlaceholderController("Guided Studying");
+    Revision = new TPlaceholderController("Revision");
+    StatisticsPage = new TPlaceholderController("Statistics");
+    About = new TPlaceholderController("About");
+
+    BookForm->LoadLabel->hide();
+    if (Application::Terminated()) return;
+
+    BookForm->SetPageMode(2);
+
+    for (TImage* Menu : {BookForm->MenuGuided, BookForm->MenuInfo, BookForm->MenuRevision,
+                         BookForm->MenuOptions, BookForm->MenuExit, BookForm->MenuLogo})
+        Menu->OnClick = &TMain::MenuClick;
+    BookForm->OnCtrlTab = &TMain::SelectNextMenu;
+    BookForm->OnCtrlShiftTab = &TMain::SelectPreviousMenu;
+    BookForm->OnEscape = &TMain::SelectGuidedMenu;
+
+    // Selects guided studying; no click sound, since nothing was selected.
+    MenuClick(BookForm->MenuGuided);
+    MenuLoop();
+}
+
+void TMain::RunOptions() {
+    TPlaceholderController Options("Options");
+    Options.Run();
+}
+
+void TMain::MenuLoop() {
+    for (;;) {
+        if (SelectedMenu != "MenuExit") {
+            RunningMenu = SelectedMenu;
+            if (SelectedMenu == "MenuGuided")
+                GuidedStudying->Run();
+            else if (SelectedMenu == "MenuRevision")
+                Revision->Run();
+            else if (SelectedMenu == "MenuInfo")
+                StatisticsPage->Run();
+            else if (SelectedMenu == "MenuOptions")
+                RunOptions();
+            else if (SelectedMenu == "MenuLogo")
+                About->Run();
+            else
+                break;
+        }
+        // A program told to terminate from outside (a signal) has no
+        // accepted close, but must not start its pages again and again.
+        if (ExitRequested || Application::Terminated()) break;
+    }
+}
+
+void TMain::MenuClick(QObject* Sender) {
+    auto* Picture = qobject_cast<QWidget*>(Sender);
+    if (!Picture) return;
+    const std::string Name = ComponentName(Sender);
+    if (Name == "MenuExit") {
+        Picture->hide();
+        BookForm->close();
+        if (!ExitRequested) {
+            Picture->show();
+            return;
+        }
+    }
+    if (TFormView::CloseActiveView()) return;
+    if (SelectedPicture) SelectedPicture->show();
+    Picture->hide();
+    SelectedPicture = Picture;
+    SelectedMenu = Name;
+}
+
+void TMain::BookClose(QObject*, TCloseAction& Action) {
+    if (TFormView::CloseActiveView())
+        Action = caNone;
+    else
+        ExitRequested = true;
+}
+
+void TMain::SelectNextMenu(QObject*) {
+    TImage* Target = nullptr;
+    if (RunningMenu == "MenuGuided")
+        Target = BookForm->MenuRevision;
+    else if (RunningMenu == "MenuRevision")
+        Target = BookForm->MenuInfo;
+    else if (RunningMenu == "MenuInfo")
+        Target = BookForm->MenuLogo;
+    else if (RunningMenu == "MenuLogo")
+        Target = BookForm->MenuOptions;
+    else if (RunningMenu == "MenuOptions")
+        Target = BookForm->MenuGuided;
+    if (Target) MenuClick(Target);
+}
+
+void TMain::SelectPreviousMenu(QObject*) {
+    TImage* Target = nullptr;
+    if (RunningMenu == "MenuGuided")
+        Target = BookForm->MenuOptions;
+    else if (RunningMenu == "MenuRevision")
+        Target = BookForm->MenuGuided;
+    else if (RunningMenu == "MenuInfo")
+        Target = BookForm->MenuRevision;
+    else if (RunningMenu == "MenuLogo")
+        Target = BookForm->MenuInfo;
+    else if (RunningMenu == "MenuOptions")
+        Target = BookForm->MenuLogo;
+    if (Target) MenuClick(Target);
+}
+
+void TMain::SelectGuidedMenu(QObject*) { MenuClick(BookForm->MenuGuided); }
+
+void TMain::Shutdown() {
+    // A page still open here was left by a signal, not by the learner: it
+    // closes quietly before its controller goes.
+    TFormView::CloseActiveView();
+    FreeController(GuidedStudying);
+    FreeController(Revision);
+    FreeController(StatisticsPage);
+    FreeController(About);
+}

@@ -1,0 +1,44 @@
+// The application controller: start-up, the main menu loop that runs one
+// tab's controller at a time, the tab clicks and shortcuts that switch
+// between them, the window's close, and the shutdown.
+#pragma once
+
+#include "shell/TBookForm.h"
+
+#include <QPointer>
+#include <string>
+
+class TController;
+
+class TMain {
+public:
+    // Component name of the tab picture whose click was last accepted.
+    static std::string SelectedMenu;
+    // The tab whose controller the menu loop started last.
+    static std::string RunningMenu;
+    // The tab picture hidden because it is selected.
+    static QPointer<QWidget> SelectedPicture;
+    // Set when the window's close has been accepted; never cleared.
+    static bool ExitRequested;
+
+    static TController* GuidedStudying;
+    static TController* Revision;
+    static TController* StatisticsPage;
+    static TController* About;
+
+    // The command line (without the program name) that start-up looks at.
+    static void Start(int ArgumentCount, char** Arguments);
+    static void Shutdown();
+    static void MenuLoop();
+    static void MenuClick(QObject* Sender);
+    static void BookClose(QObject* Sender, TCloseAction& Action);
+    static void SelectNextMenu(QObject* Sender);
+    static void SelectPreviousMenu(QObject* Sender);
+    static void SelectGuidedMenu(QObject* Sender);
+
+    // Back to the state before the first start (a program run in a test).
+    static void Reset();
+
+private:
+    static void RunOptions();
+};

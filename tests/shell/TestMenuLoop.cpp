@@ -1,0 +1,169 @@
+// The whole program driven as a learner drives it: tab clicks, shortcuts,
+// Escape, pages that refuse to close, the exit picture and the window's close.
+#include "tests/shell/ProgramFixture.h"
+
+#include "shell/TBookForm.h"
+#include "shell/TFormView.h"
+#include "shell/TMain.h"
+
+#include <QLabel>
+
+namespace {
+
+bool Running(const char* Menu) {
+    return TMain::RunningMenu == Menu && TFormView::ActiveView() &&
+           TFormView::ActiveView()->IsOpen;
+}
+
+std::string TitleText() { return BookForm->Title->text().toStdString(); }
+
+} // namespace
+
+TEST_F(ProgramTest, StartsOnGuidedStudyingAndEndsWhenTheWindowCloses) {
+    TDriver Driver;
+    bool Checked = false;
+    Driver
+        .Then("guided studying runs", [] { return Running("MenuGuided"); },
+              [&] {
+                  EXPECT_EQ(TMain::SelectedMenu, "MenuGuided");
+                  EXPECT_EQ(TMain::SelectedPicture, BookForm->MenuGuided);
+                  EXPECT_TRUE(BookForm->MenuGuided->isHidden());
+                  EXPECT_TRUE(BookForm->Book->isVisible());
+                  EXPECT_FALSE(BookForm->BookCover->isVisible());
+                  EXPECT_TRUE(BookForm->LeftPage->isVisible());
+                  EXPECT_FALSE(BookForm->WidePage->isVisible());
+                  EXPECT_EQ(TitleText(), "Guided Studying");
+                  EXPECT_EQ(BookForm->windowTitle().toStdString(), "Clavora 98");
+                  Checked = true;
+                  BookForm->close();
+              });
+    EXPECT_EQ(RunProgram(Driver), 0);
+    EXPECT_TRUE(Checked);
+    EXPECT_TRUE(TMain::ExitRequested);
+    EXPECT_EQ(BookForm, nullptr) << "the windows are gone when the program ends";
+}
+
+TEST_F(ProgramTest, TabClicksSwitchControllers) {
+    TDriver Driver;
+    Driver.Then("guided", [] { return Running("MenuGuided"); },
+                [] { ClickWidget(BookForm->MenuRevision); })
+        .Then("revision", [] { return Running("MenuRevision"); },
+              [] {
+                  EXPECT_TRUE(BookForm->MenuRevision->isHidden());
+                  EXPECT_FALSE(BookForm->MenuGuided->isHidden());
+                  EXPECT_EQ(TitleText(), "Revision");
+                  ClickWidget(BookForm->MenuInfo);
+              })
+        .Then("statistics", [] { return Running("MenuInfo"); },
+              [] {
+                  EXPECT_EQ(TitleText(), "Statistics");
+                  ClickWidget(BookForm->MenuOptions);
+              })
+        .Then("options", [] { return Running("MenuOptions"); },
+              [] { ClickWidget(BookForm->MenuLogo); })
+        .Then("about", [] { return Running("MenuLogo"); },
+              [] {
+                  EXPECT_EQ(TitleText(), "About");
+                  BookForm->close();
+              });
+    EXPECT_EQ(RunProgram(Driver), 0);
+}
+
+TEST_F(ProgramTest, CtrlTabStepsForwardAndCtrlShiftTabBackFromTheRunningTab) {
+    TDriver Driver;
+    const char* Forward[] = {"MenuGuided", "MenuRevision", "MenuInfo", "MenuLogo", "MenuOptions",
+                             "MenuGuided"};
+    for (int I = 0; I < 5; ++I)
+        Driver.Then(std::string("forward from ") + Forward[I],
+                    [M = Forward[I]] { return Running(M); },
+                    [] { PressKey(BookForm, Qt::Key_Tab, Qt::ControlModifier); });
+    const char* Backward[] = {"MenuGuided", "MenuOptions", "MenuLogo", "MenuInfo", "MenuRevision",
+                              "MenuGuided"};
+    for (int I = 0; I < 5; ++I)
+        Driver.Then(std::string("backward from ") + Backward[I],
+                    [M = Backward[I]] { return Running(M); },
+                    // Qt reports Ctrl+Shift+Tab as Backtab.
+                    [] { PressKey(BookForm, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier); });
+    Driver.Then("back at guided", [] { return Running("MenuGuided"); }, [] { BookForm->close(); });
+    EXPECT_EQ(RunProgram(Driver), 0);
+}
+
+TEST_F(ProgramTest, EscapeReturnsToGuidedStudying) {
+    TDriver Driver;
+    Driver.Then("guided", [] { return Running("MenuGuided"); },
+                [] { ClickWidget(BookForm->MenuInfo); })
+        .Then("statistics", [] { return Running("MenuInfo"); },
+              [] { PressKey(BookForm, Qt::Key_Escape); })
+        .Then("guided again", [] { return Running("MenuGuided"); },
+              [] {
+                  EXPECT_FALSE(BookForm->MenuInfo->isHidden());
+                  BookForm->close();
+              });
+    EXPECT_EQ(RunProgram(Driver), 0);
+}
+
+TEST_F(ProgramTest, APageThatRefusesToCloseKeepsItsTab) {
+    TDriver Driver;
+    bool Refuse = true;
+    Driver
+        .Then("revision", [] { return Running("MenuGuided"); },
+              [] { ClickWidget(BookForm->MenuRevision); })
+        .Then("refusing", [] { return Running("MenuRevision"); },
+              [&] {
+                  TFormView::ActiveView()->OnCloseQuery = [&](bool& Refused) { Refused = Refuse; };
+                  ClickWidget(BookForm->MenuInfo);
+                  PressKey(BookForm, Qt::Key_Tab, Qt::ControlModifier);
+                  PressKey(BookForm, Qt::Key_Escape);
+              })
+        .Do("still revision",
+            [] {
+                EXPECT_EQ(TMain::SelectedMenu, "MenuRevision");
+                EXPECT_TRUE(Running("MenuRevision"));
+                EXPECT_TRUE(BookForm->MenuRevision->isHidden());
+                EXPECT_FALSE(BookForm->MenuInfo->isHidden());
+                // The exit picture and the window's close are refused too.
+                ClickWidget(BookForm->MenuExit);
+                EXPECT_FALSE(BookForm->MenuExit->isHidden());
+                EXPECT_FALSE(TMain::ExitRequested);
+                BookForm->close();
+                EXPECT_TRUE(BookForm->isVisible());
+                EXPECT_FALSE(TMain::ExitRequested);
+            })
+        .Do("let go",
+            [&] {
+                EXPECT_TRUE(Running("MenuRevision"));
+                Refuse = false;
+                ClickWidget(BookForm->MenuInfo);
+            })
+        .Then("statistics", [] { return Running("MenuInfo"); }, [] { BookForm->close(); });
+    EXPECT_EQ(RunProgram(Driver), 0);
+}
+
+TEST_F(ProgramTest, TheExitPictureEndsTheProgram) {
+    TDriver Driver;
+    Driver.Then("guided", [] { return Running("MenuGuided"); },
+                [] { ClickWidget(BookForm->MenuExit); });
+    EXPECT_EQ(RunProgram(Driver), 0);
+    EXPECT_EQ(TMain::SelectedMenu, "MenuExit");
+    EXPECT_TRUE(TMain::ExitRequested);
+}
+
+TEST_F(ProgramTest, ClickingTheSelectedTabsPlaceDoesNothing) {
+    TDriver Driver;
+    TFormView* Page = nullptr;
+    Driver
+        .Then("guided", [] { return Running("MenuGuided"); },
+              [&] {
+                  Page = TFormView::ActiveView();
+                  // The selected tab's picture is hidden: the click lands on
+                  // the tab row beneath it.
+                  ClickWidget(BookForm->TabRowPic, BookForm->MenuGuided->geometry().center());
+              })
+        .Do("unchanged",
+            [&] {
+                EXPECT_EQ(TFormView::ActiveView(), Page);
+                EXPECT_TRUE(Page->IsOpen);
+                BookForm->close();
+            });
+    EXPECT_EQ(RunProgram(Driver), 0);
+}

@@ -1,0 +1,9 @@
+// Test entry for widget and window tests (offscreen platform, set by CMake).
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    QApplication App(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
