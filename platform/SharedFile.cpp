@@ -136,12 +136,13 @@ int TSharedFile::OpenWith(const std::string& Name, int Flags, TFileAccess Access
         return Err;
     }
     FFd = Fd;
+    FAccess = Access;
     FWritten = false;
     return 0;
 }
 
 long long TSharedFile::Read(void* Buffer, size_t Count) {
-    if (FFd < 0) return -1;
+    if (FFd < 0 || FAccess == TFileAccess::Write) return -1;
     size_t Done = 0;
     while (Done < Count) {
         const ssize_t N = read(FFd, static_cast<char*>(Buffer) + Done, Count - Done);
@@ -154,7 +155,7 @@ long long TSharedFile::Read(void* Buffer, size_t Count) {
 }
 
 long long TSharedFile::ReadAt(void* Buffer, size_t Count, int64_t Offset) {
-    if (FFd < 0 || Offset < 0) return -1;
+    if (FFd < 0 || Offset < 0 || FAccess == TFileAccess::Write) return -1;
     size_t Done = 0;
     while (Done < Count) {
         const ssize_t N =
@@ -168,7 +169,9 @@ long long TSharedFile::ReadAt(void* Buffer, size_t Count, int64_t Offset) {
 }
 
 long long TSharedFile::Write(const void* Buffer, size_t Count) {
-    if (FFd < 0) return -1;
+    // The descriptor may allow more than the open asked for (see OpenWith);
+    // the open's own access is what counts.
+    if (FFd < 0 || FAccess == TFileAccess::Read) return -1;
     size_t Done = 0;
     while (Done < Count) {
         const ssize_t N = write(FFd, static_cast<const char*>(Buffer) + Done, Count - Done);

@@ -42,6 +42,7 @@ public:
     bool IsOpen() const { return FFd >= 0; }
     int Handle() const { return FFd; }
 
+    // Reads and writes fail (-1) where the open's access does not allow them.
     // Reads up to Count bytes at the current offset, retrying short reads until
     // the end of the file. Returns the bytes read, or -1 on a system failure.
     long long Read(void* Buffer, size_t Count);
@@ -63,5 +64,6 @@ private:
                  bool Truncate);
 
     int FFd = -1;
+    TFileAccess FAccess = TFileAccess::Read;
     bool FWritten = false;
 };
