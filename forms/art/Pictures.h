@@ -1,0 +1,39 @@
+// The picture groups of the generator. Each group appends its finished
+// pictures to the list; ArtMain.cpp writes them out.
+#pragma once
+
+#include "forms/art/ArtKit.h"
+
+#include <QString>
+
+// Desk.png, Desk16.png
+void DrawDeskPictures(TPictureList& Out);
+// BookPages.png, Fold.png, TitleStrip.png
+void DrawBookPictures(TPictureList& Out);
+// TabRow.png and the six menu tabs
+void DrawTabPictures(TPictureList& Out);
+// Console1.png, Console2.png and the six console buttons
+void DrawConsolePictures(TPictureList& Out);
+// Cover.png, Clavora.png, LinkWww.png, LinkEmail.png
+void DrawCoverPictures(TPictureList& Out);
+
+// The open book without its tabs (the tab row and the pages in one piece,
+// 779 x 530; the tab row is its top 61 rows). Shared by the book and the tab pictures.
+QImage BookCanvas();
+constexpr int TabRowHeight = 61;
+
+// Small vector icons, drawn into a Size x Size box at the painter's origin.
+namespace Icons {
+void Compass(QPainter& P, double Size, const QColor& Ink);   // guided studying
+void Repeat(QPainter& P, double Size, const QColor& Ink);    // revision
+void Chart(QPainter& P, double Size, const QColor& Ink);     // statistics
+void Info(QPainter& P, double Size, const QColor& Ink);      // about
+void Gear(QPainter& P, double Size, const QColor& Ink);      // options
+void Door(QPainter& P, double Size, const QColor& Ink);      // exit
+void Globe(QPainter& P, double Size, const QColor& Ink);
+void Envelope(QPainter& P, double Size, const QColor& Ink);
+} // namespace Icons
+
+// Assembles the book window and the cover from the pictures in Dir, as the
+// program shows them, into two preview files in OutDir.
+bool WritePreviews(const QString& Dir, const QString& OutDir);
