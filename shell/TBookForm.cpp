@@ -71,8 +71,10 @@ TBookForm::TBookForm() {
     resize(Book->size());
     SetExerciseConsole(0);
     SetMaximized(true);
-    raise();
-    activateWindow();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        raise();
+        activateWindow();
+    }
 }
 
 TBookForm::~TBookForm() {
@@ -212,10 +214,12 @@ void TBookForm::DoEscape() {
 
 void TBookForm::SetMaximized(bool Maximized) {
     if (Maximized) {
-        // Without a window manager the platform does not resize a maximised
-        // window, so the available area of the screen is given explicitly.
-        if (QScreen* Screen = screen()) setGeometry(Screen->availableGeometry());
-        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+        if (!IsMaximized()) {
+            // Without a window manager the platform does not resize a
+            // maximised window, so the screen's available area is given too.
+            if (QScreen* Screen = screen()) setGeometry(Screen->availableGeometry());
+            setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+        }
     } else {
         setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
         resize(Book->size());

@@ -1,6 +1,7 @@
 #include "tests/support/TDriver.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -63,4 +64,15 @@ bool IsShownOnWindow(QWidget* Widget) {
     if (!Widget->isVisible()) return false;
     QWidget* Top = Widget->window();
     return Top->rect().contains(Widget->mapTo(Top, Widget->rect().center()));
+}
+
+bool WaitUntil(const std::function<bool()>& Condition, int TimeoutMs) {
+    QElapsedTimer Timer;
+    Timer.start();
+    while (!Condition()) {
+        if (Timer.elapsed() > TimeoutMs) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QTest::qSleep(2);
+    }
+    return true;
 }

@@ -52,5 +52,9 @@ private:
 // the key preview sees it first.
 void ClickWidget(QWidget* Widget, QPoint At = QPoint(-1, -1));
 void PressKey(QWidget* Window, int QtKey, Qt::KeyboardModifiers Modifiers = Qt::NoModifier);
+// Processes messages until the condition holds or the time is up; true when
+// it holds. (QTest's QTRY macros do not report to GoogleTest.)
+bool WaitUntil(const std::function<bool()>& Condition, int TimeoutMs = 3000);
+
 // The visible, top-level-relative centre of a widget is inside the window.
 bool IsShownOnWindow(QWidget* Widget);
