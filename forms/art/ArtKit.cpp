@@ -24,8 +24,7 @@ QColor Mix(const QColor& A, const QColor& B, double T) {
     T = std::clamp(T, 0.0, 1.0);
     auto Lerp = [T](double X, double Y) { return X + (Y - X) * T; };
     return QColor::fromRgbF(float(Lerp(A.redF(), B.redF())), float(Lerp(A.greenF(), B.greenF())),
-                            float(Lerp(A.blueF(), B.blueF())),
-                            float(Lerp(A.alphaF(), B.alphaF())));
+                            float(Lerp(A.blueF(), B.blueF())), float(Lerp(A.alphaF(), B.alphaF())));
 }
 
 QColor WithAlpha(QColor C, int Alpha) {
@@ -90,8 +89,8 @@ QImage Transposed(const QImage& Img) {
 QImage ShapeMask(const QPainterPath& Shape, const QColor& Color, int Pad, QPointF& Origin) {
     const QRectF B = Shape.boundingRect();
     Origin = QPointF(std::floor(B.left()) - Pad, std::floor(B.top()) - Pad);
-    QImage Mask = NewImage(int(std::ceil(B.width())) + 2 * Pad + 2,
-                           int(std::ceil(B.height())) + 2 * Pad + 2);
+    QImage Mask =
+        NewImage(int(std::ceil(B.width())) + 2 * Pad + 2, int(std::ceil(B.height())) + 2 * Pad + 2);
     QPainter P(&Mask);
     Prepare(P);
     P.translate(-Origin);
@@ -107,9 +106,11 @@ void Blur(QImage& Img, int Radius) {
         Img = Img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     // Three box passes of roughly a third of the radius each.
     const int R = std::max(1, (Radius + 1) / 2);
-    for (int I = 0; I < 3; ++I) BoxPassRows(Img, R);
+    for (int I = 0; I < 3; ++I)
+        BoxPassRows(Img, R);
     Img = Transposed(Img);
-    for (int I = 0; I < 3; ++I) BoxPassRows(Img, R);
+    for (int I = 0; I < 3; ++I)
+        BoxPassRows(Img, R);
     Img = Transposed(Img);
 }
 
@@ -138,8 +139,8 @@ void InnerShadow(QPainter& P, const QPainterPath& Shape, QPointF Offset, int Rad
     P.restore();
 }
 
-void EmbossedText(QPainter& P, const QRectF& R, int Flags, const QString& Text,
-                  const QColor& Face, const QColor& Under, QPointF UnderOffset) {
+void EmbossedText(QPainter& P, const QRectF& R, int Flags, const QString& Text, const QColor& Face,
+                  const QColor& Under, QPointF UnderOffset) {
     P.save();
     P.setPen(Under);
     P.drawText(R.translated(UnderOffset), Flags, Text);
@@ -177,16 +178,17 @@ bool SavePng(const QImage& Img, const QString& Path) {
     QImageWriter W(Path, "png");
     W.setQuality(0); // strongest compression
     if (Img.format() == QImage::Format_Indexed8) return W.write(Img);
+    const QImage Argb = Img.convertToFormat(QImage::Format_ARGB32);
     bool Opaque = true;
-    for (int Y = 0; Y < Img.height() && Opaque; ++Y) {
-        const auto* Line = reinterpret_cast<const QRgb*>(Img.constScanLine(Y));
-        for (int X = 0; X < Img.width(); ++X)
+    for (int Y = 0; Y < Argb.height() && Opaque; ++Y) {
+        const auto* Line = reinterpret_cast<const QRgb*>(Argb.constScanLine(Y));
+        for (int X = 0; X < Argb.width(); ++X)
             if (qAlpha(Line[X]) != 255) {
                 Opaque = false;
                 break;
             }
     }
-    return W.write(Img.convertToFormat(Opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32));
+    return W.write(Opaque ? Argb.convertToFormat(QImage::Format_RGB32) : Argb);
 }
 
 } // namespace Art

@@ -38,7 +38,9 @@ void Prepare(QPainter& P);
 
 // A font by family name and pixel size.
 QFont Font(const QString& Family, int PixelSize, bool Bold = false, bool Italic = false);
-inline QFont Sans(int PixelSize, bool Bold = false) { return Font("Arial", PixelSize, Bold); }
+inline QFont Sans(int PixelSize, bool Bold = false) {
+    return Font("Arial", PixelSize, Bold);
+}
 inline QFont Serif(int PixelSize, bool Bold = false, bool Italic = false) {
     return Font("Times New Roman", PixelSize, Bold, Italic);
 }
@@ -56,8 +58,8 @@ void InnerShadow(QPainter& P, const QPainterPath& Shape, QPointF Offset, int Rad
                  const QColor& Color);
 
 // Text with a one-pixel offset copy underneath (engraved or embossed look).
-void EmbossedText(QPainter& P, const QRectF& R, int Flags, const QString& Text,
-                  const QColor& Face, const QColor& Under, QPointF UnderOffset);
+void EmbossedText(QPainter& P, const QRectF& R, int Flags, const QString& Text, const QColor& Face,
+                  const QColor& Under, QPointF UnderOffset);
 
 // A small, seedable pseudo-random source so every run draws the same pixels.
 class TGrain {

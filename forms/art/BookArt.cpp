@@ -14,11 +14,11 @@ namespace {
 
 // Geometry of the canvas (779 x 530, tab row included).
 constexpr int CanvasW = 779, CanvasH = 530;
-constexpr double Spine = 387.5;        // centre of the fold
-constexpr double PaperTop = 54;        // first row of page paper
-constexpr double PaperBottom = 508;    // below the last row of the top sheet
+constexpr double Spine = 387.5;     // centre of the fold
+constexpr double PaperTop = 54;     // first row of page paper
+constexpr double PaperBottom = 508; // below the last row of the top sheet
 constexpr double LeftPaper = 14, RightPaper = 757;
-constexpr int Sheets = 4;              // sheets showing at the edges of the block
+constexpr int Sheets = 4; // sheets showing at the edges of the block
 constexpr double SheetStep = 1.75;
 const QRectF CoverRect(3, 49, 766, 470); // the boards, both halves
 
@@ -64,9 +64,9 @@ QPainterPath Sheet(int Side, double Out, double Down) {
     const double Outer = Side < 0 ? LeftPaper - Out : RightPaper + Out;
     const double Left = std::min(Outer, Spine), Right = std::max(Outer, Spine);
     QPainterPath Path;
-    Path.addRoundedRect(QRectF(Left, PaperTop + Down * 0.25, Right - Left,
-                               PaperBottom - PaperTop + Down * 0.75),
-                        3, 3);
+    Path.addRoundedRect(
+        QRectF(Left, PaperTop + Down * 0.25, Right - Left, PaperBottom - PaperTop + Down * 0.75), 3,
+        3);
     // Square the corners at the spine.
     QPainterPath Inner;
     Inner.addRect(QRectF(Side < 0 ? Spine - 6 : Spine, PaperTop + Down * 0.25, 6,
@@ -78,8 +78,8 @@ void DrawPageBlock(QPainter& P) {
     // The sheets beneath the top one show as thin edges, outward and down.
     for (int K = Sheets; K >= 1; --K) {
         const double D = K * SheetStep;
-        const QColor Paper = Art::Mix(QColor(0xF6, 0xF2, 0xE8), QColor(0xE4, 0xDC, 0xCA),
-                                      double(K) / Sheets);
+        const QColor Paper =
+            Art::Mix(QColor(0xF6, 0xF2, 0xE8), QColor(0xE4, 0xDC, 0xCA), double(K) / Sheets);
         for (int Side : {-1, 1}) {
             const QPainterPath S = Sheet(Side, D, D);
             P.fillPath(S, Paper);
@@ -136,23 +136,19 @@ void DrawGutter(QImage& Img) {
 
 QImage BookCanvas() {
     static const QImage Canvas = [] {
+        // The boards first, on their own, so that only the cloth gets its weave.
         QImage Img = Art::NewImage(CanvasW, CanvasH);
+        {
+            QPainter P(&Img);
+            Art::Prepare(P);
+            DrawCover(P);
+        }
+        Art::AddGrain(Img, Img.rect(), 3, 97, 2);
         QPainter P(&Img);
         Art::Prepare(P);
-        DrawCover(P);
         DrawPageBlock(P);
         DrawPaperShading(P);
         P.end();
-        // Fine weave on the cloth only (paper stays clean).
-        QImage Weave = Img.copy();
-        Art::AddGrain(Weave, Weave.rect(), 3, 97, 2);
-        for (int Y = 0; Y < CanvasH; ++Y) {
-            auto* Line = reinterpret_cast<QRgb*>(Img.scanLine(Y));
-            const auto* W = reinterpret_cast<const QRgb*>(Weave.constScanLine(Y));
-            for (int X = 0; X < CanvasW; ++X)
-                if (qAlpha(Line[X]) == 255 && qBlue(Line[X]) < 0xA0 && qRed(Line[X]) < 0x60)
-                    Line[X] = W[X];
-        }
         DrawGutter(Img);
         return Img;
     }();

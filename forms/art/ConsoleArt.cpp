@@ -53,8 +53,8 @@ void DrawGlyph(QPainter& P, TGlyph G, const QPointF& C, const QColor& Ink) {
     P.setBrush(Ink);
     auto Arrow = [&](double Dx, double Dir) { // a solid arrow head pointing along Dir
         QPolygonF Tri;
-        Tri << C + QPointF(Dx + 7 * Dir, 0) << C + QPointF(Dx - 6 * Dir, -8)
-            << C + QPointF(Dx - 6 * Dir, 8);
+        Tri << C + QPointF(Dx + 7.5 * Dir, 0) << C + QPointF(Dx - 6 * Dir, -9)
+            << C + QPointF(Dx - 6 * Dir, 9);
         P.drawPolygon(Tri);
     };
     switch (G) {
@@ -69,8 +69,8 @@ void DrawGlyph(QPainter& P, TGlyph G, const QPointF& C, const QColor& Ink) {
     case TGlyph::Next:
     case TGlyph::Back: {
         const double Dir = G == TGlyph::Next ? 1 : -1;
-        P.drawRoundedRect(QRectF(C.x() - (Dir > 0 ? 10 : -1), C.y() - 3, 11, 6), 1.5, 1.5);
-        Arrow(3 * Dir, Dir);
+        P.drawRoundedRect(QRectF(C.x() - (Dir > 0 ? 11 : -1), C.y() - 3.5, 12, 7), 1.5, 1.5);
+        Arrow(3.5 * Dir, Dir);
         break;
     }
     case TGlyph::SkipF:

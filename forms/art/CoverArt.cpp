@@ -148,7 +148,8 @@ QImage Cover() {
     const QRectF Frame(Cx - 150, 17, 300, 474);
     Stamp(P, RuleFrame(Frame, 2.4), Frame.top(), Frame.bottom());
     Stamp(P, RuleFrame(Frame.adjusted(6, 6, -6, -6), 0.9), Frame.top(), Frame.bottom());
-    for (const QPointF& C : {Frame.topLeft(), Frame.topRight(), Frame.bottomLeft(), Frame.bottomRight()}) {
+    for (const QPointF& C :
+         {Frame.topLeft(), Frame.topRight(), Frame.bottomLeft(), Frame.bottomRight()}) {
         QPainterPath Dot;
         Dot.addEllipse(C, 5, 5);
         Stamp(P, Dot, C.y() - 5, C.y() + 5);
@@ -187,7 +188,8 @@ QImage Cover() {
     // The keys stand in front of the quill: their faces hide it.
     const double K = 42;
     const QRectF Keys[] = {QRectF(E.x() - K / 2, E.y() - K - 1, K, K),
-                           QRectF(E.x() - K - 3, E.y() + 4, K, K), QRectF(E.x() + 3, E.y() + 4, K, K)};
+                           QRectF(E.x() - K - 3, E.y() + 4, K, K),
+                           QRectF(E.x() + 3, E.y() + 4, K, K)};
     const char* Letters[] = {"C", "F", "J"};
     for (int I = 0; I < 3; ++I) {
         QPainterPath Face;
@@ -261,8 +263,9 @@ QImage Link(int W, int H, const QString& Text, void (*Icon)(QPainter&, double, c
     Icon(P, IconS, QColor(0xF2, 0xC9, 0x6A));
     P.restore();
     P.setFont(F);
-    Art::EmbossedText(P, QRectF(Left + IconS + Gap, 0, TextW + 2, 21), Qt::AlignLeft | Qt::AlignVCenter,
-                      Text, Ink, QColor(0x30, 0x00, 0x00, 160), {0, 1});
+    Art::EmbossedText(P, QRectF(Left + IconS + Gap, 0, TextW + 2, 21),
+                      Qt::AlignLeft | Qt::AlignVCenter, Text, Ink, QColor(0x30, 0x00, 0x00, 160),
+                      {0, 1});
     return Img;
 }
 

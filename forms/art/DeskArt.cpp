@@ -15,7 +15,8 @@ class TValueNoise {
 public:
     TValueNoise(uint32_t Seed, int Count) : FValues(size_t(Count)) {
         Art::TGrain G(Seed);
-        for (double& V : FValues) V = G.Unit();
+        for (double& V : FValues)
+            V = G.Unit();
     }
     double At(double X) const {
         const int N = int(FValues.size());
@@ -40,14 +41,17 @@ QVector<QRgb> WoodPalette() {
         double At;
         QColor Color;
     };
-    const TStop Stops[] = {{0.00, QColor(0x2E, 0x1A, 0x0E)}, {0.30, QColor(0x5A, 0x33, 0x1C)},
-                           {0.55, QColor(0x86, 0x55, 0x30)}, {0.78, QColor(0xA8, 0x73, 0x46)},
+    const TStop Stops[] = {{0.00, QColor(0x2E, 0x1A, 0x0E)},
+                           {0.30, QColor(0x5A, 0x33, 0x1C)},
+                           {0.55, QColor(0x86, 0x55, 0x30)},
+                           {0.78, QColor(0xA8, 0x73, 0x46)},
                            {1.00, QColor(0xCB, 0x9A, 0x68)}};
     QVector<QRgb> Table;
     for (int I = 0; I < 256; ++I) {
         const double T = I / 255.0;
         int S = 0;
-        while (S < 3 && T > Stops[S + 1].At) ++S;
+        while (S < 3 && T > Stops[S + 1].At)
+            ++S;
         const double U = (T - Stops[S].At) / (Stops[S + 1].At - Stops[S].At);
         Table.append(Art::Mix(Stops[S].Color, Stops[S + 1].Color, U).rgb());
     }
@@ -60,8 +64,8 @@ struct TWood {
 
     double Tone(double X, double Y) const {
         // The grain runs along x; bend it a little so no line is straight.
-        const double V = Y + 14 * std::sin(X / 260 + 0.6) + 22 * (Wave.At(X / 180 + Y / 900) - 0.5) +
-                         5 * std::sin(X / 75 + Y / 140);
+        const double V = Y + 14 * std::sin(X / 260 + 0.6) +
+                         22 * (Wave.At(X / 180 + Y / 900) - 0.5) + 5 * std::sin(X / 75 + Y / 140);
         const double Streak = Fine.At(V / 2.6) - 0.5;
         const double Line = Medium.At(V / 9) - 0.5;
         const double Band = Broad.At(V / 55) - 0.5;

@@ -18,7 +18,7 @@ QPen Stroke(const QColor& Ink, double Width) {
 } // namespace
 
 // A mortar board: guided study towards a goal.
-void Compass(QPainter& P, double S, const QColor& Ink) {
+void MortarBoard(QPainter& P, double S, const QColor& Ink) {
     P.save();
     QPainterPath Board;
     Board.moveTo(S * 0.5, S * 0.14);
@@ -63,7 +63,8 @@ void Repeat(QPainter& P, double S, const QColor& Ink) {
         const QPointF N(std::cos(A), -std::sin(A));
         const double L = S * 0.2;
         QPolygonF Tri;
-        Tri << C - T * (L * 0.2) + N * (L * 0.75) << C + T * L * 0.9 << C - T * (L * 0.2) - N * (L * 0.75);
+        Tri << C - T * (L * 0.2) + N * (L * 0.75) << C + T * L * 0.9
+            << C - T * (L * 0.2) - N * (L * 0.75);
         P.drawPolygon(Tri);
     };
     Head(30);
@@ -138,7 +139,8 @@ void Door(QPainter& P, double S, const QColor& Ink) {
     P.setPen(Qt::NoPen);
     P.setBrush(Ink);
     QPolygonF Head;
-    Head << QPointF(S * 0.98, S * 0.5) << QPointF(S * 0.70, S * 0.28) << QPointF(S * 0.70, S * 0.72);
+    Head << QPointF(S * 0.98, S * 0.5) << QPointF(S * 0.70, S * 0.28)
+         << QPointF(S * 0.70, S * 0.72);
     P.drawPolygon(Head);
     P.restore();
 }

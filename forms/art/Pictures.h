@@ -24,12 +24,12 @@ constexpr int TabRowHeight = 61;
 
 // Small vector icons, drawn into a Size x Size box at the painter's origin.
 namespace Icons {
-void Compass(QPainter& P, double Size, const QColor& Ink);   // guided studying
-void Repeat(QPainter& P, double Size, const QColor& Ink);    // revision
-void Chart(QPainter& P, double Size, const QColor& Ink);     // statistics
-void Info(QPainter& P, double Size, const QColor& Ink);      // about
-void Gear(QPainter& P, double Size, const QColor& Ink);      // options
-void Door(QPainter& P, double Size, const QColor& Ink);      // exit
+void MortarBoard(QPainter& P, double Size, const QColor& Ink); // guided studying
+void Repeat(QPainter& P, double Size, const QColor& Ink);      // revision
+void Chart(QPainter& P, double Size, const QColor& Ink);       // statistics
+void Info(QPainter& P, double Size, const QColor& Ink);        // about
+void Gear(QPainter& P, double Size, const QColor& Ink);        // options
+void Door(QPainter& P, double Size, const QColor& Ink);        // exit
 void Globe(QPainter& P, double Size, const QColor& Ink);
 void Envelope(QPainter& P, double Size, const QColor& Ink);
 } // namespace Icons

@@ -46,9 +46,9 @@ void Panel(QPainter& P, const QRect& R, const QImage& Img, QPoint Offset, bool W
 }
 
 struct TBookState {
-    int Selected;      // index of the hidden menu picture
+    int Selected; // index of the hidden menu picture
     QString Title;
-    bool Exercise;     // the dark console
+    bool Exercise; // the dark console
     QStringList Buttons;
 };
 
@@ -67,9 +67,9 @@ QImage Book(TPreview& Pics, const TBookState& S) {
     const struct {
         const char* File;
         QPoint At;
-    } Menus[] = {{"TabGuided.png", {28, 18}}, {"TabRevision.png", {141, 18}},
+    } Menus[] = {{"TabGuided.png", {28, 18}},      {"TabRevision.png", {141, 18}},
                  {"TabStatistics.png", {255, 18}}, {"TabAbout.png", {415, 28}},
-                 {"TabOptions.png", {483, 28}}, {"TabExit.png", {685, 27}}};
+                 {"TabOptions.png", {483, 28}},    {"TabExit.png", {685, 27}}};
     for (int I = 0; I < 6; ++I)
         if (I != S.Selected) P.drawImage(Menus[I].At, Pics.Load(Menus[I].File));
     P.fillRect(QRect(28, 74, 338, 428), Qt::white);
@@ -139,7 +139,8 @@ QImage CoverView(TPreview& Pics) {
 bool WritePreviews(const QString& Dir, const QString& OutDir) {
     TPreview Pics{Dir};
     QDir().mkpath(OutDir);
-    const QImage Study = Book(Pics, {0, "Guided Studying", false, {"BtnNext.png", "BtnCancel.png"}});
+    const QImage Study =
+        Book(Pics, {0, "Guided Studying", false, {"BtnNext.png", "BtnCancel.png"}});
     const QImage Exercise =
         Book(Pics, {2, "Statistics", true, {"BtnBegin.png", "BtnSkipF.png", "BtnSkipB.png"}});
     const QImage Other = Book(Pics, {5, "Course Completed", false, {"BtnBack.png"}});
@@ -152,9 +153,11 @@ bool WritePreviews(const QString& Dir, const QString& OutDir) {
     Ok = Ok && Study.copy(384, 0, 420, 140).scaled(840, 280).save(OutDir + "/zoom-tabs-right.png");
     Ok = Ok && Exercise.copy(0, 0, 420, 140).scaled(840, 280).save(OutDir + "/zoom-tabs-left2.png");
     Ok = Ok && Study.copy(540, 400, 264, 156).scaled(792, 468).save(OutDir + "/zoom-console.png");
-    Ok = Ok && Exercise.copy(540, 400, 264, 156).scaled(792, 468).save(OutDir + "/zoom-console2.png");
+    Ok = Ok &&
+         Exercise.copy(540, 400, 264, 156).scaled(792, 468).save(OutDir + "/zoom-console2.png");
     Ok = Ok && Study.copy(330, 380, 140, 176).scaled(560, 704).save(OutDir + "/zoom-fold.png");
     Ok = Ok && Study.copy(0, 380, 140, 176).scaled(560, 704).save(OutDir + "/zoom-corner.png");
-    Ok = Ok && Study.copy(664, 380, 140, 176).scaled(560, 704).save(OutDir + "/zoom-corner-right.png");
+    Ok = Ok &&
+         Study.copy(664, 380, 140, 176).scaled(560, 704).save(OutDir + "/zoom-corner-right.png");
     return Ok;
 }

@@ -26,14 +26,34 @@ struct TTab {
 };
 
 const TTab Tabs[] = {
-    {"TabGuided.png", {28, 18, 113, 43}, {"Guided", "Studying"}, 11, false, QColor(0x2E, 0x6D, 0xB4),
-     Icons::Compass},
-    {"TabRevision.png", {141, 18, 114, 43}, {"Revision"}, 13, false, QColor(0x3C, 0x96, 0x4A),
+    {"TabGuided.png",
+     {28, 18, 113, 43},
+     {"Guided", "Studying"},
+     12,
+     false,
+     QColor(0x2E, 0x6D, 0xB4),
+     Icons::MortarBoard},
+    {"TabRevision.png",
+     {141, 18, 114, 43},
+     {"Revision"},
+     13,
+     false,
+     QColor(0x3C, 0x96, 0x4A),
      Icons::Repeat},
-    {"TabStatistics.png", {255, 18, 129, 43}, {"Statistics"}, 13, false, QColor(0xD0, 0x84, 0x1C),
+    {"TabStatistics.png",
+     {255, 18, 129, 43},
+     {"Statistics"},
+     13,
+     false,
+     QColor(0xD0, 0x84, 0x1C),
      Icons::Chart},
     {"TabAbout.png", {415, 28, 47, 28}, {"About"}, 10, true, QColor(0x7A, 0x5B, 0xB5), Icons::Info},
-    {"TabOptions.png", {483, 28, 83, 28}, {"Options"}, 12, false, QColor(0x23, 0x8F, 0x92),
+    {"TabOptions.png",
+     {483, 28, 83, 28},
+     {"Options"},
+     12,
+     false,
+     QColor(0x23, 0x8F, 0x92),
      Icons::Gear},
     {"TabExit.png", {685, 27, 58, 30}, {"Exit"}, 12, false, QColor(0xB8, 0x44, 0x3A), Icons::Door},
 };
@@ -60,11 +80,13 @@ void DrawLabel(QPainter& P, const TTab& Tab, bool Selected) {
     const QRectF Body(Tab.Rect.left(), Tab.Rect.top() + (Selected ? 3 : 2), Tab.Rect.width(),
                       PaperTop - Tab.Rect.top() - (Selected ? 3 : 2));
     const QColor Ink = Selected ? QColor(0x14, 0x1E, 0x36) : QColor(0x3A, 0x36, 0x30);
-    const QColor IconInk = Selected ? Tab.Accent : Art::Mix(Tab.Accent, QColor(0x55, 0x50, 0x48), 0.3);
+    const QColor IconInk =
+        Selected ? Tab.Accent : Art::Mix(Tab.Accent, QColor(0x55, 0x50, 0x48), 0.3);
     const QFont Font = Art::Sans(Tab.TextSize, true);
     const QFontMetricsF M(Font);
     double TextW = 0;
-    for (const QString& Line : Tab.Lines) TextW = std::max(TextW, M.horizontalAdvance(Line));
+    for (const QString& Line : Tab.Lines)
+        TextW = std::max(TextW, M.horizontalAdvance(Line));
     const double LineH = M.height() - (Tab.Lines.size() > 1 ? 1 : 0);
     const double TextH = LineH * Tab.Lines.size();
 
@@ -76,8 +98,9 @@ void DrawLabel(QPainter& P, const TTab& Tab, bool Selected) {
         P.translate(Body.center().x() - Icon / 2, Top);
         Tab.Icon(P, Icon, IconInk);
         P.restore();
-        Art::EmbossedText(P, QRectF(Body.left(), Top + Icon, Body.width(), TextH), Qt::AlignHCenter | Qt::AlignTop,
-                          Tab.Lines.first(), Ink, QColor(255, 255, 255, 150), {0, 1});
+        Art::EmbossedText(P, QRectF(Body.left(), Top + Icon, Body.width(), TextH),
+                          Qt::AlignHCenter | Qt::AlignTop, Tab.Lines.first(), Ink,
+                          QColor(255, 255, 255, 150), {0, 1});
         return;
     }
     const double Icon = Tab.Rect.height() > 35 ? 18 : 13, Gap = Tab.Rect.height() > 35 ? 6 : 4;
@@ -151,7 +174,8 @@ void DrawTabPictures(TPictureList& Out) {
             Art::SoftShadow(P, TabShape(Tab.Rect, PaperTop + 2), QPointF(1, 1), 2,
                             QColor(0, 0, 0, 80));
         P.restore();
-        for (const TTab& Tab : Tabs) DrawSelected(P, Tab, Canvas);
+        for (const TTab& Tab : Tabs)
+            DrawSelected(P, Tab, Canvas);
     }
     Out.push_back({"TabRow.png", Row});
 

@@ -26,14 +26,14 @@ struct TExpected {
 };
 
 const TExpected Expected[] = {
-    {"Desk.png", 1024, 768},    {"Desk16.png", 804, 556},     {"BookPages.png", 779, 469},
-    {"TabRow.png", 779, 61},    {"TabGuided.png", 113, 43},   {"TabRevision.png", 114, 43},
-    {"TabStatistics.png", 129, 43}, {"TabAbout.png", 47, 28}, {"TabOptions.png", 83, 28},
-    {"TabExit.png", 58, 30},    {"Fold.png", 35, 442},        {"TitleStrip.png", 342, 56},
-    {"Console1.png", 193, 80},  {"Console2.png", 193, 80},    {"BtnBegin.png", 51, 63},
-    {"BtnNext.png", 49, 63},    {"BtnBack.png", 50, 63},      {"BtnSkipF.png", 51, 63},
-    {"BtnCancel.png", 66, 63},  {"BtnSkipB.png", 50, 63},     {"LinkWww.png", 177, 23},
-    {"LinkEmail.png", 140, 21}, {"Cover.png", 369, 511},      {"Clavora.png", 64, 64},
+    {"Desk.png", 1024, 768},        {"Desk16.png", 804, 556},   {"BookPages.png", 779, 469},
+    {"TabRow.png", 779, 61},        {"TabGuided.png", 113, 43}, {"TabRevision.png", 114, 43},
+    {"TabStatistics.png", 129, 43}, {"TabAbout.png", 47, 28},   {"TabOptions.png", 83, 28},
+    {"TabExit.png", 58, 30},        {"Fold.png", 35, 442},      {"TitleStrip.png", 342, 56},
+    {"Console1.png", 193, 80},      {"Console2.png", 193, 80},  {"BtnBegin.png", 51, 63},
+    {"BtnNext.png", 49, 63},        {"BtnBack.png", 50, 63},    {"BtnSkipF.png", 51, 63},
+    {"BtnCancel.png", 66, 63},      {"BtnSkipB.png", 50, 63},   {"LinkWww.png", 177, 23},
+    {"LinkEmail.png", 140, 21},     {"Cover.png", 369, 511},    {"Clavora.png", 64, 64},
 };
 
 // Tab pictures and where they lie on the tab row.
@@ -41,15 +41,16 @@ const struct {
     const char* Name;
     QRect Rect;
 } Tabs[] = {
-    {"TabGuided.png", {28, 18, 113, 43}}, {"TabRevision.png", {141, 18, 114, 43}},
+    {"TabGuided.png", {28, 18, 113, 43}},      {"TabRevision.png", {141, 18, 114, 43}},
     {"TabStatistics.png", {255, 18, 129, 43}}, {"TabAbout.png", {415, 28, 47, 28}},
-    {"TabOptions.png", {483, 28, 83, 28}}, {"TabExit.png", {685, 27, 58, 30}},
+    {"TabOptions.png", {483, 28, 83, 28}},     {"TabExit.png", {685, 27, 58, 30}},
 };
 
 int DistinctColours(const QImage& Img) {
     QSet<QRgb> Seen;
     for (int Y = 0; Y < Img.height(); Y += 2)
-        for (int X = 0; X < Img.width(); X += 2) Seen.insert(Img.pixel(X, Y));
+        for (int X = 0; X < Img.width(); X += 2)
+            Seen.insert(Img.pixel(X, Y));
     return int(Seen.size());
 }
 
@@ -72,7 +73,8 @@ TEST(Pictures, EveryPictureHasItsSizeAndContent) {
 
 TEST(Pictures, FolderStaysSmall) {
     qint64 Total = 0;
-    for (const TExpected& E : Expected) Total += QFileInfo(PicturesDir() + "/" + E.Name).size();
+    for (const TExpected& E : Expected)
+        Total += QFileInfo(PicturesDir() + "/" + E.Name).size();
     EXPECT_LT(Total, 700 * 1024);
     EXPECT_LT(QFileInfo(PicturesDir() + "/Desk.png").size(), 250 * 1024);
 }
@@ -153,7 +155,8 @@ TEST(Pictures, MenuPicturesSwapWithoutSeam) {
             ASSERT_EQ(Shown.pixel(X, 0), Selected.pixel(X, 0)) << "at " << X << ",0";
         int Changed = 0;
         for (int Y = 0; Y < H; ++Y)
-            for (int X = 0; X < W; ++X) Changed += Shown.pixel(X, Y) != Selected.pixel(X, Y);
+            for (int X = 0; X < W; ++X)
+                Changed += Shown.pixel(X, Y) != Selected.pixel(X, Y);
         EXPECT_GT(Changed, W * H / 3);
     }
 }
