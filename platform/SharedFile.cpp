@@ -21,7 +21,7 @@ constexpr off_t WritersByte = GateByte + 2;
 constexpr off_t DenyReadByte = GateByte + 3;
 constexpr off_t DenyWriteByte = GateByte + 4;
 
-int LockByte(int Fd, short Type, off_t Byte, bool Wait) {
+int LockByte(int Fd, short Type, off_t Byte) {
     struct flock Lock {};
     Lock.l_type = Type;
     Lock.l_whence = SEEK_SET;
@@ -29,7 +29,7 @@ int LockByte(int Fd, short Type, off_t Byte, bool Wait) {
     Lock.l_len = 1;
     Lock.l_pid = 0;
     for (;;) {
-        if (fcntl(Fd, Wait ? F_OFD_SETLKW : F_OFD_SETLK, &Lock) == 0) return 0;
+        if (fcntl(Fd, F_OFD_SETLK, &Lock) == 0) return 0;
         if (errno != EINTR) return errno;
     }
 }
@@ -54,9 +54,15 @@ int TakeShare(int Fd, bool Gated, TFileAccess Access, TFileShare Share) {
     const bool DenyRead = Share == TFileShare::DenyAll;
     const bool DenyWrite = Share != TFileShare::DenyNone;
 
-    if (Gated) {
-        const int Err = LockByte(Fd, F_WRLCK, GateByte, true);
-        if (Err) return Err;
+    // The gate is held for microseconds; should its holder be stuck (stopped
+    // in a debugger), go on without it after a second rather than hang: the
+    // order below is safe without the gate too.
+    for (int Try = 0; Gated; ++Try) {
+        if (LockByte(Fd, F_WRLCK, GateByte) == 0) break;
+        if (Try == 1000)
+            Gated = false;
+        else
+            usleep(1000);
     }
     // Take our markers first and check afterwards: even an open that could not
     // take the gate (a file we may only read) then never passes together with
@@ -65,7 +71,7 @@ int TakeShare(int Fd, bool Gated, TFileAccess Access, TFileShare Share) {
     const off_t Mine[] = {Reads ? ReadersByte : -1, Writes ? WritersByte : -1,
                           DenyRead ? DenyReadByte : -1, DenyWrite ? DenyWriteByte : -1};
     for (off_t Byte : Mine)
-        if (Byte >= 0 && !Err) Err = LockByte(Fd, F_RDLCK, Byte, false);
+        if (Byte >= 0 && !Err) Err = LockByte(Fd, F_RDLCK, Byte);
     if (!Err) {
         const bool Clash = (Reads && HeldByOthers(Fd, DenyReadByte)) ||
                            (Writes && HeldByOthers(Fd, DenyWriteByte)) ||
@@ -76,9 +82,9 @@ int TakeShare(int Fd, bool Gated, TFileAccess Access, TFileShare Share) {
     if (Err == EAGAIN || Err == EACCES) Err = EBUSY;
     if (Err) {
         for (off_t Byte : Mine)
-            if (Byte >= 0) LockByte(Fd, F_UNLCK, Byte, false);
+            if (Byte >= 0) LockByte(Fd, F_UNLCK, Byte);
     }
-    if (Gated) LockByte(Fd, F_UNLCK, GateByte, false);
+    if (Gated) LockByte(Fd, F_UNLCK, GateByte);
     return Err;
 }
 

@@ -2,6 +2,7 @@
 #include "tests/support/TestSupport.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -165,6 +166,38 @@ TEST(SharedFile, OpenCreateAndAppend) {
     EXPECT_EQ(File.ReadAt(Buffer, sizeof Buffer, 1), 3);
     EXPECT_EQ(std::string(Buffer, 3), "bcd");
     EXPECT_EQ(File.Write("x", 1), -1); // opened for reading only
+}
+
+TEST(SharedFile, RacingExclusiveOpensNeverOverlap) {
+    TScopedTempDir Dir;
+    WriteFileBytes("db.kq4", "");
+    // Each process opens exclusively over and over; while it holds the file
+    // it owns a flag file that must not already exist.
+    std::vector<pid_t> Children;
+    for (int C = 0; C < 6; ++C) {
+        const pid_t Pid = fork();
+        if (Pid == 0) {
+            int Held = 0;
+            for (int I = 0; I < 300; ++I) {
+                TSharedFile File;
+                if (OpenAs(File, C % 2 ? Exclusive : Creator, "db.kq4") != 0) continue;
+                const int Flag = open("inside", O_CREAT | O_EXCL | O_WRONLY, 0644);
+                if (Flag < 0) _exit(2); // two holders at once
+                close(Flag);
+                unlink("inside");
+                ++Held;
+            }
+            _exit(Held > 0 ? 0 : 3);
+        }
+        Children.push_back(Pid);
+    }
+    int Overlaps = 0;
+    for (pid_t Pid : Children) {
+        int Status = 0;
+        waitpid(Pid, &Status, 0);
+        if (!WIFEXITED(Status) || WEXITSTATUS(Status) == 2) ++Overlaps;
+    }
+    EXPECT_EQ(Overlaps, 0);
 }
 
 TEST(SharedFile, FilesWeMayOnlyReadStillOpenForReading) {
