@@ -1,6 +1,7 @@
 #include "platform/Controls.h"
 
 #include "platform/Application.h"
+#include "platform/ErrorHandler.h"
 #include "platform/FileNames.h"
 
 #include <QMouseEvent>
@@ -53,7 +54,7 @@ void TImage::mouseReleaseEvent(QMouseEvent* Event) {
     FPressed = false;
     if (WasPressed && Event->button() == Qt::LeftButton && rect().contains(Event->position().toPoint()) &&
         OnClick)
-        OnClick(this);
+        Guarded([this] { OnClick(this); });
 }
 
 TPanel::TPanel(QWidget* Parent) : QWidget(Parent) { SetColor(Qt::white); }
@@ -85,7 +86,7 @@ void TShape::paintEvent(QPaintEvent*) {
 
 TButton::TButton(QWidget* Parent) : QPushButton(Parent) {
     connect(this, &QPushButton::clicked, this, [this] {
-        if (OnClick) OnClick(this);
+        if (OnClick) Guarded([this] { OnClick(this); });
     });
 }
 

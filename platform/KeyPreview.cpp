@@ -1,5 +1,6 @@
 #include "platform/KeyPreview.h"
 
+#include "platform/ErrorHandler.h"
 #include "platform/Latin1.h"
 
 #include <QKeyEvent>
@@ -31,7 +32,7 @@ bool TKeyPreview::eventFilter(QObject* Watched, QEvent* Event) {
 
     std::uint16_t Key = VirtualKeyFromQtKey(KeyEvent->key());
     if (Key != 0) {
-        FReceiver->PreviewKeyDown(Key, Shift);
+        Guarded([&] { FReceiver->PreviewKeyDown(Key, Shift); });
         if (Key == 0) return true;
     }
 
@@ -43,6 +44,6 @@ bool TKeyPreview::eventFilter(QObject* Watched, QEvent* Event) {
     unsigned char Typed = KeyTextToLatin1(KeyEvent->text());
     if (Typed == 0) return false;
     char Char = char(Typed);
-    FReceiver->PreviewKeyPress(Char);
+    Guarded([&] { FReceiver->PreviewKeyPress(Char); });
     return Char == 0;
 }

@@ -15,6 +15,7 @@
 #include "forms/TStatisticsStg.h"
 #include "forms/TWelcomeStg.h"
 #include "platform/Application.h"
+#include "platform/ErrorHandler.h"
 #include "platform/MessageBoxPresenter.h"
 #include "shell/StartupProbe.h"
 #include "shell/TBookForm.h"
@@ -65,8 +66,11 @@ int ClavoraMain(int ArgumentCount, char** Arguments) {
     CreateForm(RevisionStg);
     CreateForm(WelcomeStg);
 
-    TMain::Start(ArgumentCount > 0 ? ArgumentCount - 1 : 0, Arguments ? Arguments + 1 : nullptr);
-    TMain::Shutdown();
+    Guarded([&] {
+        TMain::Start(ArgumentCount > 0 ? ArgumentCount - 1 : 0,
+                     Arguments ? Arguments + 1 : nullptr);
+    });
+    Guarded([] { TMain::Shutdown(); });
 
     DestroyForm(WelcomeStg);
     DestroyForm(RevisionStg);

@@ -3,6 +3,7 @@
 #include "files/ErrorLog.h"
 #include "files/ProductInfo.h"
 #include "platform/Application.h"
+#include "platform/ErrorHandler.h"
 #include "platform/KeyPreview.h"
 #include "platform/ShellOpen.h"
 
@@ -285,7 +286,7 @@ void TBookForm::LayoutParts() {
 
 void TBookForm::closeEvent(QCloseEvent* Event) {
     TCloseAction Action = caHide;
-    if (OnClose) OnClose(this, Action);
+    if (OnClose) Guarded([&] { OnClose(this, Action); });
     if (Action == caNone) {
         Event->ignore();
         return;

@@ -1,5 +1,6 @@
 // The book window on its own: its parts, page modes, console, layout, key
 // routing, links and the navigation console.
+#include "files/InputError.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/ShellOpen.h"
@@ -241,4 +242,24 @@ TEST_F(BookWindowTest, NavigationConsoleMovesTheBookSideways) {
     EXPECT_EQ(Book->Book->x(), (Book->width() - 777) / 2);
     EXPECT_EQ(Console.size(), QSize(145, 25));
     EXPECT_EQ(Console.windowTitle().toStdString(), "Navigation");
+}
+
+TEST_F(BookWindowTest, AnInputErrorInAHandlerIsShownAndTheProgramGoesOn) {
+    Book->SetPageMode(2);
+    int Clicks = 0;
+    Book->MenuRevision->OnClick = [&](QObject*) {
+        ++Clicks;
+        throw EInputError("Bad value in course.cnt");
+    };
+    Book->OnKeyDown = [&](QObject*, std::uint16_t& Key, TShiftState) {
+        if (Key == 'K') throw EInputError("Bad key");
+    };
+    ClickWidget(Book->MenuRevision);
+    PressKey(Book.get(), Qt::Key_K);
+    ClickWidget(Book->MenuRevision);
+    EXPECT_EQ(Clicks, 2);
+    ASSERT_EQ(DialogLog().size(), 3u);
+    EXPECT_EQ(DialogLog()[0].Text, "Bad value in course.cnt");
+    EXPECT_EQ(DialogLog()[0].Type, mtError);
+    EXPECT_EQ(DialogLog()[1].Text, "Bad key");
 }

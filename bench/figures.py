@@ -1,0 +1,127 @@
+"""Measures the program's figures and prints them as "name: value unit".
+
+Start-up and idle figures run the real program under Xvfb; the others come
+from the Google Benchmark executables of the build tree.
+"""
+import json
+import os
+import shutil
+import signal
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+BUILD = sys.argv[1]
+APP = os.path.join(BUILD, "app")
+
+
+def say(name, value, unit):
+    print(f"{name}: {value} {unit}", flush=True)
+
+
+def start_xvfb():
+    read_fd, write_fd = os.pipe()
+    proc = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+        pass_fds=[write_fd], stderr=subprocess.DEVNULL)
+    os.close(write_fd)
+    with os.fdopen(read_fd) as f:
+        display = f.readline().strip()
+    return proc, ":" + display
+
+
+def program_env(display, work):
+    env = dict(os.environ)
+    env.pop("QT_QPA_PLATFORM", None)
+    env.update(DISPLAY=display, XDG_CONFIG_HOME=os.path.join(work, "config"),
+               XDG_DATA_HOME=os.path.join(work, "data"), XDG_RUNTIME_DIR=os.path.join(work, "run"),
+               CLAVORA_STARTUP_PROBE="1")
+    for d in ("config", "data"):
+        os.makedirs(os.path.join(work, d), exist_ok=True)
+    os.makedirs(os.path.join(work, "run"), mode=0o700, exist_ok=True)
+    return env
+
+
+def start_program(env, work):
+    app = os.path.join(work, "app")
+    if not os.path.exists(app):
+        shutil.copytree(APP, app)
+    started = time.perf_counter()
+    proc = subprocess.Popen([os.path.join(app, "clavora")], env=env, stderr=subprocess.PIPE,
+                            stdout=subprocess.DEVNULL, text=True)
+    for line in proc.stderr:
+        if line.startswith("clavora-startup: cover-painted"):
+            elapsed_ms = (time.perf_counter() - started) * 1000
+            rss_kb = int(line.split("rss_kb=")[1])
+            return proc, elapsed_ms, rss_kb
+    raise RuntimeError("the program ended before painting its cover")
+
+
+def stop_program(proc):
+    proc.send_signal(signal.SIGTERM)
+    try:
+        proc.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        proc.wait()
+
+
+def cpu_ticks(pid):
+    with open(f"/proc/{pid}/stat") as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    return int(fields[11]) + int(fields[12])  # utime + stime
+
+
+def startup_and_idle(display):
+    times, rss = [], []
+    with tempfile.TemporaryDirectory() as work:
+        env = program_env(display, work)
+        for _ in range(5):
+            proc, ms, kb = start_program(env, work)
+            times.append(ms)
+            rss.append(kb / 1024)
+            stop_program(proc)
+        say("startup_to_cover_ms", round(statistics.median(times), 1), "ms")
+        say("startup_rss_mb", round(statistics.median(rss), 1), "MiB")
+
+        proc, _, _ = start_program(env, work)
+        time.sleep(2)  # the book is open on its first page
+        hz = os.sysconf("SC_CLK_TCK")
+        before, t0 = cpu_ticks(proc.pid), time.perf_counter()
+        time.sleep(10)
+        after, t1 = cpu_ticks(proc.pid), time.perf_counter()
+        stop_program(proc)
+        say("idle_cpu_percent", round((after - before) / hz / (t1 - t0) * 100, 2), "%")
+
+
+def google_benchmarks():
+    bench_dir = os.path.join(BUILD, "bench")
+    names = {"BM_NextLine1MB": ("nextline_1mb_ms", 1e-6)}
+    for exe in sorted(os.listdir(bench_dir)):
+        path = os.path.join(bench_dir, exe)
+        if not (exe.startswith("clavora_bench_") and os.access(path, os.X_OK)):
+            continue
+        out = subprocess.run([path, "--benchmark_format=json"], capture_output=True, text=True,
+                             check=True).stdout
+        for b in json.loads(out)["benchmarks"]:
+            base = b["name"].split("/")[0]
+            if base in names:
+                figure, scale = names[base]
+                unit_ns = {"ns": 1, "us": 1e3, "ms": 1e6, "s": 1e9}[b["time_unit"]]
+                say(figure, round(b["real_time"] * unit_ns * scale, 3), "ms")
+
+
+def main():
+    xvfb, display = start_xvfb()
+    try:
+        startup_and_idle(display)
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
+    google_benchmarks()
+
+
+if __name__ == "__main__":
+    main()
