@@ -128,34 +128,36 @@ void TMain::BookClose(QObject*, TCloseAction& Action) {
         ExitRequested = true;
 }
 
+namespace {
+
+// The tab that Ctrl+Tab and Ctrl+Shift+Tab select from the running one.
+struct TMenuStep {
+    const char* Running;
+    TImage* TBookForm::*Next;
+    TImage* TBookForm::*Previous;
+};
+const TMenuStep MenuSteps[] = {
+    {"MenuGuided", &TBookForm::MenuRevision, &TBookForm::MenuOptions},
+    {"MenuRevision", &TBookForm::MenuInfo, &TBookForm::MenuGuided},
+    {"MenuInfo", &TBookForm::MenuLogo, &TBookForm::MenuRevision},
+    {"MenuLogo", &TBookForm::MenuOptions, &TBookForm::MenuInfo},
+    {"MenuOptions", &TBookForm::MenuGuided, &TBookForm::MenuLogo},
+};
+
+const TMenuStep* StepFrom(const std::string& Running) {
+    for (const TMenuStep& Step : MenuSteps)
+        if (Running == Step.Running) return &Step;
+    return nullptr;
+}
+
+} // namespace
+
 void TMain::SelectNextMenu(QObject*) {
-    TImage* Target = nullptr;
-    if (RunningMenu == "MenuGuided")
-        Target = BookForm->MenuRevision;
-    else if (RunningMenu == "MenuRevision")
-        Target = BookForm->MenuInfo;
-    else if (RunningMenu == "MenuInfo")
-        Target = BookForm->MenuLogo;
-    else if (RunningMenu == "MenuLogo")
-        Target = BookForm->MenuOptions;
-    else if (RunningMenu == "MenuOptions")
-        Target = BookForm->MenuGuided;
-    if (Target) MenuClick(Target);
+    if (const TMenuStep* Step = StepFrom(RunningMenu)) MenuClick(BookForm->*(Step->Next));
 }
 
 void TMain::SelectPreviousMenu(QObject*) {
-    TImage* Target = nullptr;
-    if (RunningMenu == "MenuGuided")
-        Target = BookForm->MenuOptions;
-    else if (RunningMenu == "MenuRevision")
-        Target = BookForm->MenuGuided;
-    else if (RunningMenu == "MenuInfo")
-        Target = BookForm->MenuRevision;
-    else if (RunningMenu == "MenuLogo")
-        Target = BookForm->MenuInfo;
-    else if (RunningMenu == "MenuOptions")
-        Target = BookForm->MenuLogo;
-    if (Target) MenuClick(Target);
+    if (const TMenuStep* Step = StepFrom(RunningMenu)) MenuClick(BookForm->*(Step->Previous));
 }
 
 void TMain::SelectGuidedMenu(QObject*) { MenuClick(BookForm->MenuGuided); }
