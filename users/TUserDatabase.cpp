@@ -1,0 +1,264 @@
+// The database operations of TUser: opening with waiting and retry, finding,
+// creating, listing and saving records. The file is opened and closed by
+// every operation and nothing of it is kept in between; no operation keeps
+// the file open while a message waits for the learner.
+#include "users/TUser.h"
+
+#include "files/ErrorLog.h"
+#include "files/TProgramSettings.h"
+#include "platform/Application.h"
+#include "platform/Dialogs.h"
+#include "platform/FileNames.h"
+#include "users/Latin1Case.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+std::chrono::milliseconds FRetryInterval{200};
+
+constexpr int Retries = 14;
+const char* const BusyQuestion = "The network is busy because of another user(s) is currently "
+                                 "using Clavora,do you want to try again?";
+const char* const OpenFailedText = "Userbase open failed.";
+const char* const MissingText = "#-1507 User database doesn't exist!";
+const char* const CannotOpenText = "#-1506 Cannot open User database";
+const char* const WillCreateText = "User database doesn't exist, new one will be created.";
+const char* const ListErrorText = "GetUserList: Userbase error";
+
+// Whole records read at a time when looking through the names: large enough
+// that the system calls do not dominate, small enough to stay in the cache.
+constexpr int32_t ScanBlockRecords = 32;
+
+int ShareOf(TUser::TAccess Access) {
+    switch (Access) {
+    case TUser::daRead:
+        return TRecFile::rsReadDenyWrite;
+    case TUser::daUpdate:
+        return TRecFile::rsExclusive;
+    case TUser::daSharedUpdate:
+        break;
+    }
+    return 1;
+}
+
+// Waits one retry interval while the window keeps answering.
+void WaitResponsive() {
+    using Clock = std::chrono::steady_clock;
+    const auto End = Clock::now() + FRetryInterval;
+    Application::ProcessMessages();
+    for (auto Now = Clock::now(); Now < End; Now = Clock::now()) {
+        std::this_thread::sleep_for(
+            std::min<Clock::duration>(End - Now, std::chrono::milliseconds(10)));
+        Application::ProcessMessages();
+    }
+}
+
+// A refused open is worth waiting for only when another copy holds the file.
+// A file we have no right to (or on a read-only disk) stays refused however
+// long we wait.
+bool NeverOpens(const std::string& Name, TUser::TAccess Access) {
+    const std::string Path = ResolveFileName(Name);
+    if (access(Path.c_str(), Access == TUser::daRead ? R_OK : R_OK | W_OK) == 0) return false;
+    return errno == EACCES || errno == EROFS || errno == EPERM;
+}
+
+// Calls Visit(index, record bytes) for the whole records 0..Count-1 in order,
+// reading them in blocks, until Visit returns false. Only the name at the
+// start of each record is looked at. Returns 1, or the failing read status.
+template <class TVisit> int32_t ScanRecords(TRecFile& File, int32_t Count, TVisit Visit) {
+    std::vector<unsigned char> Block(size_t(std::min(Count, ScanBlockRecords)) * TUser::RecordSize);
+    for (int32_t First = 0; First < Count; First += ScanBlockRecords) {
+        const int32_t N = std::min(ScanBlockRecords, Count - First);
+        if (File.SeekRecord(First, TUser::RecordSize) != 1) return fsReadFailed;
+        // The last record of the block is needed only up to its name.
+        const int32_t Bytes = (N - 1) * TUser::RecordSize + int32_t(ShortStringSlot);
+        if (File.ReadBlock(Block.data(), Bytes) != fsOk) return File.Status;
+        for (int32_t K = 0; K < N; ++K)
+            if (!Visit(First + K, Block.data() + size_t(K) * TUser::RecordSize)) return fsOk;
+    }
+    return fsOk;
+}
+
+// The number of the first whole record whose name matches (upper-cased, as
+// UpperName already is), or -1.
+int32_t FindRecord(TRecFile& File, const std::string& UpperName, int32_t& ReadStatus) {
+    int32_t Found = -1;
+    ReadStatus = ScanRecords(File, File.RecordCount(TUser::RecordSize),
+                             [&](int32_t Index, const unsigned char* Slot) {
+                                 if (!Latin1Case::SameUpper(Slot + 1, Slot[0], UpperName))
+                                     return true;
+                                 Found = Index;
+                                 return false;
+                             });
+    return Found;
+}
+
+// Makes an empty database when none is there, never emptying one that
+// another copy of the program has made meanwhile.
+void CreateEmptyDatabase(const std::string& Name) {
+    const int Fd = open(ResolveFileName(Name).c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC,
+                        0666);
+    if (Fd >= 0) close(Fd);
+}
+
+std::string DataPath() {
+    return Settings ? Settings->DataPath : ".\\";
+}
+
+} // namespace
+
+void TUser::SetRetryInterval(std::chrono::milliseconds Interval) {
+    FRetryInterval = Interval;
+}
+
+std::string TUser::DatabaseName() {
+    return DataPath() + "userbase.kq4";
+}
+
+int32_t TUser::OpenDatabase(TRecFile& File, TAccess Access) {
+    const std::string Name = DatabaseName();
+    const int Share = ShareOf(Access);
+    for (;;) {
+        int32_t Result = File.Open(Name, TRecFile::rmOpen, Share);
+        if (Result != fsOpenRefused) return Result;
+        const bool Hopeless = NeverOpens(Name, Access);
+        for (int Retry = 0; Retry < Retries && !Hopeless; ++Retry) {
+            WaitResponsive();
+            File.Close();
+            Result = File.Open(Name, TRecFile::rmOpen, Share);
+            if (Result != fsOpenRefused) return Result;
+        }
+        File.Close();
+        if (!Hopeless && !Application::Terminated() &&
+            MessageDlg(BusyQuestion, mtConfirmation, mbYes | mbNo) == mrYes)
+            continue;
+        if (Access == daUpdate) LogError(ErrUpdateTimeOut, OpenFailedText);
+        if (Access == daRead) LogError(ErrReadTimeOut, OpenFailedText);
+        return File.Status;
+    }
+}
+
+bool TUser::PrepareDatabase(const std::string& ProgramDatabase) {
+    const std::string Target = DataPath() + "Userbase.kq4";
+    if (FileExists(Target)) return true;
+    if (RenameFile(ProgramDatabase, Target)) return true;
+    // Another copy of the program may have put it there in the meantime.
+    if (FileExists(Target)) return true;
+    LogError(ErrMoveDatabase, Target);
+    return false;
+}
+
+std::unique_ptr<TUser> TUser::FindUser(const std::string& Name) {
+    auto User = std::make_unique<TUser>("", DifficultKeys);
+    TRecFile File;
+    const int32_t Result = OpenDatabase(File, daRead);
+    if (Result == fsNotFound) {
+        MessageDlg(MissingText, mtWarning, mbOK);
+        return nullptr;
+    }
+    if (Result != fsOk) {
+        File.Close();
+        MessageDlg(CannotOpenText, mtWarning, mbOK);
+        return nullptr;
+    }
+    const bool Whole = File.IsWholeRecords(RecordSize);
+    int32_t ReadStatus = fsOk;
+    const int32_t Index = FindRecord(File, Latin1Case::UpperCase(Name), ReadStatus);
+    if (Index >= 0 && File.SeekRecord(Index, RecordSize) == 1) User->ReadRecord(File);
+    File.Close();
+    if (!Whole) LogError(ErrPartialRecord, DatabaseName());
+    if (Index < 0) return nullptr;
+    return User;
+}
+
+std::unique_ptr<TUser> TUser::CreateUser(const std::string& Name) {
+    auto User = std::make_unique<TUser>(Name, DifficultKeys);
+    TRecFile File;
+    int32_t Result = OpenDatabase(File, daUpdate);
+    if (Result == fsNotFound) {
+        MessageDlg(WillCreateText, mtWarning, mbOK);
+        File.Close();
+        // Made empty and then opened alone, like every other update: two
+        // copies creating their first learners at once must not both write
+        // record 0, nor the second empty the file the first has just filled.
+        CreateEmptyDatabase(DataPath() + "Userbase.kq4");
+        Result = OpenDatabase(File, daUpdate);
+    }
+    if (Result != fsOk) {
+        const int32_t Status = File.Status;
+        File.Close();
+        LogErrorCode(ErrCreateFailed, Status);
+        return nullptr;
+    }
+    // Just past the last whole record: a partial one left by an interrupted
+    // write is written over.
+    int32_t Status = File.SeekRecord(File.RecordCount(RecordSize), RecordSize) == 1
+                         ? User->WriteRecord(File)
+                         : fsWriteFailed;
+    const int32_t Closed = File.Close();
+    if (Status >= 0 && Closed != fsClosed) Status = Closed;
+    if (Status < 0) {
+        LogErrorCode(ErrCreateFailed, Status);
+        return nullptr;
+    }
+    return User;
+}
+
+int32_t TUser::Save() {
+    if (IsVisitor()) return 1;
+    TRecFile File;
+    if (OpenDatabase(File, daUpdate) != fsOk) {
+        const int32_t Status = File.Status;
+        File.Close();
+        return Status;
+    }
+    int32_t ReadStatus = fsOk;
+    const int32_t Index = FindRecord(File, Latin1Case::UpperCase(FName), ReadStatus);
+    if (Index < 0) {
+        File.Close();
+        return ReadStatus < 0 ? ReadStatus : ErrNotInDatabase;
+    }
+    if (File.SeekRecord(Index, RecordSize) != 1 || WriteRecord(File) < 0) {
+        const int32_t Status = File.Status < 0 ? File.Status : fsWriteFailed;
+        File.Close();
+        return Status;
+    }
+    return File.Close();
+}
+
+std::optional<TStringList> TUser::GetUserList() {
+    TRecFile File;
+    const int32_t Result = OpenDatabase(File, daRead);
+    if (Result == fsNotFound) {
+        MessageDlg(MissingText, mtWarning, mbOK);
+        return std::nullopt;
+    }
+    TStringList Names;
+    if (Result != fsOk) {
+        File.Close();
+        MessageDlg(CannotOpenText, mtWarning, mbOK);
+        return Names;
+    }
+    const int32_t Count = File.RecordCount(RecordSize);
+    if (Count > MaxListedUsers) {
+        File.Close();
+        return Names;
+    }
+    const int32_t ReadStatus = ScanRecords(File, Count, [&](int32_t, const unsigned char* Slot) {
+        std::string Name(reinterpret_cast<const char*>(Slot + 1), Slot[0]);
+        if (Latin1Case::AsciiUpperCase(Name) != "VISITOR") Names.push_back(std::move(Name));
+        return true;
+    });
+    File.Close();
+    if (ReadStatus != fsOk) LogError(ReadStatus, ListErrorText);
+    std::stable_sort(Names.begin(), Names.end(), [](const std::string& A, const std::string& B) {
+        return Latin1Case::CompareText(A, B) < 0;
+    });
+    return Names;
+}
