@@ -1,6 +1,7 @@
 #include "shell/ClavoraMain.h"
 
 #include "files/ProductInfo.h"
+#include "files/TProgramSettings.h"
 #include "forms/TAboutStorage.h"
 #include "forms/TAddViewsStg.h"
 #include "forms/TBubbleStg.h"
@@ -16,6 +17,7 @@
 #include "forms/TWelcomeStg.h"
 #include "platform/Application.h"
 #include "platform/ErrorHandler.h"
+#include "platform/Help.h"
 #include "platform/MessageBoxPresenter.h"
 #include "shell/StartupProbe.h"
 #include "shell/TBookForm.h"
@@ -43,7 +45,7 @@ int ClavoraMain(int ArgumentCount, char** Arguments) {
     Application::InstallTerminationSignals();
     TMain::Reset();
     // Dialogs are real message boxes unless a test answers them.
-    InstallMessageBoxPresenter();
+    InstallMessageBoxPresenter([](int Topic) { ShowHelpTopic(Topic); });
 
     QApplication::setApplicationDisplayName(QString::fromLatin1(ProductInfo::Title));
     QApplication::setApplicationName(QStringLiteral("Clavora"));
@@ -70,7 +72,10 @@ int ClavoraMain(int ArgumentCount, char** Arguments) {
         TMain::Start(ArgumentCount > 0 ? ArgumentCount - 1 : 0,
                      Arguments ? Arguments + 1 : nullptr);
     });
-    Guarded([] { TMain::Shutdown(); });
+    // Start-up that ended the program itself skips the shutdown.
+    if (!TMain::Halted) Guarded([] { TMain::Shutdown(); });
+    delete Settings;
+    Settings = nullptr;
 
     DestroyForm(WelcomeStg);
     DestroyForm(RevisionStg);

@@ -2,6 +2,7 @@
 
 #include "files/ErrorLog.h"
 #include "files/ProductInfo.h"
+#include "files/TProgramSettings.h"
 #include "platform/Application.h"
 #include "platform/ErrorHandler.h"
 #include "platform/KeyPreview.h"
@@ -215,12 +216,10 @@ void TBookForm::DoEscape() {
 
 void TBookForm::SetMaximized(bool Maximized) {
     if (Maximized) {
-        if (!IsMaximized()) {
-            // Without a window manager the platform does not resize a
-            // maximised window, so the screen's available area is given too.
-            if (QScreen* Screen = screen()) setGeometry(Screen->availableGeometry());
+        // The window manager gives a maximised window the screen's area;
+        // without one the window keeps the book's size.
+        if (!IsMaximized())
             setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
-        }
     } else {
         setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
         resize(Book->size());
@@ -250,6 +249,17 @@ void TBookForm::showEvent(QShowEvent* Event) {
 void TBookForm::resizeEvent(QResizeEvent* Event) {
     LayoutParts();
     QWidget::resizeEvent(Event);
+    SizeChanged();
+}
+
+void TBookForm::changeEvent(QEvent* Event) {
+    QWidget::changeEvent(Event);
+    if (Event->type() == QEvent::WindowStateChange) SizeChanged();
+}
+
+void TBookForm::SizeChanged() {
+    // The settings remember whether the book was maximised.
+    if (Settings) Settings->MaximizedBook = IsMaximized();
     if (OnResize) OnResize(this);
 }
 

@@ -116,6 +116,7 @@ protected:
     void resizeEvent(QResizeEvent* Event) override;
     void closeEvent(QCloseEvent* Event) override;
     void showEvent(QShowEvent* Event) override;
+    void changeEvent(QEvent* Event) override;
 
 private:
     void PreviewKeyDown(std::uint16_t& Key, TShiftState Shift) override;
@@ -124,6 +125,7 @@ private:
     void CreateCover();
     void LayoutParts();
     void LinkClick(QObject* Sender);
+    void SizeChanged();
 
     TKeyPreview* FKeyPreview = nullptr;
     bool FInLayout = false;

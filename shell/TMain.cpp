@@ -1,9 +1,18 @@
 #include "shell/TMain.h"
 
+#include "files/ErrorLog.h"
+#include "files/ProductInfo.h"
+#include "files/TProgramSettings.h"
+#include "files/TextUtils.h"
 #include "platform/Application.h"
+#include "platform/Dialogs.h"
 #include "platform/Latin1.h"
 #include "shell/TFormView.h"
+#include "shell/TNavigate.h"
 #include "shell/TPlaceholderView.h"
+
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <unistd.h>
 
@@ -11,6 +20,7 @@ std::string TMain::SelectedMenu;
 std::string TMain::RunningMenu;
 QPointer<QWidget> TMain::SelectedPicture;
 bool TMain::ExitRequested = false;
+bool TMain::Halted = false;
 TController* TMain::GuidedStudying = nullptr;
 TController* TMain::Revision = nullptr;
 TController* TMain::StatisticsPage = nullptr;
@@ -32,9 +42,29 @@ void TMain::Reset() {
     RunningMenu.clear();
     SelectedPicture = nullptr;
     ExitRequested = false;
+    Halted = false;
 }
 
-void TMain::Start(int /*ArgumentCount*/, char** /*Arguments*/) {
+bool TMain::SmallScreenRefused() {
+    QScreen* Screen = QGuiApplication::primaryScreen();
+    if (!Screen || Screen->availableGeometry().width() > 640) return false;
+    for (;;) {
+        const int Answer = MessageDlg("Clavora cannot fit to screen, since your display\r"
+                                      "area is only 640x480 or smaller. Press Help button to\r"
+                                      "view the instructions.\r"
+                                      "\r"
+                                      "Do you want to continue?",
+                                      mtWarning, mbYes | mbNo | mbHelp, 1010);
+        if (Answer == mrNo) return true;
+        if (Answer != mrHelp) break;
+    }
+    Settings->SmallScreen = true;
+    BookForm->setWindowFlag(Qt::FramelessWindowHint, true);
+    BookForm->show();
+    return false;
+}
+
+void TMain::Start(int ArgumentCount, char** Arguments) {
     // The program's folder becomes the current directory: every relative
     // file name of the program is found there.
     const std::string Directory = Application::ProgramDirectory();
@@ -42,6 +72,24 @@ void TMain::Start(int /*ArgumentCount*/, char** /*Arguments*/) {
         // Files are then looked up where the program was started.
     }
     Application::SetHelpFile("CLAVORA.HLP");
+
+    if (!Settings) Settings = new TProgramSettings;
+    Settings->Version = ProductInfo::Version;
+    Settings->Build = ProductInfo::Build;
+    Settings->BuildDate = ProductInfo::BuildDate;
+    Settings->Platform = ProductInfo::Platform;
+    Settings->NewVersionPage = ProductInfo::NewerVersionPage;
+    TErrorLogInfo LogInfo = ErrorLogInfo();
+    LogInfo.Version = Settings->Version;
+    LogInfo.Build = Settings->Build;
+    LogInfo.Platform = Settings->Platform;
+    LogInfo.CompileDate = Settings->BuildDate;
+    SetErrorLogInfo(LogInfo);
+
+    if (SmallScreenRefused()) {
+        Halted = true;
+        return;
+    }
 
     BookForm->BackGround32->show();
     BookForm->BackGround16->hide();
@@ -52,6 +100,15 @@ void TMain::Start(int /*ArgumentCount*/, char** /*Arguments*/) {
     ExitRequested = false;
     BookForm->OnClose = &TMain::BookClose;
 
+    if (ArgumentCount == 1 && UpperCase(Arguments[0]) == "/AUTOSETUP") {
+        Settings->CreateProgramGroup();
+        Halted = true;
+        return;
+    }
+
+    Settings->Load();
+    BookForm->SetMaximized(Settings->MaximizedBook);
+
     GuidedStudying = new TPlaceholderController("Guided Studying");
     Revision = new TPlaceholderController("Revision");
     StatisticsPage = new TPlaceholderController("Statistics");
@@ -61,6 +118,14 @@ void TMain::Start(int /*ArgumentCount*/, char** /*Arguments*/) {
     if (Application::Terminated()) return;
 
     BookForm->SetPageMode(2);
+    if (Settings->SmallScreen && Navigate) {
+        // The navigation console sits on the book window's bottom edge.
+        const QRect Frame = BookForm->frameGeometry();
+        Navigate->move(Frame.left(), Frame.top() + Frame.height() - Navigate->height());
+        Navigate->show();
+        BookForm->activateWindow();
+        BookForm->setFocus();
+    }
 
     for (TImage* Menu : {BookForm->MenuGuided, BookForm->MenuInfo, BookForm->MenuRevision,
                          BookForm->MenuOptions, BookForm->MenuExit, BookForm->MenuLogo})
@@ -166,6 +231,7 @@ void TMain::Shutdown() {
     // A page still open here was left by a signal, not by the learner: it
     // closes quietly before its controller goes.
     TFormView::CloseActiveView();
+    if (Settings) Settings->Save();
     FreeController(GuidedStudying);
     FreeController(Revision);
     FreeController(StatisticsPage);

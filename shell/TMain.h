@@ -36,9 +36,14 @@ public:
     static void SelectPreviousMenu(QObject* Sender);
     static void SelectGuidedMenu(QObject* Sender);
 
+    // Set when start-up ends the program before its shutdown (the small
+    // screen refused, the installation run).
+    static bool Halted;
+
     // Back to the state before the first start (a program run in a test).
     static void Reset();
 
 private:
     static void RunOptions();
+    static bool SmallScreenRefused();
 };

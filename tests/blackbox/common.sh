@@ -36,6 +36,27 @@ start_display() {
   for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
 }
 
+# The settings of an installed machine, so that no first-run question comes.
+seed_settings() {
+  mkdir -p "$XDG_CONFIG_HOME/Veltrona"
+  printf '[General Settings]\nKeyboardLayout=English\nPlayTheme=0\n[Keyboard Layouts]\nEnglish=qwerty.kbd\n' \
+    >"$XDG_CONFIG_HOME/Veltrona/Clavora.ini"
+}
+
+# Waits for a message box of the program (a window other than the book) and
+# sets DIALOG to it.
+wait_dialog() {
+  DIALOG=
+  for _ in $(seq 100); do
+    for w in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null || true); do
+      [ "$w" = "${WINDOW:-}" ] && continue
+      [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "Clavora 98" ] && { DIALOG=$w; return 0; }
+    done
+    sleep 0.1
+  done
+  fail "no message box appeared"
+}
+
 start_program() {
   "$WORK/app/clavora" "$@" >"$WORK/stdout" 2>"$WORK/stderr" &
   APP_PID=$!

@@ -4,6 +4,7 @@
 source "$(dirname "$0")/common.sh" "$1" "$2"
 
 start_display
+seed_settings
 start_program
 screenshot book-guided
 # The Statistics tab (129 x 43 at 255,18 in the book).

@@ -1,6 +1,7 @@
 // The book window on its own: its parts, page modes, console, layout, key
 // routing, links and the navigation console.
 #include "files/InputError.h"
+#include "files/TProgramSettings.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/ShellOpen.h"
@@ -127,7 +128,11 @@ TEST_F(BookWindowTest, ExerciseConsoleChoosesTheBackground) {
 }
 
 TEST_F(BookWindowTest, NormalWindowIsTheBookAndMaximisedCentresIt) {
+    TScopedTempDir Dir;
+    TProgramSettings Store;
+    Settings = &Store;
     Book->SetMaximized(false);
+    EXPECT_FALSE(Store.MaximizedBook) << "the settings follow the window";
     EXPECT_TRUE(WaitUntil([&] { return Book->size() == QSize(777, 529); }));
     EXPECT_FALSE(Book->StatusBar->isVisible()) << "no room for the status bar";
     EXPECT_EQ(Book->Book->pos(), QPoint(0, 0));
@@ -144,6 +149,8 @@ TEST_F(BookWindowTest, NormalWindowIsTheBookAndMaximisedCentresIt) {
               QPoint((Client.width() - 356) / 2, (Client.height() - 21 - 499) / 2));
     EXPECT_EQ(Book->wwwlink->x(), 10);
     EXPECT_EQ(Book->emaillink->x(), Client.width() - 140 - 10);
+    EXPECT_TRUE(Store.MaximizedBook);
+    Settings = nullptr;
 }
 
 TEST_F(BookWindowTest, CtrlTabNeverReachesThePagesKeyHandler) {

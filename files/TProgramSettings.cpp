@@ -1,0 +1,236 @@
+#include "files/TProgramSettings.h"
+
+#include "files/ErrorLog.h"
+#include "files/ProductInfo.h"
+#include "files/TTextFile.h"
+#include "platform/Application.h"
+#include "platform/Dialogs.h"
+#include "platform/FileNames.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+TProgramSettings* Settings = nullptr;
+
+namespace {
+
+const char* const GeneralSection = "General Settings";
+const char* const LayoutSection = "Keyboard Layouts";
+const char* const KeyPath = "SOFTWARE\\Veltrona\\Clavora";
+
+std::string Flag(bool Value) { return Value ? "1" : "0"; }
+
+bool EndsWithSeparator(const std::string& Path) {
+    return !Path.empty() && (Path.back() == '\\' || Path.back() == '/');
+}
+
+std::string DataHome() {
+    const char* Data = std::getenv("XDG_DATA_HOME");
+    if (Data && *Data) return Data;
+    const char* Home = std::getenv("HOME");
+    return std::string(Home && *Home ? Home : ".") + "/.local/share";
+}
+
+bool MakeFolders(const std::string& Path) {
+    for (size_t Slash = Path.find('/', 1);; Slash = Path.find('/', Slash + 1)) {
+        const std::string Part = Path.substr(0, Slash);
+        if (mkdir(Part.c_str(), 0755) != 0 && errno != EEXIST) return false;
+        if (Slash == std::string::npos) break;
+    }
+    return true;
+}
+
+bool WriteFileAtomically(const std::string& Name, const std::string& Bytes, mode_t Mode) {
+    const std::string Temporary = Name + ".new";
+    const int Fd = open(Temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, Mode);
+    if (Fd < 0) return false;
+    size_t Done = 0;
+    bool Ok = true;
+    while (Ok && Done < Bytes.size()) {
+        const ssize_t Wrote = write(Fd, Bytes.data() + Done, Bytes.size() - Done);
+        Ok = Wrote > 0;
+        if (Ok) Done += size_t(Wrote);
+    }
+    Ok = Ok && fsync(Fd) == 0;
+    Ok = close(Fd) == 0 && Ok;
+    if (!Ok || rename(Temporary.c_str(), Name.c_str()) != 0) {
+        unlink(Temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::string ReadBinary(const std::string& Name) {
+    std::string Bytes;
+    const int Fd = open(Name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (Fd < 0) return Bytes;
+    char Buffer[65536];
+    ssize_t Got;
+    while ((Got = read(Fd, Buffer, sizeof Buffer)) > 0) Bytes.append(Buffer, size_t(Got));
+    close(Fd);
+    return Bytes;
+}
+
+// A path inside a desktop entry's Exec key: quoted, with the characters the
+// format reserves escaped.
+std::string QuotedExec(const std::string& Path) {
+    std::string Result = "\"";
+    for (char C : Path) {
+        if (C == '"' || C == '`' || C == '$' || C == '\\') Result += '\\';
+        if (C == '%') Result += '%';
+        Result += C;
+    }
+    return Result + "\"";
+}
+
+} // namespace
+
+TProgramSettings::TProgramSettings() : Registry(std::make_unique<TRegIniFile2>()) {
+    if (!Registry->OpenKey(std::string("\\") + KeyPath, true))
+        LogError(-7001, std::string("read/write to ") + KeyPath);
+    LayoutNames = Registry->ReadSection(LayoutSection);
+}
+
+TProgramSettings::~TProgramSettings() = default;
+
+std::string TProgramSettings::ReadSetting(const std::string& Name) {
+    return Registry->ReadString(GeneralSection, Name, "");
+}
+
+void TProgramSettings::WriteSetting(const std::string& Name, const std::string& Value) {
+    WriteValue(GeneralSection, Name, Value);
+}
+
+void TProgramSettings::WriteValue(const std::string& Section, const std::string& Name,
+                                  const std::string& Value) {
+    // A store that could not be opened was reported when it was created.
+    if (Registry->IsOpen()) Registry->WriteString(Section, Name, Value);
+}
+
+void TProgramSettings::Load() {
+    if (LayoutNames.empty()) FirstRunSetup();
+    KeyboardAutoDetect = ReadSetting("KeyboardAutoDetect") == "1";
+    KeyboardLayout = ReadSetting("KeyboardLayout");
+    PlayTheme = ReadSetting("PlayTheme") != "0";
+    MeasuringUnit = ReadSetting("MeasuringUnit") == "WPM";
+    AutoLogon = ReadSetting("AutoLogon");
+    MaximizedBook = ReadSetting("MaximizedBook") != "0";
+    DefaultContents = ReadSetting("DefaultContents");
+    if (DefaultContents.empty()) DefaultContents = "Beginner.cnt";
+    if (!FileExists(DefaultContents)) LogError(-1, "Default contents: " + DefaultContents);
+    DataPath = ReadSetting("DataPath");
+    if (DataPath.empty()) DataPath = ".\\";
+    if (!EndsWithSeparator(DataPath)) DataPath += "\\";
+    LastUser = ReadSetting("LastUser");
+    if (KeyboardLayout.empty()) {
+        KeyboardAutoDetect = true;
+        KeyboardLayout = "English";
+    }
+}
+
+void TProgramSettings::Save() {
+    WriteSetting("KeyboardAutoDetect", Flag(KeyboardAutoDetect));
+    WriteSetting("KeyboardLayout", KeyboardLayout);
+    WriteSetting("DefaultContents", DefaultContents);
+    WriteSetting("PlayTheme", Flag(PlayTheme));
+    WriteSetting("MaximizedBook", Flag(MaximizedBook));
+    WriteSetting("MeasuringUnit", MeasuringUnit ? "WPM" : "CPS");
+    WriteSetting("LastUser", LastUser);
+}
+
+std::string TProgramSettings::LayoutFileFor(const std::string& Default) {
+    std::string Result = Default;
+    const std::string Name = UpperCase(KeyboardAutoDetect ? (DetectLanguage ? DetectLanguage() : std::string())
+                                                      : KeyboardLayout);
+    if (Name.empty()) return Result;
+    for (const std::string& Line : Registry->ReadSectionValues(LayoutSection)) {
+        if (UpperCase(Line).find(Name) == std::string::npos) continue;
+        // A matching value without a file name is passed over.
+        const size_t Equals = Line.find('=');
+        const std::string Value = Equals == std::string::npos ? "" : Line.substr(Equals + 1);
+        if (Trim(Value.substr(0, Value.find(';'))).empty()) continue;
+        const TStringList Fields = Split(Line, "=;");
+        if (Fields.size() < 2) continue;
+        return Fields[1];
+    }
+    return Result;
+}
+
+std::string TProgramSettings::SpeedUnitName() const { return MeasuringUnit ? "wpm" : "cpm"; }
+
+float TProgramSettings::DisplaySpeed(float Cpm) const {
+    return MeasuringUnit ? Cpm * 0.2f : Cpm;
+}
+
+void TProgramSettings::FirstRunSetup() {
+    if (MessageDlg("Do you want to create an icon for Clavora?", mtConfirmation, mbYes | mbNo) ==
+        mrYes)
+        CreateDesktopEntry();
+    ApplySetupFile();
+}
+
+void TProgramSettings::ApplySetupFile() {
+    TTextFile Setup;
+    const int Status = Setup.Open("setup.net", TTextFile::tmRead);
+    if (Status != 1) {
+        LogError(Status, "File Setup.Net open failed.");
+        return;
+    }
+    std::string Line;
+    for (;;) {
+        const int Result = Setup.NextLine(Line, 255);
+        if (!Line.empty()) {
+            // Section\Name=Value; a line without all three is passed over.
+            const TStringList Fields = Split(Line, "\\=");
+            if (Fields.size() >= 3) WriteValue(Fields[0], Fields[1], Fields[2]);
+        }
+        if (Result != 1) break;
+    }
+    Setup.Close();
+}
+
+bool TProgramSettings::CreateDesktopEntry() {
+    // The desktop's menu plays the part of the program group, its entry
+    // with an icon the part of the program item.
+    const std::string Applications = DataHome() + "/applications";
+    const std::string IconFolder = DataHome() + "/icons/hicolor/64x64/apps";
+    const std::string Program = Application::ProgramDirectory() + "/clavora";
+    const std::string IconFile = IconFolder + "/clavora.png";
+
+    const std::string Entry = "[Desktop Entry]\n"
+                              "Type=Application\n"
+                              "Version=1.0\n"
+                              "Name=Clavora 98\n"
+                              "GenericName=Touch Typing Tutor\n"
+                              "Comment=Learn to touch type with guided lessons, drills and games\n"
+                              "Exec=" +
+                              QuotedExec(Program) +
+                              "\n"
+                              "Icon=" +
+                              IconFile +
+                              "\n"
+                              "Terminal=false\n"
+                              "Categories=Education;\n";
+    if (!MakeFolders(Applications) ||
+        !WriteFileAtomically(Applications + "/clavora.desktop", Entry, 0644)) {
+        MessageDlg("#6432 Clavora was unable to create a program group", mtInformation, mbOK);
+        return false;
+    }
+    const std::string Icon =
+        ReadBinary(ResolveFileName(Application::ProgramDirectory() + "/Pictures/Clavora.png"));
+    if (Icon.empty() || !MakeFolders(IconFolder) || !WriteFileAtomically(IconFile, Icon, 0644)) {
+        MessageDlg("#6433 Clavora was unable to create a program icon", mtInformation, mbOK);
+        return false;
+    }
+    return true;
+}
+
+void TProgramSettings::CreateProgramGroup() {
+    CreateDesktopEntry();
+    ApplySetupFile();
+    MessageDlg("Installation done! Please restart Clavora using icon created.", mtInformation,
+               mbOK);
+}
