@@ -26,6 +26,12 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# Presses a key in the message box found by wait_dialog.
+answer_dialog() {
+  xdotool windowactivate --sync "$DIALOG" 2>/dev/null || true
+  xdotool key --clearmodifiers "$1"
+}
+
 start_display() {
   exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null & echo "pid $!"; wait)
   read -r _ XVFB_PID <&3
@@ -50,7 +56,11 @@ wait_dialog() {
   for _ in $(seq 100); do
     for w in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null || true); do
       [ "$w" = "${WINDOW:-}" ] && continue
-      [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "Clavora 98" ] && { DIALOG=$w; return 0; }
+      [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "Clavora 98" ] || continue
+      # The book is at least as wide as the book; a message box is narrower.
+      local WIDTH=0
+      eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null | grep '^WIDTH=')"
+      [ "$WIDTH" -gt 0 ] && [ "$WIDTH" -lt 760 ] && { DIALOG=$w; return 0; }
     done
     sleep 0.1
   done
@@ -60,10 +70,16 @@ wait_dialog() {
 start_program() {
   "$WORK/app/clavora" "$@" >"$WORK/stdout" 2>"$WORK/stderr" &
   APP_PID=$!
+  start_program_window
+}
+
+# Waits for the book window of the started program; sets WINDOW.
+start_program_window() {
   WINDOW=
   for _ in $(seq 200); do
     WINDOW=$(xdotool search --onlyvisible --name '^Clavora 98$' 2>/dev/null | head -n 1 || true)
-    [ -n "$WINDOW" ] && break
+    if [ -n "$WINDOW" ] && [ "$WINDOW" != "${DIALOG:-}" ]; then break; fi
+    WINDOW=
     kill -0 "$APP_PID" 2>/dev/null || fail "the program ended at start-up: $(cat "$WORK/stderr")"
     sleep 0.1
   done
