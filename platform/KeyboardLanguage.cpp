@@ -3,14 +3,17 @@
 #include <QCoreApplication>
 #include <QVariant>
 
-#include <X11/XKBlib.h>
-#include <X11/extensions/XKBrules.h>
-
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
 #include <fstream>
 #include <mutex>
+
+// Only the types: the libraries are loaded at run time. XKBrules.h needs
+// FILE declared before it.
+#include <X11/XKBlib.h>
+#include <X11/extensions/XKBrules.h>
 
 namespace {
 

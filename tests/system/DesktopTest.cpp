@@ -1,5 +1,6 @@
 // The desktop services under the offscreen platform: the keyboard language
-// never asks XKB there, and opening a document reports the shell's codes.
+// never asks XKB there, opening a document reports the shell's codes, and an
+// X server is asked through XKB.
 #include "files/SystemUtils.h"
 #include "platform/KeyboardLanguage.h"
 #include "platform/ShellOpen.h"
@@ -7,6 +8,11 @@
 
 #include <QGuiApplication>
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 TEST(Desktop, OffscreenTheKeyboardLanguageComesFromTheConsoleConfigurationOnly) {
     ASSERT_EQ(QGuiApplication::platformName(), "offscreen");
@@ -37,4 +43,59 @@ TEST(Desktop, ShellOpenReportsSuccessAbove32AndFailureAsZero) {
     EXPECT_LE(ShellOpen("/nonexistent/Report.pdf"), 32);
     EXPECT_EQ(Opened, "/nonexistent/Report.pdf");
     SetShellOpener(nullptr);
+}
+
+namespace {
+
+// A virtual X server for one test, when Xvfb is installed.
+class TXvfb {
+public:
+    TXvfb() {
+        int Pipe[2];
+        if (pipe(Pipe) != 0) return;
+        // Only async-signal-safe calls between fork and exec.
+        const std::string Fd = std::to_string(Pipe[1]);
+        FPid = fork();
+        if (FPid == 0) {
+            close(Pipe[0]);
+            const int Null = open("/dev/null", O_WRONLY);
+            dup2(Null, 2);
+            execlp("Xvfb", "Xvfb", "-displayfd", Fd.c_str(), "-nolisten", "tcp", nullptr);
+            _exit(127);
+        }
+        close(Pipe[1]);
+        char Buffer[16] = {};
+        const ssize_t Read = FPid > 0 ? read(Pipe[0], Buffer, sizeof Buffer - 1) : 0;
+        close(Pipe[0]);
+        if (Read > 0) FDisplay = ":" + std::string(Buffer, size_t(Read - 1));
+    }
+    ~TXvfb() {
+        if (FPid > 0) {
+            kill(FPid, SIGTERM);
+            waitpid(FPid, nullptr, 0);
+        }
+    }
+    const std::string& Display() const { return FDisplay; }
+
+private:
+    pid_t FPid = -1;
+    std::string FDisplay;
+};
+
+} // namespace
+
+TEST(Desktop, AnXServerNamesItsKeyboardLayoutThroughXkb) {
+    TXvfb Server;
+    if (Server.Display().empty()) GTEST_SKIP() << "Xvfb is not installed";
+    const char* Old = getenv("DISPLAY");
+    const std::string Saved = Old ? Old : "";
+    setenv("DISPLAY", Server.Display().c_str(), 1);
+    // A fresh server starts with the US layout.
+    EXPECT_EQ(XkbLayoutOfDisplay(), "us");
+    setenv("DISPLAY", ":99999", 1);
+    EXPECT_EQ(XkbLayoutOfDisplay(), "");
+    if (Old)
+        setenv("DISPLAY", Saved.c_str(), 1);
+    else
+        unsetenv("DISPLAY");
 }
