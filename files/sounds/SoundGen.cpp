@@ -4,8 +4,9 @@
 // files are the same on every build.
 //
 //   Click   45 ms   a soft wooden tick, peak -6 dBFS
-//   Error   170 ms  a short low "bump" gliding down G3 to E3, peak -14 dBFS:
-//                   round, without overtones that grate when it repeats
+//   Error   170 ms  a short low "bump" gliding down G3 to E3, peak -12 dBFS:
+//                   round, with only two soft overtones, so it does not
+//                   grate when it repeats
 //   Theend  0.9 s   a rising C major chime C5 E5 G5 C6, peak -6 dBFS
 //   Intro   4.9 s   a little theme over C F G7 C, mallet melody, bass and a
 //                   soft pad with a light echo, peak -6 dBFS
@@ -172,11 +173,13 @@ TSignal Error() {
         const double Hz = ToHz + (FromHz - ToHz) * std::exp(-T / 0.05);
         Phase += 2 * Pi * Hz / Rate;
         const double Envelope = RaisedCosine(I, Samples(0.012)) * std::exp(-T / 0.07);
+        // The overtones carry the tone on small speakers that cannot play
+        // the fundamental.
         Out[I] =
-            Envelope * (std::sin(Phase) + 0.3 * std::sin(2 * Phase) + 0.08 * std::sin(3 * Phase));
+            Envelope * (std::sin(Phase) + 0.5 * std::sin(2 * Phase) + 0.15 * std::sin(3 * Phase));
     }
     FadeEnds(Out, 0.002, 0.05);
-    Normalize(Out, -14.0);
+    Normalize(Out, -12.0);
     return Out;
 }
 
