@@ -3,6 +3,7 @@
 namespace {
 TDialogHandler FPresenter;
 TDialogHandler FResponder;
+std::function<void(int)> FHelpHandler;
 std::vector<TDialogRequest> FLog;
 } // namespace
 
@@ -17,11 +18,19 @@ int DefaultAnswer(TMsgDlgButtons Buttons) {
 int MessageDlg(const std::string& Text, TMsgDlgType Type, TMsgDlgButtons Buttons,
                int HelpContext) {
     TDialogRequest Request{Text, Type, Buttons, HelpContext};
-    FLog.push_back(Request);
-    if (FResponder) return FResponder(Request);
-    if (FPresenter) return FPresenter(Request);
-    return DefaultAnswer(Buttons);
+    for (;;) {
+        FLog.push_back(Request);
+        int Answer = DefaultAnswer(Buttons);
+        if (FResponder)
+            Answer = FResponder(Request);
+        else if (FPresenter)
+            Answer = FPresenter(Request);
+        if (Answer != mrHelp || !(Buttons & mbHelp)) return Answer;
+        if (FHelpHandler) FHelpHandler(HelpContext);
+    }
 }
+
+void SetHelpHandler(std::function<void(int)> Handler) { FHelpHandler = std::move(Handler); }
 
 void SetDialogPresenter(TDialogHandler Presenter) { FPresenter = std::move(Presenter); }
 void SetDialogResponder(TDialogHandler Responder) { FResponder = std::move(Responder); }

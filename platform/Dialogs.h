@@ -35,8 +35,13 @@ struct TDialogRequest {
 using TDialogHandler = std::function<int(const TDialogRequest&)>;
 
 // Shows a modal message and returns the button pressed (a TModalResult).
+// Help never closes a dialog: it opens the help topic and the same message
+// is asked again.
 int MessageDlg(const std::string& Text, TMsgDlgType Type, TMsgDlgButtons Buttons,
                int HelpContext = 0);
+
+// What Help does: opens the dialog's help topic.
+void SetHelpHandler(std::function<void(int HelpContext)> Handler);
 
 // The presenter that shows real windows (installed by the GUI at start-up).
 void SetDialogPresenter(TDialogHandler Presenter);

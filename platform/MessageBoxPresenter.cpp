@@ -27,7 +27,7 @@ QMessageBox::Icon IconOf(TMsgDlgType Type) {
     }
 }
 
-int Present(const TDialogRequest& Request, const std::function<void(int)>& HelpHandler) {
+int Present(const TDialogRequest& Request) {
     QMessageBox Box(IconOf(Request.Type), QApplication::applicationDisplayName(),
                     DialogText(Request.Text), QMessageBox::NoButton, QApplication::activeWindow());
     Box.setTextFormat(Qt::PlainText);
@@ -47,26 +47,16 @@ int Present(const TDialogRequest& Request, const std::function<void(int)>& HelpH
         Box.setDefaultButton(QMessageBox::Ok);
     else if (Request.Buttons & mbYes)
         Box.setDefaultButton(QMessageBox::Yes);
-    for (;;) {
-        Box.exec();
-        const auto Clicked = Box.standardButton(Box.clickedButton());
-        if (Clicked == QMessageBox::Help && HelpHandler) {
-            HelpHandler(Request.HelpContext);
-            continue;
-        }
-        for (const Pair& P : Pairs)
-            if (P.Button == Clicked) return P.Result;
-        // Closed with Escape or the close box: the cancel button's answer.
-        if (Request.Buttons & mbCancel) return mrCancel;
-        if (Request.Buttons & mbNo) return mrNo;
-        return mrOk;
-    }
+    Box.exec();
+    const auto Clicked = Box.standardButton(Box.clickedButton());
+    for (const Pair& P : Pairs)
+        if (P.Button == Clicked) return P.Result;
+    // Closed with Escape or the close box: the cancel button's answer.
+    if (Request.Buttons & mbCancel) return mrCancel;
+    if (Request.Buttons & mbNo) return mrNo;
+    return mrOk;
 }
 
 } // namespace
 
-void InstallMessageBoxPresenter(std::function<void(int)> HelpHandler) {
-    SetDialogPresenter([HelpHandler](const TDialogRequest& Request) {
-        return Present(Request, HelpHandler);
-    });
-}
+void InstallMessageBoxPresenter() { SetDialogPresenter(&Present); }

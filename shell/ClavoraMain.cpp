@@ -1,6 +1,7 @@
 #include "shell/ClavoraMain.h"
 
 #include "files/ProductInfo.h"
+#include "files/Sounds.h"
 #include "files/TProgramSettings.h"
 #include "forms/TAboutStorage.h"
 #include "forms/TAddViewsStg.h"
@@ -16,6 +17,7 @@
 #include "forms/TStatisticsStg.h"
 #include "forms/TWelcomeStg.h"
 #include "platform/Application.h"
+#include "platform/Dialogs.h"
 #include "platform/ErrorHandler.h"
 #include "platform/Help.h"
 #include "platform/MessageBoxPresenter.h"
@@ -43,9 +45,12 @@ template <class T> void DestroyForm(T*& Global) {
 int ClavoraMain(int ArgumentCount, char** Arguments) {
     Application::ResetTerminated();
     Application::InstallTerminationSignals();
+    // The module initialisations.
+    SoundsOn = true;
     TMain::Reset();
     // Dialogs are real message boxes unless a test answers them.
-    InstallMessageBoxPresenter([](int Topic) { ShowHelpTopic(Topic); });
+    InstallMessageBoxPresenter();
+    SetHelpHandler([](int Topic) { ShowHelpTopic(Topic); });
 
     QApplication::setApplicationDisplayName(QString::fromLatin1(ProductInfo::Title));
     QApplication::setApplicationName(QStringLiteral("Clavora"));
@@ -74,6 +79,7 @@ int ClavoraMain(int ArgumentCount, char** Arguments) {
     });
     // Start-up that ended the program itself skips the shutdown.
     if (!TMain::Halted) Guarded([] { TMain::Shutdown(); });
+    FreeAllEffects();
     delete Settings;
     Settings = nullptr;
 

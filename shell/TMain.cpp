@@ -2,6 +2,8 @@
 
 #include "files/ErrorLog.h"
 #include "files/ProductInfo.h"
+#include "files/Sounds.h"
+#include "files/SystemUtils.h"
 #include "files/TProgramSettings.h"
 #include "files/TextUtils.h"
 #include "platform/Application.h"
@@ -48,16 +50,13 @@ void TMain::Reset() {
 bool TMain::SmallScreenRefused() {
     QScreen* Screen = QGuiApplication::primaryScreen();
     if (!Screen || Screen->availableGeometry().width() > 640) return false;
-    for (;;) {
-        const int Answer = MessageDlg("Clavora cannot fit to screen, since your display\r"
-                                      "area is only 640x480 or smaller. Press Help button to\r"
-                                      "view the instructions.\r"
-                                      "\r"
-                                      "Do you want to continue?",
-                                      mtWarning, mbYes | mbNo | mbHelp, 1010);
-        if (Answer == mrNo) return true;
-        if (Answer != mrHelp) break;
-    }
+    if (MessageDlg("Clavora cannot fit to screen, since your display\r"
+                   "area is only 640x480 or smaller. Press Help button to\r"
+                   "view the instructions.\r"
+                   "\r"
+                   "Do you want to continue?",
+                   mtWarning, mbYes | mbNo | mbHelp, 1010) == mrNo)
+        return true;
     Settings->SmallScreen = true;
     BookForm->setWindowFlag(Qt::FramelessWindowHint, true);
     BookForm->show();
@@ -74,6 +73,7 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
     Application::SetHelpFile("CLAVORA.HLP");
 
     if (!Settings) Settings = new TProgramSettings;
+    Settings->DetectLanguage = &DetectKeyboardLanguage;
     Settings->Version = ProductInfo::Version;
     Settings->Build = ProductInfo::Build;
     Settings->BuildDate = ProductInfo::BuildDate;
@@ -109,6 +109,14 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
     Settings->Load();
     BookForm->SetMaximized(Settings->MaximizedBook);
 
+    LoadEffect(ClickSound, "Click.wav");
+    LoadEffect(TheEndSound, "Theend.wav");
+    LoadEffect(ErrorSound, "Error.wav");
+    if (Settings->PlayTheme) {
+        LoadEffect(IntroSound, "Intro.wav");
+        PlayEffect(IntroSound);
+    }
+
     GuidedStudying = new TPlaceholderController("Guided Studying");
     Revision = new TPlaceholderController("Revision");
     StatisticsPage = new TPlaceholderController("Statistics");
@@ -116,6 +124,9 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
 
     BookForm->LoadLabel->hide();
     if (Application::Terminated()) return;
+
+    // The theme plays while the learner logs in and stops when the book opens.
+    FreeEffect(IntroSound);
 
     BookForm->SetPageMode(2);
     if (Settings->SmallScreen && Navigate) {
@@ -170,6 +181,7 @@ void TMain::MenuLoop() {
 void TMain::MenuClick(QObject* Sender) {
     auto* Picture = qobject_cast<QWidget*>(Sender);
     if (!Picture) return;
+    if (!SelectedMenu.empty()) PlayEffect(ClickSound);
     const std::string Name = ComponentName(Sender);
     if (Name == "MenuExit") {
         Picture->hide();
@@ -231,6 +243,9 @@ void TMain::Shutdown() {
     // A page still open here was left by a signal, not by the learner: it
     // closes quietly before its controller goes.
     TFormView::CloseActiveView();
+    // Every slot, the theme's too: a learner who leaves at login leaves it
+    // playing, and its player must stop before the program ends.
+    FreeAllEffects();
     if (Settings) Settings->Save();
     FreeController(GuidedStudying);
     FreeController(Revision);

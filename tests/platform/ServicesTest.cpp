@@ -57,6 +57,18 @@ TEST(Dialogs, TheResponderAnswersInsteadOfThePresenterAndEveryRequestIsLogged) {
     EXPECT_EQ(MessageDlg("x", mtConfirmation, mbYes | mbNo | mbCancel), mrYes);
     EXPECT_EQ(MessageDlg("x", mtConfirmation, mbNo | mbCancel), mrNo);
     ClearDialogLog();
+
+    // Help opens the topic and asks again; it never answers the dialog.
+    std::vector<int> Topics;
+    SetHelpHandler([&](int Topic) { Topics.push_back(Topic); });
+    int Asked = 0;
+    SetDialogResponder([&](const TDialogRequest&) { return ++Asked < 3 ? int(mrHelp) : int(mrNo); });
+    EXPECT_EQ(MessageDlg("Small screen", mtWarning, mbYes | mbNo | mbHelp, 1010), mrNo);
+    EXPECT_EQ(Topics, (std::vector<int>{1010, 1010}));
+    EXPECT_EQ(DialogLog().size(), 3u);
+    SetDialogResponder(nullptr);
+    SetHelpHandler(nullptr);
+    ClearDialogLog();
 }
 
 TEST(Keys, QtKeysMapToTheVirtualKeysPagesCompare) {

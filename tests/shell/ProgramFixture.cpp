@@ -5,13 +5,22 @@
 #include "shell/ClavoraMain.h"
 
 #include <cstdlib>
+#include <dirent.h>
 #include <unistd.h>
 
 void ProgramTest::SetUp() {
     FDir = std::make_unique<TScopedTempDir>();
     const char* AppDir = std::getenv("CLAVORA_APP_DIR");
     ASSERT_NE(AppDir, nullptr);
-    ASSERT_EQ(symlink((std::string(AppDir) + "/Pictures").c_str(), (*FDir / "Pictures").c_str()), 0);
+    // The program's material, as the build staged it (not the executable).
+    DIR* Folder = opendir(AppDir);
+    ASSERT_NE(Folder, nullptr);
+    while (dirent* Entry = readdir(Folder)) {
+        const std::string Name = Entry->d_name;
+        if (Name == "." || Name == ".." || Name == "clavora") continue;
+        ASSERT_EQ(symlink((std::string(AppDir) + "/" + Name).c_str(), (*FDir / Name).c_str()), 0);
+    }
+    closedir(Folder);
     Application::SetProgramDirectory(FDir->Path());
     ClearDialogLog();
     SetDialogResponder([](const TDialogRequest& Request) { return DefaultAnswer(Request.Buttons); });

@@ -2,11 +2,15 @@
 // Escape, pages that refuse to close, the exit picture and the window's close.
 #include "tests/shell/ProgramFixture.h"
 
+#include "files/TProgramSettings.h"
+#include "platform/Dialogs.h"
 #include "shell/TBookForm.h"
 #include "shell/TFormView.h"
 #include "shell/TMain.h"
 
 #include <QLabel>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -166,4 +170,28 @@ TEST_F(ProgramTest, ClickingTheSelectedTabsPlaceDoesNothing) {
                 BookForm->close();
             });
     EXPECT_EQ(RunProgram(Driver), 0);
+}
+
+TEST_F(ProgramTest, SettingsAreReadAtStartAndSavedAtShutdown) {
+    mkdir((*FDir / "config/Veltrona").c_str(), 0755);
+    WriteFileBytes(*FDir / "config/Veltrona/Clavora.ini",
+                   "[General Settings]\nMeasuringUnit=WPM\nPlayTheme=0\nMaximizedBook=0\n"
+                   "AutoLogon=%USERNAME%\n[Keyboard Layouts]\nEnglish=qwerty.kbd\n");
+    TDriver Driver;
+    Driver.Then("running", [] { return Running("MenuGuided"); },
+                [] {
+                    EXPECT_EQ(Settings->Version, "4.20");
+                    EXPECT_EQ(Settings->Build, "0161");
+                    EXPECT_TRUE(Settings->MeasuringUnit);
+                    EXPECT_FALSE(BookForm->IsMaximized());
+                    BookForm->close();
+                });
+    EXPECT_EQ(RunProgram(Driver), 0);
+    EXPECT_TRUE(DialogLog().empty()) << "an installed machine asks nothing at start";
+    const std::string Saved = ReadFileBytes(*FDir / "config/Veltrona/Clavora.ini");
+    EXPECT_NE(Saved.find("MeasuringUnit=WPM\n"), std::string::npos);
+    EXPECT_NE(Saved.find("MaximizedBook=0\n"), std::string::npos);
+    EXPECT_NE(Saved.find("KeyboardLayout=English\n"), std::string::npos);
+    EXPECT_NE(Saved.find("AutoLogon=%USERNAME%\n"), std::string::npos);
+    EXPECT_EQ(Saved.find("DataPath"), std::string::npos);
 }
