@@ -99,7 +99,11 @@ def google_benchmarks():
     bench_dir = os.path.join(BUILD, "bench")
     # benchmark name: (figure, nanoseconds to the figure's unit, unit)
     names = {"BM_NextLine1MB": ("nextline_1mb_ms", 1e-6, "ms"),
-             "BM_PlayEffect": ("play_effect_us", 1e-3, "us")}
+             "BM_PlayEffect": ("play_effect_us", 1e-3, "us"),
+             "BM_FindUser10k": ("finduser_10k_ms", 1e-6, "ms"),
+             "BM_Save10k": ("save_10k_ms", 1e-6, "ms"),
+             "BM_UserList250": ("userlist_250_ms", 1e-6, "ms"),
+             "BM_SeqRead2_5MB": ("seqread_2_5mb_ms", 1e-6, "ms")}
     for exe in sorted(os.listdir(bench_dir)):
         path = os.path.join(bench_dir, exe)
         if not (exe.startswith("clavora_bench_") and os.access(path, os.X_OK)):
