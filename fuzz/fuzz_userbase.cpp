@@ -90,7 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     std::optional<TStringList> Names = TUser::GetUserList();
     Check(Names.has_value());
     Check(Names->size() <= Records && Names->size() <= size_t(TUser::MaxListedUsers));
-    for (const std::string& Name : *Names) Check(Name.size() <= 255);
+    for (const std::string& Name : *Names)
+        Check(Name.size() <= 255);
 
     if (Size % 2 == 1) {
         Check(TUser::CreateUser("New learner") != nullptr);

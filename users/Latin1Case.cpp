@@ -38,18 +38,24 @@ static_assert(LowerTable[0xD7] == 0xD7 && UpperTable[0xF7] == 0xF7, "× and ÷ a
 
 namespace Latin1Case {
 
-unsigned char Upper(unsigned char C) { return UpperTable[C]; }
-unsigned char Lower(unsigned char C) { return LowerTable[C]; }
+unsigned char Upper(unsigned char C) {
+    return UpperTable[C];
+}
+unsigned char Lower(unsigned char C) {
+    return LowerTable[C];
+}
 
 std::string UpperCase(const std::string& S) {
     std::string Result = S;
-    for (char& C : Result) C = char(UpperTable[static_cast<unsigned char>(C)]);
+    for (char& C : Result)
+        C = char(UpperTable[static_cast<unsigned char>(C)]);
     return Result;
 }
 
 std::string LowerCase(const std::string& S) {
     std::string Result = S;
-    for (char& C : Result) C = char(LowerTable[static_cast<unsigned char>(C)]);
+    for (char& C : Result)
+        C = char(LowerTable[static_cast<unsigned char>(C)]);
     return Result;
 }
 

@@ -99,7 +99,8 @@ void TDifficultKeys::BuildRanking() {
                 std::swap(Keys[I], Keys[J]);
             }
     FRanking.fill(0);
-    for (int I = 0; I < Count; ++I) FRanking[size_t(I) + 1] = Keys[I];
+    for (int I = 0; I < Count; ++I)
+        FRanking[size_t(I) + 1] = Keys[I];
     FRankingValid = true;
 }
 

@@ -36,7 +36,8 @@ int32_t TRecordBuffer::ReadBlock(void* Bytes, int32_t Count) {
 int32_t TRecordBuffer::ReadWords(uint16_t* Words, int32_t Count) {
     const size_t N = size_t(std::max(Count, 0));
     if (const unsigned char* P = Take(N * 2))
-        for (size_t I = 0; I < N; ++I) Words[I] = uint16_t(P[2 * I] | (P[2 * I + 1] << 8));
+        for (size_t I = 0; I < N; ++I)
+            Words[I] = uint16_t(P[2 * I] | (P[2 * I + 1] << 8));
     return Status;
 }
 
@@ -77,7 +78,8 @@ int32_t TRecordBuffer::WriteWords(const uint16_t* Words, int32_t Count) {
 
 int32_t TRecordBuffer::WriteInt16(int32_t Value) {
     const uint32_t U = uint32_t(Value);
-    const unsigned char Raw[2] = {static_cast<unsigned char>(U), static_cast<unsigned char>(U >> 8)};
+    const unsigned char Raw[2] = {static_cast<unsigned char>(U),
+                                  static_cast<unsigned char>(U >> 8)};
     return WriteBlock(Raw, 2);
 }
 

@@ -109,10 +109,10 @@ public:
     void RecordChapterResults(int Chapter, int Exercise, float Speed, float Accuracy,
                               float Efficiency);
 
-    int PercentCompleted() const;      // 0..100
-    int MinutesLeft() const;           // whole minutes
-    std::string TimeLeftText() const;  // "1 h 15 min.", "45 min.", "? min."
-    std::string TimeUsedText() const;  // "2 h 15 min.", "0 min."
+    int PercentCompleted() const;     // 0..100
+    int MinutesLeft() const;          // whole minutes
+    std::string TimeLeftText() const; // "1 h 15 min.", "45 min.", "? min."
+    std::string TimeUsedText() const; // "2 h 15 min.", "0 min."
 
     bool IsVisitor() const;
 

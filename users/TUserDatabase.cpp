@@ -102,8 +102,8 @@ int32_t FindRecord(TRecFile& File, const std::string& UpperName, int32_t& ReadSt
 // Makes an empty database when none is there, never emptying one that
 // another copy of the program has made meanwhile.
 void CreateEmptyDatabase(const std::string& Name) {
-    const int Fd = open(ResolveFileName(Name).c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC,
-                        0666);
+    const int Fd =
+        open(ResolveFileName(Name).c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
     if (Fd >= 0) close(Fd);
 }
 

@@ -6,7 +6,8 @@
 namespace {
 
 void Strokes(TDifficultKeys& Keys, unsigned char Key, int Count, int Errors) {
-    for (int I = 0; I < Count; ++I) Keys.RecordKey(Key, I < Errors);
+    for (int I = 0; I < Count; ++I)
+        Keys.RecordKey(Key, I < Errors);
 }
 
 TEST(TDifficultKeys, MergeFadesTheWindowByTheNewStrokes) {
@@ -114,10 +115,10 @@ TEST(TDifficultKeys, DifficultyCountsFromFifteenStrokesForLettersCommaAndFullSto
 TEST(TDifficultKeys, RankingKeepsTheExchangeSortsOrderOfEqualKeys) {
     TDifficultKeys Keys;
     Keys.SetStudiedKeys("abcd");
-    Keys.SetCounts('a', 100, 40, 1);  // 10
-    Keys.SetCounts('b', 100, 80, 1);  // 5
-    Keys.SetCounts('c', 100, 40, 1);  // 10
-    Keys.SetCounts('d', 100, 20, 1);  // 20
+    Keys.SetCounts('a', 100, 40, 1); // 10
+    Keys.SetCounts('b', 100, 80, 1); // 5
+    Keys.SetCounts('c', 100, 40, 1); // 10
+    Keys.SetCounts('d', 100, 20, 1); // 20
     EXPECT_EQ(Keys.KeyAtRank(1), 'd');
     EXPECT_EQ(Keys.KeyAtRank(2), 'c'); // c before a although both score 10
     EXPECT_EQ(Keys.KeyAtRank(3), 'a');
@@ -134,7 +135,8 @@ TEST(TDifficultKeys, RankingKeepsTheExchangeSortsOrderOfEqualKeys) {
     EXPECT_EQ(Keys.KeyAtRank(1), 'd');
     EXPECT_NE(Keys.KeyAtRank(223), 0);
     int Ranked = 0;
-    for (int Rank = 1; Rank <= 223; ++Rank) Ranked += Keys.KeyAtRank(Rank) != 0;
+    for (int Rank = 1; Rank <= 223; ++Rank)
+        Ranked += Keys.KeyAtRank(Rank) != 0;
     EXPECT_EQ(Ranked, 223);
 }
 
@@ -178,9 +180,9 @@ TEST(TDifficultKeys, StoredFormRoundTripsAndLoadingKeepsPendingStrokes) {
     EXPECT_EQ(Keys.SaveTo(Record), 1);
     ASSERT_EQ(Record.Bytes().size(), 1338u);
     EXPECT_EQ(Keys.PendingStrokes('n'), 0); // saving merges first
-    EXPECT_EQ(Record.Bytes()[0], 1);         // totals, code 33 first
-    EXPECT_EQ(Record.Bytes()[446], 2);       // then the weighted strokes
-    EXPECT_EQ(Record.Bytes()[892], 3);       // then the weighted errors
+    EXPECT_EQ(Record.Bytes()[0], 1);        // totals, code 33 first
+    EXPECT_EQ(Record.Bytes()[446], 2);      // then the weighted strokes
+    EXPECT_EQ(Record.Bytes()[892], 3);      // then the weighted errors
 
     TDifficultKeys Loaded;
     Loaded.RecordKey('z', true);

@@ -3,7 +3,9 @@
 namespace Generations {
 
 namespace {
-float Tenth(int Value) { return float(Value / 10.0); }
+float Tenth(int Value) {
+    return float(Value / 10.0);
+}
 } // namespace
 
 void Apply(TUser& User, int Gen) {

@@ -12,7 +12,9 @@ namespace Generations {
 // Puts generation Gen of the learner into User and the shared statistics.
 void Apply(TUser& User, int Gen);
 // The generation a record claims to be.
-inline int Of(const TUser& User) { return User.FStoryPosition; }
+inline int Of(const TUser& User) {
+    return User.FStoryPosition;
+}
 // Empty when User (and the shared statistics) hold exactly generation Gen,
 // else the first field that differs.
 std::string Mismatch(const TUser& User, int Gen);

@@ -6,7 +6,8 @@
 TCopy::TCopy(const QStringList& Arguments, const std::map<QString, QString>& Env,
              std::function<void()> Modifier) {
     QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
-    for (const auto& [Name, Value] : Env) Environment.insert(Name, Value);
+    for (const auto& [Name, Value] : Env)
+        Environment.insert(Name, Value);
     FProcess.setProcessEnvironment(Environment);
     FProcess.setWorkingDirectory(QDir::currentPath());
     if (Modifier) FProcess.setChildProcessModifier(Modifier);

@@ -81,7 +81,7 @@ TEST_F(UserDatabase, NamesMatchWithoutRegardToLatin1LetterCase) {
     std::unique_ptr<TUser> Back = TUser::FindUser("m\xc4rta \xd6sterberg");
     ASSERT_NE(Back, nullptr);
     EXPECT_EQ(Generations::Mismatch(*Back, 77), "");
-    EXPECT_EQ(TUser::FindUser("Carl")->FStoryPosition, 0); // the neighbours untouched
+    EXPECT_EQ(TUser::FindUser("Carl")->FStoryPosition, 0);     // the neighbours untouched
     EXPECT_EQ(TUser::FindUser("Marta \xD6sterberg"), nullptr); // a is not ä
     EXPECT_EQ(TUser::FindUser("M\xC4RTA"), nullptr);
 }
@@ -98,12 +98,22 @@ TEST_F(UserDatabase, TheVisitorIsFoundButNeverListedNorSaved) {
 }
 
 TEST_F(UserDatabase, TheListIsSortedWithoutRegardToCaseAndEmptyPastTwoHundredFifty) {
-    Database({"bob", "\xC5sa", "Alice", "carl", "\xE5" "ke", "Bob", "\x01\x7F" "ctl"});
-    EXPECT_EQ(TUser::GetUserList(), (TStringList{"\x01\x7F" "ctl", "Alice", "bob", "Bob", "carl",
-                                                  "\xE5" "ke", "\xC5sa"}));
+    Database({"bob", "\xC5sa", "Alice", "carl",
+              "\xE5"
+              "ke",
+              "Bob",
+              "\x01\x7F"
+              "ctl"});
+    EXPECT_EQ(TUser::GetUserList(), (TStringList{"\x01\x7F"
+                                                 "ctl",
+                                                 "Alice", "bob", "Bob", "carl",
+                                                 "\xE5"
+                                                 "ke",
+                                                 "\xC5sa"}));
 
     std::vector<std::string> Many;
-    for (int I = 0; I < 250; ++I) Many.push_back("L" + std::to_string(I));
+    for (int I = 0; I < 250; ++I)
+        Many.push_back("L" + std::to_string(I));
     Database(Many);
     EXPECT_EQ(TUser::GetUserList()->size(), 250u);
     Many.push_back("Last");
@@ -125,8 +135,8 @@ TEST_F(UserDatabase, AMissingDatabaseIsToldAndMadeByTheFirstNewLearner) {
     EXPECT_EQ(Ghost.Save(), -1);
     Shown.clear();
     ASSERT_NE(TUser::CreateUser("Anna"), nullptr);
-    EXPECT_EQ(Shown, (std::vector<std::string>{
-                         "User database doesn't exist, new one will be created."}));
+    EXPECT_EQ(Shown,
+              (std::vector<std::string>{"User database doesn't exist, new one will be created."}));
     EXPECT_EQ(ReadFileBytes("Userbase.kq4").size(), 2504u);
     EXPECT_NE(TUser::FindUser("anna"), nullptr);
 }
@@ -164,7 +174,8 @@ TEST_F(UserDatabase, RandomBytesAreReadWithoutHarm) {
     }
     WriteFileBytes("Userbase.kq4", Bytes);
     for (int I = 0; I < 7; ++I) {
-        const std::string Name = Bytes.substr(size_t(I) * 2504 + 1, uint8_t(Bytes[size_t(I) * 2504]));
+        const std::string Name =
+            Bytes.substr(size_t(I) * 2504 + 1, uint8_t(Bytes[size_t(I) * 2504]));
         std::unique_ptr<TUser> User = TUser::FindUser(Name);
         ASSERT_NE(User, nullptr) << I;
         EXPECT_EQ(User->FName, Name);
@@ -231,16 +242,6 @@ TEST_F(UserDatabase, StartUpMovesTheShippedDatabaseIntoTheDataFolder) {
     ASSERT_EQ(Shown.size(), 1u);
     EXPECT_EQ(Shown[0].substr(0, 6), "#-6633");
     EXPECT_NE(Shown[0].find("Userbase.kq4"), std::string::npos);
-}
-
-TEST_F(UserDatabase, CurrentUserIsReplacedAndFreed) {
-    SetCurrentUser(std::make_unique<TUser>(""));
-    ASSERT_NE(CurrentUser, nullptr);
-    EXPECT_EQ(CurrentUser->FDifficultKeys, DifficultKeys);
-    SetCurrentUser(std::make_unique<TUser>("Ann"));
-    EXPECT_EQ(CurrentUser->FName, "Ann");
-    SetCurrentUser(nullptr);
-    EXPECT_EQ(CurrentUser, nullptr);
 }
 
 } // namespace

@@ -26,7 +26,7 @@ double MsSince(Clock::time_point Start) {
 }
 
 const std::map<QString, QString> FastGiveUp = {{"CLAVORA_RETRY_MS", "5"},
-                                                {"CLAVORA_BUSY_ANSWER", "no"}};
+                                               {"CLAVORA_BUSY_ANSWER", "no"}};
 
 class Copies : public ::testing::Test {
 protected:

@@ -15,7 +15,8 @@ public:
         FBytes[Offset + 1] = char((Value >> 8) & 0xFF);
     }
     void I32(size_t Offset, int32_t Value) {
-        for (int I = 0; I < 4; ++I) FBytes[Offset + size_t(I)] = char((uint32_t(Value) >> (8 * I)) & 0xFF);
+        for (int I = 0; I < 4; ++I)
+            FBytes[Offset + size_t(I)] = char((uint32_t(Value) >> (8 * I)) & 0xFF);
     }
     void Str(size_t Offset, const std::string& S) {
         FBytes[Offset] = char(S.size());
@@ -34,7 +35,10 @@ size_t KeyOffset(int Array, int Code) {
 }
 
 struct TKnownUser {
-    TKnownUser() : User("M\xE4rta \xD6" "berg", &Keys) {
+    TKnownUser()
+        : User("M\xE4rta \xD6"
+               "berg",
+               &Keys) {
         User.FCourseFile = "touch.cnt";
         User.FSoundsOn = 0;
         User.FLargeFont = 1;
@@ -46,7 +50,8 @@ struct TKnownUser {
         User.FStoryFile = "story.txt";
         User.FTopExercise = 4;
         User.FTopChapter = 3;
-        for (int C = 1; C <= 20; ++C) User.FChapterLastExercise[size_t(C)] = C % 10;
+        for (int C = 1; C <= 20; ++C)
+            User.FChapterLastExercise[size_t(C)] = C % 10;
         User.FLastSpeed = 180;
         User.FLastEfficiency = 87;
         User.FLastAccuracy = 96.5f;
@@ -71,7 +76,8 @@ struct TKnownUser {
 
 TGolden KnownRecord() {
     TGolden G;
-    G.Str(0, "M\xE4rta \xD6" "berg");
+    G.Str(0, "M\xE4rta \xD6"
+             "berg");
     G.Str(256, "touch.cnt");
     G.I16(512, 0);
     G.I16(514, 1);
@@ -83,13 +89,14 @@ TGolden KnownRecord() {
     G.Str(528, "story.txt");
     G.I16(784, 4);
     G.I16(786, 3);
-    for (int C = 1; C <= 20; ++C) G.I16(788 + size_t(C - 1) * 2, C % 10);
+    for (int C = 1; C <= 20; ++C)
+        G.I16(788 + size_t(C - 1) * 2, C % 10);
     G.I16(828, 180);
     G.I16(830, 87);
     G.I16(832, 965);
     G.I16(834, -10);
-    G.Byte(836 + 0, 1);       // chapter 1, exercise 1
-    G.Byte(836 + 9, 1);       // chapter 1, exercise 10
+    G.Byte(836 + 0, 1);          // chapter 1, exercise 1
+    G.Byte(836 + 9, 1);          // chapter 1, exercise 10
     G.Byte(836 + 2 * 10 + 3, 1); // chapter 3, exercise 4
     for (int C = 1; C <= 20; ++C) {
         G.I16(1036 + size_t(C - 1) * 2, -10);
@@ -138,7 +145,8 @@ TEST(TUserRecord, ReadsTheGoldenRecord) {
     TUser User("", &Keys);
     TRecordBuffer Record(Golden.data(), Golden.size());
     EXPECT_EQ(User.ReadRecord(Record), 1);
-    EXPECT_EQ(User.FName, "M\xE4rta \xD6" "berg");
+    EXPECT_EQ(User.FName, "M\xE4rta \xD6"
+                          "berg");
     EXPECT_EQ(User.FCourseFile, "touch.cnt");
     EXPECT_EQ(User.FSoundsOn, 0);
     EXPECT_EQ(User.FLargeFont, 1);
@@ -186,7 +194,9 @@ TEST(TUserRecord, ANewUserStoresMinusOneAndMinusTen) {
     EXPECT_EQ(User.FKeyGroupsReached, 1);
     EXPECT_EQ(User.FChapterCount, 0);
     const std::string Bytes = Written(User);
-    const auto I16 = [&](size_t Offset) { return int16_t(uint8_t(Bytes[Offset]) | (uint8_t(Bytes[Offset + 1]) << 8)); };
+    const auto I16 = [&](size_t Offset) {
+        return int16_t(uint8_t(Bytes[Offset]) | (uint8_t(Bytes[Offset + 1]) << 8));
+    };
     EXPECT_EQ(I16(828), -1);
     EXPECT_EQ(I16(830), -1);
     EXPECT_EQ(I16(832), -10);
@@ -211,7 +221,8 @@ TEST(TUserRecord, ResetProgressKeepsTheLearnersChoices) {
     User.FChapterCount = 16;
     User.AddKeyGroup("fj");
     User.ResetProgress();
-    EXPECT_EQ(User.FName, "M\xE4rta \xD6" "berg");
+    EXPECT_EQ(User.FName, "M\xE4rta \xD6"
+                          "berg");
     EXPECT_EQ(User.FCourseFile, "touch.cnt");
     EXPECT_EQ(User.FSoundsOn, 0);
     EXPECT_EQ(User.FLessonMinutes, 35);
@@ -241,7 +252,8 @@ TEST(TUserRecord, ACutRecordStopsAtTheReservedWord) {
     TRecFile File;
     ASSERT_EQ(File.Open("cut.kq4", TRecFile::rmOpen, TRecFile::rsReadDenyWrite), 1);
     EXPECT_EQ(User.ReadRecord(File), TUser::ErrReservedUnreadable);
-    EXPECT_EQ(User.FName, "M\xE4rta \xD6" "berg");
+    EXPECT_EQ(User.FName, "M\xE4rta \xD6"
+                          "berg");
     EXPECT_EQ(User.FChapterSpeed[2], 3276.7f); // everything before the cut came
     EXPECT_EQ(User.FBookMark->FChapter, 9);
     EXPECT_EQ(Keys.TotalStrokes('q'), 1);

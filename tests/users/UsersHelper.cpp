@@ -96,7 +96,8 @@ int Writer(const std::string& Id, double Seconds, int Users) {
         Last[User.FName] = Gen;
         ++Saves;
     }
-    for (const auto& [Name, Gen] : Last) std::cout << Name << " " << Gen << "\n";
+    for (const auto& [Name, Gen] : Last)
+        std::cout << Name << " " << Gen << "\n";
     std::cerr << "writer " << Id << ": " << Saves << " saves" << std::endl;
     return 0;
 }
@@ -138,8 +139,8 @@ int Crash(const std::string& Name) {
         ClearDialogLog();
         Generations::Apply(*User, Gen);
         User->Save();
-        if (Gen % 5 == 0) TUser::CreateUser("Extra" + std::to_string(getpid()) + "-" +
-                                            std::to_string(Gen));
+        if (Gen % 5 == 0)
+            TUser::CreateUser("Extra" + std::to_string(getpid()) + "-" + std::to_string(Gen));
     }
 }
 
@@ -150,7 +151,8 @@ int ReadOnly(const std::string& Name) {
     const int32_t Status = User->Save();
     const bool Kept = Generations::Mismatch(*User, 4242).empty();
     std::cout << "saved " << Status << " kept " << Kept << std::endl;
-    for (const TDialogRequest& Request : DialogLog()) std::cout << "dialog " << Request.Text << "\n";
+    for (const TDialogRequest& Request : DialogLog())
+        std::cout << "dialog " << Request.Text << "\n";
     return 0;
 }
 
