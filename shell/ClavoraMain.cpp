@@ -2,6 +2,8 @@
 
 #include "files/ProductInfo.h"
 #include "files/Sounds.h"
+#include "users/TDifficultKeys.h"
+#include "users/TUser.h"
 #include "files/TProgramSettings.h"
 #include "forms/TAboutStorage.h"
 #include "forms/TAddViewsStg.h"
@@ -47,6 +49,7 @@ int ClavoraMain(int ArgumentCount, char** Arguments) {
     Application::InstallTerminationSignals();
     // The module initialisations.
     SoundsOn = true;
+    CreateDifficultKeys();
     TMain::Reset();
     // Dialogs are real message boxes unless a test answers them.
     InstallMessageBoxPresenter();
@@ -80,6 +83,8 @@ int ClavoraMain(int ArgumentCount, char** Arguments) {
     // Start-up that ended the program itself skips the shutdown.
     if (!TMain::Halted) Guarded([] { TMain::Shutdown(); });
     FreeAllEffects();
+    SetCurrentUser(nullptr);
+    FreeDifficultKeys();
     delete Settings;
     Settings = nullptr;
 

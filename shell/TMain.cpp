@@ -7,6 +7,7 @@
 #include "files/TProgramSettings.h"
 #include "files/TextUtils.h"
 #include "platform/Application.h"
+#include "users/TUser.h"
 #include "platform/Dialogs.h"
 #include "platform/Latin1.h"
 #include "shell/TFormView.h"
@@ -116,6 +117,11 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
         LoadEffect(IntroSound, "Intro.wav");
         PlayEffect(IntroSound);
     }
+
+    // The user database: a data folder without one gets the shipped empty
+    // database; the current user starts without a name until login.
+    TUser::PrepareDatabase("UserBase.org");
+    SetCurrentUser(std::make_unique<TUser>(""));
 
     GuidedStudying = new TPlaceholderController("Guided Studying");
     Revision = new TPlaceholderController("Revision");

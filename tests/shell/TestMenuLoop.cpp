@@ -7,6 +7,8 @@
 #include "shell/TBookForm.h"
 #include "shell/TFormView.h"
 #include "shell/TMain.h"
+#include "users/TDifficultKeys.h"
+#include "users/TUser.h"
 
 #include <QLabel>
 
@@ -194,4 +196,33 @@ TEST_F(ProgramTest, SettingsAreReadAtStartAndSavedAtShutdown) {
     EXPECT_NE(Saved.find("KeyboardLayout=English\n"), std::string::npos);
     EXPECT_NE(Saved.find("AutoLogon=%USERNAME%\n"), std::string::npos);
     EXPECT_EQ(Saved.find("DataPath"), std::string::npos);
+}
+
+TEST_F(ProgramTest, TheShippedDatabaseMovesIntoTheDataFolder) {
+    TDriver Driver;
+    Driver.Then("running", [] { return Running("MenuGuided"); },
+                [&] {
+                    EXPECT_TRUE(PathExists(*FDir / "Userbase.kq4"));
+                    EXPECT_FALSE(PathExists(*FDir / "UserBase.org"));
+                    ASSERT_NE(CurrentUser, nullptr);
+                    EXPECT_EQ(CurrentUser->FName, "");
+                    ASSERT_NE(DifficultKeys, nullptr);
+                    BookForm->close();
+                });
+    EXPECT_EQ(RunProgram(Driver), 0);
+    EXPECT_EQ(CurrentUser, nullptr) << "freed when the program ends";
+}
+
+TEST_F(ProgramTest, ADatabaseThatCannotBeMovedIsReportedAndStartUpGoesOn) {
+    mkdir((*FDir / "config/Veltrona").c_str(), 0755);
+    WriteFileBytes(*FDir / "config/Veltrona/Clavora.ini",
+                   "[General Settings]\nDataPath=" + *FDir / "missing/folder" +
+                       "\n[Keyboard Layouts]\nEnglish=qwerty.kbd\n");
+    TDriver Driver;
+    Driver.Then("running", [] { return Running("MenuGuided"); }, [] { BookForm->close(); });
+    EXPECT_EQ(RunProgram(Driver), 0);
+    ASSERT_EQ(DialogLog().size(), 1u);
+    EXPECT_EQ(DialogLog()[0].Text, "#-6633 Error when renaming default userbase to:\n\r" +
+                                       (*FDir / "missing/folder") + "\\Userbase.kq4");
+    EXPECT_TRUE(PathExists(*FDir / "UserBase.org"));
 }
