@@ -1,0 +1,1 @@
+// Keeps the engine library buildable while it has no other sources.
