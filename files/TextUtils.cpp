@@ -1,5 +1,7 @@
 #include "files/TextUtils.h"
 
+#include "platform/Latin1Case.h"
+
 namespace {
 
 bool IsBlank(char C) {
@@ -7,17 +9,11 @@ bool IsBlank(char C) {
 }
 
 char LowerChar(char C) {
-    const unsigned char U = static_cast<unsigned char>(C);
-    if ((U >= 'A' && U <= 'Z') || (U >= 0xC0 && U <= 0xDE && U != 0xD7))
-        return static_cast<char>(U + 32);
-    return C;
+    return static_cast<char>(Latin1Case::Lower(static_cast<unsigned char>(C)));
 }
 
 char UpperChar(char C) {
-    const unsigned char U = static_cast<unsigned char>(C);
-    if ((U >= 'a' && U <= 'z') || (U >= 0xE0 && U <= 0xFE && U != 0xF7))
-        return static_cast<char>(U - 32);
-    return C;
+    return static_cast<char>(Latin1Case::Upper(static_cast<unsigned char>(C)));
 }
 
 char UpperAscii(char C) {

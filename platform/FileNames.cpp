@@ -40,8 +40,8 @@ bool FindInFolder(const std::string& Folder, const std::string& Name, std::strin
 bool LessNoCase(const std::string& A, const std::string& B) {
     const size_t N = std::min(A.size(), B.size());
     for (size_t I = 0; I < N; ++I) {
-        const unsigned char X = FoldLatin1(static_cast<unsigned char>(A[I]));
-        const unsigned char Y = FoldLatin1(static_cast<unsigned char>(B[I]));
+        const unsigned char X = Latin1Case::Lower(static_cast<unsigned char>(A[I]));
+        const unsigned char Y = Latin1Case::Lower(static_cast<unsigned char>(B[I]));
         if (X != Y) return X < Y;
     }
     if (A.size() != B.size()) return A.size() < B.size();
@@ -106,8 +106,8 @@ bool CopyFileData(const std::string& From, const std::string& To) {
 bool SameFileName(const std::string& A, const std::string& B) {
     if (A.size() != B.size()) return false;
     for (size_t I = 0; I < A.size(); ++I)
-        if (FoldLatin1(static_cast<unsigned char>(A[I])) !=
-            FoldLatin1(static_cast<unsigned char>(B[I])))
+        if (Latin1Case::Lower(static_cast<unsigned char>(A[I])) !=
+            Latin1Case::Lower(static_cast<unsigned char>(B[I])))
             return false;
     return true;
 }
@@ -171,8 +171,8 @@ bool MatchesMask(const std::string& Name, const std::string& Mask) {
             StarM = M++;
             StarN = N;
         } else if (M < Mask.size() &&
-                   (Mask[M] == '?' || FoldLatin1(static_cast<unsigned char>(Mask[M])) ==
-                                          FoldLatin1(static_cast<unsigned char>(Name[N])))) {
+                   (Mask[M] == '?' || Latin1Case::Lower(static_cast<unsigned char>(Mask[M])) ==
+                                          Latin1Case::Lower(static_cast<unsigned char>(Name[N])))) {
             ++M;
             ++N;
         } else if (StarM != std::string::npos) {

@@ -9,6 +9,8 @@
 // accented letters.
 #pragma once
 
+#include "platform/Latin1Case.h"
+
 #include <string>
 #include <vector>
 
@@ -38,12 +40,6 @@ std::vector<std::string> ListFiles(const std::string& Mask);
 // systems the file is copied (and synced) and the original deleted. Returns
 // false with errno set on failure.
 bool RenameFile(const std::string& From, const std::string& To);
-
-// Folds one Latin-1 character to lower case (A-Z and the accented capitals).
-inline unsigned char FoldLatin1(unsigned char C) {
-    if ((C >= 'A' && C <= 'Z') || (C >= 0xC0 && C <= 0xDE && C != 0xD7)) return C + 32;
-    return C;
-}
 
 // Case-insensitive equality of two Latin-1 names.
 bool SameFileName(const std::string& A, const std::string& B);

@@ -2,7 +2,7 @@
 // The database operations are in TUserDatabase.cpp.
 #include "users/TUser.h"
 
-#include "users/Latin1Case.h"
+#include "platform/Latin1Case.h"
 
 #include <algorithm>
 #include <cmath>

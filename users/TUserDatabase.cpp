@@ -9,7 +9,7 @@
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
-#include "users/Latin1Case.h"
+#include "platform/Latin1Case.h"
 
 #include <algorithm>
 #include <cerrno>
