@@ -1,1 +1,0 @@
-// Keeps the engine library buildable while it has no other sources.
