@@ -47,9 +47,9 @@ std::string TStudyingTip::CommentFor(float Accuracy, float BackSpace, float Sing
                "used pretty much BackSpace. You should use BackSpace "
                "more rarely in order to increase your typing efficiency.";
     if (Weakest(2))
-        return (W[0] >= 2 ? "Your overall accuracy percentage was " + Adverb(Q[0]) +
-                                "good, but you "
-                          : "You ") +
+        return (W[0] >= 2
+                    ? "Your overall accuracy percentage was " + Adverb(Q[0]) + "good, but you "
+                    : "You ") +
                "seem to have some problems with a single char. Revision Wizard could help you.";
     if (Weakest(3))
         return (Average >= 2 ? std::string("As the other aspects of your typing are now in ") +
@@ -57,7 +57,6 @@ std::string TStudyingTip::CommentFor(float Accuracy, float BackSpace, float Sing
                              : "You ") +
                "should increase your typing speed in order to reach "
                "better efficiency levels.";
-    if (Rank[3] >= Rank[0])
-        return W[3] >= 2 ? "You typed " + Adverb(Q[3]) + "fast. Good!" : "";
+    if (Rank[3] >= Rank[0]) return W[3] >= 2 ? "You typed " + Adverb(Q[3]) + "fast. Good!" : "";
     return W[0] >= 2 ? "Your overall accuracy was " + Adverb(Q[0]) + "good. Great!" : "";
 }
