@@ -72,6 +72,8 @@ TPage LayOutPage(const std::string& Text, std::size_t Start, const TPageGeometry
             }
             continue;
         }
+        // A word is measured as it is shown, cut to its longest.
+        if (Token.size() > TWordInfo::MaxLength) Token.resize(TWordInfo::MaxLength);
         if (Overflows(Page.PenX + Width(Token) + ExtraWidth, Geometry.ClientWidth)) {
             EndLine();
             // A full canvas leaves the word for the next page, unless this
@@ -79,7 +81,7 @@ TPage LayOutPage(const std::string& Text, std::size_t Start, const TPageGeometry
             if (!NextRow() && !Page.Words.empty()) break;
         }
         TWordInfo Word;
-        Word.SetText(Token);
+        Word.Text = Token;
         Word.X = Page.PenX;
         Word.Row = Page.PenRow;
         Word.Offset = int(TokenStart - Begin);
