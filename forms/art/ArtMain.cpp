@@ -34,6 +34,8 @@ int main(int argc, char** argv) {
     DrawTabPictures(Pictures);
     DrawConsolePictures(Pictures);
     DrawCoverPictures(Pictures);
+    DrawEventPictures(Pictures);
+    DrawFingerPictures(Pictures);
 
     for (const TPicture& Pic : Pictures) {
         const QString Path = Dir + "/" + Pic.Name;

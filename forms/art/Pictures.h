@@ -16,6 +16,10 @@ void DrawTabPictures(TPictureList& Out);
 void DrawConsolePictures(TPictureList& Out);
 // Cover.png, Clavora.png, LinkWww.png, LinkEmail.png
 void DrawCoverPictures(TPictureList& Out);
+// RightConsole.png, LeftConsole.png (the exercise console's columns), KeyFace.png
+void DrawEventPictures(TPictureList& Out);
+// Fingers.png (both hands) and Finger1.png .. Finger9.png
+void DrawFingerPictures(TPictureList& Out);
 
 // The open book without its tabs (the tab row and the pages in one piece,
 // 779 x 530; the tab row is its top 61 rows). Shared by the book and the tab pictures.
