@@ -35,7 +35,8 @@ public:
     void RecordErrors(const std::string& Model, const std::string& Typed);
 
     // The alignment itself: the error percentage, with the aligned copies of
-    // the two words in AlignedModel and AlignedTyped (equal in length).
+    // the two words in AlignedModel and AlignedTyped, equal in length once
+    // aligned (identical words and an empty one are left as they are).
     static int32_t Align(const std::string& Model, const std::string& Typed,
                          std::string& AlignedModel, std::string& AlignedTyped);
 

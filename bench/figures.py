@@ -103,7 +103,8 @@ def google_benchmarks():
              "BM_FindUser10k": ("finduser_10k_ms", 1e-6, "ms"),
              "BM_Save10k": ("save_10k_ms", 1e-6, "ms"),
              "BM_UserList250": ("userlist_250_ms", 1e-6, "ms"),
-             "BM_SeqRead2_5MB": ("seqread_2_5mb_ms", 1e-6, "ms")}
+             "BM_SeqRead2_5MB": ("seqread_2_5mb_ms", 1e-6, "ms"),
+             "BM_ErrorPercent": ("errorpercent_ns", 1, "ns")}
     for exe in sorted(os.listdir(bench_dir)):
         path = os.path.join(bench_dir, exe)
         if not (exe.startswith("clavora_bench_") and os.access(path, os.X_OK)):
