@@ -1,0 +1,201 @@
+#include "engine/TEvent.h"
+
+#include "files/ErrorLog.h"
+#include "files/InputError.h"
+#include "files/Sounds.h"
+#include "files/TTextFile.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "shell/TBookForm.h"
+#include "users/TUser.h"
+
+#include <cmath>
+
+namespace {
+
+// The story chooser's answers.
+enum { scNewStory = 1, scContinue = 2, scBack = 3 };
+
+int MinimalChooser(const TStringList&, const std::string&, const std::string& CurrentStory,
+                   std::string&) {
+    return CurrentStory.empty() ? scBack : scContinue;
+}
+
+TStoryChooser& StoryChooser() {
+    static TStoryChooser Chooser = MinimalChooser;
+    return Chooser;
+}
+
+// The text of the source after its prefix, when the source starts with the
+// prefix in any case.
+bool HasPrefix(const std::string& Source, const std::string& Prefix) {
+    return UpperCase(Source.substr(0, Prefix.size())) == Prefix;
+}
+
+// Reads the whole body of a text file; false when it cannot be opened or read.
+bool ReadTextFile(const std::string& Name, std::string& Out) {
+    TTextFile File;
+    bool Ok = false;
+    try {
+        if (File.Open(Name, TTextFile::tmRead) == fsOk) {
+            const int32_t Status = File.ReadAll(Out);
+            Ok = Status == fsOk || Status == fsEnd;
+        }
+    } catch (const EInputError&) {
+        // A header the reader cannot take counts as a file it cannot read.
+        Ok = false;
+    }
+    File.Close();
+    if (!Ok) Out.clear();
+    return Ok;
+}
+
+} // namespace
+
+void SetStoryChooser(TStoryChooser Chooser) {
+    StoryChooser() = Chooser ? std::move(Chooser) : TStoryChooser(MinimalChooser);
+}
+
+TEvent::TEvent(const std::string& Line) : Params(Split(Line, "=;")) {
+    Host = BookForm;
+}
+
+TEvent::~TEvent() = default;
+
+std::string TEvent::Param(int N) const { return HasParam(N) ? Params[size_t(N)] : std::string(); }
+
+bool TEvent::CanSkip() {
+    if (!HasParam(3)) return false;
+    const int Answer = LoadText(Param(3));
+    if (Answer == 1 || Answer == 2) return false;
+    SetResult(Answer == 3 ? erCancelled : erStop);
+    return true;
+}
+
+void TEvent::Activate() {
+    TFormView::Activate();
+    State = esWaiting;
+    OnCloseQuery = [this](bool& Refused) { CloseQuery(Refused); };
+    ShownAt = Now();
+    if (!BookForm) return;
+    BookForm->SetPageMode(1);
+    BookForm->SetConsoleButtons(AllowCancel ? cbNext | cbCancel : cbNext);
+    BookForm->Next->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
+    BookForm->Cancel->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
+    BookForm->OnKeyDown = [this](QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
+        KeyDown(Sender, Key, Shift);
+    };
+    BookForm->OnKeyPress = [this](QObject* Sender, char& Key) { KeyPress(Sender, Key); };
+}
+
+void TEvent::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
+    TFormView::KeyDown(Sender, Key, Shift);
+    if (!BookForm) return;
+    QObject* Button = nullptr;
+    if (Shift == ssAlt) {
+        if (Key == 'N')
+            Button = BookForm->Next;
+        else if (Key == 'C')
+            Button = BookForm->Cancel;
+    } else if (Shift == 0) {
+        if (Key == VK_ESCAPE)
+            Button = BookForm->Cancel;
+        else if (Key == VK_RETURN && State == esCompleted)
+            Button = BookForm->Next;
+    }
+    if (!Button) return;
+    Key = 0;
+    ButtonClick(Button);
+}
+
+void TEvent::Close(bool& Refused) {
+    // Only a close that really ends the page counts its time, once.
+    const bool WasOpen = IsOpen;
+    TFormView::Close(Refused);
+    if (Refused || !WasOpen || IsOpen) return;
+    if (CurrentUser) CurrentUser->AddStudyMinutes(StudyMinutes(Now() - ShownAt));
+    if (!BookForm) return;
+    BookForm->SetPageMode(2);
+    BookForm->OnKeyDown = nullptr;
+    BookForm->OnKeyPress = nullptr;
+    BookForm->Next->OnClick = nullptr;
+    BookForm->Cancel->OnClick = nullptr;
+    BookForm->SetConsoleButtons(0);
+}
+
+int TEvent::StudyMinutes(double Days) {
+    // Whole milliseconds, as a clock reads them; a clock set back counts nothing.
+    const long long Ms = Days > 0 ? std::llround(Days * 86400000.0) : 0;
+    const long long Hours = Ms / 3600000;
+    const long long Seconds = Ms / 1000 % 60;
+    int Minutes = int(Ms / 60000 % 60);
+    if (Hours > 0) Minutes = 60;
+    if (Seconds > 45) ++Minutes;
+    return Minutes;
+}
+
+void TEvent::ButtonClick(QObject* Sender) {
+    PlayEffect(ClickSound);
+    if (!Sender) return;
+    const QString Name = Sender->objectName();
+    if (Name == QLatin1String("Cancel"))
+        SetResult(State == esCompleted ? erCancelledDone : erCancelled);
+    else if (Name == QLatin1String("Next"))
+        SetResult(erNext);
+}
+
+void TEvent::CloseQuery(bool& Refused) {
+    if (State != esRunning && State != esPaused) return;
+    if (MessageDlg("You haven't finished this exercise yet, proceed anyway?", mtConfirmation,
+                   mbYes | mbNo) == mrNo)
+        Refused = true;
+}
+
+int TEvent::Execute() { return Run(); }
+
+int TEvent::LoadText(const std::string& Source) {
+    FromStoryChooser = false;
+    if (UpperCase(Source) == "NIL") return 1;
+    Text.reset();
+    if (HasPrefix(Source, "FILE:")) {
+        LoadFile(Source.substr(5));
+        return 1;
+    }
+    if (HasPrefix(Source, "RES:")) return 1;
+    if (HasPrefix(Source, "EFFIC:")) {
+        LoadFile("Effic.kqs");
+        return 1;
+    }
+    if (HasPrefix(Source, "ASK:")) return AskForStory(Source.substr(4));
+    Text = Source;
+    return 1;
+}
+
+void TEvent::LoadFile(const std::string& Name) {
+    std::string Body;
+    if (ReadTextFile(Name, Body))
+        Text = std::move(Body);
+    else
+        LogError(-501, "File " + Name + " missing or read error");
+}
+
+int TEvent::AskForStory(const std::string& Mask) {
+    FromStoryChooser = true;
+    const std::string Current = CurrentUser ? CurrentUser->FStoryFile : std::string();
+    std::string Chosen;
+    const int Answer = StoryChooser()(TFile::ListNames(Mask), Mask, Current, Chosen);
+    std::string Story;
+    if (Answer == scNewStory) {
+        if (CurrentUser) CurrentUser->FStoryFile = Chosen;
+        Story = Chosen;
+        StartPos = 0;
+    } else if (Answer == scContinue) {
+        Story = Current;
+        StartPos = CurrentUser ? CurrentUser->FStoryPosition : 0;
+    } else {
+        return Answer;
+    }
+    std::string Body;
+    if (ReadTextFile(Story, Body)) Text = std::move(Body);
+    return Answer;
+}

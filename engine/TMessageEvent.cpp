@@ -1,0 +1,98 @@
+#include "engine/TMessageEvent.h"
+
+#include "engine/TViewCanvas.h"
+#include "platform/Controls.h"
+#include "platform/FileNames.h"
+#include "shell/TBookForm.h"
+
+#include <algorithm>
+
+namespace {
+constexpr int Top = 50;
+constexpr int Margin = 15;
+constexpr int TextWidth = 360;
+constexpr int PlainTextLeft = 130;
+} // namespace
+
+TMessageEvent::TMessageEvent(const std::string& Line) : TEvent(Line) {
+    StartPos = 0;
+    Canvas = new TViewCanvas(BookForm);
+    Canvas->setObjectName(QStringLiteral("MessageText"));
+    Canvas->hide();
+    Picture = new TImage(BookForm);
+    Picture->setObjectName(QStringLiteral("MessagePicture"));
+    Picture->hide();
+    PictureLeft = UpperCase(Param(6)) == "LEFT";
+}
+
+TMessageEvent::~TMessageEvent() {
+    // Close first, so the borrowed canvas and picture are back before they go.
+    BeforeDestruction();
+    delete Canvas.data();
+    delete Picture.data();
+}
+
+TMessageEvent::TLayout TMessageEvent::PageLayout(int PageWidth, int PageHeight, int PictureWidth,
+                                                 bool Left) {
+    TLayout L{};
+    L.CanvasHeight = PageHeight - Top - Margin;
+    if (PictureWidth <= 0) {
+        L.CanvasLeft = PlainTextLeft;
+        L.CanvasWidth = TextWidth;
+        L.PictureLeft = 0;
+        return L;
+    }
+    int RightEdge;
+    if (Left) {
+        L.PictureLeft = Margin;
+        L.CanvasLeft = Margin + PictureWidth + Margin;
+        RightEdge = PageWidth;
+    } else {
+        L.PictureLeft = PageWidth - PictureWidth - Margin;
+        L.CanvasLeft = Margin;
+        RightEdge = L.PictureLeft;
+    }
+    L.CanvasWidth = std::min(RightEdge - L.CanvasLeft - Margin, TextWidth);
+    return L;
+}
+
+void TMessageEvent::Activate() {
+    TEvent::Activate();
+    if (!BookForm || !Canvas || !Picture) return;
+    BookForm->Title->setText(QString::fromLatin1(Param(4).c_str()));
+    BookForm->Title->adjustSize();
+
+    // The picture takes its image's size; a missing file leaves the page without one.
+    QPixmap Image;
+    const std::string File = Param(5);
+    if (!File.empty() && FileExists(File))
+        Image.load(QString::fromLocal8Bit(ResolveFileName(File).c_str()));
+    Picture->SetPicture(Image);
+    Picture->resize(Image.size());
+
+    QWidget* Page = BookForm->WidePage;
+    Borrow(Picture, Page);
+    Borrow(Canvas, Page);
+
+    Canvas->SetMode(3);
+    QFont Font(QStringLiteral("Arial"));
+    Font.setPointSize(11);
+    Canvas->setFont(Font);
+    Canvas->SetFontColor(Qt::black);
+
+    const TLayout L = PageLayout(Page->width(), Page->height(), Image.isNull() ? 0 : Image.width(),
+                                 PictureLeft);
+    Canvas->setGeometry(L.CanvasLeft, Top, L.CanvasWidth, L.CanvasHeight);
+    Picture->move(L.PictureLeft, Top);
+    Picture->setVisible(!Image.isNull());
+    Canvas->show();
+    Canvas->SetText(Text ? *Text : std::string(), 0);
+    State = esCompleted;
+}
+
+void TMessageEvent::Deactivate() {
+    // Hidden before they go back to the book window, which they do not belong on.
+    if (Canvas) Canvas->hide();
+    if (Picture) Picture->hide();
+    TEvent::Deactivate();
+}
