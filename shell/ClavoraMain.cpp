@@ -1,5 +1,6 @@
 #include "shell/ClavoraMain.h"
 
+#include "engine/TChapterView.h"
 #include "files/ProductInfo.h"
 #include "files/Sounds.h"
 #include "users/TDifficultKeys.h"
@@ -50,6 +51,7 @@ int ClavoraMain(int ArgumentCount, char** Arguments) {
     // The module initialisations.
     SoundsOn = true;
     CreateDifficultKeys();
+    if (!ChapterView) ChapterView = new TChapterView();
     TMain::Reset();
     // Dialogs are real message boxes unless a test answers them.
     InstallMessageBoxPresenter();
