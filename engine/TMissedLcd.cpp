@@ -89,8 +89,7 @@ QPixmap TMissedLcd::DrawnLamp(bool On, int Diameter) {
     const QColor Core = On ? QColor(255, 70, 40) : QColor(70, 20, 15);
     const QColor Rim = On ? QColor(150, 20, 10) : QColor(35, 10, 8);
     const QRectF Box(1, 1, Diameter - 2, Diameter - 2);
-    QRadialGradient Glow(Box.center() - QPointF(Diameter * 0.12, Diameter * 0.12),
-                         Diameter * 0.5);
+    QRadialGradient Glow(Box.center() - QPointF(Diameter * 0.12, Diameter * 0.12), Diameter * 0.5);
     Glow.setColorAt(0, On ? QColor(255, 220, 180) : Core.lighter(130));
     Glow.setColorAt(0.45, Core);
     Glow.setColorAt(1, Rim);

@@ -15,9 +15,13 @@ const QColor TNervoGraph::CursorColor = QColor(0, 255, 0);
 
 namespace {
 
-bool WordsPerMinute() { return Settings != nullptr && Settings->MeasuringUnit; }
+bool WordsPerMinute() {
+    return Settings != nullptr && Settings->MeasuringUnit;
+}
 
-float ToDisplayUnit(float Cpm) { return Settings != nullptr ? Settings->DisplaySpeed(Cpm) : Cpm; }
+float ToDisplayUnit(float Cpm) {
+    return Settings != nullptr ? Settings->DisplaySpeed(Cpm) : Cpm;
+}
 
 // "Arial" 8 point at the 96 dots per inch the program is designed for.
 QFont ScaleFont() {
@@ -36,33 +40,34 @@ TNervoGraph::TNervoGraph(QWidget* Parent) : QWidget(Parent) {
     QObject::connect(&FTimer, &QTimer::timeout, this, &TNervoGraph::Tick);
 }
 
-void TNervoGraph::KeyStroke() { FSpeed.KeyStroke(Now()); }
+void TNervoGraph::KeyStroke() {
+    FSpeed.KeyStroke(Now());
+}
 
 void TNervoGraph::StartGraph() {
     FSpeed.Start(Now());
     FTimer.start();
 }
 
-void TNervoGraph::StopGraph() { FTimer.stop(); }
+void TNervoGraph::StopGraph() {
+    FTimer.stop();
+}
 
-int TNervoGraph::ValueToY(float V) const { return NervoValueToY(V, FPlot, MinValue, MaxValue); }
+int TNervoGraph::ValueToY(float V) const {
+    return NervoValueToY(V, FPlot, MinValue, MaxValue);
+}
 
 const TNervoPlot& TNervoGraph::Plot() {
     EnsureChart();
     return FPlot;
 }
 
-void TNervoGraph::resizeEvent(QResizeEvent* Event) {
-    QWidget::resizeEvent(Event);
-    FChartStale = true;
-}
-
 void TNervoGraph::EnsureChart() {
     const qreal Ratio = devicePixelRatioF();
-    if (!FChartStale && FChart.devicePixelRatio() == Ratio &&
+    if (!FChart.isNull() && FChartSize == size() && FChart.devicePixelRatio() == Ratio &&
         FChartWordsPerMinute == WordsPerMinute())
         return;
-    FChartStale = false;
+    FChartSize = size();
     FChartWordsPerMinute = WordsPerMinute();
     const QFontMetrics Metrics(font());
     const int LabelWidth = Metrics.horizontalAdvance(QString::number(MaxValue) + QLatin1Char(' '));
@@ -116,7 +121,8 @@ void TNervoGraph::Tick() {
     P.fillRect(Cleared, BackColor);
     // The cursor: every other pixel of its column lit.
     P.setPen(CursorColor);
-    for (int Y = FPlot.Top; Y <= FPlot.Bottom; Y += 2) P.drawPoint(C.CursorX, Y);
+    for (int Y = FPlot.Top; Y <= FPlot.Bottom; Y += 2)
+        P.drawPoint(C.CursorX, Y);
     P.setPen(LineColor);
     P.drawLine(C.FromX, C.FromY, C.ToX, C.ToY);
     P.end();

@@ -53,7 +53,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* Event) override;
-    void resizeEvent(QResizeEvent* Event) override;
 
 private:
     // Rebuilds the plot area and the pixmap when the size, the screen's
@@ -67,6 +66,6 @@ private:
     int FLastX = -1;
     int FLastY = -1;
     QPixmap FChart;
-    bool FChartStale = true;
+    QSize FChartSize;
     bool FChartWordsPerMinute = false;
 };

@@ -20,7 +20,8 @@ void TNervoSpeed::KeyStroke(double Now) {
     // Summed afresh rather than kept by adding and subtracting, so that one
     // long pause leaves no rounding residue once it has left the ring.
     FRingSum = 0;
-    for (int I = 0; I < FRingCount; ++I) FRingSum += FIntervals[I];
+    for (int I = 0; I < FRingCount; ++I)
+        FRingSum += FIntervals[I];
 }
 
 void TNervoSpeed::Start(double Now) {
