@@ -1,33 +1,13 @@
 #include "engine/TMissedLcd.h"
 
+#include "tests/gauges/PaintLog.h"
 #include "tests/support/TDriver.h"
 
-#include <QEvent>
 #include <QImage>
-#include <QPaintEvent>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// Records the rectangles a widget is asked to paint.
-class TPaintLog : public QObject {
-public:
-    explicit TPaintLog(QWidget* Watched) { Watched->installEventFilter(this); }
-    std::vector<QRect> Rects;
-
-protected:
-    bool eventFilter(QObject* Watched, QEvent* Event) override {
-        if (Event->type() == QEvent::Paint)
-            Rects.push_back(static_cast<QPaintEvent*>(Event)->rect());
-        return QObject::eventFilter(Watched, Event);
-    }
-};
-
-// Lets pending paints happen.
-void Settle() {
-    WaitUntil([] { return false; }, 60);
-}
 
 TEST(LampRow, LaysLampsSideBySide) {
     struct TCase {

@@ -2,35 +2,17 @@
 
 #include "files/TProgramSettings.h"
 #include "platform/Clock.h"
+#include "tests/gauges/PaintLog.h"
 #include "tests/support/TDriver.h"
 #include "tests/support/TestSupport.h"
 
-#include <QEvent>
 #include <QImage>
-#include <QPaintEvent>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace {
-
-class TPaintLog : public QObject {
-public:
-    explicit TPaintLog(QWidget* Watched) { Watched->installEventFilter(this); }
-    std::vector<QRect> Rects;
-
-protected:
-    bool eventFilter(QObject* Watched, QEvent* Event) override {
-        if (Event->type() == QEvent::Paint)
-            Rects.push_back(static_cast<QPaintEvent*>(Event)->rect());
-        return QObject::eventFilter(Watched, Event);
-    }
-};
-
-void Settle() {
-    WaitUntil([] { return false; }, 60);
-}
 
 // The graph as the text event places it, on a fake clock.
 class NervoGraph : public ::testing::Test {
@@ -46,17 +28,20 @@ protected:
     // Keystrokes every Interval clock seconds, ticking every 100 ms.
     void Type(double Interval, int Ticks) {
         const double Tick = 0.1 * 100000.0 / 86400.0;
-        double Carry = 0;
         for (int I = 0; I < Ticks; ++I) {
-            Carry += Tick;
-            while (Carry >= Interval) {
-                Clock.AdvanceClockSeconds(Interval);
-                Carry -= Interval;
+            double Left = Tick;
+            while (FSinceKey + Left >= Interval) {
+                Clock.AdvanceClockSeconds(Interval - FSinceKey);
+                Left -= Interval - FSinceKey;
+                FSinceKey = 0;
                 Graph->KeyStroke();
             }
+            Clock.AdvanceClockSeconds(Left);
+            FSinceKey += Left;
             Graph->Tick();
         }
     }
+    double FSinceKey = 0;
 
     TFakeClock Clock;
     QWidget Parent;
@@ -85,10 +70,8 @@ TEST_F(NervoGraph, TimerIsOffUntilStartedAndStartKeepsAnEarlierKeystroke) {
     Graph->StartGraph();
     EXPECT_DOUBLE_EQ(Graph->Speed().PrevKeyTime(), Started);
     Graph->StopGraph();
-}
 
-TEST_F(NervoGraph, TickWithoutParentDoesNothing) {
-    TNervoGraph Alone;
+    // Without a parent a tick does nothing.
     Alone.StartGraph();
     Clock.AdvanceClockSeconds(0.2);
     Alone.KeyStroke();
