@@ -18,8 +18,7 @@ public:
 
     void Activate() override {
         TFormView::Activate();
-        if (RightSubView)
-            RightSubView->OnClose = [this](TFormView* Right) { RightClosed(Right); };
+        if (RightSubView) RightSubView->OnClose = [this](TFormView* Right) { RightClosed(Right); };
         if (!BookForm) return;
         BookForm->OnKeyPress = [this](QObject* Sender, char& Key) { KeyPress(Sender, Key); };
         BookForm->OnKeyDown = [this](QObject* Sender, std::uint16_t& Key, TShiftState Shift) {

@@ -62,7 +62,9 @@ TEvent::TEvent(const std::string& Line) : Params(Split(Line, "=;")) {
 
 TEvent::~TEvent() = default;
 
-std::string TEvent::Param(int N) const { return HasParam(N) ? Params[size_t(N)] : std::string(); }
+std::string TEvent::Param(int N) const {
+    return HasParam(N) ? Params[size_t(N)] : std::string();
+}
 
 bool TEvent::CanSkip() {
     if (!HasParam(3)) return false;
@@ -151,7 +153,9 @@ void TEvent::CloseQuery(bool& Refused) {
         Refused = true;
 }
 
-int TEvent::Execute() { return Run(); }
+int TEvent::Execute() {
+    return Run();
+}
 
 int TEvent::LoadText(const std::string& Source) {
     FromStoryChooser = false;

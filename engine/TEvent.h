@@ -18,15 +18,15 @@
 
 // Result codes of an event.
 enum : int {
-    erStop = 0,           // left without Next or Cancel: the exercise stops
-    erCancelled = 2,      // Cancel before the event was completed
-    erNext = 3,           // done or skipped forward
-    erCancelledDone = 4,  // Cancel once the event was completed
+    erStop = 0,          // left without Next or Cancel: the exercise stops
+    erCancelled = 2,     // Cancel before the event was completed
+    erNext = 3,          // done or skipped forward
+    erCancelledDone = 4, // Cancel once the event was completed
 };
 
 // Event states.
 enum : std::uint8_t {
-    esWaiting = 0,   // nothing typed yet
+    esWaiting = 0, // nothing typed yet
     esRunning = 1,
     esPaused = 2,
     esCompleted = 3,
@@ -95,7 +95,6 @@ private:
 // Chosen), 2 (continue) or 3 (back); anything else loads nothing. Until the
 // chooser page is installed, a learner with a story continues it and one
 // without goes back.
-using TStoryChooser =
-    std::function<int(const TStringList& Names, const std::string& Mask,
-                      const std::string& CurrentStory, std::string& Chosen)>;
+using TStoryChooser = std::function<int(const TStringList& Names, const std::string& Mask,
+                                        const std::string& CurrentStory, std::string& Chosen)>;
 void SetStoryChooser(TStoryChooser Chooser);

@@ -80,8 +80,8 @@ void TMessageEvent::Activate() {
     Canvas->setFont(Font);
     Canvas->SetFontColor(Qt::black);
 
-    const TLayout L = PageLayout(Page->width(), Page->height(), Image.isNull() ? 0 : Image.width(),
-                                 PictureLeft);
+    const TLayout L =
+        PageLayout(Page->width(), Page->height(), Image.isNull() ? 0 : Image.width(), PictureLeft);
     Canvas->setGeometry(L.CanvasLeft, Top, L.CanvasWidth, L.CanvasHeight);
     Picture->move(L.PictureLeft, Top);
     Picture->setVisible(!Image.isNull());

@@ -67,8 +67,8 @@ TEventViewStg::TEventViewStg() : TStorageForm("EventViewStg") {
 
     // The top-ten list.
     TopTenPanel = MakeControl<TPanel>(this, "TopTenPanel", 0, 440, 337, 425);
-    TopTenTitle =
-        MakeLabel(TopTenPanel, "TopTenTitle", 0, 22, 337, 30, Arial(20, true), Title, Qt::AlignHCenter);
+    TopTenTitle = MakeLabel(TopTenPanel, "TopTenTitle", 0, 22, 337, 30, Arial(20, true), Title,
+                            Qt::AlignHCenter);
     Congratulations = MakeLabel(TopTenPanel, "Congratulations", 0, 58, 337, 24, Arial(17, true),
                                 Maroon, Qt::AlignHCenter);
     Congratulations->hide();

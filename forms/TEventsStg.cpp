@@ -167,8 +167,8 @@ TEventsStg::TEventsStg() : TStorageForm("EventsStg") {
     Shape2->SetColor(QColor(192, 220, 192));
     Shape3 = MakeControl<TPanel>(NewKeys, "Shape3", 140, 98, 260, 2);
     Shape3->SetColor(QColor(0, 128, 0));
-    FingerLbl = MakeLabel(NewKeys, "FingerLbl", 120, 72, 300, 24, Arial(17, true),
-                          QColor(128, 0, 0));
+    FingerLbl =
+        MakeLabel(NewKeys, "FingerLbl", 120, 72, 300, 24, Arial(17, true), QColor(128, 0, 0));
     NewKeys->hide();
 
     // Pictures only lent as pixmaps; never shown from here.
@@ -201,15 +201,25 @@ TEventsStg::TEventsStg() : TStorageForm("EventsStg") {
 
 TImage* TEventsStg::Finger(int N) const {
     switch (N) {
-    case 1: return Finger1;
-    case 2: return Finger2;
-    case 3: return Finger3;
-    case 4: return Finger4;
-    case 5: return Finger5;
-    case 6: return Finger6;
-    case 7: return Finger7;
-    case 8: return Finger8;
-    case 9: return Finger9;
-    default: return nullptr;
+    case 1:
+        return Finger1;
+    case 2:
+        return Finger2;
+    case 3:
+        return Finger3;
+    case 4:
+        return Finger4;
+    case 5:
+        return Finger5;
+    case 6:
+        return Finger6;
+    case 7:
+        return Finger7;
+    case 8:
+        return Finger8;
+    case 9:
+        return Finger9;
+    default:
+        return nullptr;
     }
 }

@@ -62,8 +62,8 @@ QImage RightColumn() {
     P.drawLine(QPointF(14, 8.5), QPointF(W - 14, 8.5));
     Recess(P, QRectF(12, 47, 130, 115));
     Recess(P, QRectF(12, 191, 130, 115));
-    for (const QPointF& C : {QPointF(11, 11), QPointF(W - 11, 11), QPointF(11, H - 11),
-                             QPointF(W - 11, H - 11)})
+    for (const QPointF& C :
+         {QPointF(11, 11), QPointF(W - 11, 11), QPointF(11, H - 11), QPointF(W - 11, H - 11)})
         Screw(P, C);
 
     // The maker's plate between the speed screen and the button console.
@@ -99,7 +99,8 @@ QImage LeftColumn() {
     P.drawLine(QPointF(16, 22.5), QPointF(W - 16, 22.5));
     Screw(P, QPointF(12, 12));
     Screw(P, QPointF(W - 12, 12));
-    // Three lamps on the lip, and a speaker grille to the right of the screen.
+    // Three lamps on the lip, and a speaker grille to the right of the screen, clear of the button
+    // console.
     const QColor Lamps[] = {QColor(0x4C, 0xD9, 0x64), QColor(0xF2, 0xC1, 0x3A),
                             QColor(0xE0, 0x5A, 0x4A)};
     for (int I = 0; I < 3; ++I) {
@@ -111,9 +112,9 @@ QImage LeftColumn() {
         P.drawEllipse(C, 2.4, 2.4);
     }
     P.setPen(Qt::NoPen);
-    for (int Row = 0; Row < 9; ++Row)
+    for (int Row = 0; Row < 6; ++Row)
         for (int Col = 0; Col < 5; ++Col) {
-            const QPointF C(500 + 9 * Col + (Row % 2) * 4.5, 44 + 10 * Row);
+            const QPointF C(500 + 9 * Col + (Row % 2) * 4.5, 40 + 10 * Row);
             P.setBrush(QColor(0x0B, 0x11, 0x20));
             P.drawEllipse(C, 2.3, 2.3);
             P.setBrush(Art::WithAlpha(Lip, 120));
@@ -128,8 +129,10 @@ QImage KeyFace() {
     const QColor Light(0xF7, 0xF5, 0xF0), Dark(0xE2, 0xDF, 0xD7);
     const QPoint LightDots[] = {{1, 1}, {5, 2}, {2, 5}, {6, 6}};
     const QPoint DarkDots[] = {{3, 3}, {7, 0}, {0, 7}, {4, 6}};
-    for (const QPoint& D : LightDots) Img.setPixelColor(D, Light);
-    for (const QPoint& D : DarkDots) Img.setPixelColor(D, Dark);
+    for (const QPoint& D : LightDots)
+        Img.setPixelColor(D, Light);
+    for (const QPoint& D : DarkDots)
+        Img.setPixelColor(D, Dark);
     return Img;
 }
 

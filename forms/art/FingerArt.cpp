@@ -19,7 +19,7 @@ struct TFingerBox {
     int Left, Top, Width, Height;
 };
 constexpr TFingerBox Boxes[9] = {
-    {4, 69, 42, 79},   {31, 25, 39, 107}, {53, 0, 44, 123}, {90, 13, 38, 118}, {275, 8, 40, 126},
+    {4, 69, 42, 79},    {31, 25, 39, 107},  {53, 0, 44, 123},  {90, 13, 38, 118}, {275, 8, 40, 126},
     {307, -4, 38, 124}, {335, 18, 34, 107}, {360, 52, 35, 89}, {221, 90, 53, 57},
 };
 
@@ -53,7 +53,9 @@ QTransform Along(const TFinger& F) {
     return T;
 }
 
-double Length(const TFinger& F) { return QLineF(F.Tip, F.Base).length(); }
+double Length(const TFinger& F) {
+    return QLineF(F.Tip, F.Base).length();
+}
 
 QPainterPath Capsule(const TFinger& F) {
     QPainterPath Local;
@@ -129,7 +131,8 @@ QImage Hands() {
 
     Art::SoftShadow(P, Palms, QPointF(0, 3), 4, QColor(0x60, 0x40, 0x20, 70));
     // Fingers first, the palms over their roots, so each finger keeps its outline.
-    for (int N = 1; N <= 10; ++N) PaintFinger(P, FingerShape(N), SkinLight, SkinDark, Outline);
+    for (int N = 1; N <= 10; ++N)
+        PaintFinger(P, FingerShape(N), SkinLight, SkinDark, Outline);
     QLinearGradient Flesh(0, 120, 0, HandsH);
     Flesh.setColorAt(0, SkinLight);
     Flesh.setColorAt(1, SkinDark);
@@ -145,7 +148,8 @@ QImage Hands() {
         P.fillPath(Root, Flesh);
     }
     P.restore();
-    for (int N = 1; N <= 10; ++N) FingerDetails(P, FingerShape(N), Outline, false);
+    for (int N = 1; N <= 10; ++N)
+        FingerDetails(P, FingerShape(N), Outline, false);
     // The lines of the palms.
     P.setPen(QPen(Art::WithAlpha(Outline, 110), 1.2));
     QPainterPath Lines;

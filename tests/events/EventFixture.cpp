@@ -1,0 +1,68 @@
+#include "tests/events/EventFixture.h"
+
+#include "engine/TEvent.h"
+#include "forms/TEventViewStg.h"
+#include "forms/TEventsStg.h"
+#include "platform/Application.h"
+#include "platform/Dialogs.h"
+#include "shell/TBookForm.h"
+#include "users/TUser.h"
+
+#include <QLabel>
+#include <QTest>
+
+#include <cstdlib>
+
+void EventTest::SetUp() {
+    Dir = std::make_unique<TScopedTempDir>();
+    const char* AppDir = std::getenv("CLAVORA_APP_DIR");
+    ASSERT_NE(AppDir, nullptr);
+    Application::SetProgramDirectory(AppDir);
+    Application::ResetTerminated();
+    SetClock(&Clock);
+    ClearDialogLog();
+    SetDialogResponder([this](const TDialogRequest& Request) {
+        return Request.Buttons & mbYes ? Answer : DefaultAnswer(Request.Buttons);
+    });
+    SetCurrentUser(std::make_unique<TUser>());
+    BookForm = new TBookForm;
+    EventsStg = new TEventsStg;
+    EventViewStg = new TEventViewStg;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(BookForm));
+}
+
+void EventTest::TearDown() {
+    delete EventViewStg;
+    EventViewStg = nullptr;
+    delete EventsStg;
+    EventsStg = nullptr;
+    delete BookForm;
+    BookForm = nullptr;
+    SetCurrentUser(nullptr);
+    SetStoryChooser(nullptr);
+    SetDialogResponder(nullptr);
+    SetClock(nullptr);
+    Application::ResetTerminated();
+    Application::SetProgramDirectory("");
+    Dir.reset();
+}
+
+int EventTest::DialogCount() const {
+    return int(DialogLog().size());
+}
+
+std::string EventTest::LastDialog() const {
+    return DialogLog().empty() ? std::string() : DialogLog().back().Text;
+}
+
+int EventTest::RunEvent(TEvent& Event, TDriver& Driver) {
+    Driver.Start();
+    const int Result = Event.Execute();
+    EXPECT_TRUE(Driver.Finished());
+    EXPECT_EQ(Driver.Failure(), "");
+    return Result;
+}
+
+std::string TextOf(const QLabel* Label) {
+    return Label->text().toStdString();
+}

@@ -1,0 +1,37 @@
+// The world an event runs in: the book window, the two event storage forms,
+// a learner, a fake clock and dialogs answered by the test, in a temporary
+// program directory.
+#pragma once
+
+#include "platform/Clock.h"
+#include "tests/support/TDriver.h"
+#include "tests/support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+class TEvent;
+
+class EventTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The answer the learner gives to confirmations.
+    int Answer = 6; // mrYes
+    // How many dialogs were shown, and the text of the last one.
+    int DialogCount() const;
+    std::string LastDialog() const;
+
+    // Runs the event modally while the driver works through its steps;
+    // returns the event's result code.
+    int RunEvent(TEvent& Event, TDriver& Driver);
+
+    TFakeClock Clock;
+    std::unique_ptr<TScopedTempDir> Dir;
+};
+
+class QLabel;
+std::string TextOf(const QLabel* Label);

@@ -1,0 +1,247 @@
+// The event: its line's tokens, text sources, shortcuts and buttons, the
+// question before leaving, and the study time it adds to the learner.
+#include "tests/events/EventFixture.h"
+
+#include "engine/TEvent.h"
+#include "files/ErrorLog.h"
+#include "platform/Dialogs.h"
+#include "shell/TBookForm.h"
+#include "users/TUser.h"
+
+#include <cstdlib>
+
+namespace {
+
+void Write(const std::string& Name, const std::string& Bytes) {
+    WriteFileBytes(Name, Bytes);
+}
+
+} // namespace
+
+TEST_F(EventTest, LineTokensKeepCommasAndAbsentTokensAreEmpty) {
+    TEvent Event("Intro=MESSAGE;1,5;Hello, world;Title");
+    ASSERT_EQ(Event.Params.size(), 5u);
+    EXPECT_EQ(Event.Param(0), "Intro");
+    EXPECT_EQ(Event.Param(2), "1,5");
+    EXPECT_EQ(Event.Param(3), "Hello, world");
+    EXPECT_EQ(Event.Param(5), "");
+    EXPECT_EQ(Event.Param(-1), "");
+    EXPECT_TRUE(Event.AllowCancel);
+    EXPECT_FALSE(Event.Text);
+}
+
+TEST_F(EventTest, TextSourcesInAnyCase) {
+    Write("Drill.txt", "$description=A drill\r\nfirst line\r\nsecond line\r\n");
+    TEvent Event("E=TEXT;1");
+    for (const char* Nil : {"nil", "Nil", "NIL"}) {
+        SCOPED_TRACE(Nil);
+        EXPECT_EQ(Event.LoadText(Nil), 1);
+        EXPECT_FALSE(Event.Text) << "a fresh event stays without text";
+    }
+    EXPECT_EQ(Event.LoadText("Type these words."), 1);
+    EXPECT_EQ(Event.Text.value_or("<none>"), "Type these words.");
+    EXPECT_EQ(Event.LoadText("nIl"), 1);
+    EXPECT_EQ(Event.Text.value_or("<none>"), "Type these words.")
+        << "NIL keeps a text given before";
+
+    EXPECT_EQ(Event.LoadText("file:drill.TXT"), 1);
+    EXPECT_EQ(Event.Text.value_or("<none>"), "first line\r\nsecond line\r\n");
+    EXPECT_EQ(Event.LoadText("Res:anything"), 1);
+    EXPECT_FALSE(Event.Text) << "RES: gives no text and releases the old one";
+
+    WriteFileBytes("Effic.kqs",
+                   ReadFileBytes(std::string(std::getenv("CLAVORA_APP_DIR")) + "/Effic.kqs"));
+    EXPECT_EQ(Event.LoadText("effic:ignored.txt"), 1);
+    ASSERT_TRUE(Event.Text);
+    EXPECT_NE(Event.Text->find("efficiency"), std::string::npos);
+    EXPECT_EQ(Event.Text->find("$description"), std::string::npos) << "the header is not text";
+    EXPECT_EQ(DialogCount(), 0);
+}
+
+TEST_F(EventTest, AnUnreadableTextFileIsReportedAndTheEventRunsWithoutText) {
+    Write("Broken.txt", "$description\r\nbody\r\n"); // a header tag without its value
+    for (const char* Name : {"Missing.txt", "Broken.txt"}) {
+        SCOPED_TRACE(Name);
+        ClearDialogLog();
+        TEvent Event(std::string("E=TEXT;1;FILE:") + Name);
+        Event.Text = "old";
+        TDriver Driver;
+        bool Shown = false;
+        Driver.Do("shown", [&] {
+            Shown = Event.IsOpen;
+            PressKey(BookForm, Qt::Key_N, Qt::AltModifier);
+        });
+        EXPECT_EQ(RunEvent(Event, Driver), erNext);
+        EXPECT_TRUE(Shown);
+        EXPECT_FALSE(Event.Text);
+        ASSERT_EQ(DialogCount(), 1);
+        EXPECT_EQ(DialogLog()[0].Type, mtError);
+        EXPECT_NE(LastDialog().find("#-501"), std::string::npos) << LastDialog();
+        EXPECT_NE(LastDialog().find(std::string("File ") + Name + " missing or read error"),
+                  std::string::npos);
+    }
+    EXPECT_NE(ReadFileBytes(ErrorLogName).find("File Missing.txt missing or read error"),
+              std::string::npos);
+}
+
+TEST_F(EventTest, StoryChooserAnswersDecideTextAndWhetherTheEventIsShown) {
+    Write("Tale.exm", "$author=Us\r\nOnce upon a time\r\n");
+    Write("Other.exm", "A second story\r\n");
+
+    // The learner has no story: the minimal chooser goes back, the page is not shown.
+    TEvent Back("S=TEXT;1;ASK:*.exm");
+    EXPECT_EQ(Back.Execute(), erCancelled);
+    EXPECT_EQ(BookForm->ConsoleButtons, 0) << "the page was never built";
+    EXPECT_TRUE(Back.FromStoryChooser);
+
+    // A story to continue: its text from the saved position.
+    CurrentUser->FStoryFile = "Tale.exm";
+    CurrentUser->FStoryPosition = 5;
+    TEvent Continue("S=TEXT;1;ASK:*.exm");
+    EXPECT_EQ(Continue.LoadText("ask:*.exm"), 2);
+    EXPECT_EQ(Continue.Text.value_or("<none>"), "Once upon a time\r\n");
+    EXPECT_EQ(Continue.StartPos, 5);
+
+    // A new story: it becomes the learner's, from its start.
+    TStringList Offered;
+    SetStoryChooser([&](const TStringList& Names, const std::string& Mask,
+                        const std::string& Current, std::string& Chosen) {
+        Offered = Names;
+        EXPECT_EQ(Mask, "*.exm");
+        EXPECT_EQ(Current, "Tale.exm");
+        Chosen = "Other.exm";
+        return 1;
+    });
+    EXPECT_EQ(Continue.LoadText("ASK:*.exm"), 1);
+    EXPECT_EQ(Offered, (TStringList{"Other", "Tale"}));
+    EXPECT_EQ(Continue.Text.value_or("<none>"), "A second story\r\n");
+    EXPECT_EQ(Continue.StartPos, 0);
+    EXPECT_EQ(CurrentUser->FStoryFile, "Other.exm");
+
+    // No answer: nothing loaded, the event ends with 0 unseen.
+    SetStoryChooser(
+        [](const TStringList&, const std::string&, const std::string&, std::string&) { return 0; });
+    TEvent None("S=TEXT;1;ASK:*.exm");
+    EXPECT_EQ(None.Execute(), erStop);
+    EXPECT_FALSE(None.Text);
+
+    // Continuing a story whose file is gone: no text and no message.
+    SetStoryChooser(nullptr);
+    CurrentUser->FStoryFile = "Gone.exm";
+    TEvent Gone("S=TEXT;1;ASK:*.exm");
+    EXPECT_EQ(Gone.LoadText("ASK:*.exm"), 2);
+    EXPECT_FALSE(Gone.Text);
+    EXPECT_EQ(DialogCount(), 0);
+}
+
+TEST_F(EventTest, ShortcutsActOnlyInTheirStates) {
+    TEvent Event("E=MESSAGE;1;Some text");
+    TDriver Driver;
+    Driver
+        .Do("keys that do nothing",
+            [&] {
+                EXPECT_EQ(BookForm->ConsoleButtons, cbNext | cbCancel);
+                EXPECT_TRUE(BookForm->WidePage->isVisible());
+                PressKey(BookForm, Qt::Key_Return);
+                PressKey(BookForm, Qt::Key_N, Qt::AltModifier | Qt::ShiftModifier);
+                PressKey(BookForm, Qt::Key_C, Qt::ControlModifier);
+                PressKey(BookForm, Qt::Key_Escape, Qt::ShiftModifier);
+            })
+        .Do("completed", [&] {
+            EXPECT_TRUE(Event.IsOpen) << "Enter waits for the event's completion";
+            Event.State = esCompleted;
+            PressKey(BookForm, Qt::Key_Return);
+        });
+    EXPECT_EQ(RunEvent(Event, Driver), erNext);
+    EXPECT_EQ(BookForm->ConsoleButtons, 0);
+    EXPECT_FALSE(BookForm->BtnConsole->isVisible());
+    EXPECT_TRUE(BookForm->LeftPage->isVisible()) << "the book is back on two pages";
+    EXPECT_FALSE(BookForm->OnKeyDown);
+    EXPECT_FALSE(BookForm->OnKeyPress);
+}
+
+TEST_F(EventTest, CancelGivesTwoBeforeCompletionAndFourAfter) {
+    struct {
+        Qt::Key Key;
+        Qt::KeyboardModifiers Modifiers;
+        std::uint8_t State;
+        int Expected;
+    } Cases[] = {
+        {Qt::Key_Escape, Qt::NoModifier, esWaiting, erCancelled},
+        {Qt::Key_C, Qt::AltModifier, esWaiting, erCancelled},
+        {Qt::Key_Escape, Qt::NoModifier, esCompleted, erCancelledDone},
+        {Qt::Key_C, Qt::AltModifier, esCompleted, erCancelledDone},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Expected);
+        TEvent Event("E=TEXT;1");
+        TDriver Driver;
+        Driver.Do("cancel", [&] {
+            Event.State = C.State;
+            PressKey(BookForm, C.Key, C.Modifiers);
+        });
+        EXPECT_EQ(RunEvent(Event, Driver), C.Expected);
+    }
+    EXPECT_EQ(DialogCount(), 0) << "nothing to ask before typing starts or once it is done";
+}
+
+TEST_F(EventTest, LeavingAStartedEventAsksAndARefusalKeepsIt) {
+    TEvent Event("E=TEXT;1");
+    TDriver Driver;
+    Driver
+        .Do("refuse",
+            [&] {
+                Event.State = esRunning;
+                Answer = mrNo;
+                ClickWidget(BookForm->Cancel);
+            })
+        .Do("accept", [&] {
+            EXPECT_TRUE(Event.IsOpen);
+            EXPECT_EQ(Event.ResultCode, 0);
+            ASSERT_EQ(DialogCount(), 1);
+            EXPECT_EQ(LastDialog(), "You haven't finished this exercise yet, proceed anyway?");
+            EXPECT_EQ(DialogLog()[0].Type, mtConfirmation);
+            EXPECT_EQ(DialogLog()[0].Buttons, unsigned(mbYes | mbNo));
+            Answer = mrYes;
+            ClickWidget(BookForm->Cancel);
+        });
+    EXPECT_EQ(RunEvent(Event, Driver), erCancelled);
+    EXPECT_EQ(DialogCount(), 2);
+}
+
+TEST_F(EventTest, WithoutCancelOnlyNextIsOffered) {
+    TEvent Event("E=TEXT;1");
+    Event.AllowCancel = false;
+    TDriver Driver;
+    Driver.Do("next", [&] {
+        EXPECT_EQ(BookForm->ConsoleButtons, cbNext);
+        EXPECT_FALSE(BookForm->Cancel->isVisible());
+        ClickWidget(BookForm->Next);
+    });
+    EXPECT_EQ(RunEvent(Event, Driver), erNext);
+}
+
+TEST_F(EventTest, StudyMinutesCountWholeMinutesAndAtMostAnHour) {
+    const double Second = 1.0 / 86400;
+    EXPECT_EQ(TEvent::StudyMinutes(30 * Second), 0);
+    EXPECT_EQ(TEvent::StudyMinutes(45.9 * Second), 0);
+    EXPECT_EQ(TEvent::StudyMinutes(46 * Second), 1);
+    EXPECT_EQ(TEvent::StudyMinutes(166 * Second), 3);
+    EXPECT_EQ(TEvent::StudyMinutes(3900 * Second), 60);
+    EXPECT_EQ(TEvent::StudyMinutes(30 * 3600 * Second), 60) << "a day and more is still an hour";
+    EXPECT_EQ(TEvent::StudyMinutes(-100 * Second), 0);
+}
+
+TEST_F(EventTest, ClosingAddsTheTimeShownToTheLearnerOnce) {
+    TEvent Event("E=TEXT;1");
+    TDriver Driver;
+    Driver.Do("46 seconds later", [&] {
+        Clock.AdvanceSeconds(46);
+        PressKey(BookForm, Qt::Key_N, Qt::AltModifier);
+    });
+    EXPECT_EQ(RunEvent(Event, Driver), erNext);
+    EXPECT_EQ(CurrentUser->FTotalMinutes, 1);
+    bool Refused = false;
+    Event.Close(Refused);
+    EXPECT_EQ(CurrentUser->FTotalMinutes, 1) << "a second close of a closed event adds nothing";
+}

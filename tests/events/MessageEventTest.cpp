@@ -1,0 +1,118 @@
+// The message page in the real book window: title, text, picture, the
+// console's Next and Cancel with their shortcuts, and the time it adds.
+#include "tests/events/EventFixture.h"
+
+#include "engine/TMessageEvent.h"
+#include "engine/TViewCanvas.h"
+#include "platform/Controls.h"
+#include "shell/TBookForm.h"
+#include "users/TUser.h"
+
+#include <QImage>
+
+namespace {
+
+void WritePicture(const std::string& Name, int W, int H) {
+    QImage Img(W, H, QImage::Format_RGB32);
+    Img.fill(QColor(0x40, 0x80, 0xC0));
+    ASSERT_TRUE(Img.save(QString::fromStdString(Name)));
+}
+
+std::string WordsOn(const TViewCanvas& Canvas) {
+    std::string Out;
+    for (const TWordInfo& W : Canvas.Words())
+        Out += (Out.empty() ? "" : " ") + W.Text;
+    return Out;
+}
+
+} // namespace
+
+TEST_F(EventTest, MessageLayoutWithAndWithoutAPicture) {
+    const struct {
+        int PictureWidth;
+        bool Left;
+        TMessageEvent::TLayout Expected;
+    } Cases[] = {
+        {0, false, {130, 360, 363, 0}},    {0, true, {130, 360, 363, 0}},
+        {200, false, {15, 360, 363, 503}}, {200, true, {230, 360, 363, 15}},
+        {500, false, {15, 173, 363, 203}}, {500, true, {530, 173, 363, 15}},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(std::to_string(C.PictureWidth) + (C.Left ? " left" : " right"));
+        const auto L = TMessageEvent::PageLayout(718, 428, C.PictureWidth, C.Left);
+        EXPECT_EQ(L.CanvasLeft, C.Expected.CanvasLeft);
+        EXPECT_EQ(L.CanvasWidth, C.Expected.CanvasWidth);
+        EXPECT_EQ(L.CanvasHeight, C.Expected.CanvasHeight);
+        if (C.PictureWidth) {
+            EXPECT_EQ(L.PictureLeft, C.Expected.PictureLeft);
+        }
+    }
+}
+
+TEST_F(EventTest, MessagePageInTheBookLeftWithAltNThenWithEnter) {
+    WritePicture("Keys.png", 120, 90);
+    TMessageEvent Right("Hello=MESSAGE;0;Welcome to the keyboard.;First Steps;keys.PNG");
+    EXPECT_FALSE(Right.PictureLeft);
+    TDriver Driver;
+    Driver.Do("the page", [&] {
+        EXPECT_EQ(BookForm->Title->text().toStdString(), "First Steps");
+        EXPECT_TRUE(BookForm->WidePage->isVisible());
+        EXPECT_TRUE(BookForm->TitleConsole->isVisible());
+        EXPECT_TRUE(BookForm->Next->isVisible());
+        EXPECT_TRUE(BookForm->Cancel->isVisible());
+        EXPECT_EQ(Right.State, esCompleted);
+        ASSERT_TRUE(Right.Canvas && Right.Picture);
+        EXPECT_EQ(Right.Canvas->parentWidget(), BookForm->WidePage);
+        EXPECT_TRUE(IsShownOnWindow(Right.Canvas));
+        EXPECT_EQ(Right.Canvas->geometry(), QRect(15, 50, 360, 363));
+        EXPECT_EQ(Right.Canvas->Mode(), 3);
+        EXPECT_EQ(WordsOn(*Right.Canvas), "Welcome to the keyboard.");
+        EXPECT_TRUE(IsShownOnWindow(Right.Picture));
+        EXPECT_EQ(Right.Picture->geometry(), QRect(718 - 120 - 15, 50, 120, 90));
+        Clock.AdvanceSeconds(50);
+        PressKey(BookForm, Qt::Key_N, Qt::AltModifier);
+    });
+    EXPECT_EQ(RunEvent(Right, Driver), erNext);
+    EXPECT_EQ(CurrentUser->FTotalMinutes, 1);
+    EXPECT_FALSE(Right.Canvas->isVisible());
+    EXPECT_FALSE(Right.Picture->isVisible());
+    EXPECT_FALSE(BookForm->WidePage->isVisible());
+
+    // The picture on the left, then a page whose picture is missing.
+    TMessageEvent Left("Hello=MESSAGE;0;Second page.;Second;Keys.png;left");
+    TDriver Driver2;
+    Driver2.Do("left", [&] {
+        EXPECT_TRUE(Left.PictureLeft);
+        EXPECT_EQ(Left.Picture->pos(), QPoint(15, 50));
+        EXPECT_EQ(Left.Canvas->geometry(), QRect(150, 50, 360, 363));
+        PressKey(BookForm, Qt::Key_Return);
+    });
+    EXPECT_EQ(RunEvent(Left, Driver2), erNext);
+
+    TMessageEvent Missing("Hello=MESSAGE;0;No picture here.;Third;Nowhere.png;LEFT");
+    TDriver Driver3;
+    Driver3.Do("missing", [&] {
+        EXPECT_FALSE(Missing.Picture->isVisible());
+        EXPECT_EQ(Missing.Canvas->geometry(), QRect(130, 50, 360, 363));
+        ClickWidget(BookForm->Cancel);
+    });
+    EXPECT_EQ(RunEvent(Missing, Driver3), erCancelledDone) << "a message page is done at once";
+    EXPECT_EQ(DialogCount(), 0);
+}
+
+TEST_F(EventTest, MessagePageShowsTheEfficiencyText) {
+    WriteFileBytes("Effic.kqs",
+                   ReadFileBytes(std::string(std::getenv("CLAVORA_APP_DIR")) + "/Effic.kqs"));
+    TMessageEvent Event("Effic=MESSAGE;0;EFFIC:;Efficiency");
+    TDriver Driver;
+    Driver.Do("page", [&] {
+        const auto& Words = Event.Canvas->Words();
+        ASSERT_FALSE(Words.empty());
+        EXPECT_EQ(Words.front().Text, "What");
+        EXPECT_LE(Event.Canvas->NextPageStart(), int(Event.Text->size()));
+        EXPECT_GE(Event.Canvas->NextPageStart() + 2, int(Event.Text->size()))
+            << "the whole text fits on the page";
+        PressKey(BookForm, Qt::Key_Return);
+    });
+    EXPECT_EQ(RunEvent(Event, Driver), erNext);
+}
