@@ -109,7 +109,11 @@ def google_benchmarks():
         path = os.path.join(bench_dir, exe)
         if not (exe.startswith("clavora_bench_") and os.access(path, os.X_OK)):
             continue
+             "BM_PageLayout": ("page_layout_us", 1e-3, "us"),
         out = subprocess.run([path, "--benchmark_format=json"], capture_output=True, text=True,
+    # benchmark name: (counter, figure, unit) for figures reported as a counter
+    counters = {"BM_AdvanceRepaint": ("p99_us", "advance_repaint_p99_us", "us"),
+                "BM_TypeCharRepaint": ("p99_us", "typechar_repaint_p99_us", "us")}
                              check=True).stdout
         for b in json.loads(out)["benchmarks"]:
             base = b["name"].split("/")[0]
@@ -122,6 +126,9 @@ def google_benchmarks():
 def main():
     xvfb, display = start_xvfb()
     try:
+            if base in counters and not b.get("error_occurred"):
+                counter, figure, unit = counters[base]
+                say(figure, round(b[counter], 3), unit)
         startup_and_idle(display)
     finally:
         xvfb.terminate()

@@ -5,7 +5,7 @@
 
 #include <QEvent>
 #include <QFontInfo>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -90,8 +90,26 @@ void TExerciseCanvas::FontChanged() {
     const double Scale = logicalDpiY() / 96.0;
     if (FFont.pointSizeF() > 0 && Scale > 0 && std::abs(Scale - 1.0) > 1e-9)
         FFont.setPointSize(std::max(1, int(std::lround(FFont.pointSizeF() / Scale))));
+    FFont.setKerning(false);
     FFontHeight = std::max(1, QFontInfo(FFont).pixelSize());
+    const QFontMetricsF Metrics(FFont);
+    FAscent = qRound(Metrics.ascent());
+    FGlyphFont = FFont;
+    FGlyphFont.setBold(false);
+    FGlyphFont.setUnderline(true);
+    const QFontMetricsF GlyphMetrics(FGlyphFont);
+    FGlyphAscent = qRound(GlyphMetrics.ascent());
+    for (int C = 0; C < 256; ++C) {
+        FAdvance[C] = Metrics.horizontalAdvance(QChar(C));
+        FGlyphAdvance[C] = GlyphMetrics.horizontalAdvance(QChar(C));
+    }
+    FRegularFont = FFont;
+    FRegularFont.setBold(false);
+    FRegularFont.setItalic(false);
+    FRegularFont.setUnderline(false);
+    FRegularAscent = qRound(QFontMetricsF(FRegularFont).ascent());
     FSpaceWidth = TextWidth(" ");
+    FShaped.clear();
     if (FCurrent >= 0 && FCurrent < WordCount()) FWords[size_t(FCurrent)].Color = FontColor();
     update();
 }
@@ -108,9 +126,25 @@ bool TExerciseCanvas::Overflows(int X) const {
     return ::Overflows(X, width());
 }
 
+int TExerciseCanvas::Measure(const double (&Advance)[256], const std::string& S) {
+    double Sum = 0;
+    for (unsigned char C : S) Sum += Advance[C];
+    return int(std::lround(Sum));
+}
+
+const QStaticText& TExerciseCanvas::Shaped(const std::string& S) const {
+    auto Found = FShaped.find(S);
+    if (Found != FShaped.end()) return Found->second;
+    if (FShaped.size() >= 2048) FShaped.clear();
+    QStaticText& Text = FShaped[S];
+    Text.setTextFormat(Qt::PlainText);
+    Text.setText(ToQ(S));
+    Text.prepare(QTransform(), FFont);
+    return Text;
+}
+
 int TExerciseCanvas::TextWidth(const std::string& S) const {
-    if (S.empty()) return 0;
-    return QFontMetrics(FFont).horizontalAdvance(ToQ(S));
+    return Measure(FAdvance, S);
 }
 
 QRect TExerciseCanvas::WordRect(const TWordInfo& Word, int Erase) const {
@@ -141,8 +175,7 @@ void TExerciseCanvas::DrawWord(QPainter& P, const TWordInfo& Word, int Erase, in
     const int Band = RowBandHeight();
     if (Erase > 0) P.fillRect(WordRect(Word, Erase), BackColor());
 
-    P.setFont(FFont);
-    const int Ascent = QFontMetrics(FFont).ascent();
+    if (P.font() != FFont) P.setFont(FFont);
     auto Text = [&P, Y](int X, const std::string& S, const QColor& Color, int Baseline) {
         P.setPen(Color);
         P.drawText(X, Y + Baseline, ToQ(S));
@@ -157,7 +190,8 @@ void TExerciseCanvas::DrawWord(QPainter& P, const TWordInfo& Word, int Erase, in
         P.setBrush(HighlightBackColor);
         P.drawEllipse(QRect(Left, Y + (Band - H) / 2, EllipseWidth, H));
         P.setRenderHint(QPainter::Antialiasing, false);
-        Text(Word.X, Word.Text, HighlightTextColor, Ascent);
+        P.setPen(HighlightTextColor);
+        P.drawStaticText(Word.X, Y, Shaped(Word.Text));
     } else if (AHighlight) {
         const size_t Cursor = size_t(ACursor);
         const std::string Before = Word.Text.substr(0, std::min(Cursor, Word.Text.size()));
@@ -173,13 +207,7 @@ void TExerciseCanvas::DrawWord(QPainter& P, const TWordInfo& Word, int Erase, in
             Blank = true;
             Px -= 2;
         }
-        QFont GlyphFont = FFont;
-        if (!Blank) {
-            GlyphFont.setBold(false);
-            GlyphFont.setUnderline(true);
-        }
-        const QFontMetrics GlyphMetrics(GlyphFont);
-        const int GlyphWidth = GlyphMetrics.horizontalAdvance(ToQ(Glyph));
+        const int GlyphWidth = Blank ? TextWidth(Glyph) : Measure(FGlyphAdvance, Glyph);
         const int Side = CircleSide(H);
         const QRect Square(Px + (GlyphWidth - Side) / 2, Y + (Band - Side) / 2, Side, Side);
         P.fillRect(Square, BackColor());
@@ -188,23 +216,19 @@ void TExerciseCanvas::DrawWord(QPainter& P, const TWordInfo& Word, int Erase, in
         P.setBrush(HighlightBackColor);
         P.drawEllipse(Square);
         P.setRenderHint(QPainter::Antialiasing, false);
-        P.setFont(GlyphFont);
-        Text(Px, Glyph, HighlightTextColor, GlyphMetrics.ascent());
+        if (!Blank) P.setFont(FGlyphFont);
+        Text(Px, Glyph, HighlightTextColor, Blank ? FAscent : FGlyphAscent);
         Px += GlyphWidth + (Blank ? 2 : 0);
 
         // Regular from here on.
-        QFont Regular = FFont;
-        Regular.setBold(false);
-        Regular.setItalic(false);
-        Regular.setUnderline(false);
-        P.setFont(Regular);
-        const int RegularAscent = QFontMetrics(Regular).ascent();
+        P.setFont(FRegularFont);
         if (Cursor + 1 < Word.Text.size())
-            Text(Px, Word.Text.substr(Cursor + 1), RestTextColor, RegularAscent);
-        if (!Before.empty()) Text(Word.X, Before, TypedTextColor, RegularAscent);
+            Text(Px, Word.Text.substr(Cursor + 1), RestTextColor, FRegularAscent);
+        if (!Before.empty()) Text(Word.X, Before, TypedTextColor, FRegularAscent);
         P.setFont(FFont);
     } else {
-        Text(Word.X, Word.Text, Word.Color, Ascent);
+        P.setPen(Word.Color);
+        P.drawStaticText(Word.X, Y, Shaped(Word.Text));
     }
 
     if (Word.Mark == 1 || Word.Mark == 2) {

@@ -7,10 +7,12 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QStaticText>
 #include <QWidget>
 
 #include <deque>
 #include <string>
+#include <unordered_map>
 
 class QPainter;
 
@@ -94,7 +96,24 @@ protected:
     int FPenRow = 1;
 
 private:
+    // Sum of the advances of S's characters in a table (kerning is off, so
+    // that is what drawing S takes).
+    static int Measure(const double (&Advance)[256], const std::string& S);
+
     QFont FFont;
     int FFontHeight = 17;
+    int FAscent = 0;
     int FSpaceWidth = 0;
+    double FAdvance[256] = {};
+    // The highlighted character is drawn regular and underlined, the rest
+    // of its word regular.
+    QFont FGlyphFont;
+    int FGlyphAscent = 0;
+    double FGlyphAdvance[256] = {};
+    QFont FRegularFont;
+    int FRegularAscent = 0;
+    // Words laid out for drawing in the canvas font, by text; emptied when
+    // the font changes or when it grows large.
+    mutable std::unordered_map<std::string, QStaticText> FShaped;
+    const QStaticText& Shaped(const std::string& S) const;
 };
