@@ -3,7 +3,7 @@
 // is found is what was asked for, and that a saved record reads back as it
 // was saved.
 #include "platform/Dialogs.h"
-#include "users/Latin1Case.h"
+#include "platform/Latin1Case.h"
 #include "users/TUser.h"
 
 #include <cstdint>

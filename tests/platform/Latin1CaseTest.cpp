@@ -1,4 +1,4 @@
-#include "users/Latin1Case.h"
+#include "platform/Latin1Case.h"
 
 #include <gtest/gtest.h>
 
