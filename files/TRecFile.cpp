@@ -1,6 +1,7 @@
 #include "files/TRecFile.h"
 
 #include "platform/FileNames.h"
+#include "platform/SharedFile.h"
 
 #include <algorithm>
 #include <cstring>
@@ -148,3 +149,12 @@ int32_t TRecFile::WriteString(const std::string& Value) {
     std::memcpy(Raw + 1, Value.data(), Length);
     return WriteBytes(Raw, sizeof Raw);
 }
+
+std::unique_ptr<TMappedView> TRecFile::MapRecords(int32_t Count, int32_t RecordSize) const {
+    if (Status != fsOk || Count <= 0 || RecordSize <= 0 || Count > RecordCount(RecordSize))
+        return nullptr;
+    auto View = std::make_unique<TMappedView>(FHandle.Handle(), size_t(Count) * size_t(RecordSize));
+    if (!View->Valid()) return nullptr;
+    return View;
+}
+

@@ -6,6 +6,9 @@
 #include "files/TFile.h"
 
 #include <cstdint>
+#include <memory>
+
+class TMappedView;
 
 class TRecFile : public TFile {
 public:
@@ -24,6 +27,10 @@ public:
     // RecordCount appends).
     int32_t SeekRecord(int32_t Index, int32_t RecordSize);
     int32_t RecordCount(int32_t RecordSize) const;
+    // A read-only view of the first Count records, or null when the file
+    // cannot be mapped. Only for a file opened read-deny-write or
+    // exclusively, so that no other copy can shorten it meanwhile.
+    std::unique_ptr<TMappedView> MapRecords(int32_t Count, int32_t RecordSize) const;
     bool IsWholeRecords(int32_t RecordSize) const;
 
     // Reads happen only while Status is 1; each adds its byte count to

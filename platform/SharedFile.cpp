@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -212,3 +213,18 @@ int TSharedFile::Close() {
     FWritten = false;
     return Err;
 }
+
+TMappedView::TMappedView(int Fd, size_t Length) {
+    if (Fd < 0 || Length == 0) return;
+    void* Address = mmap(nullptr, Length, PROT_READ, MAP_SHARED, Fd, 0);
+    if (Address == MAP_FAILED) return;
+    // The scan reads front to back.
+    madvise(Address, Length, MADV_SEQUENTIAL);
+    FData = static_cast<const unsigned char*>(Address);
+    FLength = Length;
+}
+
+TMappedView::~TMappedView() {
+    if (FData) munmap(const_cast<unsigned char*>(FData), FLength);
+}
+

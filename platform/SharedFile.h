@@ -67,3 +67,24 @@ private:
     TFileAccess FAccess = TFileAccess::Read;
     bool FWritten = false;
 };
+
+// A read-only view of the first bytes of an open file, for scanning without
+// copying. Empty when the system cannot map the file (then read it instead).
+// The file must not shrink while the view lives: map only files opened so
+// that no one else may write them.
+class TMappedView {
+public:
+    TMappedView(int Fd, size_t Length);
+    ~TMappedView();
+    TMappedView(const TMappedView&) = delete;
+    TMappedView& operator=(const TMappedView&) = delete;
+
+    bool Valid() const { return FData != nullptr; }
+    const unsigned char* Data() const { return FData; }
+    size_t Length() const { return FLength; }
+
+private:
+    const unsigned char* FData = nullptr;
+    size_t FLength = 0;
+};
+
