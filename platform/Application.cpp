@@ -53,6 +53,9 @@ void InstallTerminationSignals() {
         char Buffer[16];
         while (read(FSignalPipe[0], Buffer, sizeof Buffer) > 0) {
         }
+        // Ends every nested event loop, so that an open message box returns
+        // and no later one waits: the program runs its shutdown and ends.
+        QCoreApplication::exit(0);
     });
     struct sigaction Action {};
     Action.sa_handler = OnSignal;
