@@ -75,7 +75,8 @@ template <class Op> void TimedCalls(benchmark::State& State, QWidget& Canvas, Op
         const bool Measured = Call();
         FlushRepaint(Canvas);
         const auto Stop = std::chrono::steady_clock::now();
-        if (Measured) Samples.push_back(std::chrono::duration<double, std::micro>(Stop - Start).count());
+        if (Measured)
+            Samples.push_back(std::chrono::duration<double, std::micro>(Stop - Start).count());
     }
     if (Counter.Paints < int(Samples.size()) / 2) {
         State.SkipWithError("the calls did not repaint the canvas");

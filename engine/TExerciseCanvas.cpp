@@ -128,7 +128,8 @@ bool TExerciseCanvas::Overflows(int X) const {
 
 int TExerciseCanvas::Measure(const double (&Advance)[256], const std::string& S) {
     double Sum = 0;
-    for (unsigned char C : S) Sum += Advance[C];
+    for (unsigned char C : S)
+        Sum += Advance[C];
     return int(std::lround(Sum));
 }
 
@@ -255,7 +256,8 @@ void TExerciseCanvas::Paint(QPainter& P, const QRect& Dirty) {
 
 void TExerciseCanvas::paintEvent(QPaintEvent* Event) {
     QPainter P(this);
-    for (const QRect& R : Event->region()) P.fillRect(R, BackColor());
+    for (const QRect& R : Event->region())
+        P.fillRect(R, BackColor());
     Paint(P, Event->rect());
 }
 

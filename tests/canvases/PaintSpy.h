@@ -16,7 +16,8 @@ public:
     // Everything repainted since the last Reset.
     QRegion All() const {
         QRegion R;
-        for (const QRegion& Part : Regions) R += Part;
+        for (const QRegion& Part : Regions)
+            R += Part;
         return R;
     }
     void Reset() { Regions.clear(); }

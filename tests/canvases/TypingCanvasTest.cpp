@@ -13,7 +13,8 @@
 namespace {
 
 void Type(TTypingCanvas& Canvas, const std::string& S) {
-    for (char C : S) Canvas.TypeChar((unsigned char)C);
+    for (char C : S)
+        Canvas.TypeChar((unsigned char)C);
 }
 
 // A canvas with Rows rows.
@@ -80,10 +81,12 @@ TEST(TypingCanvas, WordAtTheMarginMovesOrBreaksByTheSeventyPercentRule) {
     // A word longer than 70 % of the width is broken off where it is.
     Canvas.EndWord(1, 0);
     std::string Long;
-    while (Canvas.TextWidth(Long) * 10 <= Usable * 7) Long += "w";
+    while (Canvas.TextWidth(Long) * 10 <= Usable * 7)
+        Long += "w";
     Type(Canvas, Long);
     const int Row = Canvas.PenRow();
-    while (Canvas.PenRow() == Row) Type(Canvas, "w");
+    while (Canvas.PenRow() == Row)
+        Type(Canvas, "w");
     const TWordInfo& Broken = Canvas.Words()[size_t(Canvas.WordCount() - 2)];
     EXPECT_EQ(Broken.Row, Row);
     EXPECT_FALSE(Canvas.Overflows(Broken.X + Canvas.TextWidth(Broken.Text)));
@@ -120,11 +123,13 @@ TEST(TypingCanvas, TenThousandCharactersWithoutASpaceStayBounded) {
         SCOPED_TRACE(Width);
         TTypingCanvas Canvas;
         SizeForRows(Canvas, Width, 3);
-        for (int I = 0; I < 10000; ++I) Canvas.TypeChar('k');
+        for (int I = 0; I < 10000; ++I)
+            Canvas.TypeChar('k');
         EXPECT_LE(Canvas.CurrentWord().Text.size(), 70u);
         EXPECT_LE(Canvas.WordCount(), 200);
         EXPECT_LE(Canvas.PenRow(), 3);
-        for (int I = 0; I < 10000; ++I) Canvas.EndWord(0, 0); // spaces alone
+        for (int I = 0; I < 10000; ++I)
+            Canvas.EndWord(0, 0); // spaces alone
         EXPECT_LE(Canvas.WordCount(), 2000);
         EXPECT_LE(Canvas.PenRow(), 3);
     }
@@ -175,7 +180,8 @@ TEST(TypingCanvas, PaintsMarksAndTheCaret) {
     Canvas.render(&Image);
     const int Y = Canvas.RowTop(1) + Canvas.FontHeight();
     const int Right = 3 + Canvas.TextWidth("word") - 1;
-    for (int X = 3; X <= Right; ++X) ASSERT_EQ(Image.pixelColor(X, Y), QColor(255, 0, 0)) << X;
+    for (int X = 3; X <= Right; ++X)
+        ASSERT_EQ(Image.pixelColor(X, Y), QColor(255, 0, 0)) << X;
     EXPECT_EQ(Image.pixelColor(Right + 2, Y), QColor(Qt::black));
 }
 

@@ -96,7 +96,8 @@ TEST(ViewCanvas, PassingTheLastWordTurnsThePage) {
     TViewCanvas Canvas;
     Canvas.resize(400, 3 * (Canvas.FontHeight() + 2) + 8); // three rows
     std::string Text;
-    for (int I = 0; I < 10; ++I) Text += "w" + std::to_string(I) + "\r\n";
+    for (int I = 0; I < 10; ++I)
+        Text += "w" + std::to_string(I) + "\r\n";
     Canvas.SetText(Text);
     ASSERT_EQ(Canvas.WordCount(), 3);
     std::vector<std::string> Seen;
@@ -163,9 +164,11 @@ TEST(ViewCanvas, AdvanceRepaintsOnlyTheBandsOfTheWordsThatChange) {
     }
 
     // The step over a line end touches the two rows, and no third.
-    while (Canvas.WordAt(0) != "six") Canvas.Advance();
+    while (Canvas.WordAt(0) != "six")
+        Canvas.Advance();
     Canvas.SetMode(1);
-    while (Canvas.WordAt(0) != "nine") Canvas.Advance();
+    while (Canvas.WordAt(0) != "nine")
+        Canvas.Advance();
     QApplication::processEvents();
     Spy.Reset();
     Canvas.Advance();

@@ -103,8 +103,9 @@ TEST(WordLayout, FullCanvasEndsThePage) {
 }
 
 TEST(WordLayout, TextsWithoutWords) {
-    for (const std::string& Text : {std::string(), std::string(" \t\n\xFF  "), std::string("\r\r\r"),
-                                   std::string("\r\n\r\n"), std::string("\0abc", 4)}) {
+    for (const std::string& Text :
+         {std::string(), std::string(" \t\n\xFF  "), std::string("\r\r\r"), std::string("\r\n\r\n"),
+          std::string("\0abc", 4)}) {
         const TPage Page = Lay(Text);
         EXPECT_TRUE(Page.Words.empty());
         EXPECT_EQ(Page.PenRow, 1);
@@ -137,7 +138,8 @@ TEST(WordLayout, PagingEndsOnACanvasTooSmallForAnyWord) {
     std::vector<std::string> Seen;
     while (Start < Text.size() && Pages < 10) {
         const TPage Page = Lay(Text, 5, 5, Start);
-        for (const TWordInfo& W : Page.Words) Seen.push_back(W.Text);
+        for (const TWordInfo& W : Page.Words)
+            Seen.push_back(W.Text);
         ASSERT_GT(Page.NextPageStart, Start);
         Start = Page.NextPageStart;
         ++Pages;
