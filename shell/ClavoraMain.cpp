@@ -1,6 +1,7 @@
 #include "shell/ClavoraMain.h"
 
 #include "engine/TChapterView.h"
+#include "analysis/AnalysisObjects.h"
 #include "files/ProductInfo.h"
 #include "files/Sounds.h"
 #include "users/TDifficultKeys.h"
@@ -51,6 +52,7 @@ int ClavoraMain(int ArgumentCount, char** Arguments) {
     // The module initialisations.
     SoundsOn = true;
     CreateDifficultKeys();
+    CreateAnalysisObjects();
     if (!ChapterView) ChapterView = new TChapterView();
     TMain::Reset();
     // Dialogs are real message boxes unless a test answers them.
@@ -86,6 +88,7 @@ int ClavoraMain(int ArgumentCount, char** Arguments) {
     if (!TMain::Halted) Guarded([] { TMain::Shutdown(); });
     FreeAllEffects();
     SetCurrentUser(nullptr);
+    FreeAnalysisObjects();
     FreeDifficultKeys();
     delete Settings;
     Settings = nullptr;
