@@ -1,5 +1,102 @@
 #include "forms/TChapterStgs.h"
 
+#include "platform/Controls.h"
+
+#include <QLabel>
+
 TChapterStgs* ChapterStgs = nullptr;
 
-TChapterStgs::TChapterStgs() : TStorageForm("ChapterStgs") {}
+namespace {
+
+QFont Arial(int Pixels, bool Bold = false) {
+    QFont Font(QStringLiteral("Arial"));
+    Font.setPixelSize(Pixels);
+    Font.setBold(Bold);
+    return Font;
+}
+
+QLabel* MakeLabel(QWidget* Parent, const char* Name, int Left, int Top, int Width, int Height,
+                  const QFont& Font, const QColor& Color,
+                  Qt::Alignment Align = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* Label = MakeControl<QLabel>(Parent, Name, Left, Top, Width, Height);
+    Label->setFont(Font);
+    QPalette Palette = Label->palette();
+    Palette.setColor(QPalette::WindowText, Color);
+    Label->setPalette(Palette);
+    Label->setAlignment(Align);
+    return Label;
+}
+
+TPanel* MakeLine(QWidget* Parent, const char* Name, int Left, int Top, int Width,
+                 const QColor& Color) {
+    auto* Line = MakeControl<TPanel>(Parent, Name, Left, Top, Width, 1);
+    Line->SetColor(Color);
+    return Line;
+}
+
+} // namespace
+
+TChapterStgs::TChapterStgs() : TStorageForm("ChapterStgs") {
+    resize(1100, 460);
+    CreateResultsPage();
+}
+
+void TChapterStgs::CreateResultsPage() {
+    const QColor Ink(0x20, 0x20, 0x20);
+    const QColor Navy(0x1C, 0x2C, 0x5A);
+    const QColor Muted(0x70, 0x78, 0x88);
+    const QColor Green(0x00, 0x80, 0x00);
+    const Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
+
+    Panel4 = MakeControl<TPanel>(this, "Panel4", 0, 0, 337, 425);
+    Panel4->SetColor(Qt::white);
+
+    InfoTitle = MakeLabel(Panel4, "InfoTitle", 19, 73, 150, 22, Arial(17, true), Navy);
+    ExerciseIDLbl = MakeLabel(Panel4, "ExerciseIDLbl", 172, 73, 150, 22, Arial(15), Muted, Right);
+    InfoLine = MakeLine(Panel4, "InfoLine", 19, 96, 303, QColor(0xC8, 0xCE, 0xDA));
+
+    // One row per measure: title, value, change picture, level name.
+    const QFont Title = Arial(15);
+    const QFont Value = Arial(15, true);
+    const QFont Level = Arial(15);
+    SpeedTitle = MakeLabel(Panel4, "SpeedTitle", 34, 102, 50, 22, Title, Ink);
+    SpeedUnit = MakeLabel(Panel4, "SpeedUnit", 82, 104, 40, 20, Arial(12), Muted);
+    SpeedLbl = MakeLabel(Panel4, "SpeedLbl", 127, 102, 52, 22, Value, Ink, Right);
+    SpeedChange = MakeControl<TImage>(Panel4, "SpeedChange", 184, 102, 22, 22);
+    SpeedGradeLbl = MakeLabel(Panel4, "SpeedGradeLbl", 212, 102, 110, 22, Level, Ink, Right);
+
+    AccuracyTitle = MakeLabel(Panel4, "AccuracyTitle", 34, 132, 90, 22, Title, Ink);
+    ErrorsLbl = MakeLabel(Panel4, "ErrorsLbl", 127, 132, 52, 22, Value, Ink, Right);
+    ErrorsChange = MakeControl<TImage>(Panel4, "ErrorsChange", 184, 132, 22, 22);
+    ErrorsGradeLbl = MakeLabel(Panel4, "ErrorsGradeLbl", 212, 132, 110, 22, Level, Ink, Right);
+
+    BackSpaceTitle = MakeLabel(Panel4, "BackSpaceTitle", 34, 161, 90, 22, Title, Ink);
+    BackSpaceLbl = MakeLabel(Panel4, "BackSpaceLbl", 127, 161, 52, 22, Value, Ink, Right);
+    BackSpaceChange = MakeControl<TImage>(Panel4, "BackSpaceChange", 184, 161, 22, 22);
+    BackSpaceGradeLbl =
+        MakeLabel(Panel4, "BackSpaceGradeLbl", 212, 161, 110, 22, Level, Ink, Right);
+
+    EfficiencyTitle = MakeLabel(Panel4, "EfficiencyTitle", 34, 194, 90, 22, Arial(16, true), Navy);
+    EfficiencyLbl =
+        MakeLabel(Panel4, "EfficiencyLbl", 127, 194, 52, 22, Arial(16, true), Navy, Right);
+    EfficiencyChange = MakeControl<TImage>(Panel4, "EfficiencyChange", 184, 194, 22, 22);
+    EfficiencyGradeLbl =
+        MakeLabel(Panel4, "EfficiencyGradeLbl", 212, 194, 110, 22, Arial(15, true), Navy, Right);
+
+    SpeedUnitNote = MakeLabel(Panel4, "SpeedUnitNote", 34, 226, 288, 16, Arial(12), Muted);
+
+    CommentatorTitle =
+        MakeLabel(Panel4, "CommentatorTitle", 19, 258, 303, 20, Arial(17, true), Green);
+    CommentatorLine = MakeLine(Panel4, "CommentatorLine", 19, 279, 303, Green);
+    TipLbl = MakeLabel(Panel4, "TipLbl", 34, 283, 249, 88, Arial(16), Qt::black,
+                       Qt::AlignLeft | Qt::AlignTop);
+    TipLbl->setWordWrap(true);
+
+    CommentatorTitle->setText(QStringLiteral("C O M M E N T A T O R"));
+    InfoTitle->setText(QStringLiteral("R E S U L T S"));
+    SpeedTitle->setText(QStringLiteral("Speed"));
+    AccuracyTitle->setText(QStringLiteral("Accuracy"));
+    BackSpaceTitle->setText(QStringLiteral("BackSpace"));
+    EfficiencyTitle->setText(QStringLiteral("Efficiency"));
+    SpeedUnitNote->clear();
+}

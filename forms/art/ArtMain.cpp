@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
     DrawCoverPictures(Pictures);
     DrawEventPictures(Pictures);
     DrawFingerPictures(Pictures);
+    DrawArrowPictures(Pictures);
 
     for (const TPicture& Pic : Pictures) {
         const QString Path = Dir + "/" + Pic.Name;

@@ -20,6 +20,9 @@ void DrawCoverPictures(TPictureList& Out);
 void DrawEventPictures(TPictureList& Out);
 // Fingers.png (both hands) and Finger1.png .. Finger9.png
 void DrawFingerPictures(TPictureList& Out);
+// The change arrows ArrowUp2, ArrowUp1, ArrowHorizontal, ArrowDown1, ArrowDown2,
+// each plain and as a "b" tile
+void DrawArrowPictures(TPictureList& Out);
 
 // The open book without its tabs (the tab row and the pages in one piece,
 // 779 x 530; the tab row is its top 61 rows). Shared by the book and the tab pictures.

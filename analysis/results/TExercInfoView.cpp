@@ -1,0 +1,192 @@
+#include "analysis/results/TExercInfoView.h"
+
+#include "analysis/AnalysisObjects.h"
+#include "files/TProgramSettings.h"
+#include "forms/TChapterStgs.h"
+#include "forms/TGeneralStg.h"
+#include "platform/Controls.h"
+#include "platform/Latin1.h"
+#include "shell/TBookForm.h"
+#include "users/TUser.h"
+
+#include <QLabel>
+
+TExercInfoView* ExercInfoView = nullptr;
+
+const char* const TExercInfoView::TooShortText =
+    "You have typed for a very short time - your performance scores cannot be calculated.";
+
+namespace {
+
+void SetLabel(QLabel* Label, const std::string& Text) {
+    if (Label) Label->setText(ToQ(Text));
+}
+
+// The page's controls, or null before the storage form exists.
+TChapterStgs* Page() {
+    return ChapterStgs;
+}
+
+} // namespace
+
+TRunResults MeasuredResults() {
+    TRunResults R;
+    if (EfficiencyCalc) {
+        R.Speed = EfficiencyCalc->Speed();
+        R.SpeedLevel = LevelName(EfficiencyCalc->SpeedGrade());
+        R.Accuracy = EfficiencyCalc->Accuracy();
+        R.AccuracyLevel = LevelName(EfficiencyCalc->AccuracyGrade());
+        R.Efficiency = EfficiencyCalc->Efficiency();
+        R.EfficiencyLevel = LevelName(EfficiencyCalc->EfficiencyGrade());
+    }
+    if (BackSpaceCounter) {
+        R.BackSpace = BackSpaceCounter->Percentage();
+        R.BackSpaceLevel = LevelName(BackSpaceCounter->BackSpaceGrade());
+    }
+    if (StudyingTip) R.Comment = StudyingTip->Comment();
+    return R;
+}
+
+TExercInfoView::TExercInfoView() {
+    Host = BookForm;
+}
+
+void TExercInfoView::SetExerciseName(const std::string& Name) {
+    if (Page()) SetLabel(Page()->ExerciseIDLbl, Name);
+}
+
+void TExercInfoView::ShiftToPrevious() {
+    PrevSpeedValue = SpeedValue;
+    PrevEfficiencyValue = EfficiencyValue;
+    PrevBackSpaceValue = BackSpaceValue;
+    PrevAccuracyValue = AccuracyValue;
+}
+
+bool TExercInfoView::HasPrevious(double Previous) const {
+    // Without a previous speed there was no scored run to compare with.
+    return PrevSpeedValue >= 0 && Previous >= 0;
+}
+
+TChange TExercInfoView::ShowChange(TImage* Picture, double Current, double Previous, double Step,
+                                   bool Emphasised) {
+    const TChange Change = ResultChange(Current, Previous, Step, HasPrevious(Previous));
+    if (Picture && GeneralStg) {
+        const TImage* Source =
+            GeneralStg->ChangePicture(ChangePictureName(Change, Emphasised).c_str());
+        Picture->SetPicture(Source ? Source->Picture() : QPixmap());
+    }
+    return Change;
+}
+
+void TExercInfoView::SetSpeed(int32_t Cpm) {
+    SpeedValue = Cpm;
+    if (CurrentUser) CurrentUser->FLastSpeed = Cpm;
+    TChapterStgs* P = Page();
+    if (P) SetLabel(P->SpeedLbl, SpeedText(Settings ? Settings->DisplaySpeed(float(Cpm)) : Cpm));
+    FSpeedChange =
+        ShowChange(P ? P->SpeedChange : nullptr, SpeedValue, PrevSpeedValue, SpeedStep, false);
+}
+
+void TExercInfoView::SetSpeedLevel(const std::string& Level) {
+    SpeedLevel = Level;
+    if (Page()) SetLabel(Page()->SpeedGradeLbl, Level);
+}
+
+void TExercInfoView::SetAccuracy(float Accuracy) {
+    AccuracyValue = Accuracy;
+    if (CurrentUser) CurrentUser->FLastAccuracy = Accuracy;
+    TChapterStgs* P = Page();
+    if (P) SetLabel(P->ErrorsLbl, WholePercentText(Accuracy));
+    FAccuracyChange = ShowChange(P ? P->ErrorsChange : nullptr, AccuracyValue, PrevAccuracyValue,
+                                 AccuracyStep, false);
+}
+
+void TExercInfoView::SetAccuracyLevel(const std::string& Level) {
+    AccuracyLevel = Level;
+    if (Page()) SetLabel(Page()->ErrorsGradeLbl, Level);
+}
+
+void TExercInfoView::SetEfficiency(int32_t Efficiency) {
+    EfficiencyValue = Efficiency;
+    if (CurrentUser) CurrentUser->FLastEfficiency = Efficiency;
+    TChapterStgs* P = Page();
+    if (P) SetLabel(P->EfficiencyLbl, WholePercentText(Efficiency));
+    FEfficiencyChange = ShowChange(P ? P->EfficiencyChange : nullptr, EfficiencyValue,
+                                   PrevEfficiencyValue, EfficiencyStep, true);
+}
+
+void TExercInfoView::SetEfficiencyLevel(const std::string& Level) {
+    EfficiencyLevel = Level;
+    if (Page()) SetLabel(Page()->EfficiencyGradeLbl, Level);
+}
+
+void TExercInfoView::SetBackSpace(float Percent) {
+    BackSpaceValue = Percent;
+    if (CurrentUser) CurrentUser->FLastBackspace = Percent;
+    TChapterStgs* P = Page();
+    if (P) SetLabel(P->BackSpaceLbl, OneDecimalPercentText(Percent));
+    FBackSpaceChange = ShowChange(P ? P->BackSpaceChange : nullptr, BackSpaceValue,
+                                  PrevBackSpaceValue, BackSpaceStep, false);
+}
+
+void TExercInfoView::SetBackSpaceLevel(const std::string& Level) {
+    BackSpaceLevel = Level;
+    if (Page()) SetLabel(Page()->BackSpaceGradeLbl, Level);
+}
+
+void TExercInfoView::SetComment(const std::string& Comment) {
+    CommentText = Comment;
+    if (Page()) SetLabel(Page()->TipLbl, Comment);
+}
+
+void TExercInfoView::TakeResults(const TRunResults& Results) {
+    Valid = true;
+    ShiftToPrevious();
+    SetSpeed(Results.Speed);
+    SetSpeedLevel(Results.SpeedLevel);
+    SetAccuracy(Results.Accuracy);
+    SetAccuracyLevel(Results.AccuracyLevel);
+    SetEfficiency(Results.Efficiency);
+    SetEfficiencyLevel(Results.EfficiencyLevel);
+    SetBackSpace(Results.BackSpace);
+    SetBackSpaceLevel(Results.BackSpaceLevel);
+    SetComment(Results.Comment);
+}
+
+void TExercInfoView::Activate() {
+    TFormView::Activate();
+    // The page may have been made before the book window.
+    if (!Host) Host = BookForm;
+    if (Page() && BookForm) BorrowChildren(Page()->Panel4, BookForm->LeftPage);
+}
+
+bool TExercInfoView::Show() {
+    if (TChapterStgs* P = Page()) {
+        SetLabel(P->SpeedUnit, Settings ? Settings->SpeedUnitName() : std::string("cpm"));
+        if (!Valid) {
+            for (QLabel* Label : {P->SpeedLbl, P->ErrorsLbl, P->BackSpaceLbl})
+                Label->setText(QStringLiteral("-"));
+            for (QLabel* Label : {P->EfficiencyLbl, P->SpeedGradeLbl, P->ErrorsGradeLbl,
+                                  P->BackSpaceGradeLbl, P->EfficiencyGradeLbl})
+                Label->clear();
+            for (TImage* Picture :
+                 {P->SpeedChange, P->ErrorsChange, P->BackSpaceChange, P->EfficiencyChange})
+                Picture->SetPicture(QPixmap());
+            SetLabel(P->TipLbl, TooShortText);
+        }
+    }
+    if (!Valid) {
+        FSpeedChange = FAccuracyChange = FBackSpaceChange = FEfficiencyChange = TChange::None;
+    }
+    const bool Declined = TFormView::Show();
+    Valid = false;
+    return Declined;
+}
+
+void CreateExercInfoView() {
+    if (!ExercInfoView) ExercInfoView = new TExercInfoView();
+}
+
+void FreeExercInfoView() {
+    FreeView(ExercInfoView);
+}
