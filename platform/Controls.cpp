@@ -13,8 +13,24 @@ TImage::TImage(QWidget* Parent) : QWidget(Parent) {
 
 void TImage::SetPicture(const QPixmap& Picture) {
     FPicture = Picture;
+    FPictureFile.clear();
     FScaled = QPixmap();
     update();
+}
+
+void TImage::SetPictureFile(const std::string& Name) {
+    FPicture = QPixmap();
+    FPictureFile = Name;
+    FScaled = QPixmap();
+    update();
+}
+
+const QPixmap& TImage::Picture() const {
+    if (!FPictureFile.empty()) {
+        FPicture = LoadPicture(FPictureFile);
+        FPictureFile.clear();
+    }
+    return FPicture;
 }
 
 void TImage::SetStretch(bool Stretch) {
@@ -33,7 +49,7 @@ void TImage::SetClickable(bool Clickable) {
 void TImage::resizeEvent(QResizeEvent*) { FScaled = QPixmap(); }
 
 void TImage::paintEvent(QPaintEvent*) {
-    if (FPicture.isNull()) return;
+    if (Picture().isNull()) return;
     QPainter Painter(this);
     if (!FStretch) {
         Painter.drawPixmap(0, 0, FPicture);

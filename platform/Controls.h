@@ -27,7 +27,11 @@ class TImage : public QWidget {
 public:
     explicit TImage(QWidget* Parent = nullptr);
     void SetPicture(const QPixmap& Picture);
-    const QPixmap& Picture() const { return FPicture; }
+    // The picture of the "Pictures" folder with this name, loaded when it is
+    // first needed (shown, or asked for), so that forms full of pictures cost
+    // nothing until their pages appear.
+    void SetPictureFile(const std::string& Name);
+    const QPixmap& Picture() const;
     void SetStretch(bool Stretch);
     // Shows the hand cursor and takes clicks.
     void SetClickable(bool Clickable);
@@ -40,7 +44,8 @@ protected:
     void resizeEvent(QResizeEvent* Event) override;
 
 private:
-    QPixmap FPicture;
+    mutable QPixmap FPicture;
+    mutable std::string FPictureFile; // still to be loaded into FPicture
     QPixmap FScaled;
     bool FStretch = false;
     bool FPressed = false;

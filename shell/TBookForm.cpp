@@ -28,7 +28,7 @@ QFont ArialPixels(int Pixels, bool Bold = false) {
 TImage* MakeImage(QWidget* Parent, const char* Name, int Left, int Top, int Width, int Height,
                   const char* Picture, bool Clickable = false) {
     auto* Image = MakeControl<TImage>(Parent, Name, Left, Top, Width, Height);
-    Image->SetPicture(LoadPicture(Picture));
+    Image->SetPictureFile(Picture);
     Image->SetClickable(Clickable);
     return Image;
 }
