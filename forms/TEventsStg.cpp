@@ -92,7 +92,7 @@ QFrame* MakeScreen(QWidget* Parent, const char* Name, int Left, int Top, int Wid
 TImage* MakePicture(QWidget* Parent, const char* Name, int Left, int Top, int Width, int Height,
                     const char* Picture) {
     auto* Image = MakeControl<TImage>(Parent, Name, Left, Top, Width, Height);
-    Image->SetPicture(LoadPicture(Picture));
+    Image->SetPictureFile(Picture);
     return Image;
 }
 
