@@ -106,8 +106,12 @@ void TProgramSettings::WriteSetting(const std::string& Name, const std::string& 
 
 void TProgramSettings::WriteValue(const std::string& Section, const std::string& Name,
                                   const std::string& Value) {
-    // A store that could not be opened was reported when it was created.
-    if (Registry->IsOpen()) Registry->WriteString(Section, Name, Value);
+    // A store that could not be opened was reported when it was created; one
+    // that stops taking writes later is reported once.
+    if (Registry->IsOpen() && !Registry->WriteString(Section, Name, Value) && !FWriteReported) {
+        FWriteReported = true;
+        LogError(-7001, std::string("read/write to ") + KeyPath);
+    }
 }
 
 void TProgramSettings::Load() {

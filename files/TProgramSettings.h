@@ -61,6 +61,9 @@ public:
     // The desktop entry and its icon (the program group and item); false
     // when either could not be written, after telling the learner.
     bool CreateDesktopEntry();
+
+private:
+    bool FWriteReported = false;
 };
 
 // The one settings object, created at start-up.

@@ -169,6 +169,23 @@ TEST_F(SettingsTest, AStoreThatCannotBeWrittenIsReportedAndDefaultsServe) {
     EXPECT_EQ(Store.DataPath, ".\\");
 }
 
+TEST_F(SettingsTest, AStoreThatStopsTakingWritesIsReportedOnce) {
+    WriteIni("[Keyboard Layouts]\nEnglish=qwerty.kbd\n");
+    WriteFileBytes(Dir / "Beginner.cnt", "");
+    TProgramSettings Store;
+    Store.Load();
+    ASSERT_TRUE(DialogLog().empty());
+    // The folder disappears under the running program.
+    unlink(IniPath().c_str());
+    rmdir((Dir / "config/Veltrona").c_str());
+    WriteFileBytes(Dir / "config/Veltrona", "");
+    Store.Save();
+    Store.Save();
+    EXPECT_EQ(DialogTexts(), std::vector<std::string>{"#-7001 Access denied when using product "
+                                                      "registry entry\n\rread/write to "
+                                                      "SOFTWARE\\Veltrona\\Clavora"});
+}
+
 TEST_F(SettingsTest, AMissingSetupFileIsReportedWithItsStatus) {
     WriteFileBytes(Dir / "Beginner.cnt", "");
     TProgramSettings Store;
