@@ -88,7 +88,9 @@ void TChapterStgs::CreateResultsPage() {
     CommentatorTitle =
         MakeLabel(Panel4, "CommentatorTitle", 19, 258, 303, 20, Arial(17, true), Green);
     CommentatorLine = MakeLine(Panel4, "CommentatorLine", 19, 279, 303, Green);
-    TipLbl = MakeLabel(Panel4, "TipLbl", 34, 283, 249, 88, Arial(16), Qt::black,
+    // Wide and tall enough for the longest of the commentator's sentences
+    // (six lines of the page's width).
+    TipLbl = MakeLabel(Panel4, "TipLbl", 34, 284, 288, 130, Arial(16), Qt::black,
                        Qt::AlignLeft | Qt::AlignTop);
     TipLbl->setWordWrap(true);
 
