@@ -1,0 +1,96 @@
+#include "engine/DemoExercise.h"
+
+#include "analysis/results/TExercInfoView.h"
+#include "engine/TChapterView.h"
+#include "engine/TTextEvent.h"
+#include "platform/Application.h"
+#include "shell/TBookForm.h"
+
+#include <QLabel>
+
+#include <cstring>
+
+namespace {
+
+// The right page after the run: how to leave. Next or Enter closes it.
+class TDemoEndView : public TFormView {
+public:
+    TDemoEndView() {
+        Host = BookForm;
+        if (!BookForm) return;
+        FNote = new QLabel(BookForm);
+        FNote->setObjectName(QStringLiteral("DemoEndNote"));
+        FNote->setText(QStringLiteral("Press Enter or Next to close the exercise."));
+        FNote->setWordWrap(true);
+        FNote->setAlignment(Qt::AlignCenter);
+        QFont Font(QStringLiteral("Arial"));
+        Font.setPixelSize(16);
+        FNote->setFont(Font);
+        FNote->setGeometry(24, 150, 290, 80);
+        FNote->hide();
+    }
+    ~TDemoEndView() override {
+        BeforeDestruction();
+        delete FNote.data();
+    }
+
+    void Activate() override {
+        TFormView::Activate();
+        if (!BookForm || !FNote) return;
+        Borrow(FNote, BookForm->RightPage);
+        FNote->show();
+        BookForm->SetPageMode(2);
+        BookForm->SetConsoleButtons(cbNext);
+        BookForm->Next->OnClick = [this](QObject*) { SetResult(erNext); };
+    }
+
+    void Deactivate() override {
+        if (BookForm) {
+            BookForm->Next->OnClick = nullptr;
+            BookForm->SetConsoleButtons(0);
+        }
+        if (FNote) FNote->hide();
+        TFormView::Deactivate();
+    }
+
+    void KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift) override {
+        TFormView::KeyDown(Sender, Key, Shift);
+        if (Shift == 0 && (Key == VK_RETURN || Key == VK_ESCAPE)) {
+            Key = 0;
+            SetResult(erNext);
+        }
+    }
+
+private:
+    QPointer<QLabel> FNote;
+};
+
+} // namespace
+
+std::optional<std::string> DemoExerciseLine(int ArgumentCount, char** Arguments) {
+    if (ArgumentCount != 2 || !Arguments || !Arguments[0] || !Arguments[1]) return std::nullopt;
+    if (std::strcmp(Arguments[0], "--exercise") != 0) return std::nullopt;
+    return std::string(Arguments[1]);
+}
+
+int RunDemoExercise(const std::string& EventLine) {
+    CreateExercInfoView();
+    if (!ChapterView) ChapterView = new TChapterView();
+    int Result = erStop;
+    {
+        TTextEvent Event(EventLine);
+        Result = Event.Execute();
+    }
+    if (Application::Terminated()) return erStop;
+
+    // The container as a chapter shows it after an exercise.
+    TFormView* const FormerLeft = ChapterView->LeftSubView;
+    TFormView* const FormerRight = ChapterView->RightSubView;
+    TDemoEndView EndPage;
+    ChapterView->LeftSubView = ExercInfoView;
+    ChapterView->RightSubView = &EndPage;
+    ChapterView->Run();
+    ChapterView->LeftSubView = FormerLeft;
+    ChapterView->RightSubView = FormerRight;
+    return Result;
+}

@@ -1,0 +1,28 @@
+// One text typing event run on its own, without a course: for trying an
+// exercise out and for showing the program. The program is started with
+//
+//     clavora --exercise "<event line>"
+//
+// where the event line is one line of an exercise script, for example
+// "Try=TEXT;1;The quick brown fox jumps over the lazy dog.;TRUE" (token 3
+// the text or "FILE:name", token 4 "TRUE" to highlight the current word).
+// The event runs on the wide page; then the chapter container shows the
+// results page on the left and a closing page on the right, which Next or
+// Enter closes.
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The event line of a "--exercise <line>" command line (the arguments after
+// the program name), or nothing when the command line asks for something
+// else.
+std::optional<std::string> DemoExerciseLine(int ArgumentCount, char** Arguments);
+
+// Runs the event, then the results in the chapter container. Needs what
+// start-up has made by the time the menu loop would start: the book window
+// and the storage forms, the settings, the analysis objects, the
+// difficult-keys table and a current user. The results page and the chapter
+// container are made here when start-up has not made them. Returns the
+// event's result code (0 when the program is terminating).
+int RunDemoExercise(const std::string& EventLine);

@@ -1,0 +1,62 @@
+// The text typing event: the learner types the model text word by word into
+// the typing line on the console screen below it. Each finished word is
+// judged against the model (see WordJudge.h); every key feeds the analysis,
+// and when the event closes its measures go to the results page, which then
+// becomes the chapter container's left page.
+//
+// Token 4 of the event line, "TRUE" in any case, highlights the current
+// model word; otherwise the text is shown plain, and the current word is
+// shown only as a hint at the start of a page and after two bad words in a
+// row.
+//
+// The event completes at the end of the text or when its time runs out;
+// keys after that change nothing. Results count only from 5 words and 10
+// clock seconds of typing up to the last key.
+#pragma once
+
+#include "engine/TCustomTextEvent.h"
+#include "engine/WordJudge.h"
+
+#include <QPointer>
+
+class TNervoGraph;
+class TTypingCanvas;
+
+class TTextEvent : public TCustomTextEvent {
+public:
+    explicit TTextEvent(const std::string& Line);
+    ~TTextEvent() override;
+
+    // The words of the run: WordsTyped and BadRun.
+    TWordJudge Words;
+    bool HighlightWords = false;
+    // When the last key came (days); 0 before the first key.
+    double LastKeyTime = 0;
+    // What the learner types, and the rhythm graph; made with the book
+    // window as owner, freed with the event.
+    QPointer<TTypingCanvas> TypingCanvas;
+    QPointer<TNervoGraph> RhythmGraph;
+
+    // Fewest words and clock seconds of a run whose results count.
+    static constexpr int MinWords = 5;
+    static constexpr int MinSeconds = 10;
+
+    // The typing screen below the model text, the rhythm graph and a fresh
+    // measurement.
+    void Activate() override;
+    // The typing logic: backspace, Enter and printable characters.
+    void KeyPress(QObject* Sender, char& Key) override;
+    // The results hand-over.
+    void Deactivate() override;
+    void Pause() override;
+    void Finish() override;
+    void Start() override;
+
+    // Clock seconds from the first key to the last, rounded.
+    std::int32_t TypingSeconds() const;
+    // The run was long enough to be scored.
+    bool ResultsValid() const;
+
+private:
+    void EndWord(int Kind);
+};
