@@ -73,23 +73,6 @@ TEST(ResultChange, NoPreviousResultGivesNoArrow) {
     EXPECT_EQ(ResultChange(5, 5, -3, false), TChange::None);
 }
 
-TEST(ResultChange, PictureNamesOfBothSets) {
-    const struct {
-        TChange Change;
-        const char* Plain;
-    } Names[] = {
-        {TChange::DoubleUp, "ArrowUp2"},     {TChange::Up, "ArrowUp1"},
-        {TChange::Level, "ArrowHorizontal"}, {TChange::Down, "ArrowDown1"},
-        {TChange::DoubleDown, "ArrowDown2"},
-    };
-    for (const auto& N : Names) {
-        EXPECT_EQ(ChangePictureName(N.Change, false), N.Plain);
-        EXPECT_EQ(ChangePictureName(N.Change, true), std::string(N.Plain) + "b");
-    }
-    EXPECT_EQ(ChangePictureName(TChange::None, false), "ClearPic");
-    EXPECT_EQ(ChangePictureName(TChange::None, true), "ClearPic");
-}
-
 TEST(ResultTexts, RoundingIsToEvenAtHalves) {
     const struct {
         double Value;
