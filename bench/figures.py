@@ -114,6 +114,10 @@ def google_benchmarks():
     # benchmark name: (counter, figure, unit) for figures reported as a counter
     counters = {"BM_AdvanceRepaint": ("p99_us", "advance_repaint_p99_us", "us"),
                 "BM_TypeCharRepaint": ("p99_us", "typechar_repaint_p99_us", "us")}
+    # benchmark name: [(counter, figure, unit), ...] for benchmarks with several figures
+    several = {"BM_Keystroke": [("p50_us", "keystroke_p50_us", "us"),
+                                ("p99_us", "keystroke_p99_us", "us")],
+               "BM_TypingSession30Min": [("rss_growth_mb", "rss_growth_30min_mb", "MiB")]}
     for exe in sorted(os.listdir(bench_dir)):
         path = os.path.join(bench_dir, exe)
         if not (exe.startswith("clavora_bench_") and os.access(path, os.X_OK)):
@@ -129,6 +133,9 @@ def google_benchmarks():
             if base in counters and not b.get("error_occurred"):
                 counter, figure, unit = counters[base]
                 say(figure, round(b[counter], 3), unit)
+            if base in several and not b.get("error_occurred"):
+                for counter, figure, unit in several[base]:
+                    say(figure, round(b[counter], 3), unit)
 
 
 def main():
