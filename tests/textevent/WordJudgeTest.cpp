@@ -124,13 +124,4 @@ TEST_F(WordJudgeRun, BadWordsInARowCallForTheHintWithoutHighlighting) {
     EXPECT_EQ(Judge.WordsTyped, 3);
 }
 
-TEST_F(WordJudgeRun, AnEmptyWordIsOnlyCommitted) {
-    const TWordVerdict V = Type("", {"", "the", "cat", "sat"});
-    EXPECT_EQ(V.Rule, TWordRule::Empty);
-    EXPECT_EQ(V.Advance, 0);
-    EXPECT_EQ(V.Mark, 0);
-    EXPECT_EQ(Judge.WordsTyped, 0);
-    EXPECT_EQ(Efficiency.KeysRequired(), 0);
-}
-
 } // namespace
