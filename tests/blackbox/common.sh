@@ -24,7 +24,31 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  # What the screen showed when it went wrong.
+  [ -n "${DISPLAY:-}" ] && import -window root "$SHOTS/failed-$(basename "$0" .sh).png" 2>/dev/null
+  if [ -n "${APP_PID:-}" ] && command -v gdb >/dev/null; then
+    gdb -batch -p "$APP_PID" -ex "thread apply all bt" >"$SHOTS/failed-$(basename "$0" .sh).txt" 2>&1
+  fi
+  [ -s "$WORK/openbox.log" ] && { echo "window manager:"; cat "$WORK/openbox.log"; } >&2
+  if [ -n "${APP_PID:-}" ] && [ -r "/proc/$APP_PID/environ" ]; then
+    echo "test display ${DISPLAY:-}; program's: $(tr '\0' '\n' <"/proc/$APP_PID/environ" | grep '^DISPLAY=')" >&2
+    for w in $(xdotool search --name '^Clavora 98$' 2>/dev/null); do
+      echo "window $w: $(xwininfo -id "$w" | grep -E 'Map State|Width|Height' | tr -s ' ' | tr '\n' ' ')" >&2
+      xprop -id "$w" WM_STATE _NET_WM_STATE _NET_WM_DESKTOP 2>&1 | sed 's/^/  /' >&2
+    done
+    xprop -root _NET_CURRENT_DESKTOP _NET_NUMBER_OF_DESKTOPS 2>&1 | sed 's/^/  root /' >&2
+  fi
+  exit 1
+}
+
+# The width of a window, 0 when it has gone.
+window_width() {
+  local WIDTH=0
+  eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null | grep '^WIDTH=')"
+  echo "$WIDTH"
+}
 
 # Presses a key in the message box found by wait_dialog.
 answer_dialog() {
@@ -33,11 +57,18 @@ answer_dialog() {
 }
 
 start_display() {
-  exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null & echo "pid $!"; wait)
-  read -r _ XVFB_PID <&3
-  read -r display <&3
-  export DISPLAY=:$display
-  openbox >/dev/null 2>&1 &
+  # X servers starting at the same moment can take the same display number;
+  # tests running side by side start theirs one at a time.
+  exec 9>/tmp/clavora-blackbox-display.lock
+  flock 9
+  Xvfb -displayfd 4 -screen 0 1024x768x24 -nolisten tcp 4>"$WORK/display" 2>/dev/null 9>&- &
+  XVFB_PID=$!
+  for _ in $(seq 200); do [ -s "$WORK/display" ] && break; sleep 0.05; done
+  [ -s "$WORK/display" ] || fail "the X server did not start"
+  export DISPLAY=:$(head -n 1 "$WORK/display")
+  flock -u 9
+  exec 9>&-
+  openbox >"$WORK/openbox.log" 2>&1 &
   WM_PID=$!
   for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
 }
@@ -53,15 +84,22 @@ seed_settings() {
 # sets DIALOG to it.
 wait_dialog() {
   DIALOG=
-  for _ in $(seq 100); do
+  local tries w width
+  for tries in $(seq 100); do
     for w in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null || true); do
       [ "$w" = "${WINDOW:-}" ] && continue
       [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "Clavora 98" ] || continue
       # The book is at least as wide as the book; a message box is narrower.
-      local WIDTH=0
-      eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null | grep '^WIDTH=')"
-      [ "$WIDTH" -gt 0 ] && [ "$WIDTH" -lt 760 ] && { DIALOG=$w; return 0; }
+      width=$(window_width "$w")
+      [ "$width" -gt 1 ] && [ "$width" -lt 700 ] && { DIALOG=$w; return 0; }
     done
+    # As for the book: a request to show it may have been lost.
+    if [ "$tries" -eq 20 ]; then
+      for w in $(xdotool search --pid "$APP_PID" 2>/dev/null || true); do
+        width=$(window_width "$w")
+        [ "$width" -gt 1 ] && [ "$width" -lt 700 ] && xdotool windowmap "$w" 2>/dev/null
+      done
+    fi
     sleep 0.1
   done
   fail "no message box appeared"
@@ -76,11 +114,20 @@ start_program() {
 # Waits for the book window of the started program; sets WINDOW.
 start_program_window() {
   WINDOW=
-  for _ in $(seq 200); do
-    WINDOW=$(xdotool search --onlyvisible --name '^Clavora 98$' 2>/dev/null | head -n 1 || true)
-    if [ -n "$WINDOW" ] && [ "$WINDOW" != "${DIALOG:-}" ]; then break; fi
-    WINDOW=
+  local tries=0
+  for tries in $(seq 200); do
+    for w in $(xdotool search --onlyvisible --name '^Clavora 98$' 2>/dev/null || true); do
+      [ "$(window_width "$w")" -ge 700 ] && { WINDOW=$w; break; }
+    done
+    [ -n "$WINDOW" ] && break
     kill -0 "$APP_PID" 2>/dev/null || fail "the program ended at start-up: $(cat "$WORK/stderr")"
+    # A window manager still starting up can lose the first request to show
+    # the window; ask again once it has had time.
+    if [ "$tries" -eq 20 ]; then
+      for w in $(xdotool search --name '^Clavora 98$' 2>/dev/null || true); do
+        [ "$(window_width "$w")" -ge 700 ] && xdotool windowmap "$w" 2>/dev/null
+      done
+    fi
     sleep 0.1
   done
   [ -n "$WINDOW" ] || fail "the book window did not appear"
