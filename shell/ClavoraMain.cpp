@@ -1,7 +1,8 @@
 #include "shell/ClavoraMain.h"
 
-#include "engine/TChapterView.h"
 #include "analysis/AnalysisObjects.h"
+#include "analysis/results/TExercInfoView.h"
+#include "engine/TChapterView.h"
 #include "files/ProductInfo.h"
 #include "files/Sounds.h"
 #include "users/TDifficultKeys.h"
@@ -54,6 +55,7 @@ int ClavoraMain(int ArgumentCount, char** Arguments) {
     CreateDifficultKeys();
     CreateAnalysisObjects();
     if (!ChapterView) ChapterView = new TChapterView();
+    CreateExercInfoView();
     TMain::Reset();
     // Dialogs are real message boxes unless a test answers them.
     InstallMessageBoxPresenter();
@@ -88,6 +90,8 @@ int ClavoraMain(int ArgumentCount, char** Arguments) {
     if (!TMain::Halted) Guarded([] { TMain::Shutdown(); });
     FreeAllEffects();
     SetCurrentUser(nullptr);
+    FreeExercInfoView();
+    FreeView(ChapterView);
     FreeAnalysisObjects();
     FreeDifficultKeys();
     delete Settings;

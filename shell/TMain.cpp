@@ -10,6 +10,7 @@
 #include "users/TUser.h"
 #include "platform/Dialogs.h"
 #include "platform/Latin1.h"
+#include "engine/DemoExercise.h"
 #include "shell/TFormView.h"
 #include "shell/TNavigate.h"
 #include "shell/TPlaceholderView.h"
@@ -135,6 +136,12 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
     FreeEffect(IntroSound);
 
     BookForm->SetPageMode(2);
+    // One text exercise given on the command line runs instead of the book's
+    // tabs (for trying out a text and for the program's own tests).
+    if (const auto Line = DemoExerciseLine(ArgumentCount, Arguments)) {
+        RunDemoExercise(*Line);
+        return;
+    }
     if (Settings->SmallScreen && Navigate) {
         // The navigation console sits on the book window's bottom edge.
         const QRect Frame = BookForm->frameGeometry();
