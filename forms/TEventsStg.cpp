@@ -58,22 +58,9 @@ void TPieGauge::paintEvent(QPaintEvent*) {
 
 namespace {
 
-QFont Arial(int Pixels, bool Bold = false) {
-    QFont Font(QStringLiteral("Arial"));
-    Font.setPixelSize(Pixels);
-    Font.setBold(Bold);
-    return Font;
-}
-
 QLabel* MakeLabel(QWidget* Parent, const char* Name, int Left, int Top, int Width, int Height,
                   const QFont& Font, const QColor& Color, Qt::Alignment Align = Qt::AlignCenter) {
-    auto* Label = MakeControl<QLabel>(Parent, Name, Left, Top, Width, Height);
-    Label->setFont(Font);
-    QPalette Palette = Label->palette();
-    Palette.setColor(QPalette::WindowText, Color);
-    Label->setPalette(Palette);
-    Label->setAlignment(Align);
-    return Label;
+    return MakeTextLabel(Parent, Name, Left, Top, Width, Height, Font, Color, Align);
 }
 
 // A black screen with a grey border.

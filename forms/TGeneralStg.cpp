@@ -9,13 +9,9 @@ TGeneralStg* GeneralStg = nullptr;
 namespace {
 QLabel* MakeText(QWidget* Parent, const char* Name, int Left, int Top, int Width, int Height,
                  const QFont& Font, const QColor& Color) {
-    auto* Label = MakeControl<QLabel>(Parent, Name, Left, Top, Width, Height);
-    Label->setFont(Font);
-    QPalette Palette = Label->palette();
-    Palette.setColor(QPalette::WindowText, Color);
-    Label->setPalette(Palette);
+    auto* Label = MakeTextLabel(Parent, Name, Left, Top, Width, Height, Font, Color,
+                                Qt::AlignLeft | Qt::AlignTop);
     Label->setWordWrap(true);
-    Label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return Label;
 }
 } // namespace
@@ -64,7 +60,7 @@ TGeneralStg::TGeneralStg() : TStorageForm("GeneralStg") {
     int Left = 0;
     for (const auto& A : Arrows) {
         *A.Control = MakeControl<TImage>(this, A.Name, Left, 434, 22, 22);
-        (*A.Control)->SetPicture(LoadPicture(A.File));
+        (*A.Control)->SetPictureFile(A.File);
         Left += 26;
     }
     ClearPic = MakeControl<TImage>(this, "ClearPic", Left, 434, 22, 22);

@@ -7,6 +7,24 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+QFont PixelFont(const char* Family, int Pixels, bool Bold) {
+    QFont Font(QString::fromLatin1(Family));
+    Font.setPixelSize(Pixels);
+    Font.setBold(Bold);
+    return Font;
+}
+
+QLabel* MakeTextLabel(QWidget* Parent, const char* Name, int Left, int Top, int Width, int Height,
+                      const QFont& Font, const QColor& Color, Qt::Alignment Align) {
+    auto* Label = MakeControl<QLabel>(Parent, Name, Left, Top, Width, Height);
+    Label->setFont(Font);
+    QPalette Palette = Label->palette();
+    Palette.setColor(QPalette::WindowText, Color);
+    Label->setPalette(Palette);
+    Label->setAlignment(Align);
+    return Label;
+}
+
 TImage::TImage(QWidget* Parent) : QWidget(Parent) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
@@ -46,7 +64,9 @@ void TImage::SetClickable(bool Clickable) {
         unsetCursor();
 }
 
-void TImage::resizeEvent(QResizeEvent*) { FScaled = QPixmap(); }
+void TImage::resizeEvent(QResizeEvent*) {
+    FScaled = QPixmap();
+}
 
 void TImage::paintEvent(QPaintEvent*) {
     if (Picture().isNull()) return;
@@ -68,12 +88,14 @@ void TImage::mousePressEvent(QMouseEvent* Event) {
 void TImage::mouseReleaseEvent(QMouseEvent* Event) {
     const bool WasPressed = FPressed;
     FPressed = false;
-    if (WasPressed && Event->button() == Qt::LeftButton && rect().contains(Event->position().toPoint()) &&
-        OnClick)
+    if (WasPressed && Event->button() == Qt::LeftButton &&
+        rect().contains(Event->position().toPoint()) && OnClick)
         Guarded([this] { OnClick(this); });
 }
 
-TPanel::TPanel(QWidget* Parent) : QWidget(Parent) { SetColor(Qt::white); }
+TPanel::TPanel(QWidget* Parent) : QWidget(Parent) {
+    SetColor(Qt::white);
+}
 
 void TPanel::SetColor(const QColor& Color) {
     QPalette Palette = palette();
@@ -82,7 +104,9 @@ void TPanel::SetColor(const QColor& Color) {
     setAutoFillBackground(true);
 }
 
-void TPanel::SetTransparent() { setAutoFillBackground(false); }
+void TPanel::SetTransparent() {
+    setAutoFillBackground(false);
+}
 
 TShape::TShape(QWidget* Parent) : QWidget(Parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -3,6 +3,8 @@
 // ones call a replaceable OnClick handler with themselves as the sender.
 #pragma once
 
+#include <QFont>
+#include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QWidget>
@@ -13,13 +15,23 @@
 using TNotifyEvent = std::function<void(QObject* Sender)>;
 
 // Makes a child widget with its design name and geometry.
-template <class T> T* MakeControl(QWidget* Parent, const char* Name, int Left, int Top, int Width,
-                                  int Height) {
+template <class T>
+T* MakeControl(QWidget* Parent, const char* Name, int Left, int Top, int Width, int Height) {
     auto* Control = new T(Parent);
     Control->setObjectName(QString::fromLatin1(Name));
     Control->setGeometry(Left, Top, Width, Height);
     return Control;
 }
+
+// A font of the given family at a size in pixels, as the forms are designed.
+QFont PixelFont(const char* Family, int Pixels, bool Bold = false);
+inline QFont Arial(int Pixels, bool Bold = false) {
+    return PixelFont("Arial", Pixels, Bold);
+}
+
+// A label with its design name, geometry, font, text colour and alignment.
+QLabel* MakeTextLabel(QWidget* Parent, const char* Name, int Left, int Top, int Width, int Height,
+                      const QFont& Font, const QColor& Color, Qt::Alignment Align);
 
 // A picture: drawn at its natural size from the top left corner, or
 // stretched over the control.

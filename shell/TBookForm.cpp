@@ -18,13 +18,6 @@ TBookForm* BookForm = nullptr;
 
 namespace {
 
-QFont ArialPixels(int Pixels, bool Bold = false) {
-    QFont Font(QStringLiteral("Arial"));
-    Font.setPixelSize(Pixels);
-    Font.setBold(Bold);
-    return Font;
-}
-
 TImage* MakeImage(QWidget* Parent, const char* Name, int Left, int Top, int Width, int Height,
                   const char* Picture, bool Clickable = false) {
     auto* Image = MakeControl<TImage>(Parent, Name, Left, Top, Width, Height);
@@ -35,14 +28,9 @@ TImage* MakeImage(QWidget* Parent, const char* Name, int Left, int Top, int Widt
 
 QLabel* MakeLabel(QWidget* Parent, const char* Name, int Left, int Top, const QFont& Font,
                   const QColor& Color) {
-    auto* Label = new QLabel(Parent);
-    Label->setObjectName(QString::fromLatin1(Name));
-    Label->setFont(Font);
-    QPalette Palette = Label->palette();
-    Palette.setColor(QPalette::WindowText, Color);
-    Label->setPalette(Palette);
+    // Sized to its caption later, like a designed auto-size label.
+    auto* Label = MakeTextLabel(Parent, Name, Left, Top, 0, 0, Font, Color, Qt::AlignLeft);
     Label->setAttribute(Qt::WA_TranslucentBackground);
-    Label->move(Left, Top);
     return Label;
 }
 
@@ -108,7 +96,7 @@ void TBookForm::CreateParts() {
 
     TitleConsole = MakeControl<TPanel>(Book, "TitleConsole", 28, 61, 345, 52);
     Image1 = MakeImage(TitleConsole, "Image1", -10, -3, 342, 56, "TitleStrip.png");
-    Title = MakeLabel(TitleConsole, "Title", 16, 8, ArialPixels(29, true), Qt::black);
+    Title = MakeLabel(TitleConsole, "Title", 16, 8, Arial(29, true), Qt::black);
     Title->resize(320, 36);
 
     BtnConsole = MakeControl<TPanel>(Book, "BtnConsole", 553, 424, 193, 78);
@@ -121,7 +109,8 @@ void TBookForm::CreateParts() {
     SkipF = MakeImage(BtnConsole, "SkipF", 72, 13, 51, 63, "BtnSkipF.png", true);
     Cancel = MakeImage(BtnConsole, "Cancel", 61, 13, 66, 63, "BtnCancel.png", true);
     SkipB = MakeImage(BtnConsole, "SkipB", 10, 13, 50, 63, "BtnSkipB.png", true);
-    for (TImage* Button : {BeginB, Next, Back, SkipF, Cancel, SkipB}) Button->hide();
+    for (TImage* Button : {BeginB, Next, Back, SkipF, Cancel, SkipB})
+        Button->hide();
     BtnConsole->hide();
 
     StatusBar = MakeControl<TPanel>(this, "StatusBar", 0, 556 - 21, 804, 21);
@@ -138,24 +127,24 @@ void TBookForm::CreateCover() {
     Image3 = MakeImage(BookCover, "Image3", -1, -3, 369, 511, "Cover.png");
     Shape1 = MakeControl<TShape>(BookCover, "Shape1", 74, 366, 237, 95);
     Shape1->SetPenColor(Qt::white);
-    LogLabel = MakeLabel(BookCover, "LogLabel", 87, 375, ArialPixels(13), Qt::white);
+    LogLabel = MakeLabel(BookCover, "LogLabel", 87, 375, Arial(13), Qt::white);
     LogLabel->hide();
-    LoadLabel = MakeLabel(BookCover, "LoadLabel", 83, 397, ArialPixels(21), Qt::white);
-    NewUserLbl = MakeLabel(BookCover, "NewUserLbl", 88, 380, ArialPixels(15, true), Qt::white);
+    LoadLabel = MakeLabel(BookCover, "LoadLabel", 83, 397, Arial(21), Qt::white);
+    NewUserLbl = MakeLabel(BookCover, "NewUserLbl", 88, 380, Arial(15, true), Qt::white);
     NewUserLbl->setText(QStringLiteral("Are you a new user?"));
     NewUserLbl->setWordWrap(true);
     NewUserLbl->resize(211, 44);
     NewUserLbl->hide();
     NameField = MakeControl<QComboBox>(BookCover, "NameField", 87, 395, 211, 24);
     NameField->setEditable(true);
-    NameField->setFont(ArialPixels(13));
+    NameField->setFont(Arial(13));
     NameField->hide();
     UserYes = MakeControl<TButton>(BookCover, "UserYes", 87, 426, 89, 25);
     UserCancel = MakeControl<TButton>(BookCover, "UserCancel", 210, 426, 89, 25);
     LogOK = MakeControl<TButton>(BookCover, "LogOK", 144, 426, 89, 25);
     LogVisitor = MakeControl<TButton>(BookCover, "LogVisitor", 252, 451, 60, 20);
-    for (QWidget* Control : {(QWidget*)UserYes, (QWidget*)UserCancel, (QWidget*)LogOK,
-                             (QWidget*)LogVisitor})
+    for (QWidget* Control :
+         {(QWidget*)UserYes, (QWidget*)UserCancel, (QWidget*)LogOK, (QWidget*)LogVisitor})
         Control->hide();
     setTabOrder(NameField, LogOK);
     setTabOrder(LogOK, LogVisitor);
@@ -227,7 +216,9 @@ void TBookForm::SetMaximized(bool Maximized) {
     show();
 }
 
-bool TBookForm::IsMaximized() const { return windowState() & Qt::WindowMaximized; }
+bool TBookForm::IsMaximized() const {
+    return windowState() & Qt::WindowMaximized;
+}
 
 void TBookForm::RepaintNow() {
     if (!isVisible()) return;
@@ -307,9 +298,13 @@ void TBookForm::closeEvent(QCloseEvent* Event) {
     Application::Terminate();
 }
 
-void TBookForm::PreviewKeyDown(std::uint16_t& Key, TShiftState Shift) { WindowKeyDown(Key, Shift); }
+void TBookForm::PreviewKeyDown(std::uint16_t& Key, TShiftState Shift) {
+    WindowKeyDown(Key, Shift);
+}
 
-void TBookForm::PreviewKeyPress(char& Key) { WindowKeyPress(Key); }
+void TBookForm::PreviewKeyPress(char& Key) {
+    WindowKeyPress(Key);
+}
 
 void TBookForm::WindowKeyDown(std::uint16_t& Key, TShiftState Shift) {
     if (Key == VK_TAB && Shift == ssCtrl) {
