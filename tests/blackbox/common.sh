@@ -66,11 +66,21 @@ start_display() {
   for _ in $(seq 200); do [ -s "$WORK/display" ] && break; sleep 0.05; done
   [ -s "$WORK/display" ] || fail "the X server did not start"
   export DISPLAY=:$(head -n 1 "$WORK/display")
+  for _ in $(seq 100); do xprop -root >/dev/null 2>&1 && break; sleep 0.05; done
   flock -u 9
   exec 9>&-
-  openbox >"$WORK/openbox.log" 2>&1 &
-  WM_PID=$!
-  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+  # The window manager, started again should it give up on a busy server.
+  local attempt
+  for attempt in 1 2 3; do
+    openbox >"$WORK/openbox.log" 2>&1 &
+    WM_PID=$!
+    for _ in $(seq 100); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+      kill -0 "$WM_PID" 2>/dev/null || break
+      sleep 0.05
+    done
+  done
+  fail "the window manager did not start"
 }
 
 # The settings of an installed machine, so that no first-run question comes.
