@@ -40,12 +40,14 @@ public:
         Borrow(FNote, BookForm->RightPage);
         FNote->show();
         BookForm->SetPageMode(2);
+        BookForm->Title->setText(QStringLiteral("Your Results"));
         BookForm->SetConsoleButtons(cbNext);
         BookForm->Next->OnClick = [this](QObject*) { SetResult(erNext); };
     }
 
     void Deactivate() override {
         if (BookForm) {
+            BookForm->Title->clear();
             BookForm->Next->OnClick = nullptr;
             BookForm->SetConsoleButtons(0);
         }
