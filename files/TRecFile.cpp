@@ -1,5 +1,7 @@
 #include "files/TRecFile.h"
 
+#include "files/RecordItems.h"
+
 #include "platform/FileNames.h"
 #include "platform/SharedFile.h"
 
@@ -81,28 +83,25 @@ int32_t TRecFile::ReadWords(uint16_t* Words, int32_t Count) {
     std::vector<unsigned char> Raw(N * 2);
     if (ReadBytes(Raw.data(), int32_t(Raw.size())))
         for (size_t I = 0; I < N; ++I)
-            Words[I] = uint16_t(Raw[2 * I] | (Raw[2 * I + 1] << 8));
+            Words[I] = RecordItems::Word(&Raw[2 * I]);
     return Status;
 }
 
 int32_t TRecFile::ReadInt16(int32_t& Value) {
     unsigned char Raw[2];
-    if (ReadBytes(Raw, 2)) Value = int16_t(uint16_t(Raw[0] | (Raw[1] << 8)));
+    if (ReadBytes(Raw, 2)) Value = RecordItems::Int16(Raw);
     return Status;
 }
 
 int32_t TRecFile::ReadInt32(int32_t& Value) {
     unsigned char Raw[4];
-    if (ReadBytes(Raw, 4))
-        Value = int32_t(uint32_t(Raw[0]) | (uint32_t(Raw[1]) << 8) | (uint32_t(Raw[2]) << 16) |
-                        (uint32_t(Raw[3]) << 24));
+    if (ReadBytes(Raw, 4)) Value = RecordItems::Int32(Raw);
     return Status;
 }
 
 int32_t TRecFile::ReadString(std::string& Value) {
     unsigned char Raw[ShortStringSlot];
-    if (ReadBytes(Raw, int32_t(ShortStringSlot)))
-        Value.assign(reinterpret_cast<const char*>(Raw + 1), Raw[0]);
+    if (ReadBytes(Raw, int32_t(ShortStringSlot))) Value = RecordItems::ShortString(Raw);
     return Status;
 }
 
@@ -120,33 +119,26 @@ int32_t TRecFile::WriteBlock(const void* Bytes, int32_t Count) {
 int32_t TRecFile::WriteWords(const uint16_t* Words, int32_t Count) {
     const size_t N = size_t(std::max(Count, 0));
     std::vector<unsigned char> Raw(N * 2);
-    for (size_t I = 0; I < N; ++I) {
-        Raw[2 * I] = static_cast<unsigned char>(Words[I] & 0xFF);
-        Raw[2 * I + 1] = static_cast<unsigned char>(Words[I] >> 8);
-    }
+    for (size_t I = 0; I < N; ++I)
+        RecordItems::PutWord(&Raw[2 * I], Words[I]);
     return WriteBytes(Raw.data(), Raw.size());
 }
 
 int32_t TRecFile::WriteInt16(int32_t Value) {
-    const uint32_t U = uint32_t(Value);
-    const unsigned char Raw[2] = {static_cast<unsigned char>(U),
-                                  static_cast<unsigned char>(U >> 8)};
+    unsigned char Raw[2];
+    RecordItems::PutInt16(Raw, Value);
     return WriteBytes(Raw, 2);
 }
 
 int32_t TRecFile::WriteInt32(int32_t Value) {
-    const uint32_t U = uint32_t(Value);
-    const unsigned char Raw[4] = {static_cast<unsigned char>(U), static_cast<unsigned char>(U >> 8),
-                                  static_cast<unsigned char>(U >> 16),
-                                  static_cast<unsigned char>(U >> 24)};
+    unsigned char Raw[4];
+    RecordItems::PutInt32(Raw, Value);
     return WriteBytes(Raw, 4);
 }
 
 int32_t TRecFile::WriteString(const std::string& Value) {
-    unsigned char Raw[ShortStringSlot] = {};
-    const size_t Length = std::min(Value.size(), MaxShortString);
-    Raw[0] = static_cast<unsigned char>(Length);
-    std::memcpy(Raw + 1, Value.data(), Length);
+    unsigned char Raw[ShortStringSlot];
+    RecordItems::PutShortString(Raw, Value);
     return WriteBytes(Raw, sizeof Raw);
 }
 
@@ -157,4 +149,3 @@ std::unique_ptr<TMappedView> TRecFile::MapRecords(int32_t Count, int32_t RecordS
     if (!View->Valid()) return nullptr;
     return View;
 }
-

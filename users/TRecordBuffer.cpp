@@ -1,5 +1,6 @@
 #include "users/TRecordBuffer.h"
 
+#include "files/RecordItems.h"
 #include "files/TFile.h"
 
 #include <algorithm>
@@ -37,26 +38,22 @@ int32_t TRecordBuffer::ReadWords(uint16_t* Words, int32_t Count) {
     const size_t N = size_t(std::max(Count, 0));
     if (const unsigned char* P = Take(N * 2))
         for (size_t I = 0; I < N; ++I)
-            Words[I] = uint16_t(P[2 * I] | (P[2 * I + 1] << 8));
+            Words[I] = RecordItems::Word(P + 2 * I);
     return Status;
 }
 
 int32_t TRecordBuffer::ReadInt16(int32_t& Value) {
-    if (const unsigned char* P = Take(2)) Value = int16_t(uint16_t(P[0] | (P[1] << 8)));
+    if (const unsigned char* P = Take(2)) Value = RecordItems::Int16(P);
     return Status;
 }
 
 int32_t TRecordBuffer::ReadInt32(int32_t& Value) {
-    if (const unsigned char* P = Take(4))
-        Value = int32_t(uint32_t(P[0]) | (uint32_t(P[1]) << 8) | (uint32_t(P[2]) << 16) |
-                        (uint32_t(P[3]) << 24));
+    if (const unsigned char* P = Take(4)) Value = RecordItems::Int32(P);
     return Status;
 }
 
 int32_t TRecordBuffer::ReadString(std::string& Value) {
-    // The length byte can never point past the 256-byte slot.
-    if (const unsigned char* P = Take(ShortStringSlot))
-        Value.assign(reinterpret_cast<const char*>(P + 1), P[0]);
+    if (const unsigned char* P = Take(ShortStringSlot)) Value = RecordItems::ShortString(P);
     return Status;
 }
 
@@ -69,32 +66,28 @@ int32_t TRecordBuffer::WriteBlock(const void* Bytes, int32_t Count) {
 
 int32_t TRecordBuffer::WriteWords(const uint16_t* Words, int32_t Count) {
     if (Status != fsOk && Status != fsEnd) return Status;
+    unsigned char Raw[2];
     for (int32_t I = 0; I < Count; ++I) {
-        FBytes.push_back(static_cast<unsigned char>(Words[I] & 0xFF));
-        FBytes.push_back(static_cast<unsigned char>(Words[I] >> 8));
+        RecordItems::PutWord(Raw, Words[I]);
+        FBytes.insert(FBytes.end(), Raw, Raw + 2);
     }
     return Status;
 }
 
 int32_t TRecordBuffer::WriteInt16(int32_t Value) {
-    const uint32_t U = uint32_t(Value);
-    const unsigned char Raw[2] = {static_cast<unsigned char>(U),
-                                  static_cast<unsigned char>(U >> 8)};
+    unsigned char Raw[2];
+    RecordItems::PutInt16(Raw, Value);
     return WriteBlock(Raw, 2);
 }
 
 int32_t TRecordBuffer::WriteInt32(int32_t Value) {
-    const uint32_t U = uint32_t(Value);
-    const unsigned char Raw[4] = {static_cast<unsigned char>(U), static_cast<unsigned char>(U >> 8),
-                                  static_cast<unsigned char>(U >> 16),
-                                  static_cast<unsigned char>(U >> 24)};
+    unsigned char Raw[4];
+    RecordItems::PutInt32(Raw, Value);
     return WriteBlock(Raw, 4);
 }
 
 int32_t TRecordBuffer::WriteString(const std::string& Value) {
-    unsigned char Raw[ShortStringSlot] = {};
-    const size_t Length = std::min(Value.size(), MaxShortString);
-    Raw[0] = static_cast<unsigned char>(Length);
-    std::memcpy(Raw + 1, Value.data(), Length);
+    unsigned char Raw[ShortStringSlot];
+    RecordItems::PutShortString(Raw, Value);
     return WriteBlock(Raw, int32_t(sizeof Raw));
 }
