@@ -1,31 +1,13 @@
 #include "analysis/TEfficiencyCalc.h"
 
 #include "analysis/TLevelNames.h"
+#include "platform/Rounding.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-namespace {
-
-// Num / Den to the nearest integer, halves to even (Den > 0).
-int64_t RoundedQuotient(int64_t Num, int64_t Den) {
-    int64_t Quotient = Num / Den;
-    int64_t Rest = Num % Den;
-    if (Rest < 0) {
-        Quotient -= 1;
-        Rest += Den;
-    }
-    if (2 * Rest > Den || (2 * Rest == Den && (Quotient & 1))) Quotient += 1;
-    return Quotient;
-}
-
-int32_t Saturated(int64_t Value) {
-    return int32_t(std::clamp<int64_t>(Value, std::numeric_limits<int32_t>::min(),
-                                       std::numeric_limits<int32_t>::max()));
-}
-
-} // namespace
+namespace {} // namespace
 
 void TEfficiencyCalc::Reset() {
     FKeysRequired = 0;

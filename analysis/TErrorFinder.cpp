@@ -1,5 +1,7 @@
 #include "analysis/TErrorFinder.h"
 
+#include "platform/Rounding.h"
+
 #include "users/TDifficultKeys.h"
 
 #include <algorithm>
@@ -95,14 +97,6 @@ private:
     std::string& M;
     std::string& T;
 };
-
-// Num / Den to the nearest integer, halves to even (Num >= 0, Den > 0).
-int64_t RoundedQuotient(int64_t Num, int64_t Den) {
-    int64_t Quotient = Num / Den;
-    const int64_t Rest = Num % Den;
-    if (2 * Rest > Den || (2 * Rest == Den && (Quotient & 1))) Quotient += 1;
-    return Quotient;
-}
 
 void Record(char Key, bool Error) {
     if (DifficultKeys) DifficultKeys->RecordKey(static_cast<unsigned char>(Key), Error);

@@ -1,5 +1,7 @@
 #include "users/TDifficultKeys.h"
 
+#include "platform/Rounding.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -20,21 +22,7 @@ namespace {
 // on integers so that no binary fraction lands beside a half.
 int64_t FadedWindow(int64_t Value, int64_t NewStrokes) {
     const int64_t Den = TDifficultKeys::WindowStrokes;
-    const int64_t Num = Value * (Den - NewStrokes);
-    int64_t Quotient = Num / Den; // toward zero
-    int64_t Rest = Num % Den;     // same sign as Num
-    if (Rest < 0) {
-        Quotient -= 1;
-        Rest += Den;
-    }
-    // Now Num = Quotient x Den + Rest with 0 <= Rest < Den.
-    if (2 * Rest > Den || (2 * Rest == Den && (Quotient & 1))) Quotient += 1;
-    return Quotient;
-}
-
-int32_t Saturated(int64_t Value) {
-    return int32_t(std::clamp<int64_t>(Value, std::numeric_limits<int32_t>::min(),
-                                       std::numeric_limits<int32_t>::max()));
+    return RoundedQuotient(Value * (Den - NewStrokes), Den);
 }
 
 bool CountsForDifficulty(int Key) {

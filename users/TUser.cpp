@@ -2,6 +2,8 @@
 // The database operations are in TUserDatabase.cpp.
 #include "users/TUser.h"
 
+#include "platform/Rounding.h"
+
 #include "platform/Latin1Case.h"
 
 #include <algorithm>
@@ -17,19 +19,6 @@ void SetCurrentUser(std::unique_ptr<TUser> User) {
 }
 
 namespace {
-
-// Numerator / Denominator (Denominator > 0) to the nearest integer, halves
-// to even, on integers.
-int64_t RoundedQuotient(int64_t Numerator, int64_t Denominator) {
-    int64_t Quotient = Numerator / Denominator;
-    int64_t Rest = Numerator % Denominator;
-    if (Rest < 0) {
-        Quotient -= 1;
-        Rest += Denominator;
-    }
-    if (2 * Rest > Denominator || (2 * Rest == Denominator && (Quotient & 1))) Quotient += 1;
-    return Quotient;
-}
 
 // Percent and speed values travel as 16-bit integers holding ten times the
 // value, to the nearest integer with halves to even; -1 ("no result yet")
@@ -49,10 +38,7 @@ float FromTenths(int32_t Stored) {
 }
 
 int32_t SaturatedAdd(int32_t A, int32_t B) {
-    const int64_t Sum = int64_t(A) + B;
-    if (Sum > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
-    if (Sum < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
-    return int32_t(Sum);
+    return Saturated(int64_t(A) + B);
 }
 
 bool InRecord(int Chapter, int Exercise) {
