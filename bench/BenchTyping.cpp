@@ -25,6 +25,7 @@
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "shell/ProgramObjects.h"
 #include "shell/TBookForm.h"
 #include "users/TDifficultKeys.h"
 #include "users/TUser.h"
@@ -81,15 +82,7 @@ void MakeWorld() {
     SetClock(&Clock);
     SetDialogResponder([](const TDialogRequest& R) { return DefaultAnswer(R.Buttons); });
     SetCurrentUser(std::make_unique<TUser>());
-    CreateAnalysisObjects();
-    CreateDifficultKeys();
-    BookForm = new TBookForm;
-    EventsStg = new TEventsStg;
-    EventViewStg = new TEventViewStg;
-    ChapterStgs = new TChapterStgs;
-    GeneralStg = new TGeneralStg;
-    CreateExercInfoView();
-    ChapterView = new TChapterView;
+    CreateProgramObjects();
     BookForm->show();
     if (!QTest::qWaitForWindowExposed(BookForm)) qWarning("the book window was not exposed");
 }

@@ -5,6 +5,7 @@
 #include "forms/TEventsStg.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
+#include "shell/ProgramObjects.h"
 #include "shell/TBookForm.h"
 #include "users/TUser.h"
 
@@ -25,19 +26,12 @@ void EventTest::SetUp() {
         return Request.Buttons & mbYes ? Answer : DefaultAnswer(Request.Buttons);
     });
     SetCurrentUser(std::make_unique<TUser>());
-    BookForm = new TBookForm;
-    EventsStg = new TEventsStg;
-    EventViewStg = new TEventViewStg;
+    CreateProgramObjects();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(BookForm));
 }
 
 void EventTest::TearDown() {
-    delete EventViewStg;
-    EventViewStg = nullptr;
-    delete EventsStg;
-    EventsStg = nullptr;
-    delete BookForm;
-    BookForm = nullptr;
+    FreeProgramObjects();
     SetCurrentUser(nullptr);
     SetStoryChooser(nullptr);
     SetDialogResponder(nullptr);

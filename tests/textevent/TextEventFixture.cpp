@@ -10,6 +10,7 @@
 #include "forms/TGeneralStg.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
+#include "shell/ProgramObjects.h"
 #include "shell/TBookForm.h"
 #include "users/TDifficultKeys.h"
 #include "users/TUser.h"
@@ -30,33 +31,12 @@ void TextEventTest::SetUp() {
         return Request.Buttons & mbYes ? Answer : DefaultAnswer(Request.Buttons);
     });
     SetCurrentUser(std::make_unique<TUser>());
-    CreateAnalysisObjects();
-    CreateDifficultKeys();
-    BookForm = new TBookForm;
-    EventsStg = new TEventsStg;
-    EventViewStg = new TEventViewStg;
-    ChapterStgs = new TChapterStgs;
-    GeneralStg = new TGeneralStg;
-    CreateExercInfoView();
-    ChapterView = new TChapterView;
+    CreateProgramObjects();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(BookForm));
 }
 
 void TextEventTest::TearDown() {
-    FreeView(ChapterView);
-    FreeExercInfoView();
-    delete GeneralStg;
-    GeneralStg = nullptr;
-    delete ChapterStgs;
-    ChapterStgs = nullptr;
-    delete EventViewStg;
-    EventViewStg = nullptr;
-    delete EventsStg;
-    EventsStg = nullptr;
-    delete BookForm;
-    BookForm = nullptr;
-    FreeDifficultKeys();
-    FreeAnalysisObjects();
+    FreeProgramObjects();
     SetCurrentUser(nullptr);
     SetStoryChooser(nullptr);
     SetDialogResponder(nullptr);
