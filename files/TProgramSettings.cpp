@@ -6,6 +6,7 @@
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
+#include "platform/WholeFiles.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -21,7 +22,9 @@ const char* const GeneralSection = "General Settings";
 const char* const LayoutSection = "Keyboard Layouts";
 const char* const KeyPath = "SOFTWARE\\Veltrona\\Clavora";
 
-std::string Flag(bool Value) { return Value ? "1" : "0"; }
+std::string Flag(bool Value) {
+    return Value ? "1" : "0";
+}
 
 bool EndsWithSeparator(const std::string& Path) {
     return !Path.empty() && (Path.back() == '\\' || Path.back() == '/');
@@ -32,46 +35,6 @@ std::string DataHome() {
     if (Data && *Data) return Data;
     const char* Home = std::getenv("HOME");
     return std::string(Home && *Home ? Home : ".") + "/.local/share";
-}
-
-bool MakeFolders(const std::string& Path) {
-    for (size_t Slash = Path.find('/', 1);; Slash = Path.find('/', Slash + 1)) {
-        const std::string Part = Path.substr(0, Slash);
-        if (mkdir(Part.c_str(), 0755) != 0 && errno != EEXIST) return false;
-        if (Slash == std::string::npos) break;
-    }
-    return true;
-}
-
-bool WriteFileAtomically(const std::string& Name, const std::string& Bytes, mode_t Mode) {
-    const std::string Temporary = Name + ".new";
-    const int Fd = open(Temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, Mode);
-    if (Fd < 0) return false;
-    size_t Done = 0;
-    bool Ok = true;
-    while (Ok && Done < Bytes.size()) {
-        const ssize_t Wrote = write(Fd, Bytes.data() + Done, Bytes.size() - Done);
-        Ok = Wrote > 0;
-        if (Ok) Done += size_t(Wrote);
-    }
-    Ok = Ok && fsync(Fd) == 0;
-    Ok = close(Fd) == 0 && Ok;
-    if (!Ok || rename(Temporary.c_str(), Name.c_str()) != 0) {
-        unlink(Temporary.c_str());
-        return false;
-    }
-    return true;
-}
-
-std::string ReadBinary(const std::string& Name) {
-    std::string Bytes;
-    const int Fd = open(Name.c_str(), O_RDONLY | O_CLOEXEC);
-    if (Fd < 0) return Bytes;
-    char Buffer[65536];
-    ssize_t Got;
-    while ((Got = read(Fd, Buffer, sizeof Buffer)) > 0) Bytes.append(Buffer, size_t(Got));
-    close(Fd);
-    return Bytes;
 }
 
 // A path inside a desktop entry's Exec key: quoted, with the characters the
@@ -147,8 +110,8 @@ void TProgramSettings::Save() {
 
 std::string TProgramSettings::LayoutFileFor(const std::string& Default) {
     std::string Result = Default;
-    const std::string Name = UpperCase(KeyboardAutoDetect ? (DetectLanguage ? DetectLanguage() : std::string())
-                                                      : KeyboardLayout);
+    const std::string Name = UpperCase(
+        KeyboardAutoDetect ? (DetectLanguage ? DetectLanguage() : std::string()) : KeyboardLayout);
     if (Name.empty()) return Result;
     for (const std::string& Line : Registry->ReadSectionValues(LayoutSection)) {
         if (UpperCase(Line).find(Name) == std::string::npos) continue;
@@ -163,7 +126,9 @@ std::string TProgramSettings::LayoutFileFor(const std::string& Default) {
     return Result;
 }
 
-std::string TProgramSettings::SpeedUnitName() const { return MeasuringUnit ? "wpm" : "cpm"; }
+std::string TProgramSettings::SpeedUnitName() const {
+    return MeasuringUnit ? "wpm" : "cpm";
+}
 
 float TProgramSettings::DisplaySpeed(float Cpm) const {
     return MeasuringUnit ? Cpm * 0.2f : Cpm;
@@ -218,14 +183,13 @@ bool TProgramSettings::CreateDesktopEntry() {
                               "\n"
                               "Terminal=false\n"
                               "Categories=Education;\n";
-    if (!MakeFolders(Applications) ||
-        !WriteFileAtomically(Applications + "/clavora.desktop", Entry, 0644)) {
+    if (!MakeFolders(Applications) || !ReplaceFile(Applications + "/clavora.desktop", Entry)) {
         MessageDlg("#6432 Clavora was unable to create a program group", mtInformation, mbOK);
         return false;
     }
-    const std::string Icon =
-        ReadBinary(ResolveFileName(Application::ProgramDirectory() + "/Pictures/Clavora.png"));
-    if (Icon.empty() || !MakeFolders(IconFolder) || !WriteFileAtomically(IconFile, Icon, 0644)) {
+    std::string Icon;
+    ReadWholeFile(ResolveFileName(Application::ProgramDirectory() + "/Pictures/Clavora.png"), Icon);
+    if (Icon.empty() || !MakeFolders(IconFolder) || !ReplaceFile(IconFile, Icon)) {
         MessageDlg("#6433 Clavora was unable to create a program icon", mtInformation, mbOK);
         return false;
     }

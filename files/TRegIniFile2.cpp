@@ -1,5 +1,7 @@
 #include "files/TRegIniFile2.h"
 
+#include "platform/WholeFiles.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -8,40 +10,8 @@
 
 namespace {
 
-bool SameName(const std::string& A, const std::string& B) { return LowerCase(A) == LowerCase(B); }
-
-bool MakeFolders(const std::string& Path) {
-    std::string Partial;
-    size_t Start = 0;
-    while (Start <= Path.size()) {
-        size_t Slash = Path.find('/', Start);
-        if (Slash == std::string::npos) Slash = Path.size();
-        Partial = Path.substr(0, Slash);
-        if (!Partial.empty() && mkdir(Partial.c_str(), 0755) != 0 && errno != EEXIST) return false;
-        Start = Slash + 1;
-    }
-    struct stat St {};
-    return stat(Path.c_str(), &St) == 0 && S_ISDIR(St.st_mode);
-}
-
-bool ReadWhole(const std::string& Name, std::string& Bytes) {
-    const int Fd = open(Name.c_str(), O_RDONLY | O_CLOEXEC);
-    if (Fd < 0) return false;
-    char Buffer[65536];
-    ssize_t Got;
-    while ((Got = read(Fd, Buffer, sizeof Buffer)) > 0) Bytes.append(Buffer, size_t(Got));
-    close(Fd);
-    return Got == 0;
-}
-
-bool WriteWhole(int Fd, const std::string& Bytes) {
-    size_t Done = 0;
-    while (Done < Bytes.size()) {
-        const ssize_t Wrote = write(Fd, Bytes.data() + Done, Bytes.size() - Done);
-        if (Wrote <= 0) return false;
-        Done += size_t(Wrote);
-    }
-    return true;
+bool SameName(const std::string& A, const std::string& B) {
+    return LowerCase(A) == LowerCase(B);
 }
 
 // Values are single lines: a line end inside one would split it in two.
@@ -94,7 +64,7 @@ bool TRegIniFile2::OpenKey(const std::string& Key, bool CanCreate) {
     if (access(FFileName.c_str(), R_OK | W_OK) != 0 || access(Folder.c_str(), W_OK) != 0)
         return false;
     std::string Bytes;
-    if (!ReadWhole(FFileName, Bytes)) return false;
+    if (!ReadWholeFile(FFileName, Bytes)) return false;
     Parse(Bytes);
     FOpen = true;
     return true;
@@ -190,17 +160,9 @@ bool TRegIniFile2::WriteString(const std::string& Section, const std::string& Na
 
 bool TRegIniFile2::WriteFile() const {
     std::string Bytes;
-    for (const TLine& Line : FLines) Bytes += Line.Text + "\n";
-    const std::string Temporary = FFileName + ".new";
-    const int Fd = open(Temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (Fd < 0) return false;
-    bool Ok = WriteWhole(Fd, Bytes) && fsync(Fd) == 0;
-    Ok = close(Fd) == 0 && Ok;
-    if (!Ok || rename(Temporary.c_str(), FFileName.c_str()) != 0) {
-        unlink(Temporary.c_str());
-        return false;
-    }
-    return true;
+    for (const TLine& Line : FLines)
+        Bytes += Line.Text + "\n";
+    return ReplaceFile(FFileName, Bytes);
 }
 
 TStringList TRegIniFile2::ReadSection(const std::string& Section) const {
