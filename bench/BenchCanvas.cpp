@@ -3,6 +3,7 @@
 // The repaint is flushed after every call and checked to have happened, so
 // the painting cost is in the samples. The keystroke figures are the 99th
 // percentile of 10,000 timed calls, reported as the counter p99_us.
+#include "bench/BenchSupport.h"
 #include "engine/TTypingCanvas.h"
 #include "engine/TViewCanvas.h"
 
@@ -32,18 +33,6 @@ std::string SampleText() {
     }
     return Text;
 }
-
-// Counts paint events so that a sample without a repaint is noticed.
-class TPaintCounter : public QObject {
-public:
-    int Paints = 0;
-
-protected:
-    bool eventFilter(QObject* Watched, QEvent* Event) override {
-        if (Event->type() == QEvent::Paint) ++Paints;
-        return QObject::eventFilter(Watched, Event);
-    }
-};
 
 // Paints what the last call made dirty, now.
 void FlushRepaint(QWidget& W) {

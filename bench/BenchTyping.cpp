@@ -13,6 +13,7 @@
 // minute 1 to minute 30 as rss_growth_mb.
 #include "analysis/AnalysisObjects.h"
 #include "analysis/results/TExercInfoView.h"
+#include "bench/BenchSupport.h"
 #include "engine/TChapterView.h"
 #include "engine/TNervoGraph.h"
 #include "engine/TTextEvent.h"
@@ -98,18 +99,6 @@ void SendKey(char C) {
     QTest::sendKeyEvent(QTest::Click, BookForm->windowHandle(), Key, QString(QChar::fromLatin1(C)),
                         Qt::NoModifier);
 }
-
-// Counts paint events, so that a run whose keys repaint nothing is noticed.
-class TPaintCounter : public QObject {
-public:
-    int Paints = 0;
-
-protected:
-    bool eventFilter(QObject* Watched, QEvent* Event) override {
-        if (Event->type() == QEvent::Paint) ++Paints;
-        return QObject::eventFilter(Watched, Event);
-    }
-};
 
 // Runs the event modally with Body called from inside its loop; Body ends
 // the event.
