@@ -2,6 +2,7 @@
 
 #include "files/ProductInfo.h"
 #include "files/TProgramSettings.h"
+#include "keyboard/TKeyData.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorHandler.h"
@@ -40,6 +41,8 @@ int ClavoraMain(int ArgumentCount, char** Arguments) {
     SetCurrentUser(nullptr);
     delete Settings;
     Settings = nullptr;
+    delete KeyData;
+    KeyData = nullptr;
     FreeProgramObjects();
     return 0;
 }

@@ -1,19 +1,21 @@
 #include "shell/TMain.h"
 
+#include "engine/DemoExercise.h"
 #include "files/ErrorLog.h"
 #include "files/ProductInfo.h"
 #include "files/Sounds.h"
 #include "files/SystemUtils.h"
+#include "files/TFile.h"
 #include "files/TProgramSettings.h"
 #include "files/TextUtils.h"
+#include "keyboard/TKeyData.h"
 #include "platform/Application.h"
-#include "users/TUser.h"
 #include "platform/Dialogs.h"
 #include "platform/Latin1.h"
-#include "engine/DemoExercise.h"
 #include "shell/TFormView.h"
 #include "shell/TNavigate.h"
 #include "shell/TPlaceholderView.h"
+#include "users/TUser.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -32,7 +34,9 @@ TController* TMain::About = nullptr;
 
 namespace {
 
-std::string ComponentName(QObject* Sender) { return Sender ? FromQ(Sender->objectName()) : ""; }
+std::string ComponentName(QObject* Sender) {
+    return Sender ? FromQ(Sender->objectName()) : "";
+}
 
 void FreeController(TController*& Controller) {
     delete Controller;
@@ -117,6 +121,17 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
     if (Settings->PlayTheme) {
         LoadEffect(IntroSound, "Intro.wav");
         PlayEffect(IntroSound);
+    }
+
+    // The keyboard layout the learner's language uses; without one no drill
+    // could show its keys, so the program cannot go on.
+    const std::string LayoutFile = Settings->LayoutFileFor("qwerty.kbd");
+    delete KeyData;
+    KeyData = new TKeyData;
+    if (KeyData->Load(LayoutFile) == fsNotFound) {
+        LogError(-500, LayoutFile + " not found!");
+        Halted = true;
+        return;
     }
 
     // The user database: a data folder without one gets the shipped empty
@@ -250,7 +265,9 @@ void TMain::SelectPreviousMenu(QObject*) {
     if (const TMenuStep* Step = StepFrom(RunningMenu)) MenuClick(BookForm->*(Step->Previous));
 }
 
-void TMain::SelectGuidedMenu(QObject*) { MenuClick(BookForm->MenuGuided); }
+void TMain::SelectGuidedMenu(QObject*) {
+    MenuClick(BookForm->MenuGuided);
+}
 
 void TMain::Shutdown() {
     // A page still open here was left by a signal, not by the learner: it
@@ -260,6 +277,8 @@ void TMain::Shutdown() {
     // playing, and its player must stop before the program ends.
     FreeAllEffects();
     if (Settings) Settings->Save();
+    delete KeyData;
+    KeyData = nullptr;
     FreeController(GuidedStudying);
     FreeController(Revision);
     FreeController(StatisticsPage);

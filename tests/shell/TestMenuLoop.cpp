@@ -3,6 +3,7 @@
 #include "tests/shell/ProgramFixture.h"
 
 #include "files/TProgramSettings.h"
+#include "keyboard/TKeyData.h"
 #include "platform/Dialogs.h"
 #include "shell/TBookForm.h"
 #include "shell/TFormView.h"
@@ -13,36 +14,38 @@
 #include <QLabel>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 bool Running(const char* Menu) {
-    return TMain::RunningMenu == Menu && TFormView::ActiveView() &&
-           TFormView::ActiveView()->IsOpen;
+    return TMain::RunningMenu == Menu && TFormView::ActiveView() && TFormView::ActiveView()->IsOpen;
 }
 
-std::string TitleText() { return BookForm->Title->text().toStdString(); }
+std::string TitleText() {
+    return BookForm->Title->text().toStdString();
+}
 
 } // namespace
 
 TEST_F(ProgramTest, StartsOnGuidedStudyingAndEndsWhenTheWindowCloses) {
     TDriver Driver;
     bool Checked = false;
-    Driver
-        .Then("guided studying runs", [] { return Running("MenuGuided"); },
-              [&] {
-                  EXPECT_EQ(TMain::SelectedMenu, "MenuGuided");
-                  EXPECT_EQ(TMain::SelectedPicture, BookForm->MenuGuided);
-                  EXPECT_TRUE(BookForm->MenuGuided->isHidden());
-                  EXPECT_TRUE(BookForm->Book->isVisible());
-                  EXPECT_FALSE(BookForm->BookCover->isVisible());
-                  EXPECT_TRUE(BookForm->LeftPage->isVisible());
-                  EXPECT_FALSE(BookForm->WidePage->isVisible());
-                  EXPECT_EQ(TitleText(), "Guided Studying");
-                  EXPECT_EQ(BookForm->windowTitle().toStdString(), "Clavora 98");
-                  Checked = true;
-                  BookForm->close();
-              });
+    Driver.Then(
+        "guided studying runs", [] { return Running("MenuGuided"); },
+        [&] {
+            EXPECT_EQ(TMain::SelectedMenu, "MenuGuided");
+            EXPECT_EQ(TMain::SelectedPicture, BookForm->MenuGuided);
+            EXPECT_TRUE(BookForm->MenuGuided->isHidden());
+            EXPECT_TRUE(BookForm->Book->isVisible());
+            EXPECT_FALSE(BookForm->BookCover->isVisible());
+            EXPECT_TRUE(BookForm->LeftPage->isVisible());
+            EXPECT_FALSE(BookForm->WidePage->isVisible());
+            EXPECT_EQ(TitleText(), "Guided Studying");
+            EXPECT_EQ(BookForm->windowTitle().toStdString(), "Clavora 98");
+            Checked = true;
+            BookForm->close();
+        });
     EXPECT_EQ(RunProgram(Driver), 0);
     EXPECT_TRUE(Checked);
     EXPECT_TRUE(TMain::ExitRequested);
@@ -51,60 +54,70 @@ TEST_F(ProgramTest, StartsOnGuidedStudyingAndEndsWhenTheWindowCloses) {
 
 TEST_F(ProgramTest, TabClicksSwitchControllers) {
     TDriver Driver;
-    Driver.Then("guided", [] { return Running("MenuGuided"); },
-                [] { ClickWidget(BookForm->MenuRevision); })
-        .Then("revision", [] { return Running("MenuRevision"); },
-              [] {
-                  EXPECT_TRUE(BookForm->MenuRevision->isHidden());
-                  EXPECT_FALSE(BookForm->MenuGuided->isHidden());
-                  EXPECT_EQ(TitleText(), "Revision");
-                  ClickWidget(BookForm->MenuInfo);
-              })
-        .Then("statistics", [] { return Running("MenuInfo"); },
-              [] {
-                  EXPECT_EQ(TitleText(), "Statistics");
-                  ClickWidget(BookForm->MenuOptions);
-              })
-        .Then("options", [] { return Running("MenuOptions"); },
-              [] { ClickWidget(BookForm->MenuLogo); })
-        .Then("about", [] { return Running("MenuLogo"); },
-              [] {
-                  EXPECT_EQ(TitleText(), "About");
-                  BookForm->close();
-              });
+    Driver
+        .Then(
+            "guided", [] { return Running("MenuGuided"); },
+            [] { ClickWidget(BookForm->MenuRevision); })
+        .Then(
+            "revision", [] { return Running("MenuRevision"); },
+            [] {
+                EXPECT_TRUE(BookForm->MenuRevision->isHidden());
+                EXPECT_FALSE(BookForm->MenuGuided->isHidden());
+                EXPECT_EQ(TitleText(), "Revision");
+                ClickWidget(BookForm->MenuInfo);
+            })
+        .Then(
+            "statistics", [] { return Running("MenuInfo"); },
+            [] {
+                EXPECT_EQ(TitleText(), "Statistics");
+                ClickWidget(BookForm->MenuOptions);
+            })
+        .Then(
+            "options", [] { return Running("MenuOptions"); },
+            [] { ClickWidget(BookForm->MenuLogo); })
+        .Then(
+            "about", [] { return Running("MenuLogo"); },
+            [] {
+                EXPECT_EQ(TitleText(), "About");
+                BookForm->close();
+            });
     EXPECT_EQ(RunProgram(Driver), 0);
 }
 
 TEST_F(ProgramTest, CtrlTabStepsForwardAndCtrlShiftTabBackFromTheRunningTab) {
     TDriver Driver;
-    const char* Forward[] = {"MenuGuided", "MenuRevision", "MenuInfo", "MenuLogo", "MenuOptions",
-                             "MenuGuided"};
+    const char* Forward[] = {"MenuGuided", "MenuRevision", "MenuInfo",
+                             "MenuLogo",   "MenuOptions",  "MenuGuided"};
     for (int I = 0; I < 5; ++I)
-        Driver.Then(std::string("forward from ") + Forward[I],
-                    [M = Forward[I]] { return Running(M); },
-                    [] { PressKey(BookForm, Qt::Key_Tab, Qt::ControlModifier); });
-    const char* Backward[] = {"MenuGuided", "MenuOptions", "MenuLogo", "MenuInfo", "MenuRevision",
-                              "MenuGuided"};
+        Driver.Then(
+            std::string("forward from ") + Forward[I], [M = Forward[I]] { return Running(M); },
+            [] { PressKey(BookForm, Qt::Key_Tab, Qt::ControlModifier); });
+    const char* Backward[] = {"MenuGuided", "MenuOptions",  "MenuLogo",
+                              "MenuInfo",   "MenuRevision", "MenuGuided"};
     for (int I = 0; I < 5; ++I)
-        Driver.Then(std::string("backward from ") + Backward[I],
-                    [M = Backward[I]] { return Running(M); },
-                    // Qt reports Ctrl+Shift+Tab as Backtab.
-                    [] { PressKey(BookForm, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier); });
-    Driver.Then("back at guided", [] { return Running("MenuGuided"); }, [] { BookForm->close(); });
+        Driver.Then(
+            std::string("backward from ") + Backward[I], [M = Backward[I]] { return Running(M); },
+            // Qt reports Ctrl+Shift+Tab as Backtab.
+            [] { PressKey(BookForm, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier); });
+    Driver.Then(
+        "back at guided", [] { return Running("MenuGuided"); }, [] { BookForm->close(); });
     EXPECT_EQ(RunProgram(Driver), 0);
 }
 
 TEST_F(ProgramTest, EscapeReturnsToGuidedStudying) {
     TDriver Driver;
-    Driver.Then("guided", [] { return Running("MenuGuided"); },
-                [] { ClickWidget(BookForm->MenuInfo); })
-        .Then("statistics", [] { return Running("MenuInfo"); },
-              [] { PressKey(BookForm, Qt::Key_Escape); })
-        .Then("guided again", [] { return Running("MenuGuided"); },
-              [] {
-                  EXPECT_FALSE(BookForm->MenuInfo->isHidden());
-                  BookForm->close();
-              });
+    Driver
+        .Then(
+            "guided", [] { return Running("MenuGuided"); }, [] { ClickWidget(BookForm->MenuInfo); })
+        .Then(
+            "statistics", [] { return Running("MenuInfo"); },
+            [] { PressKey(BookForm, Qt::Key_Escape); })
+        .Then(
+            "guided again", [] { return Running("MenuGuided"); },
+            [] {
+                EXPECT_FALSE(BookForm->MenuInfo->isHidden());
+                BookForm->close();
+            });
     EXPECT_EQ(RunProgram(Driver), 0);
 }
 
@@ -112,15 +125,17 @@ TEST_F(ProgramTest, APageThatRefusesToCloseKeepsItsTab) {
     TDriver Driver;
     bool Refuse = true;
     Driver
-        .Then("revision", [] { return Running("MenuGuided"); },
-              [] { ClickWidget(BookForm->MenuRevision); })
-        .Then("refusing", [] { return Running("MenuRevision"); },
-              [&] {
-                  TFormView::ActiveView()->OnCloseQuery = [&](bool& Refused) { Refused = Refuse; };
-                  ClickWidget(BookForm->MenuInfo);
-                  PressKey(BookForm, Qt::Key_Tab, Qt::ControlModifier);
-                  PressKey(BookForm, Qt::Key_Escape);
-              })
+        .Then(
+            "revision", [] { return Running("MenuGuided"); },
+            [] { ClickWidget(BookForm->MenuRevision); })
+        .Then(
+            "refusing", [] { return Running("MenuRevision"); },
+            [&] {
+                TFormView::ActiveView()->OnCloseQuery = [&](bool& Refused) { Refused = Refuse; };
+                ClickWidget(BookForm->MenuInfo);
+                PressKey(BookForm, Qt::Key_Tab, Qt::ControlModifier);
+                PressKey(BookForm, Qt::Key_Escape);
+            })
         .Do("still revision",
             [] {
                 EXPECT_EQ(TMain::SelectedMenu, "MenuRevision");
@@ -141,14 +156,15 @@ TEST_F(ProgramTest, APageThatRefusesToCloseKeepsItsTab) {
                 Refuse = false;
                 ClickWidget(BookForm->MenuInfo);
             })
-        .Then("statistics", [] { return Running("MenuInfo"); }, [] { BookForm->close(); });
+        .Then(
+            "statistics", [] { return Running("MenuInfo"); }, [] { BookForm->close(); });
     EXPECT_EQ(RunProgram(Driver), 0);
 }
 
 TEST_F(ProgramTest, TheExitPictureEndsTheProgram) {
     TDriver Driver;
-    Driver.Then("guided", [] { return Running("MenuGuided"); },
-                [] { ClickWidget(BookForm->MenuExit); });
+    Driver.Then(
+        "guided", [] { return Running("MenuGuided"); }, [] { ClickWidget(BookForm->MenuExit); });
     EXPECT_EQ(RunProgram(Driver), 0);
     EXPECT_EQ(TMain::SelectedMenu, "MenuExit");
     EXPECT_TRUE(TMain::ExitRequested);
@@ -158,19 +174,19 @@ TEST_F(ProgramTest, ClickingTheSelectedTabsPlaceDoesNothing) {
     TDriver Driver;
     TFormView* Page = nullptr;
     Driver
-        .Then("guided", [] { return Running("MenuGuided"); },
-              [&] {
-                  Page = TFormView::ActiveView();
-                  // The selected tab's picture is hidden: the click lands on
-                  // the tab row beneath it.
-                  ClickWidget(BookForm->TabRowPic, BookForm->MenuGuided->geometry().center());
-              })
-        .Do("unchanged",
+        .Then(
+            "guided", [] { return Running("MenuGuided"); },
             [&] {
-                EXPECT_EQ(TFormView::ActiveView(), Page);
-                EXPECT_TRUE(Page->IsOpen);
-                BookForm->close();
-            });
+                Page = TFormView::ActiveView();
+                // The selected tab's picture is hidden: the click lands on
+                // the tab row beneath it.
+                ClickWidget(BookForm->TabRowPic, BookForm->MenuGuided->geometry().center());
+            })
+        .Do("unchanged", [&] {
+            EXPECT_EQ(TFormView::ActiveView(), Page);
+            EXPECT_TRUE(Page->IsOpen);
+            BookForm->close();
+        });
     EXPECT_EQ(RunProgram(Driver), 0);
 }
 
@@ -180,14 +196,15 @@ TEST_F(ProgramTest, SettingsAreReadAtStartAndSavedAtShutdown) {
                    "[General Settings]\nMeasuringUnit=WPM\nPlayTheme=0\nMaximizedBook=0\n"
                    "AutoLogon=%USERNAME%\n[Keyboard Layouts]\nEnglish=qwerty.kbd\n");
     TDriver Driver;
-    Driver.Then("running", [] { return Running("MenuGuided"); },
-                [] {
-                    EXPECT_EQ(Settings->Version, "4.20");
-                    EXPECT_EQ(Settings->Build, "0161");
-                    EXPECT_TRUE(Settings->MeasuringUnit);
-                    EXPECT_FALSE(BookForm->IsMaximized());
-                    BookForm->close();
-                });
+    Driver.Then(
+        "running", [] { return Running("MenuGuided"); },
+        [] {
+            EXPECT_EQ(Settings->Version, "4.20");
+            EXPECT_EQ(Settings->Build, "0161");
+            EXPECT_TRUE(Settings->MeasuringUnit);
+            EXPECT_FALSE(BookForm->IsMaximized());
+            BookForm->close();
+        });
     EXPECT_EQ(RunProgram(Driver), 0);
     EXPECT_TRUE(DialogLog().empty()) << "an installed machine asks nothing at start";
     const std::string Saved = ReadFileBytes(*FDir / "config/Veltrona/Clavora.ini");
@@ -200,15 +217,16 @@ TEST_F(ProgramTest, SettingsAreReadAtStartAndSavedAtShutdown) {
 
 TEST_F(ProgramTest, TheShippedDatabaseMovesIntoTheDataFolder) {
     TDriver Driver;
-    Driver.Then("running", [] { return Running("MenuGuided"); },
-                [&] {
-                    EXPECT_TRUE(PathExists(*FDir / "Userbase.kq4"));
-                    EXPECT_FALSE(PathExists(*FDir / "UserBase.org"));
-                    ASSERT_NE(CurrentUser, nullptr);
-                    EXPECT_EQ(CurrentUser->FName, "");
-                    ASSERT_NE(DifficultKeys, nullptr);
-                    BookForm->close();
-                });
+    Driver.Then(
+        "running", [] { return Running("MenuGuided"); },
+        [&] {
+            EXPECT_TRUE(PathExists(*FDir / "Userbase.kq4"));
+            EXPECT_FALSE(PathExists(*FDir / "UserBase.org"));
+            ASSERT_NE(CurrentUser, nullptr);
+            EXPECT_EQ(CurrentUser->FName, "");
+            ASSERT_NE(DifficultKeys, nullptr);
+            BookForm->close();
+        });
     EXPECT_EQ(RunProgram(Driver), 0);
     EXPECT_EQ(CurrentUser, nullptr) << "freed when the program ends";
 }
@@ -219,10 +237,51 @@ TEST_F(ProgramTest, ADatabaseThatCannotBeMovedIsReportedAndStartUpGoesOn) {
                    "[General Settings]\nDataPath=" + *FDir / "missing/folder" +
                        "\n[Keyboard Layouts]\nEnglish=qwerty.kbd\n");
     TDriver Driver;
-    Driver.Then("running", [] { return Running("MenuGuided"); }, [] { BookForm->close(); });
+    Driver.Then(
+        "running", [] { return Running("MenuGuided"); }, [] { BookForm->close(); });
     EXPECT_EQ(RunProgram(Driver), 0);
     ASSERT_EQ(DialogLog().size(), 1u);
     EXPECT_EQ(DialogLog()[0].Text, "#-6633 Error when renaming default userbase to:\n\r" +
                                        (*FDir / "missing/folder") + "\\Userbase.kq4");
     EXPECT_TRUE(PathExists(*FDir / "UserBase.org"));
+}
+
+TEST_F(ProgramTest, TheChosenKeyboardLayoutIsLoadedAtStart) {
+    mkdir((*FDir / "config/Veltrona").c_str(), 0755);
+    WriteFileBytes(*FDir / "config/Veltrona/Clavora.ini",
+                   "[General Settings]\nKeyboardAutoDetect=0\nKeyboardLayout=German\n"
+                   "[Keyboard Layouts]\nEnglish=qwerty.kbd\nGerman=qwertz.kbd;German\n");
+    TDriver Driver;
+    Driver.Then(
+        "running", [] { return Running("MenuGuided"); },
+        [] {
+            ASSERT_NE(KeyData, nullptr);
+            EXPECT_EQ(KeyData->KeyOf('\xE4'), 36);
+            EXPECT_EQ(KeyData->KeyOf('z'), 19);
+            BookForm->close();
+        });
+    EXPECT_EQ(RunProgram(Driver), 0);
+    EXPECT_EQ(KeyData, nullptr) << "freed when the program ends";
+}
+
+TEST_F(ProgramTest, AMissingKeyboardLayoutIsReportedAndEndsTheProgram) {
+    mkdir((*FDir / "config/Veltrona").c_str(), 0755);
+    const std::string Ini = "[General Settings]\nKeyboardAutoDetect=0\nKeyboardLayout=German\n"
+                            "[Keyboard Layouts]\nGerman=qwertz.kbd;German\n";
+    WriteFileBytes(*FDir / "config/Veltrona/Clavora.ini", Ini);
+    ASSERT_EQ(unlink((*FDir / "qwertz.kbd").c_str()), 0);
+    TDriver Driver;
+    EXPECT_EQ(RunProgram(Driver), 0);
+    ASSERT_EQ(DialogLog().size(), 1u);
+    EXPECT_EQ(DialogLog()[0].Type, mtError);
+    EXPECT_EQ(DialogLog()[0].Text.rfind("#-500 "), 0u);
+    EXPECT_NE(DialogLog()[0].Text.find("qwertz.kbd not found!"), std::string::npos);
+    EXPECT_NE(ReadFileBytes(*FDir / "Errors.log").find("qwertz.kbd not found!"), std::string::npos);
+    EXPECT_TRUE(TMain::Halted);
+    EXPECT_EQ(TMain::SelectedMenu, "");
+    // Nothing after the layout ran, and nothing was written back.
+    EXPECT_TRUE(PathExists(*FDir / "UserBase.org"));
+    EXPECT_FALSE(PathExists(*FDir / "Userbase.kq4"));
+    EXPECT_EQ(ReadFileBytes(*FDir / "config/Veltrona/Clavora.ini"), Ini);
+    EXPECT_EQ(KeyData, nullptr);
 }

@@ -1,0 +1,229 @@
+// Keyboard layouts: loading rows of fields, and the facts of every shipped
+// layout file.
+#include "keyboard/TKeyData.h"
+
+#include "files/TFile.h"
+#include "tests/support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+const std::string FourRows = "`~ 1! 2@ 3# 4$ 5%\xA4 6^ 7& 8* 9( 0) -_ =+\r\n"
+                             "qQ wW eE rR tT yY uU iI oO pP [{ ]}\r\n"
+                             "aA sS dD fF gG hH jJ kK lL ;: '\" \\|\r\n"
+                             "\xA4 zZ xX cC vV bB nN mM ,< .> /?\r\n";
+
+// One expected fact about a character after loading.
+struct TFact {
+    char C;
+    int32_t Key, Finger, Modifier;
+};
+
+struct TLoadCase {
+    const char* Name;
+    std::vector<std::string> Files; // loaded in order into one layout
+    std::vector<TFact> Facts;
+};
+
+TEST(KeyData, LoadingFilesGivesKeysFingersAndModifiers) {
+    const TLoadCase Cases[] = {
+        {"a three-character field",
+         {"\r\nqQ| wW\r\n"},
+         {{'q', 14, 1, 0}, {'Q', 14, 1, 2}, {'|', 14, 1, 4}, {'w', 15, 2, 0}}},
+        {"Shift on the right hand needs the left Shift",
+         {"\r\n\r\n\r\n\xA4 zZ xX cC vV bB nN mM ,<"},
+         {{'<', 46, 6, 1}, {'N', 44, 5, 1}, {'B', 43, 4, 2}}},
+        {"a one-character field", {"x"}, {{'x', 1, 1, 0}, {'\xA4', -1, -1, 0}}},
+        {"runs of spaces count as one",
+         {"a    b\tc d"},
+         {{'a', 1, 1, 0}, {'b', 2, 1, 0}, {'\t', 2, 1, 2}, {'c', 2, 1, 4}, {'d', 3, 1, 0}}},
+        {"a fourteenth field runs into the next row",
+         {"1 2 3 4 5 6 7 8 9 0 - = ` q"},
+         {{'q', 14, 1, 0}, {'`', 13, 8, 0}}},
+        {"the next row overwrites the runover",
+         {"1 2 3 4 5 6 7 8 9 0 - = ` q\r\nw"},
+         {{'w', 14, 1, 0}, {'q', -1, -1, 0}}},
+        {"empty lines are rows too", {"\r\n\r\nhH"}, {{'h', 26, 1, 0}, {'H', 26, 1, 2}}},
+        {"a fifth line changes nothing",
+         {FourRows + "QQ WW EE\r\n"},
+         {{'Q', 14, 1, 2}, {'W', 15, 2, 2}, {'`', 1, 1, 0}}},
+        {"past key 48 nothing lands",
+         {"\r\n\r\n\r\n1 2 3 4 5 6 7 8 9 0 a b"},
+         {{'0', 47, 7, 0}, {'a', 48, 8, 0}, {'b', -1, -1, 0}}},
+        {"three rows over four keep the fourth",
+         {FourRows, "!1 @2 #3\r\n\r\nxX"},
+         {{'1', 1, 1, 2}, {'x', 26, 1, 0}, {'z', 39, 1, 0}, {'/', 48, 8, 0}}},
+        {"a later key wins a character", {"ab ab"}, {{'a', 2, 1, 0}, {'b', 2, 1, 2}}},
+        {"nothing at a level is not a character",
+         {"\xA4\xA4\xA4 1\xA4!"},
+         {{'\xA4', -1, -1, 0}, {'!', 2, 1, 4}, {'1', 2, 1, 0}}},
+        {"a percent sign kept with a third character",
+         {"`~ 1! 2@ 3# 4$ 5%\xA4 6^"},
+         {{'%', 6, 4, 2}, {'5', 6, 4, 0}, {'6', 7, 4, 0}}},
+        {"space, CR and NUL have no key",
+         {FourRows},
+         {{' ', -1, 9, 0}, {'\r', -1, 8, 0}, {'\0', -1, -1, 0}}},
+        {"a key given new characters gives up its old ones",
+         {"\r\n\r\naA \xE4\xC4", "\r\n\r\naA '\""},
+         {{'\xE4', -1, -1, 0}, {'"', 27, 2, 2}}},
+    };
+    for (const TLoadCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        TScopedTempDir Dir;
+        TKeyData Data;
+        for (const std::string& Body : Case.Files) {
+            WriteFileBytes(Dir / "test.kbd", Body);
+            ASSERT_EQ(Data.Load(Dir / "test.kbd"), fsOk);
+        }
+        for (const TFact& F : Case.Facts) {
+            SCOPED_TRACE(std::string("character ") + F.C);
+            EXPECT_EQ(Data.KeyOf(F.C), F.Key);
+            EXPECT_EQ(Data.FingerOf(F.C), F.Finger);
+            EXPECT_EQ(Data.ModifierOf(F.C), F.Modifier);
+        }
+    }
+}
+
+TEST(KeyData, KeyCharReadsTheLevelsOfAPlace) {
+    TScopedTempDir Dir;
+    WriteFileBytes(Dir / "test.kbd", "\r\nqQ| x \xA4\xA4@");
+    TKeyData Data;
+    ASSERT_EQ(Data.Load(Dir / "test.kbd"), fsOk);
+    struct {
+        int Row, Column, Level;
+        char Expected;
+    } const Cases[] = {
+        {2, 1, 0, 'q'},  {2, 1, 1, 'Q'},  {2, 1, 2, 'Q'},  {2, 1, 4, '|'},  {2, 1, 3, '\0'},
+        {2, 2, 0, 'x'},  {2, 2, 1, ' '},  {2, 2, 4, ' '},  {2, 3, 0, ' '},  {2, 3, 4, '@'},
+        {1, 14, 0, 'q'}, {2, 0, 0, '\0'}, {0, 1, 0, '\0'}, {5, 1, 0, '\0'}, {4, 12, 0, '\0'},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(testing::Message() << C.Row << "," << C.Column << " level " << C.Level);
+        EXPECT_EQ(Data.KeyChar(C.Row, C.Column, C.Level), C.Expected);
+    }
+}
+
+TEST(KeyData, FailedLoadsKeepTheLayout) {
+    TScopedTempDir Dir;
+    TKeyData Data;
+    WriteFileBytes(Dir / "good.kbd", FourRows);
+    ASSERT_EQ(Data.Load(Dir / "good.kbd"), fsOk);
+    EXPECT_EQ(Data.Load(Dir / "missing.kbd"), fsNotFound);
+    // A header tag that lacks its value makes the file unreadable.
+    WriteFileBytes(Dir / "bad.kbd", "$version\r\nxX\r\n");
+    EXPECT_LT(Data.Load(Dir / "bad.kbd"), 0);
+    // A header alone defines nothing.
+    WriteFileBytes(Dir / "header.kbd", "$version=1\r\n$end\r\n");
+    EXPECT_EQ(Data.Load(Dir / "header.kbd"), fsOk);
+    EXPECT_EQ(Data.KeyOf('x'), 40);
+    EXPECT_EQ(Data.KeyOf('`'), 1);
+}
+
+TEST(KeyData, FingerNamesRunFromTheLeftLittleFingerToTheThumb) {
+    const char* const Names[] = {"-",
+                                 "left little finger",
+                                 "left ring finger",
+                                 "left middle finger",
+                                 "left index finger",
+                                 "right index finger",
+                                 "right middle finger",
+                                 "right ring finger",
+                                 "right little finger",
+                                 "thumb",
+                                 "-"};
+    for (int Finger = 0; Finger <= 10; ++Finger)
+        EXPECT_EQ(TKeyData::FingerName(Finger), Names[Finger]);
+    EXPECT_EQ(TKeyData::FingerName(-1), "-");
+}
+
+std::string AppDir() {
+    const char* Dir = std::getenv("CLAVORA_APP_DIR");
+    return Dir ? Dir : ".";
+}
+
+// The characters each shipped layout must give: its letters, the digits and
+// the usual punctuation.
+struct TShipped {
+    const char* File;
+    const char* Letters;
+};
+const TShipped Shipped[] = {
+    {"qwerty.kbd", ""},
+    {"uk.kbd", ""},
+    {"qwertz.kbd", "\xE4\xF6\xFC\xDF\xC4\xD6\xDC"},
+    {"azerty.kbd", "\xE9\xE8\xE7\xE0\xF9"},
+    {"spanish.kbd", "\xF1\xE7\xD1\xC7"},
+    {"portuguese.kbd", "\xE7\xC7"},
+    {"italian.kbd", "\xE8\xE9\xF2\xE0\xF9\xEC\xE7"},
+    {"nordic.kbd", "\xE5\xE4\xF6\xC5\xC4\xD6"},
+    {"danish.kbd", "\xE6\xF8\xE5\xC6\xD8\xC5"},
+    {"norwegian.kbd", "\xE6\xF8\xE5\xC6\xD8\xC5"},
+    {"icelandic.kbd", "\xF0\xE6\xF6\xFE\xD0\xC6\xD6\xDE"},
+    {"hungarian.kbd", "\xF6\xFC\xF3\xE9\xE1\xED\xFA\xD6\xDC\xD3\xC9\xC1\xCD\xDA"},
+};
+
+TEST(KeyData, EveryShippedLayoutGivesItsLanguageOneKeyPerCharacter) {
+    std::string Common = "0123456789.,;:-?!'\"()%";
+    for (char C = 'a'; C <= 'z'; ++C)
+        Common += {C, char(C - 32)};
+    for (const TShipped& Layout : Shipped) {
+        SCOPED_TRACE(Layout.File);
+        TKeyData Data;
+        ASSERT_EQ(Data.Load(AppDir() + "/" + Layout.File), fsOk);
+        for (char C : Common + Layout.Letters) {
+            SCOPED_TRACE(std::string("character ") + C);
+            int Places = 0;
+            for (int Key = 1; Key <= TKeyData::KeyCount; ++Key) {
+                const TKeyData::TKey& K = Data.Key(Key);
+                Places += (K.Base == C) + (K.Shift == C) + (K.AltGr == C);
+            }
+            EXPECT_EQ(Places, 1);
+            EXPECT_GE(Data.FingerOf(C), 1);
+            EXPECT_LE(Data.FingerOf(C), 8);
+        }
+        // A letter key gives its capital with Shift, and the Shift side of
+        // every key's Shift character is the other hand's.
+        for (int Key = 1; Key <= TKeyData::KeyCount; ++Key) {
+            const TKeyData::TKey& K = Data.Key(Key);
+            if (K.Base >= 'a' && K.Base <= 'z') {
+                EXPECT_EQ(K.Shift, K.Base - 32) << "key " << Key;
+            }
+            if (K.Shift == ' ' || Data.KeyOf(K.Shift) != Key) continue;
+            const bool LeftHand = Key <= 7 || (Key >= 14 && Key <= 18) ||
+                                  (Key >= 26 && Key <= 30) || (Key >= 38 && Key <= 43);
+            EXPECT_EQ(Data.ModifierOf(K.Shift), LeftHand ? 2 : 1) << "key " << Key;
+        }
+    }
+}
+
+TEST(KeyData, ShiftCharactersOfKnownLayoutsNeedTheOtherHandsShift) {
+    struct {
+        const char* File;
+        char C;
+        int32_t Key, Finger, Modifier;
+    } const Cases[] = {
+        {"qwerty.kbd", '!', 2, 1, 2},     {"qwerty.kbd", ')', 11, 7, 1},
+        {"qwerty.kbd", '"', 36, 8, 1},    {"qwerty.kbd", '%', 6, 4, 2},
+        {"qwertz.kbd", '"', 3, 1, 2},     {"qwertz.kbd", '=', 11, 7, 1},
+        {"qwertz.kbd", '@', 14, 1, 4},    {"qwertz.kbd", 'Y', 39, 1, 2},
+        {"qwertz.kbd", '\xB5', 45, 5, 4}, {"azerty.kbd", '1', 2, 1, 2},
+        {"azerty.kbd", '%', 36, 8, 1},    {"azerty.kbd", 'A', 14, 1, 2},
+        {"nordic.kbd", '$', 5, 3, 4},     {"nordic.kbd", '\xC5', 24, 8, 1},
+        {"hungarian.kbd", '0', 1, 1, 0},  {"hungarian.kbd", '\xF7', 24, 8, 4},
+        {"uk.kbd", '@', 36, 8, 1},        {"uk.kbd", '|', 38, 1, 2},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(std::string(C.File) + " character " + C.C);
+        TKeyData Data;
+        ASSERT_EQ(Data.Load(AppDir() + "/" + C.File), fsOk);
+        EXPECT_EQ(Data.KeyOf(C.C), C.Key);
+        EXPECT_EQ(Data.FingerOf(C.C), C.Finger);
+        EXPECT_EQ(Data.ModifierOf(C.C), C.Modifier);
+    }
+}
+
+} // namespace
