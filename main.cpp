@@ -1,5 +1,5 @@
 // Clavora 98: the program makes its application object and runs.
-#include "shell/ClavoraMain.h"
+#include "app/ClavoraMain.h"
 
 #include <QApplication>
 

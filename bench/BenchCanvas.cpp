@@ -4,8 +4,8 @@
 // the painting cost is in the samples. The keystroke figures are the 99th
 // percentile of 10,000 timed calls, reported as the counter p99_us.
 #include "bench/BenchSupport.h"
-#include "engine/TTypingCanvas.h"
-#include "engine/TViewCanvas.h"
+#include "engine/ui/TTypingCanvas.h"
+#include "engine/ui/TViewCanvas.h"
 
 #include <QApplication>
 #include <QEvent>

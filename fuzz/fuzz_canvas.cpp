@@ -2,8 +2,8 @@
 // end, in the mode and on the canvas size the first two bytes choose; then
 // types the same bytes on a typing canvas. Pages are painted into an image
 // now and then, so that drawing odd words is covered too.
-#include "engine/TTypingCanvas.h"
-#include "engine/TViewCanvas.h"
+#include "engine/ui/TTypingCanvas.h"
+#include "engine/ui/TViewCanvas.h"
 
 #include <QApplication>
 #include <QImage>

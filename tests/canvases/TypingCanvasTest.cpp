@@ -1,7 +1,7 @@
 // The typing canvas: characters, backspace, word ends, the 70 % rule,
 // scrolling, the caret and what a keystroke repaints.
 #include "PaintSpy.h"
-#include "engine/TTypingCanvas.h"
+#include "engine/ui/TTypingCanvas.h"
 
 #include <QApplication>
 #include <QImage>

@@ -2,7 +2,7 @@
 // page's close ends the container with its result.
 #include "tests/events/EventFixture.h"
 
-#include "engine/TChapterView.h"
+#include "engine/ui/TChapterView.h"
 #include "shell/TBookForm.h"
 
 namespace {

@@ -1,11 +1,11 @@
 #include "tests/events/EventFixture.h"
 
-#include "engine/TEvent.h"
+#include "app/ProgramObjects.h"
+#include "engine/ui/TEvent.h"
 #include "forms/TEventViewStg.h"
 #include "forms/TEventsStg.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
-#include "shell/ProgramObjects.h"
 #include "shell/TBookForm.h"
 #include "users/TUser.h"
 

@@ -2,7 +2,7 @@
 // question before leaving, and the study time it adds to the learner.
 #include "tests/events/EventFixture.h"
 
-#include "engine/TEvent.h"
+#include "engine/ui/TEvent.h"
 #include "files/ErrorLog.h"
 #include "platform/Dialogs.h"
 #include "shell/TBookForm.h"

@@ -2,8 +2,8 @@
 // console's Next and Cancel with their shortcuts, and the time it adds.
 #include "tests/events/EventFixture.h"
 
-#include "engine/TMessageEvent.h"
-#include "engine/TViewCanvas.h"
+#include "engine/ui/TMessageEvent.h"
+#include "engine/ui/TViewCanvas.h"
 #include "platform/Controls.h"
 #include "shell/TBookForm.h"
 #include "users/TUser.h"

@@ -2,7 +2,7 @@
 // time-out, the completion message, and the console it borrows.
 #include "tests/events/EventFixture.h"
 
-#include "engine/TTimedEvent.h"
+#include "engine/ui/TTimedEvent.h"
 #include "forms/TEventsStg.h"
 #include "platform/Dialogs.h"
 #include "shell/TBookForm.h"

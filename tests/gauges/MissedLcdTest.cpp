@@ -1,4 +1,4 @@
-#include "engine/TMissedLcd.h"
+#include "engine/ui/TMissedLcd.h"
 
 #include "tests/gauges/PaintLog.h"
 #include "tests/support/TDriver.h"

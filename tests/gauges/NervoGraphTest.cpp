@@ -1,4 +1,4 @@
-#include "engine/TNervoGraph.h"
+#include "engine/ui/TNervoGraph.h"
 
 #include "files/TProgramSettings.h"
 #include "platform/Clock.h"

@@ -3,7 +3,7 @@
 // shown on the left page of the real book window.
 #include "analysis/AnalysisObjects.h"
 #include "analysis/results/TExercInfoView.h"
-#include "engine/TChapterView.h"
+#include "engine/ui/TChapterView.h"
 #include "files/TProgramSettings.h"
 #include "forms/TChapterStgs.h"
 #include "forms/TGeneralStg.h"

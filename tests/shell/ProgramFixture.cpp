@@ -1,8 +1,8 @@
 #include "tests/shell/ProgramFixture.h"
 
+#include "app/ClavoraMain.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
-#include "shell/ClavoraMain.h"
 
 #include <cstdlib>
 #include <dirent.h>
@@ -29,7 +29,8 @@ void ProgramTest::SetUp() {
     closedir(Folder);
     Application::SetProgramDirectory(FDir->Path());
     ClearDialogLog();
-    SetDialogResponder([](const TDialogRequest& Request) { return DefaultAnswer(Request.Buttons); });
+    SetDialogResponder(
+        [](const TDialogRequest& Request) { return DefaultAnswer(Request.Buttons); });
 }
 
 void ProgramTest::TearDown() {

@@ -2,12 +2,12 @@
 // Escape, pages that refuse to close, the exit picture and the window's close.
 #include "tests/shell/ProgramFixture.h"
 
+#include "app/TMain.h"
 #include "files/TProgramSettings.h"
 #include "keyboard/TKeyData.h"
 #include "platform/Dialogs.h"
 #include "shell/TBookForm.h"
 #include "shell/TFormView.h"
-#include "shell/TMain.h"
 #include "users/TDifficultKeys.h"
 #include "users/TUser.h"
 

@@ -2,11 +2,11 @@
 // borderless book with the navigation console; or the end of the program.
 #include "tests/shell/ProgramFixture.h"
 
+#include "app/TMain.h"
 #include "files/TProgramSettings.h"
 #include "platform/Dialogs.h"
 #include "platform/ShellOpen.h"
 #include "shell/TBookForm.h"
-#include "shell/TMain.h"
 #include "shell/TNavigate.h"
 
 namespace {

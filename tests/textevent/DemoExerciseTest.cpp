@@ -3,9 +3,9 @@
 #include "tests/textevent/TextEventFixture.h"
 
 #include "analysis/results/TExercInfoView.h"
-#include "engine/DemoExercise.h"
-#include "engine/TChapterView.h"
-#include "engine/TEvent.h"
+#include "app/DemoExercise.h"
+#include "engine/ui/TChapterView.h"
+#include "engine/ui/TEvent.h"
 #include "forms/TChapterStgs.h"
 #include "forms/TEventsStg.h"
 #include "shell/TBookForm.h"

@@ -1,6 +1,6 @@
-#include "shell/TMain.h"
+#include "app/TMain.h"
 
-#include "engine/DemoExercise.h"
+#include "app/DemoExercise.h"
 #include "files/ErrorLog.h"
 #include "files/ProductInfo.h"
 #include "files/Sounds.h"

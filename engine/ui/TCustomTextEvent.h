@@ -2,7 +2,7 @@
 // the base of the text typing event and of the keyboard drills.
 #pragma once
 
-#include "engine/TTimedEvent.h"
+#include "engine/ui/TTimedEvent.h"
 
 #include <QPointer>
 

@@ -1,6 +1,6 @@
-#include "engine/TCustomTextEvent.h"
+#include "engine/ui/TCustomTextEvent.h"
 
-#include "engine/TViewCanvas.h"
+#include "engine/ui/TViewCanvas.h"
 #include "shell/TBookForm.h"
 #include "users/TUser.h"
 

@@ -1,8 +1,8 @@
-#include "shell/ProgramObjects.h"
+#include "app/ProgramObjects.h"
 
 #include "analysis/AnalysisObjects.h"
 #include "analysis/results/TExercInfoView.h"
-#include "engine/TChapterView.h"
+#include "engine/ui/TChapterView.h"
 #include "files/Sounds.h"
 #include "forms/TAboutStorage.h"
 #include "forms/TAddViewsStg.h"

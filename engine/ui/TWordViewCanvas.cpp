@@ -1,4 +1,4 @@
-#include "engine/TWordViewCanvas.h"
+#include "engine/ui/TWordViewCanvas.h"
 
 namespace {
 const QColor WordColor(128, 0, 0);

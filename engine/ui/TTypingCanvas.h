@@ -2,7 +2,7 @@
 // word being typed and a caret after it. Full rows scroll up.
 #pragma once
 
-#include "engine/TExerciseCanvas.h"
+#include "engine/ui/TExerciseCanvas.h"
 
 #include <QTimer>
 

@@ -1,4 +1,4 @@
-#include "engine/TTimedEvent.h"
+#include "engine/ui/TTimedEvent.h"
 
 #include "files/Sounds.h"
 #include "forms/TEventsStg.h"

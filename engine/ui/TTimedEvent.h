@@ -7,7 +7,7 @@
 // (0.864 s), the unit of time limits and of every stored speed.
 #pragma once
 
-#include "engine/TEvent.h"
+#include "engine/ui/TEvent.h"
 
 #include <QTimer>
 

@@ -1,4 +1,4 @@
-#include "engine/TViewCanvas.h"
+#include "engine/ui/TViewCanvas.h"
 
 #include "engine/WordLayout.h"
 

@@ -2,7 +2,7 @@
 // current character highlighted.
 #pragma once
 
-#include "engine/TExerciseCanvas.h"
+#include "engine/ui/TExerciseCanvas.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "engine/TTypingCanvas.h"
+#include "engine/ui/TTypingCanvas.h"
 
 #include "engine/WordLayout.h"
 

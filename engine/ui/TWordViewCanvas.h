@@ -2,7 +2,7 @@
 // game's word bar).
 #pragma once
 
-#include "engine/TExerciseCanvas.h"
+#include "engine/ui/TExerciseCanvas.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "engine/TMessageEvent.h"
+#include "engine/ui/TMessageEvent.h"
 
-#include "engine/TViewCanvas.h"
+#include "engine/ui/TViewCanvas.h"
 #include "platform/Controls.h"
 #include "platform/FileNames.h"
 #include "shell/TBookForm.h"

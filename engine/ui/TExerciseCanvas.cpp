@@ -1,4 +1,4 @@
-#include "engine/TExerciseCanvas.h"
+#include "engine/ui/TExerciseCanvas.h"
 
 #include "engine/WordLayout.h"
 #include "platform/Latin1.h"

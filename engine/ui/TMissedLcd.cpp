@@ -1,4 +1,4 @@
-#include "engine/TMissedLcd.h"
+#include "engine/ui/TMissedLcd.h"
 
 #include <QPaintEvent>
 #include <QPainter>

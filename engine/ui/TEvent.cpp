@@ -1,4 +1,4 @@
-#include "engine/TEvent.h"
+#include "engine/ui/TEvent.h"
 
 #include "files/ErrorLog.h"
 #include "files/InputError.h"

@@ -14,8 +14,8 @@
 // clock seconds of typing up to the last key.
 #pragma once
 
-#include "engine/TCustomTextEvent.h"
 #include "engine/WordJudge.h"
+#include "engine/ui/TCustomTextEvent.h"
 
 #include <QPointer>
 

@@ -5,7 +5,7 @@
 // file, 6 "LEFT" (any case) to put the picture on the left.
 #pragma once
 
-#include "engine/TEvent.h"
+#include "engine/ui/TEvent.h"
 
 #include <QPointer>
 

@@ -1,5 +1,7 @@
-#include "shell/ClavoraMain.h"
+#include "app/ClavoraMain.h"
 
+#include "app/ProgramObjects.h"
+#include "app/TMain.h"
 #include "files/ProductInfo.h"
 #include "files/TProgramSettings.h"
 #include "keyboard/TKeyData.h"
@@ -8,10 +10,8 @@
 #include "platform/ErrorHandler.h"
 #include "platform/Help.h"
 #include "platform/MessageBoxPresenter.h"
-#include "shell/ProgramObjects.h"
 #include "shell/StartupProbe.h"
 #include "shell/TBookForm.h"
-#include "shell/TMain.h"
 #include "users/TUser.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
-#include "engine/DemoExercise.h"
+#include "app/DemoExercise.h"
 
 #include "analysis/results/TExercInfoView.h"
-#include "engine/TChapterView.h"
-#include "engine/TTextEvent.h"
+#include "engine/ui/TChapterView.h"
+#include "engine/ui/TTextEvent.h"
 #include "platform/Application.h"
 #include "shell/TBookForm.h"
 
