@@ -3,16 +3,22 @@
 # its own process.
 #
 # Usage: source common.sh <program directory> <screenshot directory>
+# WORK, when set, names the folder that holds the copy, the settings and the
+# per-user data instead of a temporary one (KEEP_WORK=1 keeps it afterwards).
 set -euo pipefail
 
 APP_SOURCE=$1
 SHOTS=$2
 mkdir -p "$SHOTS"
-WORK=$(mktemp -d /tmp/clavora-blackbox-XXXXXX)
+if [ -n "${WORK:-}" ]; then
+  mkdir -p "$WORK"
+else
+  WORK=$(mktemp -d /tmp/clavora-blackbox-XXXXXX)
+fi
 export XDG_CONFIG_HOME=$WORK/config XDG_DATA_HOME=$WORK/data HOME=$WORK/home
 export XDG_RUNTIME_DIR=$WORK/run
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$HOME"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 cp -r "$APP_SOURCE" "$WORK/app"
 unset QT_QPA_PLATFORM
 XVFB_PID= WM_PID= APP_PID=
