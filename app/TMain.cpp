@@ -16,6 +16,7 @@
 #include "shell/TNavigate.h"
 #include "shell/TPlaceholderView.h"
 #include "users/TUser.h"
+#include "users/ui/TStatisticsView.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -141,7 +142,7 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
 
     GuidedStudying = new TPlaceholderController("Guided Studying");
     Revision = new TPlaceholderController("Revision");
-    StatisticsPage = new TPlaceholderController("Statistics");
+    StatisticsPage = new TStatisticsController;
     About = new TPlaceholderController("About");
 
     BookForm->LoadLabel->hide();

@@ -1,0 +1,38 @@
+#include "users/ReportData.h"
+
+#include "files/TProgramSettings.h"
+#include "users/TUser.h"
+
+#include <cmath>
+
+std::string ReportValue(float Value, const std::string& Unit) {
+    if (!(Value >= 0)) return "-";
+    return std::to_string(static_cast<long long>(std::nearbyint(double(Value)))) + Unit;
+}
+
+TReportData StudyReportData(const TUser& User, const TProgramSettings* Unit,
+                            const TCourseSummary& Course, const std::string& Date) {
+    TReportData Data;
+    Data.Student = User.FName;
+    Data.Completed = std::to_string(User.PercentCompleted()) + " %";
+    Data.TimeUsed = User.TimeUsedText();
+    Data.TimeLeft = User.TimeLeftText();
+    Data.CourseName = Course.ContentsName;
+    Data.Date = Date;
+    const std::string UnitText = " " + (Unit ? Unit->SpeedUnitName() : std::string("cpm"));
+    for (int I = 1; I <= User.FChapterCount; ++I) {
+        TReportRow Row;
+        Row.Title = size_t(I) <= Course.ChapterTitles.size() ? Course.ChapterTitles[size_t(I - 1)]
+                                                             : std::to_string(I) + ".";
+        // The record keeps the results of its first chapters only.
+        const bool Stored = I <= TUser::MaxChapters;
+        const float Speed = Stored ? User.FChapterSpeed[size_t(I)] : -1.0f;
+        const float Accuracy = Stored ? User.FChapterAccuracy[size_t(I)] : -1.0f;
+        const float Efficiency = Stored ? User.FChapterEfficiency[size_t(I)] : -1.0f;
+        Row.Speed = ReportValue(Speed >= 0 && Unit ? Unit->DisplaySpeed(Speed) : Speed, UnitText);
+        Row.Accuracy = ReportValue(Accuracy, " %");
+        Row.Efficiency = ReportValue(Efficiency, " %");
+        Data.Rows.push_back(Row);
+    }
+    return Data;
+}
