@@ -1,0 +1,182 @@
+#include "tools/coursetool/TBankMaker.h"
+
+#include "files/TextUtils.h"
+#include "platform/Latin1Case.h"
+#include "tools/coursetool/TDrillMaker.h"
+#include "tools/coursetool/TToolRandom.h"
+
+#include <fstream>
+#include <set>
+
+namespace {
+
+bool IsSmallLetter(unsigned char C) {
+    return IsLetter(C) && Latin1Case::Lower(C) == C;
+}
+
+constexpr size_t WordsPerGroup = 40;
+constexpr size_t RowsPerGroup = 12;
+constexpr size_t FewestWords = 12;
+
+} // namespace
+
+TBankMaker::TBankMaker(const TCourseScan& Course, const TWordList& Words,
+                       const TSentenceMaker& Sentences)
+    : FCourse(Course), FWords(Words), FSentences(Sentences) {}
+
+std::vector<std::string> TBankMaker::WordsFor(unsigned char C, int Level, uint64_t Seed) {
+    const std::string Known = FCourse.KnownAt(Level);
+    TDrillMaker Maker(FWords, Known, std::string(1, char(C)), Seed);
+    std::vector<std::string> Out;
+    std::set<std::string> Seen;
+    if (IsSmallLetter(C)) {
+        std::vector<std::string> Holding;
+        for (const std::string& W : Maker.Usable())
+            if (W.find(char(C)) != std::string::npos) Holding.push_back(W);
+        // The best-known words first, a fair spread of them.
+        if (Holding.size() > 150) Holding.resize(150);
+        TToolRandom Random(Seed);
+        Random.Shuffle(Holding);
+        for (const std::string& W : Holding)
+            if (Out.size() < WordsPerGroup && Seen.insert(W).second) Out.push_back(W);
+        std::string Letters;
+        for (unsigned char K : Known)
+            if (IsSmallLetter(K)) Letters.push_back(char(K));
+        for (int Try = 0; Out.size() < FewestWords && Try < 400; ++Try) {
+            std::string G;
+            for (size_t I = 0, N = 2 + Random.Below(3); I < N; ++I)
+                G.push_back(Random.Pick(Letters));
+            G[Random.Below(G.size())] = char(C);
+            if (Seen.insert(G).second) Out.push_back(G);
+        }
+    } else {
+        for (int Try = 0; Out.size() < 24 && Try < 400; ++Try) {
+            const std::string T = Maker.TokenWith(C);
+            if (!T.empty() && T.size() <= 40 && Seen.insert(T).second) Out.push_back(T);
+        }
+    }
+    return Out;
+}
+
+std::vector<std::string> TBankMaker::RowsFor(unsigned char C, int Level, uint64_t Seed) {
+    const std::string Known = FCourse.KnownAt(Level) + " ";
+    std::vector<std::string> Rows;
+    TToolRandom Random(Seed);
+    if (IsSmallLetter(C)) {
+        Rows = FSentences.Make(Known, C, RowsPerGroup, Seed);
+    } else {
+        // Sentences of known words with the key worked in.
+        TDrillMaker Maker(FWords, FCourse.KnownAt(Level), std::string(1, char(C)), Seed);
+        for (std::string S : FSentences.Make(Known, 0, RowsPerGroup, Seed)) {
+            if (std::string(",;:").find(char(C)) != std::string::npos) {
+                const size_t Space = S.find(' ', S.size() / 2);
+                if (Space != std::string::npos)
+                    S.insert(Space, 1, char(C));
+                else
+                    S += char(C);
+            } else if (std::string(".!?").find(char(C)) != std::string::npos) {
+                S += char(C);
+            } else {
+                std::vector<std::string> W = Split(S, " ");
+                const size_t I = Random.Below(W.size());
+                const std::string T =
+                    (C >= '0' && C <= '9') ? std::string() : Maker.Decorate(W[I], C);
+                if (T.empty())
+                    W.push_back(Maker.TokenWith(C));
+                else
+                    W[I] = T;
+                S.clear();
+                for (const std::string& X : W)
+                    S += (S.empty() ? "" : " ") + X;
+            }
+            if (S.find(char(C)) != std::string::npos) Rows.push_back(S);
+        }
+    }
+    if (Rows.size() < 4) {
+        // Too few keys for sentences: rows of five words or letter groups.
+        const std::vector<std::string> Words = WordsFor(C, Level, Seed + 7);
+        for (size_t R = 0; R < 6 && !Words.empty(); ++R) {
+            std::string Row;
+            for (int I = 0; I < 5; ++I)
+                Row += (Row.empty() ? "" : " ") + Words[Random.Below(Words.size())];
+            Rows.push_back(Row);
+        }
+    }
+    return Rows;
+}
+
+void TBankMaker::AddGroup(unsigned char C, int Level, int Kind) {
+    const uint64_t Seed = uint64_t(C) * 1000 + uint64_t(Level) * 10 + uint64_t(Kind);
+    const std::vector<std::string> Lines =
+        Kind == 1 ? WordsFor(C, Level, Seed) : RowsFor(C, Level, Seed);
+    if (Lines.empty()) return;
+    TBankEntry E;
+    E.Char = C;
+    E.Level = Level;
+    E.Kind = Kind;
+    E.First = int(FSlots.size());
+    for (const std::string& L : Lines)
+        FSlots.push_back(L.substr(0, 255));
+    E.Count = int(Lines.size());
+    FEntries.push_back(E);
+}
+
+bool TBankMaker::Make(std::string& Error) {
+    FEntries.clear();
+    FSlots.clear();
+    std::string Keys;
+    for (const std::string& G : FCourse.Groups())
+        for (unsigned char C : G) {
+            const unsigned char L = Latin1Case::Lower(C);
+            if (L != ' ' && Keys.find(char(L)) == std::string::npos && FCourse.LevelOf(L) > 0)
+                Keys.push_back(char(L));
+        }
+    if (Keys.size() * 2 > MaxEntries) {
+        Error = "the course teaches " + std::to_string(Keys.size()) +
+                " keys; a bank holds groups for at most " + std::to_string(MaxEntries / 2);
+        return false;
+    }
+    int Rich = 0; // the level at which every small letter is known
+    for (unsigned char C : Keys)
+        if (IsSmallLetter(C)) Rich = std::max(Rich, FCourse.LevelOf(C));
+    size_t RichLeft = MaxEntries - Keys.size() * 2;
+    for (unsigned char C : Keys) {
+        const int Level = FCourse.LevelOf(C);
+        // The program reads the groups in file order and stops once it has
+        // enough, so the richer group of a later level comes first.
+        if (Level < Rich && RichLeft >= 2) {
+            AddGroup(C, Rich, 1);
+            AddGroup(C, Rich, 2);
+            RichLeft -= 2;
+        }
+        AddGroup(C, Level, 1);
+        AddGroup(C, Level, 2);
+    }
+    return true;
+}
+
+bool TBankMaker::Write(const std::string& HeaderPath, const std::string& DataPath,
+                       std::string& Error) const {
+    std::ofstream H(HeaderPath, std::ios::binary | std::ios::trunc);
+    std::ofstream D(DataPath, std::ios::binary | std::ios::trunc);
+    if (!H || !D) {
+        Error = "cannot write " + (H ? DataPath : HeaderPath);
+        return false;
+    }
+    for (const TBankEntry& E : FEntries)
+        for (int V : {E.Char, E.Level, E.Kind, E.First, E.Count}) {
+            H.put(char(V & 0xFF));
+            H.put(char((V >> 8) & 0xFF));
+        }
+    for (const std::string& S : FSlots) {
+        std::string Slot(256, '\0');
+        Slot[0] = char(S.size());
+        Slot.replace(1, S.size(), S);
+        D.write(Slot.data(), 256);
+    }
+    if (!H.flush() || !D.flush()) {
+        Error = "cannot write the bank";
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,94 @@
+#include "tools/coursetool/TCoverage.h"
+
+#include "files/TextUtils.h"
+#include "platform/FileNames.h"
+
+#include <fstream>
+
+std::vector<std::string> TCoverage::BodyLines(const std::string& Path, bool& Found) {
+    std::vector<std::string> Lines;
+    std::ifstream In(ResolveFileName(Path), std::ios::binary);
+    Found = bool(In);
+    std::string L;
+    bool Header = true;
+    int Count = 0;
+    while (std::getline(In, L)) {
+        if (!L.empty() && L.back() == '\r') L.pop_back();
+        ++Count;
+        if (Header && Count <= 15 && !Trim(L).empty() && Trim(L)[0] == '$') continue;
+        Header = false;
+        Lines.push_back(L);
+    }
+    return Lines;
+}
+
+bool TCoverage::IsRealWordLine(const std::string& Line, const TWordList& Words) {
+    int Real = 0;
+    std::string Token;
+    auto Judge = [&](std::string T) -> bool {
+        if (T.size() > 2 && T.compare(T.size() - 2, 2, "'s") == 0) T.resize(T.size() - 2);
+        std::string Part;
+        bool Ok = true;
+        auto Flush = [&] {
+            if (Part.empty()) return;
+            if (Words.Contains(Part))
+                ++Real;
+            else
+                Ok = false;
+            Part.clear();
+        };
+        for (unsigned char C : T) {
+            if (IsLetter(C))
+                Part.push_back(char(C));
+            else
+                Flush();
+        }
+        Flush();
+        return Ok;
+    };
+    for (const std::string& T : Split(Line, " "))
+        if (!Judge(T)) return false;
+    return Real > 0;
+}
+
+std::vector<TChapterCoverage> TCoverage::Measure(const TCourseScan& Course, const TWordList& Words,
+                                                 const std::string& Dir) {
+    std::vector<TChapterCoverage> Out;
+    int Number = 0;
+    for (const TScannedChapter& Ch : Course.Chapters()) {
+        TChapterCoverage C;
+        C.Number = ++Number;
+        C.Name = Ch.Name;
+        C.NewKeys = Ch.NewKeys;
+        std::string Letters;
+        for (unsigned char K : Course.KnownAt(Ch.Groups))
+            if (IsLetter(K) &&
+                K == static_cast<unsigned char>(LowerCase(std::string(1, char(K)))[0]))
+                Letters.push_back(char(K));
+        const std::vector<std::string> Usable = Words.Within(Letters);
+        C.Words = Usable.size();
+        for (unsigned char K : Ch.NewKeys) {
+            if (!IsLetter(K) || LowerCase(std::string(1, char(K)))[0] != char(K)) continue;
+            size_t N = 0;
+            for (const std::string& W : Usable)
+                if (W.find(char(K)) != std::string::npos) ++N;
+            C.PerKey.emplace_back(char(K), N);
+            if (N < FewWords) C.FewKeys.push_back(char(K));
+        }
+        for (const TScannedExercise& E : Ch.Exercises)
+            for (const TScannedEvent& Ev : E.Events) {
+                const std::string K = Ev.Keyword();
+                if (K != "KEYBOARD" && K != "TEXT" && K != "EXAM") continue;
+                const std::string Src = Ev.Token(3);
+                if (UpperCase(Src.substr(0, 5)) != "FILE:") continue;
+                bool Found = false;
+                for (const std::string& L : BodyLines(Dir + "/" + Src.substr(5), Found)) {
+                    if (Trim(L).empty()) continue;
+                    ++C.Lines;
+                    if (IsRealWordLine(L, Words)) ++C.RealLines;
+                }
+            }
+        Out.push_back(C);
+    }
+    return Out;
+}

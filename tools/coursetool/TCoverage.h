@@ -1,0 +1,39 @@
+// How well a word list serves a course: for each chapter the distinct real
+// words its known keys allow, how many of them hold each new key, the keys
+// with too few, and how many of the chapter's drill and text lines are made
+// of real words rather than letter groups.
+#pragma once
+
+#include "tools/coursetool/TCourseScan.h"
+#include "tools/coursetool/TWordList.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+struct TChapterCoverage {
+    int Number = 0;
+    std::string Name;
+    std::string NewKeys;
+    size_t Words = 0;                            // real words the known keys allow
+    std::vector<std::pair<char, size_t>> PerKey; // new small letters: words holding each
+    std::string FewKeys;                         // new letters with fewer than FewWords words
+    int Lines = 0;                               // drill and text lines of the chapter
+    int RealLines = 0;                           // of them, lines of real words
+};
+
+class TCoverage {
+public:
+    static constexpr size_t FewWords = 10;
+
+    // Reads the drill and text files of the course's events from Dir.
+    static std::vector<TChapterCoverage> Measure(const TCourseScan& Course, const TWordList& Words,
+                                                 const std::string& Dir);
+
+    // True when the line holds at least one word and every word in it (with
+    // punctuation, digits and a possessive "'s" taken off) is on the list.
+    static bool IsRealWordLine(const std::string& Line, const TWordList& Words);
+
+    // The body lines of a text file (header lines and line ends dropped).
+    static std::vector<std::string> BodyLines(const std::string& Path, bool& Found);
+};

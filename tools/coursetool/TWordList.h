@@ -1,0 +1,55 @@
+// A list of real words that drills, texts, games and the revision bank are
+// drawn from. Words are Latin-1 and made of letters only; the words of a
+// preferred list (our own common words) come before those of a dictionary.
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+class TWordList {
+public:
+    // Adds the words of a list file, one a line, UTF-8 or Latin-1. Words
+    // with characters other than letters, names (a capital after the first
+    // letter, or any capital unless FoldCapitals) and single letters other
+    // than "a" are passed over; with FoldCapitals a capitalised word (a noun)
+    // is taken in small letters. Returns how many words were added, or -1
+    // when the file cannot be read.
+    int AddFile(const std::string& Path, bool FoldCapitals, bool Preferred);
+
+    // Words never to take (rude or unsuitable ones), from a file of words
+    // separated by spaces or line ends; -1 when it cannot be read.
+    int AddAvoided(const std::string& Path);
+
+    // Adds one word (Latin-1) if it is acceptable and new; true when added.
+    // Words of one or two letters come only from the preferred list.
+    bool AddWord(const std::string& Word, bool Preferred);
+
+    // The words made only of the characters of Keys, preferred words first,
+    // then the others shortest first, alphabetical within a length.
+    std::vector<std::string> Within(const std::string& Keys, size_t MaxLength = 12) const;
+
+    // True when Word (compared in small letters) is on the list.
+    bool Contains(const std::string& Word) const;
+
+    size_t Size() const { return FWords.size(); }
+
+private:
+    struct TEntry {
+        std::string Word;
+        bool Preferred;
+    };
+    std::vector<TEntry> FWords;
+    std::set<std::string> FSeen;
+    std::set<std::string> FAvoided;
+    mutable bool FSorted = true;
+    void Sort() const;
+    mutable std::vector<TEntry> FOrdered;
+};
+
+// Latin-1 text from a line that may be UTF-8; characters beyond Latin-1 make
+// the result empty.
+std::string ToLatin1(const std::string& Line);
+
+// True for the Latin-1 letters (a-z, A-Z and the accented letters).
+bool IsLetter(unsigned char C);

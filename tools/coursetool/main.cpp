@@ -1,0 +1,203 @@
+// The course tool: makes the drill, word and game files of a course from its
+// key groups and a word list, makes a revision bank, checks a course's key
+// groups against a layout, and reports how well the words cover a course.
+//
+// Word options everywhere: --words LIST [--prefer LIST] [--avoid LIST] [--fold-capitals]
+//   clavora_coursetool make   --course F.cnt --out DIR --words LIST [--prefer LIST]
+//   [--fold-capitals] clavora_coursetool bank   --course F.cnt --words LIST [--prefer LIST]
+//   [--fold-capitals]
+//                             --lexicon F --hdr F.hdr --dta F.dta
+//   clavora_coursetool report --course F.cnt --dir DIR --words LIST [--prefer LIST]
+//   [--fold-capitals] clavora_coursetool check  --course F.cnt --layout F.kbd
+#include "tools/coursetool/TBankMaker.h"
+#include "tools/coursetool/TCourseScan.h"
+#include "tools/coursetool/TCoverage.h"
+#include "tools/coursetool/TDrillMaker.h"
+#include "tools/coursetool/TLayoutChars.h"
+#include "tools/coursetool/TSentenceMaker.h"
+
+#include "files/TextUtils.h"
+
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <set>
+
+namespace {
+
+std::map<std::string, std::string> Options;
+bool FoldCapitals = false;
+
+std::string Opt(const std::string& Name) {
+    auto It = Options.find(Name);
+    return It == Options.end() ? std::string() : It->second;
+}
+
+int Fail(const std::string& Message) {
+    std::fprintf(stderr, "clavora_coursetool: %s\n", Message.c_str());
+    return 1;
+}
+
+bool LoadWords(TWordList& Words) {
+    if (!Opt("avoid").empty() && Words.AddAvoided(Opt("avoid")) < 0) {
+        Fail("cannot read " + Opt("avoid"));
+        return false;
+    }
+    if (!Opt("prefer").empty() && Words.AddFile(Opt("prefer"), FoldCapitals, true) < 0) {
+        Fail("cannot read " + Opt("prefer"));
+        return false;
+    }
+    if (!Opt("words").empty() && Words.AddFile(Opt("words"), FoldCapitals, false) < 0) {
+        Fail("cannot read " + Opt("words"));
+        return false;
+    }
+    return true;
+}
+
+bool WriteLines(const std::string& Path, const std::vector<std::string>& Lines) {
+    std::ofstream Out(Path, std::ios::binary | std::ios::trunc);
+    for (const std::string& L : Lines)
+        Out << L << "\r\n";
+    return bool(Out.flush());
+}
+
+std::string Shuffled(const std::string& Keys, uint64_t Seed) {
+    std::vector<char> K(Keys.begin(), Keys.end());
+    TToolRandom R(Seed);
+    R.Shuffle(K);
+    return std::string(K.begin(), K.end());
+}
+
+// The kind of generated file a name asks for: "<prefix><nn><kind>.txt".
+std::string KindOf(const std::string& Name) {
+    static const char* Kinds[] = {"keys", "drill", "words", "game"};
+    const std::string Lower = LowerCase(Name);
+    for (const char* K : Kinds) {
+        const std::string Tail = std::string(K) + ".txt";
+        if (Lower.size() > Tail.size() + 2 &&
+            Lower.compare(Lower.size() - Tail.size(), Tail.size(), Tail) == 0 &&
+            isdigit(static_cast<unsigned char>(Lower[Lower.size() - Tail.size() - 1])))
+            return K;
+    }
+    return {};
+}
+
+int Make(const TCourseScan& Course) {
+    TWordList Words;
+    if (!LoadWords(Words)) return 1;
+    const std::string Dir = Opt("out");
+    int Written = 0;
+    int Number = 0;
+    for (const TScannedChapter& Ch : Course.Chapters()) {
+        ++Number;
+        std::set<std::string> Names;
+        for (const TScannedExercise& E : Ch.Exercises)
+            for (const TScannedEvent& Ev : E.Events) {
+                std::string Src = Ev.Token(3);
+                if (UpperCase(Src.substr(0, 5)) == "FILE:") Src = Src.substr(5);
+                if (!KindOf(Src).empty()) Names.insert(Src);
+            }
+        for (const std::string& Name : Names) {
+            const std::string Kind = KindOf(Name);
+            // Each event knows the groups up to its own line; the chapter's last group is the most.
+            const std::string Known = Course.KnownAt(Ch.Groups);
+            const uint64_t Seed = uint64_t(Number) * 100 + Kind.size();
+            TDrillMaker Maker(Words, Known, Ch.NewKeys, Seed);
+            std::vector<std::string> Lines;
+            if (Kind == "keys") {
+                Lines = {Ch.NewKeys, Shuffled(Ch.NewKeys, Seed)};
+                if (Ch.NewKeys.size() <= 4)
+                    Lines.push_back(Shuffled(Ch.NewKeys + Ch.NewKeys, Seed + 1));
+            } else if (Kind == "drill") {
+                Lines = Maker.LetterLines(3);
+                for (const std::string& L : Maker.WordLines(4))
+                    Lines.push_back(L);
+            } else if (Kind == "words") {
+                Lines = Maker.WordLines(8);
+            } else {
+                Lines = Maker.GameWords(60);
+                if (Lines.size() < 10) return Fail(Name + ": too few words for a game");
+            }
+            if (!WriteLines(Dir + "/" + Name, Lines))
+                return Fail("cannot write " + Dir + "/" + Name);
+            ++Written;
+        }
+    }
+    std::printf("%d files written to %s\n", Written, Dir.c_str());
+    return 0;
+}
+
+int Bank(const TCourseScan& Course) {
+    TWordList Words;
+    if (!LoadWords(Words)) return 1;
+    TSentenceMaker Sentences;
+    if (!Sentences.Load(Opt("lexicon"))) return Fail("cannot read the lexicon " + Opt("lexicon"));
+    TBankMaker Maker(Course, Words, Sentences);
+    std::string Error;
+    if (!Maker.Make(Error) || !Maker.Write(Opt("hdr"), Opt("dta"), Error)) return Fail(Error);
+    std::map<int, int> PerKey;
+    for (const TBankEntry& E : Maker.Entries())
+        ++PerKey[E.Char];
+    std::printf("%zu groups, %zu entries\n", Maker.Entries().size(), Maker.Slots().size());
+    std::string Line;
+    for (const auto& [C, N] : PerKey)
+        Line += std::string(1, char(C)) + "=" + std::to_string(N) + " ";
+    std::printf("groups per key: %s\n", Line.c_str());
+    return 0;
+}
+
+int Report(const TCourseScan& Course) {
+    TWordList Words;
+    if (!LoadWords(Words)) return 1;
+    std::printf("%-3s %-28s %-12s %7s  %-26s %s\n", "ch", "name", "new keys", "words",
+                "words per new letter", "real-word lines");
+    for (const TChapterCoverage& C : TCoverage::Measure(Course, Words, Opt("dir"))) {
+        std::string Per;
+        for (const auto& [K, N] : C.PerKey)
+            Per += std::string(1, K) + ":" + std::to_string(N) + " ";
+        const int Share = C.Lines ? (C.RealLines * 100 + C.Lines / 2) / C.Lines : 0;
+        std::printf("%-3d %-28.28s %-12.12s %7zu  %-26.26s %d/%d (%d %%)%s%s\n", C.Number,
+                    C.Name.c_str(), C.NewKeys.c_str(), C.Words, Per.c_str(), C.RealLines, C.Lines,
+                    Share, C.FewKeys.empty() ? "" : "  too few words: ", C.FewKeys.c_str());
+    }
+    return 0;
+}
+
+int Check(const TCourseScan& Course) {
+    std::string Chars, Error;
+    if (!LayoutCharacters(Opt("layout"), Chars, Error)) return Fail(Error);
+    if (!Course.CheckLayout(Chars, Error)) return Fail(Error);
+    std::printf("%s: %zu key groups, all on %s\n", Course.FileName().c_str(),
+                Course.Groups().size(), Opt("layout").c_str());
+    return 0;
+}
+
+} // namespace
+
+int main(int Argc, char** Argv) {
+    if (Argc < 2)
+        return Fail("usage: clavora_coursetool make|bank|report|check --course F.cnt ...");
+    const std::string Command = Argv[1];
+    for (int I = 2; I < Argc; ++I) {
+        std::string A = Argv[I];
+        if (A == "--fold-capitals")
+            FoldCapitals = true;
+        else if (A.rfind("--", 0) == 0 && I + 1 < Argc)
+            Options[A.substr(2)] = Argv[++I];
+        else
+            return Fail("unknown argument " + A);
+    }
+    TCourseScan Course;
+    std::string Error;
+    if (!Course.Load(Opt("course"), Error)) return Fail(Error);
+    if (!Opt("layout").empty() && Command != "check") {
+        std::string Chars;
+        if (!LayoutCharacters(Opt("layout"), Chars, Error) || !Course.CheckLayout(Chars, Error))
+            return Fail(Error);
+    }
+    if (Command == "make") return Make(Course);
+    if (Command == "bank") return Bank(Course);
+    if (Command == "report") return Report(Course);
+    if (Command == "check") return Check(Course);
+    return Fail("unknown command " + Command);
+}
