@@ -1,0 +1,230 @@
+// Draws the chapter pictures of a course (185 x 313): the keys the chapter
+// adds, large; the keyboard with those keys lit in the colour of their finger
+// (and the Shift key they need), the keys known before in white; and both
+// hands with the fingers that type the new keys lit.
+//
+//   clavora_chapterpics --course F.cnt --layout F.kbd --out DIR
+// Each chapter's picture is written under the name its "picture" line gives.
+#include "keyboard/TKeyData.h"
+#include "platform/Latin1.h"
+#include "tools/coursetool/TCourseScan.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cstdio>
+#include <map>
+#include <set>
+#include <string>
+
+namespace {
+
+constexpr int W = 185, H = 313;
+
+QColor FingerColour(int Finger) {
+    switch (Finger) {
+    case 1:
+    case 8:
+        return QColor(214, 86, 86);
+    case 2:
+    case 7:
+        return QColor(230, 150, 50);
+    case 3:
+    case 6:
+        return QColor(80, 170, 90);
+    case 4:
+    case 5:
+        return QColor(70, 120, 210);
+    default:
+        return QColor(150, 150, 150);
+    }
+}
+
+QFont Sans(int Px, bool Bold) {
+    QFont F("Arial");
+    F.setPixelSize(Px);
+    F.setBold(Bold);
+    return F;
+}
+
+// What the big caption shows: the keys themselves, or a range for a long group.
+QString Caption(const std::string& Keys) {
+    bool Run = Keys.size() > 6;
+    for (unsigned char C : Keys)
+        if (!isalnum(C)) Run = false;
+    if (!Run) {
+        QString S;
+        for (char C : Keys) {
+            if (!S.isEmpty()) S += ' ';
+            S += ToQ(std::string(1, C));
+        }
+        return S;
+    }
+    return ToQ(std::string(1, Keys.front())) + QString::fromUtf8(" \u2013 ") +
+           ToQ(std::string(1, Keys.back()));
+}
+
+// Key caps: row offsets in key widths, as on a real keyboard.
+const double RowOffset[5] = {0, 0, 1.5, 1.8, 1.3};
+const int RowKeys[5] = {0, 13, 12, 12, 11};
+
+void DrawKeyboard(QPainter& P, const TKeyData& Layout, const std::set<int>& Lit,
+                  const std::set<int>& Known, int Shift, double Top) {
+    const double Unit = 12.0, Cap = 11.0, Left = 2.5;
+    P.setFont(Sans(7, false));
+    for (int Row = 1; Row <= 4; ++Row)
+        for (int Col = 1; Col <= RowKeys[Row]; ++Col) {
+            const int Key = TKeyData::KeyNumber(Row, Col);
+            const QRectF R(Left + (RowOffset[Row] + Col - 1) * Unit, Top + (Row - 1) * Unit, Cap,
+                           Cap);
+            QColor Fill = QColor(205, 205, 200);
+            if (Known.count(Key)) Fill = Qt::white;
+            if (Lit.count(Key)) Fill = FingerColour(TKeyData::FingerOfKey(Key));
+            P.setPen(QPen(QColor(90, 90, 90), 0.8));
+            P.setBrush(Fill);
+            P.drawRoundedRect(R, 1.5, 1.5);
+            const char Base = Layout.Key(Key).Base;
+            if (Base != ' ') {
+                P.setPen(Lit.count(Key) ? Qt::white : QColor(60, 60, 60));
+                P.drawText(R, Qt::AlignCenter, ToQ(std::string(1, Base)).toUpper());
+            }
+        }
+    // The Shift keys either side of the lower row, and the space bar.
+    const double Row4 = Top + 3 * Unit;
+    const QRectF LeftShift(Left, Row4, RowOffset[4] * Unit - 1, Cap);
+    const QRectF RightShift(Left + (RowOffset[4] + 11) * Unit, Row4,
+                            180 - (RowOffset[4] + 11) * Unit, Cap);
+    const QRectF Space(Left + 3.5 * Unit, Top + 4 * Unit, 7 * Unit, Cap);
+    for (const auto& [R, Lights] : {std::pair{LeftShift, Shift == 1},
+                                    std::pair{RightShift, Shift == 2}, std::pair{Space, false}}) {
+        P.setPen(QPen(QColor(90, 90, 90), 0.8));
+        P.setBrush(Lights ? QColor(110, 110, 110) : QColor(225, 225, 220));
+        P.drawRoundedRect(R, 1.5, 1.5);
+    }
+}
+
+// One hand seen from above; Mirror draws the right hand. Fingers 1-4 from the
+// outside in (little to index) for the left hand.
+void DrawHand(QPainter& P, double X, bool Right, const std::set<int>& Lit) {
+    const double Heights[4] = {46, 58, 64, 56};
+    const double Widths[4] = {15, 16, 17, 17};
+    const double Top = 178;
+    QPainterPath Palm;
+    Palm.addRoundedRect(QRectF(X, Top + 42, 76, 62), 18, 18);
+    P.setPen(QPen(QColor(150, 110, 90), 1));
+    P.setBrush(QColor(244, 214, 190));
+    P.drawPath(Palm);
+    double Fx = X + 2;
+    for (int I = 0; I < 4; ++I) {
+        // The right hand is the left one mirrored: its index finger comes first.
+        const int Finger = Right ? 5 + I : I + 1;
+        const int Slot = Right ? 3 - I : I;
+        const double Fw = Widths[Slot], Fh = Heights[Slot];
+        const QRectF R(Fx, Top + 64 - Fh + (Slot == 0 ? 10 : 0), Fw, Fh);
+        P.setBrush(Lit.count(Finger) ? FingerColour(Finger) : QColor(244, 214, 190));
+        P.drawRoundedRect(R, Fw / 2, Fw / 2);
+        Fx += Fw + 2;
+    }
+    // The thumb lies toward the middle.
+    QRectF Thumb(Right ? X - 12 : X + 62, Top + 70, 26, 15);
+    P.setBrush(Lit.count(9) ? FingerColour(9) : QColor(244, 214, 190));
+    P.drawRoundedRect(Thumb, 7, 7);
+}
+
+QImage Picture(const TKeyData& Layout, const std::string& New, const std::string& Before) {
+    QImage Img(W, H, QImage::Format_RGB32);
+    QPainter P(&Img);
+    P.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient Back(0, 0, 0, H);
+    Back.setColorAt(0, QColor(252, 250, 242));
+    Back.setColorAt(1, QColor(236, 232, 218));
+    P.fillRect(Img.rect(), Back);
+    P.setPen(QPen(QColor(180, 170, 150), 1));
+    P.setBrush(Qt::NoBrush);
+    P.drawRect(QRectF(0.5, 0.5, W - 1, H - 1));
+
+    std::set<int> Lit, Known, Fingers;
+    int Shift = 0;
+    for (char C : New) {
+        const int Key = Layout.KeyOf(C);
+        if (Key < 1) continue;
+        Lit.insert(Key);
+        Fingers.insert(Layout.FingerOf(C));
+        const int Mod = Layout.ModifierOf(C);
+        if (Mod == 1 || Mod == 2) Shift = Shift && Shift != Mod ? 3 : Mod;
+    }
+    for (char C : Before)
+        if (Layout.KeyOf(C) > 0) Known.insert(Layout.KeyOf(C));
+
+    P.setPen(QColor(70, 60, 50));
+    P.setFont(Sans(13, false));
+    P.drawText(QRectF(0, 8, W, 18), Qt::AlignCenter, "New keys");
+    const QString Big = Caption(New);
+    P.setFont(Sans(Big.size() <= 5 ? 40 : Big.size() <= 11 ? 28 : 19, true));
+    P.setPen(QColor(40, 40, 40));
+    P.drawText(QRectF(4, 26, W - 8, 70), Qt::AlignCenter | Qt::TextWordWrap, Big);
+
+    DrawKeyboard(P, Layout, Lit, Known, Shift, 104);
+    if (Shift == 3) {
+        DrawKeyboard(P, Layout, Lit, Known, 1, 104);
+        DrawKeyboard(P, Layout, Lit, Known, 2, 104);
+    }
+
+    DrawHand(P, 8, false, Fingers);
+    DrawHand(P, W - 84, true, Fingers);
+
+    // The fingers by name, under the hands.
+    std::map<int, const char*> Names = {{1, "little"}, {2, "ring"},   {3, "middle"}, {4, "index"},
+                                        {5, "index"},  {6, "middle"}, {7, "ring"},   {8, "little"}};
+    QString Left, Right;
+    for (int F : Fingers) {
+        if (F >= 1 && F <= 4) Left += QString(Left.isEmpty() ? "" : ", ") + Names[F];
+        if (F >= 5 && F <= 8) Right += QString(Right.isEmpty() ? "" : ", ") + Names[F];
+    }
+    P.setFont(Sans(10, false));
+    P.setPen(QColor(70, 60, 50));
+    if (!Left.isEmpty()) P.drawText(QRectF(6, 284, W - 12, 13), Qt::AlignLeft, "left: " + Left);
+    if (!Right.isEmpty()) P.drawText(QRectF(6, 297, W - 12, 13), Qt::AlignLeft, "right: " + Right);
+    P.setFont(Sans(9, false));
+    P.drawText(QRectF(0, 167, W, 13), Qt::AlignCenter,
+               Shift ? "hold Shift with the other hand" : "");
+    return Img;
+}
+
+} // namespace
+
+int main(int Argc, char** Argv) {
+    QGuiApplication App(Argc, Argv);
+    std::map<std::string, std::string> Opt;
+    for (int I = 1; I + 1 < Argc; I += 2)
+        Opt[std::string(Argv[I]).substr(2)] = Argv[I + 1];
+    TCourseScan Course;
+    std::string Error;
+    if (!Course.Load(Opt["course"], Error)) {
+        std::fprintf(stderr, "clavora_chapterpics: %s\n", Error.c_str());
+        return 1;
+    }
+    TKeyData Layout;
+    if (Layout.Load(Opt["layout"]) != 1) {
+        std::fprintf(stderr, "clavora_chapterpics: cannot read %s\n", Opt["layout"].c_str());
+        return 1;
+    }
+    int Written = 0;
+    for (const TScannedChapter& Ch : Course.Chapters()) {
+        if (Ch.Picture.empty() || Ch.NewKeys.empty()) continue;
+        const std::string Before = Course.KnownAt(Ch.Groups - 1);
+        const std::string Path = Opt["out"] + "/" + Ch.Picture;
+        if (!Picture(Layout, Ch.NewKeys, Before)
+                 .save(QString::fromLocal8Bit(Path.c_str()), "PNG")) {
+            std::fprintf(stderr, "clavora_chapterpics: cannot write %s\n", Path.c_str());
+            return 1;
+        }
+        ++Written;
+    }
+    std::printf("%d pictures written to %s\n", Written, Opt["out"].c_str());
+    return 0;
+}
