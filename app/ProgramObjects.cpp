@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisObjects.h"
 #include "analysis/results/TExercInfoView.h"
+#include "course/ui/EventClassTable.h"
 #include "engine/ui/TChapterView.h"
 #include "files/Sounds.h"
 #include "forms/TAboutStorage.h"
@@ -17,6 +18,7 @@
 #include "forms/TRevisionStg.h"
 #include "forms/TStatisticsStg.h"
 #include "forms/TWelcomeStg.h"
+#include "guided/ui/TBookChapterPages.h"
 #include "shell/TBookForm.h"
 #include "shell/TNavigate.h"
 #include "users/TDifficultKeys.h"
@@ -56,11 +58,16 @@ void CreateProgramObjects() {
     CreateForm(StatisticsStg);
     CreateForm(RevisionStg);
     CreateForm(WelcomeStg);
+
+    // The chapter pages borrow from the chapter storage form.
+    CreateChapterPages();
+    RegisterEventClasses();
 }
 
 void FreeProgramObjects() {
     FreeAllEffects();
     // Pages first: an open page still holds controls of the storage forms.
+    FreeChapterPages();
     FreeExercInfoView();
     FreeView(ChapterView);
     FreeAnalysisObjects();

@@ -25,7 +25,51 @@ TPanel* MakeLine(QWidget* Parent, const char* Name, int Left, int Top, int Width
 
 TChapterStgs::TChapterStgs() : TStorageForm("ChapterStgs") {
     resize(1100, 460);
+    CreateChapterPages();
     CreateResultsPage();
+}
+
+void TChapterStgs::CreateChapterPages() {
+    const QColor Muted(0x70, 0x78, 0x88);
+
+    Panel1 = MakeControl<TPanel>(this, "Panel1", 0, 0, 337, 425);
+    Panel1->SetColor(Qt::white);
+    // The numerals stand on a tall frame beside the picture; the tens digit
+    // above the units digit.
+    NumeralFrame = MakeControl<TImage>(Panel1, "NumeralFrame", 16, 64, 113, 313);
+    NumeralFrame->SetPictureFile("NumeralFrame.png");
+    Chapter2 =
+        MakeLabel(Panel1, "Chapter2", 16, 72, 113, 150, Arial(160), Qt::white, Qt::AlignCenter);
+    Chapter =
+        MakeLabel(Panel1, "Chapter", 16, 64, 113, 313, Arial(160), Qt::white, Qt::AlignCenter);
+    ChpPicture = MakeControl<TImage>(Panel1, "ChpPicture", 136, 64, 185, 313);
+    LessonCount = MakeLabel(Panel1, "LessonCount", 16, 380, 113, 42, Arial(37),
+                            QColor(0xA8, 0xA8, 0xA8), Qt::AlignCenter);
+    ExtraDescLbl = MakeLabel(Panel1, "ExtraDescLbl", 136, 380, 185, 44, Arial(12), Muted,
+                             Qt::AlignLeft | Qt::AlignTop);
+    ExtraDescLbl->setWordWrap(true);
+
+    Panel3 = MakeControl<TPanel>(this, "Panel3", 0, 0, 337, 425);
+    Panel3->SetColor(Qt::white);
+    Shape6 = MakeControl<TShape>(Panel3, "Shape6", 34, 44, 277, 284);
+    Shape6->SetPenColor(QColor(0xB4, 0xBE, 0xCF));
+    Image2 = MakeControl<TImage>(Panel3, "Image2", 40, 12, 265, 30);
+    Image2->SetPictureFile("ExercisesStrip.png");
+    ExercisesTitle =
+        MakeLabel(Panel3, "ExercisesTitle", 52, 12, 241, 27, Arial(17, true), Qt::white);
+    const struct {
+        TImage*& Picture;
+        const char* Name;
+        const char* File;
+    } Rows[] = {{ActivePic, "ActivePic", "RowActive.png"},
+                {InactivePic, "InactivePic", "RowInactive.png"},
+                {CompletedPic, "CompletedPic", "RowCompleted.png"}};
+    for (const auto& Row : Rows) {
+        Row.Picture = MakeControl<TImage>(Panel3, Row.Name, 40, 340, 259, 31);
+        Row.Picture->SetPictureFile(Row.File);
+        Row.Picture->hide();
+    }
+    ExercisesTitle->setText(QStringLiteral("Exercises"));
 }
 
 void TChapterStgs::CreateResultsPage() {

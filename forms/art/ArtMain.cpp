@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
     DrawEventPictures(Pictures);
     DrawFingerPictures(Pictures);
     DrawArrowPictures(Pictures);
+    DrawChapterPictures(Pictures);
 
     for (const TPicture& Pic : Pictures) {
         const QString Path = Dir + "/" + Pic.Name;

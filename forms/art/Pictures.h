@@ -20,6 +20,10 @@ void DrawCoverPictures(TPictureList& Out);
 void DrawEventPictures(TPictureList& Out);
 // Fingers.png (both hands) and Finger1.png .. Finger9.png
 void DrawFingerPictures(TPictureList& Out);
+// RowActive.png, RowInactive.png, RowCompleted.png (the exercise list's rows),
+// ExercisesStrip.png, NumeralFrame.png, and the default chapter picture
+// "../Ch1.pic" beside the courses
+void DrawChapterPictures(TPictureList& Out);
 // The change arrows ArrowUp2, ArrowUp1, ArrowHorizontal, ArrowDown1, ArrowDown2,
 // each plain and as a "b" tile
 void DrawArrowPictures(TPictureList& Out);

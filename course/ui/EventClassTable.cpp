@@ -1,0 +1,25 @@
+#include "course/ui/EventClassTable.h"
+
+#include "analysis/results/TExercInfoView.h"
+#include "engine/ui/TMessageEvent.h"
+#include "engine/ui/TTextEvent.h"
+#include "engine/ui/TTimedEvent.h"
+#include "users/TUser.h"
+
+void PrepareEvent(TEvent& Event, const TEventLoader& Loader) {
+    Event.AllowCancel = Loader.AllowCancel;
+    if (auto* Timed = dynamic_cast<TTimedEvent*>(&Event)) Timed->TimeLimit = Loader.TimeLimit;
+    Event.KnownKeys = CurrentUser ? CurrentUser->StudiedKeys(Loader.KnownGroups) : std::string();
+}
+
+std::optional<TMeasuredRun> MeasuredRun() {
+    if (!ExercInfoView || !ExercInfoView->Valid) return std::nullopt;
+    return TMeasuredRun{float(ExercInfoView->SpeedValue), ExercInfoView->AccuracyValue,
+                        float(ExercInfoView->EfficiencyValue)};
+}
+
+void RegisterEventClasses() {
+    RegisterEventClass("MESSAGE", RunEventOf<TMessageEvent>);
+    RegisterEventClass("TEXT", RunEventOf<TTextEvent>);
+    RegisterEventClass("EXAM", RunEventOf<TTextEvent>);
+}

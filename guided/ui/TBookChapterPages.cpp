@@ -1,0 +1,77 @@
+#include "guided/ui/TBookChapterPages.h"
+
+#include "analysis/results/TExercInfoView.h"
+#include "course/TChapter.h"
+#include "engine/ui/TChapterView.h"
+#include "forms/TChapterStgs.h"
+#include "guided/ui/TChpBeginView.h"
+#include "guided/ui/TChpContentsView.h"
+#include "guided/ui/TExerciseList.h"
+#include "platform/FileNames.h"
+#include "shell/TBookForm.h"
+
+namespace {
+TBookChapterPages* Installed = nullptr;
+
+QString Latin1(const std::string& Text) {
+    return QString::fromLatin1(Text.c_str());
+}
+} // namespace
+
+void TBookChapterPages::SetLessonCount(const std::string& Text) {
+    if (ChapterStgs) ChapterStgs->LessonCount->setText(Latin1(Text));
+}
+
+int TBookChapterPages::ShowChapter(TChapterSpread& Spread) {
+    if (!ChapterView || !ChpContentsView || !ChpBeginView || !ChapterStgs || !BookForm)
+        return spLeft;
+    ChpContentsView->Chapter = Spread.Chapter;
+    BookForm->Title->setText(Latin1(Spread.Title));
+    // Pages before may have fitted the label to a title of their own.
+    BookForm->Title->adjustSize();
+    if (!Spread.Picture.empty()) {
+        QPixmap Picture;
+        Picture.load(QString::fromLocal8Bit(ResolveFileName(Spread.Picture).c_str()));
+        ChapterStgs->ChpPicture->SetPicture(Picture);
+    }
+    ChapterStgs->ExtraDescLbl->setText(Spread.Chapter ? Latin1(Spread.Chapter->ExtraDesc)
+                                                      : QString());
+    if (ChpContentsView->List) ChpContentsView->List->LastRowText = Spread.LastRowText;
+    ChapterStgs->Chapter->setText(Latin1(Spread.Numeral));
+    ChapterStgs->Chapter2->setText(Latin1(Spread.TensNumeral));
+    ChpContentsView->SkipFAllowed = Spread.SkipFAllowed;
+    ChpContentsView->SkipBAllowed = Spread.SkipBAllowed;
+    ChpContentsView->CancelAllowed = Spread.CancelAllowed;
+    ChpContentsView->SelectedRow = Spread.SelectedRow;
+
+    ChapterView->RightSubView = ChpContentsView;
+    if (Spread.FirstPass || !ChapterView->LeftSubView) ChapterView->LeftSubView = ChpBeginView;
+    BookForm->SetPageMode(2);
+    const int Result = ChapterView->Run();
+    Spread.SelectedRow = ChpContentsView->SelectedRow;
+    return Result;
+}
+
+void TBookChapterPages::BeginExercise(const TExercise& Exercise) {
+    if (ChapterView) ChapterView->LeftSubView = ChpBeginView;
+    if (ExercInfoView) ExercInfoView->SetExerciseName(Exercise.Name);
+}
+
+void CreateChapterPages() {
+    if (!ChpBeginView) ChpBeginView = new TChpBeginView();
+    if (!ChpContentsView) ChpContentsView = new TChpContentsView();
+    if (!Installed) Installed = new TBookChapterPages();
+    SetChapterPages(Installed);
+}
+
+void FreeChapterPages() {
+    if (ChapterPages() == Installed) SetChapterPages(nullptr);
+    delete Installed;
+    Installed = nullptr;
+    if (ChapterView) {
+        if (ChapterView->LeftSubView == ChpBeginView) ChapterView->LeftSubView = nullptr;
+        if (ChapterView->RightSubView == ChpContentsView) ChapterView->RightSubView = nullptr;
+    }
+    FreeView(ChpContentsView);
+    FreeView(ChpBeginView);
+}
