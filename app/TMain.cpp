@@ -1,5 +1,6 @@
 #include "app/TMain.h"
 
+#include "app/DemoCourse.h"
 #include "app/DemoExercise.h"
 #include "files/ErrorLog.h"
 #include "files/ProductInfo.h"
@@ -156,6 +157,11 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
     // tabs (for trying out a text and for the program's own tests).
     if (const auto Line = DemoExerciseLine(ArgumentCount, Arguments)) {
         RunDemoExercise(*Line);
+        return;
+    }
+    // So does a course given on the command line.
+    if (const auto Course = DemoCourseFile(ArgumentCount, Arguments)) {
+        RunDemoCourse(*Course);
         return;
     }
     if (Settings->SmallScreen && Navigate) {

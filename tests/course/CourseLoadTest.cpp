@@ -7,7 +7,11 @@
 #include "tests/support/TestSupport.h"
 #include "users/TUser.h"
 
+#include "platform/FileNames.h"
+
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -146,6 +150,37 @@ TEST_F(CourseLoad, AScrambledCourseLoadsLikeItsPlainText) {
     EXPECT_EQ(Scrambled->ContentsName, "Secret");
     EXPECT_EQ(Scrambled->Chapters[0]->Name, "Hi");
     EXPECT_EQ(CurrentUser->FKeyGroups, TStringList{"ab"});
+}
+
+} // namespace
+
+namespace {
+
+// Every course the program ships loads without a message, and each of its
+// exercises gets minutes in a 45-minute lesson and known keys from the
+// chapter it belongs to.
+TEST_F(CourseLoad, EveryShippedCourseLoadsCleanly) {
+    const char* App = std::getenv("CLAVORA_APP_DIR");
+    ASSERT_NE(App, nullptr);
+    const std::vector<std::string> Courses = ListFiles(std::string(App) + "/*.cnt");
+    ASSERT_FALSE(Courses.empty());
+    for (const std::string& Name : Courses) {
+        SCOPED_TRACE(Name);
+        SetCurrentUser(std::make_unique<TUser>("Shipped"));
+        ClearDialogLog();
+        int32_t Status = -99;
+        const TContents Course(std::string(App) + "/" + Name, Status);
+        EXPECT_EQ(Status, 0);
+        EXPECT_TRUE(DialogLog().empty()) << DialogLog().front().Text;
+        ASSERT_FALSE(Course.Chapters.empty());
+        for (const auto& Part : Course.Chapters) {
+            EXPECT_FALSE(Part->Name.empty());
+            for (const auto& Exercise : Part->Exercises) {
+                EXPECT_GT(Exercise->Minutes, 0) << Exercise->Name;
+                EXPECT_FALSE(Exercise->Events.empty()) << Exercise->Name;
+            }
+        }
+    }
 }
 
 } // namespace
