@@ -306,6 +306,10 @@ void TBookForm::PreviewKeyPress(char& Key) {
     WindowKeyPress(Key);
 }
 
+void TBookForm::PreviewKeyUp(std::uint16_t& Key, TShiftState Shift) {
+    if (OnKeyUp) OnKeyUp(this, Key, Shift);
+}
+
 void TBookForm::WindowKeyDown(std::uint16_t& Key, TShiftState Shift) {
     if (Key == VK_TAB && Shift == ssCtrl) {
         Key = 0;

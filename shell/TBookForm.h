@@ -91,6 +91,7 @@ public:
     // Free slots that the open page fills and empties.
     TKeyEvent OnKeyDown;
     TKeyPressEvent OnKeyPress;
+    TKeyEvent OnKeyUp;
     // The close handler, asked when the window is about to close.
     TCloseEvent OnClose;
     // Told whenever the window's size changes (after the layout).
@@ -121,6 +122,7 @@ protected:
 private:
     void PreviewKeyDown(std::uint16_t& Key, TShiftState Shift) override;
     void PreviewKeyPress(char& Key) override;
+    void PreviewKeyUp(std::uint16_t& Key, TShiftState Shift) override;
     void CreateParts();
     void CreateCover();
     void LayoutParts();
