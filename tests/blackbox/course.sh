@@ -22,9 +22,9 @@ cmp -s "$SHOTS/course-chapter-spread.png" "$SHOTS/course-message.png" &&
   fail "Enter on the chapter spread did not begin the first exercise"
 xdotool key Return
 sleep 0.8
-# xdotool waits half the delay after each press and each release: some
+# xdotool waits half the delay after each press and each release: some 300 ms a key,
 # 15 clock seconds in all, long enough to be scored.
-xdotool type --delay 300 "sad fad dad lad ask all fall add salad flask "
+xdotool type --delay 600 "sad fad dad lad ask all fall add salad flask "
 sleep 0.3
 screenshot course-text
 xdotool key Return
