@@ -8,7 +8,10 @@
 //     RegisterEventClass("KEYBOARD", RunEventOf<TKeyboardEvent>);
 //
 // A class in a library that itself uses this one registers with the same
-// line from start-up instead, after RegisterEventClasses.
+// line from start-up instead, after RegisterEventClasses. A class that needs
+// more of the loader than RunEventOf hands over (the revision builder takes
+// the time limit and the known key groups into fields of its own) registers
+// a function of its own that makes, prepares and runs it the same way.
 #pragma once
 
 #include "course/TEventClasses.h"

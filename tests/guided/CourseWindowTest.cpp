@@ -5,6 +5,7 @@
 #include "tests/textevent/TextEventFixture.h"
 
 #include "analysis/results/TExercInfoView.h"
+#include "app/DemoCourse.h"
 #include "course/TContents.h"
 #include "course/ui/EventClassTable.h"
 #include "engine/ui/TChapterView.h"
@@ -15,6 +16,7 @@
 #include "guided/ui/TChpContentsView.h"
 #include "guided/ui/TExerciseList.h"
 #include "platform/Application.h"
+#include "platform/Dialogs.h"
 #include "shell/TBookForm.h"
 #include "users/TUser.h"
 
@@ -216,6 +218,34 @@ TEST_F(CourseWindowTest, TheIntroductionIsLeftWithCancel) {
     EXPECT_EQ(Course->Run(Finished), 1000);
     EXPECT_TRUE(Driver.Finished()) << Driver.Failure();
     EXPECT_EQ(CurrentUser->FBookMark->FChapter, 0) << "the learner's own bookmark";
+}
+
+} // namespace
+
+namespace {
+
+// A course that cannot be read is told as a numbered message, and the
+// program goes on.
+TEST_F(CourseWindowTest, ABrokenOrMissingCourseIsToldWithItsNumber) {
+    struct TCase {
+        const char* File;
+        const char* Text; // nullptr: no such file
+        std::string Message;
+    };
+    const TCase Cases[] = {
+        {"missing.cnt", nullptr, "#-5633 "},
+        {"nokey.cnt", "begin chapter\r\nchapter name=1;A\r\nnew keys\r\n", "#-1095 "},
+        {"notnumber.cnt", "default time=soon\r\n", "#-1095 "},
+    };
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(Case.File);
+        if (Case.Text) WriteFileBytes(*Dir / Case.File, Case.Text);
+        ClearDialogLog();
+        RunDemoCourse(Case.File);
+        ASSERT_EQ(DialogCount(), 1);
+        EXPECT_EQ(LastDialog().rfind(Case.Message, 0), 0u) << LastDialog();
+        EXPECT_FALSE(ChpContentsView->IsOpen);
+    }
 }
 
 } // namespace
