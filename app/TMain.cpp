@@ -2,6 +2,7 @@
 
 #include "app/DemoCourse.h"
 #include "app/DemoExercise.h"
+#include "course/CurrentCourse.h"
 #include "files/ErrorLog.h"
 #include "files/ProductInfo.h"
 #include "files/Sounds.h"
@@ -38,6 +39,12 @@ namespace {
 
 std::string ComponentName(QObject* Sender) {
     return Sender ? FromQ(Sender->objectName()) : "";
+}
+
+// What the statistics page and the study report show of the course.
+TCourseSummary CurrentCourseSummary() {
+    if (!CurrentCourse) return {};
+    return {CurrentCourse->ContentsName, CurrentCourse->ChapterTitles(false)};
 }
 
 void FreeController(TController*& Controller) {
@@ -143,7 +150,9 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
 
     GuidedStudying = new TPlaceholderController("Guided Studying");
     Revision = new TPlaceholderController("Revision");
-    StatisticsPage = new TStatisticsController;
+    auto* Statistics = new TStatisticsController;
+    Statistics->View()->Course = &CurrentCourseSummary;
+    StatisticsPage = Statistics;
     About = new TPlaceholderController("About");
 
     BookForm->LoadLabel->hide();
@@ -151,6 +160,11 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
 
     // The theme plays while the learner logs in and stops when the book opens.
     FreeEffect(IntroSound);
+
+    // The learner's course. Its errors are told when guided studying loads it
+    // to run it.
+    if (CurrentUser->FCourseFile.empty()) CurrentUser->FCourseFile = Settings->DefaultContents;
+    LoadCurrentCourse(CurrentUser->FCourseFile);
 
     BookForm->SetPageMode(2);
     // One text exercise given on the command line runs instead of the book's
@@ -290,4 +304,5 @@ void TMain::Shutdown() {
     FreeController(Revision);
     FreeController(StatisticsPage);
     FreeController(About);
+    SetCurrentCourse(nullptr);
 }

@@ -235,7 +235,7 @@ TEST_F(StatisticsPageTest, WithoutResultsInWordsPerMinuteOnlyAxesAndLevelsShow) 
             })
         .Then(
             "statistics", [] { return Running("MenuInfo") && Page()->KeysGraph(); },
-            [] {
+            [this] {
                 TStatisticsStg* S = StatisticsStg;
                 EXPECT_EQ(Text(S->Completed), "0 % completed");
                 EXPECT_EQ(Text(S->TimeLeft), "? min. left");
@@ -254,6 +254,20 @@ TEST_F(StatisticsPageTest, WithoutResultsInWordsPerMinuteOnlyAxesAndLevelsShow) 
                     << "the vertical axis";
                 for (float V : Page()->KeysGraph()->Data.Values)
                     EXPECT_EQ(V, 0);
+                // The course the program loaded at start-up names the chapters:
+                // one title per chapter of the shipped course, numbered.
+                const TCourseSummary Course = Page()->Course();
+                EXPECT_EQ(Course.ContentsName, "Beginner's Course");
+                const std::string Cnt = ReadFileBytes(*FDir / "Beginner.cnt");
+                size_t Chapters = 0;
+                for (size_t At = 0; (At = Cnt.find("\nbegin chapter", At)) != std::string::npos;
+                     ++At)
+                    ++Chapters;
+                EXPECT_GE(Chapters, 1u);
+                ASSERT_EQ(Course.ChapterTitles.size(), Chapters);
+                for (size_t I = 0; I < Chapters; ++I)
+                    EXPECT_EQ(Course.ChapterTitles[I].rfind(std::to_string(I + 1) + ". ", 0), 0u)
+                        << Course.ChapterTitles[I];
                 BookForm->close();
             });
     EXPECT_EQ(RunProgram(Driver), 0);

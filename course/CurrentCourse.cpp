@@ -1,0 +1,22 @@
+#include "course/CurrentCourse.h"
+
+#include "files/InputError.h"
+
+TContents* CurrentCourse = nullptr;
+
+void SetCurrentCourse(std::unique_ptr<TContents> Course) {
+    delete CurrentCourse;
+    CurrentCourse = Course.release();
+}
+
+int32_t LoadCurrentCourse(const std::string& FileName) {
+    SetCurrentCourse(nullptr);
+    int32_t Status = -1;
+    try {
+        auto Course = std::make_unique<TContents>(FileName, Status);
+        if (Status == 0) SetCurrentCourse(std::move(Course));
+    } catch (const EInputError&) {
+        Status = -1;
+    }
+    return Status;
+}
