@@ -67,24 +67,27 @@ std::vector<std::string> TBankMaker::RowsFor(unsigned char C, int Level, uint64_
     } else {
         // Sentences of known words with the key worked in.
         TDrillMaker Maker(FWords, FCourse.KnownAt(Level), std::string(1, char(C)), Seed);
-        for (std::string S : FSentences.Make(Known, 0, RowsPerGroup, Seed)) {
+        const std::vector<std::string> Plain = FSentences.Make(Known, 0, RowsPerGroup * 2, Seed);
+        for (size_t I = 0; I < Plain.size() && Rows.size() < RowsPerGroup; ++I) {
+            std::string S = Plain[I];
+            const bool Digit = C >= '0' && C <= '9';
             if (std::string(",;:").find(char(C)) != std::string::npos) {
-                const size_t Space = S.find(' ', S.size() / 2);
-                if (Space != std::string::npos)
-                    S.insert(Space, 1, char(C));
-                else
-                    S += char(C);
+                // Two sentences joined by the mark read well aloud.
+                if (I + 1 >= Plain.size()) break;
+                S += char(C) + (" " + Plain[++I]);
             } else if (std::string(".!?").find(char(C)) != std::string::npos) {
                 S += char(C);
+            } else if (Digit) {
+                const std::string Lead = FSentences.NumberWord();
+                S += (Lead.empty() ? " " : " " + Lead + " ") + Maker.TokenWith(C);
             } else {
                 std::vector<std::string> W = Split(S, " ");
-                const size_t I = Random.Below(W.size());
-                const std::string T =
-                    (C >= '0' && C <= '9') ? std::string() : Maker.Decorate(W[I], C);
+                const size_t At = Random.Below(W.size());
+                const std::string T = Maker.Decorate(W[At], C);
                 if (T.empty())
                     W.push_back(Maker.TokenWith(C));
                 else
-                    W[I] = T;
+                    W[At] = T;
                 S.clear();
                 for (const std::string& X : W)
                     S += (S.empty() ? "" : " ") + X;

@@ -20,6 +20,10 @@ bool TSentenceMaker::Load(const std::string& Path) {
             FPatterns.push_back(Split(Line.substr(8), " "));
             continue;
         }
+        if (Line.rfind("numberword=", 0) == 0) {
+            FNumberWord = Trim(Line.substr(11));
+            continue;
+        }
         if (Line.rfind("article=", 0) == 0) {
             const TStringList A = Split(Line.substr(8), " ");
             if (A.size() == 2) {

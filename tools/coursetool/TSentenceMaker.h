@@ -3,7 +3,8 @@
 //
 // Lexicon file: "pattern=D A N V D N" lines give patterns of categories; any
 // other line is a category name followed by its words; "article=a an" makes
-// the first word become the second before a vowel. Lines starting with an
+// the first word become the second before a vowel; "numberword=at" gives the
+// word that leads a number into a sentence. Lines starting with an
 // apostrophe are comments.
 #pragma once
 
@@ -16,6 +17,9 @@ public:
     // False when the file cannot be read.
     bool Load(const std::string& Path);
 
+    // The word that leads a number into a sentence ("at" in "at 7"); may be empty.
+    const std::string& NumberWord() const { return FNumberWord; }
+
     // Up to Count different sentences (small letters, no full stop) made
     // only of the characters of Known and each holding the character Must
     // (any sentence will do when Must is 0).
@@ -25,5 +29,5 @@ public:
 private:
     std::vector<std::vector<std::string>> FPatterns;
     std::map<std::string, std::vector<std::string>> FWords;
-    std::string FArticle, FArticleBeforeVowel;
+    std::string FArticle, FArticleBeforeVowel, FNumberWord;
 };
