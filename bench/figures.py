@@ -111,7 +111,9 @@ def google_benchmarks():
              "BM_SeqRead2_5MB": ("seqread_2_5mb_ms", 1e-6, "ms"),
              "BM_PageLayout": ("page_layout_us", 1e-3, "us"),
              "BM_ErrorPercent": ("errorpercent_ns", 1, "ns"),
-             "BM_ContentsLoad": ("contents_load_ms", 1e-6, "ms")}
+             "BM_ContentsLoad": ("contents_load_ms", 1e-6, "ms"),
+             "BM_StatsPageOpen": ("stats_page_open_ms", 1e-6, "ms"),
+             "BM_ReportPdf": ("report_pdf_ms", 1e-6, "ms")}
     # benchmark name: (counter, figure, unit) for figures reported as a counter
     counters = {"BM_AdvanceRepaint": ("p99_us", "advance_repaint_p99_us", "us"),
                 "BM_TypeCharRepaint": ("p99_us", "typechar_repaint_p99_us", "us")}
