@@ -292,8 +292,9 @@ void TMain::SelectGuidedMenu(QObject*) {
 
 void TMain::Shutdown() {
     // A page still open here was left by a signal, not by the learner: it
-    // closes quietly before its controller goes.
-    TFormView::CloseActiveView();
+    // closes quietly, without a question nobody can answer, before its
+    // controller goes.
+    if (TFormView* Open = TFormView::ActiveView()) Open->BeforeDestruction();
     // Every slot, the theme's too: a learner who leaves at login leaves it
     // playing, and its player must stop before the program ends.
     FreeAllEffects();

@@ -13,6 +13,8 @@ TFormView* FActiveView = nullptr;
 TFormView::TFormView() = default;
 
 TFormView::~TFormView() {
+    // The derived parts are gone: their close query must not be called.
+    OnCloseQuery = nullptr;
     WarnAndCloseIfOpen();
     if (FActiveView == this) FActiveView = nullptr;
 }
@@ -21,9 +23,11 @@ void TFormView::BeforeDestruction() { WarnAndCloseIfOpen(); }
 
 void TFormView::WarnAndCloseIfOpen() {
     if (!IsOpen) return;
-    MessageDlg("Destroying an active view!", mtWarning, mbOK);
+    if (!Application::Terminated()) MessageDlg("Destroying an active view!", mtWarning, mbOK);
+    FClosingForGood = true;
     bool Refused = false;
     Close(Refused);
+    FClosingForGood = false;
 }
 
 bool TFormView::CanSkip() { return false; }
@@ -78,17 +82,17 @@ bool TFormView::Show() {
 
 void TFormView::Close(bool& Refused) {
     if (!IsOpen) return;
-    if (OnCloseQuery) {
+    if (OnCloseQuery && !FClosingForGood) {
         OnCloseQuery(Refused);
         if (Refused) return;
     }
-    if (LeftSubView) {
-        LeftSubView->Close(Refused);
-        if (Refused) return;
-    }
-    if (RightSubView) {
-        RightSubView->Close(Refused);
-        if (Refused) return;
+    for (TFormView* Sub : {LeftSubView, RightSubView}) {
+        if (!Sub) continue;
+        Sub->FClosingForGood = FClosingForGood;
+        Sub->Close(Refused);
+        Sub->FClosingForGood = false;
+        if (Refused && !FClosingForGood) return;
+        Refused = false;
     }
     Deactivate();
     if (!IsNested) SetActiveView(nullptr);

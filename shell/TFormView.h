@@ -65,8 +65,12 @@ public:
     void ReturnBorrowed();
 
     // Closes an open view with its overrides still in place, warning that it
-    // was open. Owners call it (through FreeView) before destroying a view;
-    // the base destructor repeats the check as a last resort.
+    // was open unless the program is terminating (a loop that the program's
+    // end interrupted leaves its view open). The view is going, so the close
+    // is not asked and cannot be refused. Owners call it (through FreeView)
+    // before destroying a view, and every view that installs handlers calls
+    // it in its own destructor; the base destructor repeats the check as a
+    // last resort, without calling into the parts already destroyed.
     void BeforeDestruction();
 
     static void SetActiveView(TFormView* View);
@@ -76,6 +80,9 @@ public:
 
 private:
     void WarnAndCloseIfOpen();
+    // Set while the view closes because it is being destroyed: no close
+    // query is asked and no sub-view may refuse.
+    bool FClosingForGood = false;
 };
 
 // Destroys a view the safe way and clears the pointer.

@@ -11,6 +11,8 @@ TPlaceholderView::TPlaceholderView(std::string TabName) : FTabName(std::move(Tab
     ViewName = FTabName;
 }
 
+TPlaceholderView::~TPlaceholderView() { BeforeDestruction(); }
+
 void TPlaceholderView::Activate() {
     TFormView::Activate();
     BookForm->SetPageMode(2);

@@ -11,6 +11,7 @@
 class TPlaceholderView : public TFormView {
 public:
     explicit TPlaceholderView(std::string TabName);
+    ~TPlaceholderView() override;
     void Activate() override;
     void Deactivate() override;
     void KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift) override;

@@ -15,6 +15,7 @@
 class TChapterView : public TFormView {
 public:
     TChapterView() { Host = BookForm; }
+    ~TChapterView() override { BeforeDestruction(); }
 
     void Activate() override {
         TFormView::Activate();

@@ -60,7 +60,12 @@ TEvent::TEvent(const std::string& Line) : Params(Split(Line, "=;")) {
     Host = BookForm;
 }
 
-TEvent::~TEvent() = default;
+TEvent::~TEvent() {
+    // Closed while the event's own parts are still here: the close clears the
+    // handlers it installed on the book, which would otherwise call into a
+    // destroyed event.
+    BeforeDestruction();
+}
 
 std::string TEvent::Param(int N) const {
     return HasParam(N) ? Params[size_t(N)] : std::string();

@@ -4,6 +4,7 @@
 
 #include "engine/ui/TEvent.h"
 #include "files/ErrorLog.h"
+#include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "shell/TBookForm.h"
 #include "users/TUser.h"
@@ -207,6 +208,34 @@ TEST_F(EventTest, LeavingAStartedEventAsksAndARefusalKeepsIt) {
         });
     EXPECT_EQ(RunEvent(Event, Driver), erCancelled);
     EXPECT_EQ(DialogCount(), 2);
+}
+
+// The program ends (a signal) while an event is shown, at each of its stages:
+// the event is destroyed open, closes without a question nobody can answer,
+// and leaves no handler of its own on the book.
+TEST_F(EventTest, AnEventLeftOpenByTheProgramsEndLetsGoOfTheBook) {
+    for (const std::uint8_t State : {esWaiting, esRunning, esPaused, esCompleted}) {
+        SCOPED_TRACE(int(State));
+        ClearDialogLog();
+        Application::ResetTerminated();
+        Answer = mrNo;
+        {
+            TEvent Event("E=TEXT;1;Some words.");
+            TDriver Driver;
+            Driver.Do("end", [&] {
+                Event.State = State;
+                Application::Terminate();
+            });
+            EXPECT_EQ(RunEvent(Event, Driver), erStop);
+            EXPECT_TRUE(Event.IsOpen);
+        }
+        EXPECT_EQ(DialogCount(), 0);
+        EXPECT_FALSE(BookForm->OnKeyDown);
+        EXPECT_FALSE(BookForm->OnKeyPress);
+        EXPECT_FALSE(BookForm->Next->OnClick);
+        EXPECT_FALSE(BookForm->Cancel->OnClick);
+        EXPECT_EQ(TFormView::ActiveView(), nullptr);
+    }
 }
 
 TEST_F(EventTest, WithoutCancelOnlyNextIsOffered) {

@@ -132,7 +132,8 @@ TEST_F(FormViewTest, SubViewsOpenAfterTheParentAndARefusalStopsTheWholeClose) {
     Parent.LeftSubView = &Left;
     Parent.RightSubView = &Right;
     Parent.Show();
-    EXPECT_EQ(Log, (std::vector<std::string>{"parent activate", "left activate", "right activate"}));
+    EXPECT_EQ(Log,
+              (std::vector<std::string>{"parent activate", "left activate", "right activate"}));
     EXPECT_TRUE(Left.IsNested);
     EXPECT_EQ(TFormView::ActiveView(), &Parent) << "sub-views never register";
 
@@ -235,6 +236,53 @@ TEST_F(FormViewTest, DestroyingAnOpenViewWarnsOnceAndReturnsTheControls) {
     EXPECT_EQ(DialogLog()[0].Buttons, unsigned(mbOK));
     EXPECT_EQ(Control->parentWidget(), &Storage);
     EXPECT_EQ(TFormView::ActiveView(), nullptr);
+}
+
+// A view that is destroyed open closes through its own overrides when its
+// owner frees it, whatever its close query would answer, and nothing of it is
+// called once only the base is left.
+TEST_F(FormViewTest, ADestroyedOpenViewClosesForGoodWithoutAskingItsQuery) {
+    const std::vector<std::string> Opened = {"view activate", "left activate"};
+    struct TRow {
+        const char* Case;
+        bool ThroughFreeView; // the owner closes it first, or a plain delete
+        bool Terminating;
+        std::vector<std::string> Closing;
+        size_t Warnings;
+    };
+    const TRow Rows[] = {
+        {"freed by its owner", true, false, {"left deactivate", "view deactivate"}, 1},
+        {"freed while the program ends", true, true, {"left deactivate", "view deactivate"}, 0},
+        {"deleted", false, false, {"left deactivate"}, 1},
+    };
+    for (const TRow& Row : Rows) {
+        SCOPED_TRACE(Row.Case);
+        ClearDialogLog();
+        Application::ResetTerminated();
+        if (Row.Terminating) Application::Terminate();
+        std::vector<std::string> Log;
+        TProbeView Left(&Log, "left");
+        auto* View = new TProbeView(&Log, "view");
+        View->LeftSubView = &Left;
+        int Asked = 0;
+        View->OnCloseQuery = [&](bool& Refused) {
+            ++Asked;
+            Refused = true;
+        };
+        Left.OnCloseQuery = View->OnCloseQuery;
+        View->Show();
+        ASSERT_EQ(Log, Opened);
+        Log.clear();
+        if (Row.ThroughFreeView)
+            FreeView(View);
+        else
+            delete View;
+        EXPECT_EQ(Asked, 0);
+        EXPECT_EQ(Log, Row.Closing);
+        EXPECT_EQ(DialogLog().size(), Row.Warnings);
+        EXPECT_EQ(TFormView::ActiveView(), nullptr);
+        EXPECT_FALSE(Left.IsOpen) << "the sub-view closes with it";
+    }
 }
 
 TEST_F(FormViewTest, RunReturnsTheResultSetWhileItWaits) {
