@@ -10,6 +10,7 @@
 #include "forms/TGauge.h"
 #include "forms/TStatisticsStg.h"
 #include "platform/Dialogs.h"
+#include "platform/FileNames.h"
 #include "platform/ShellOpen.h"
 #include "shell/TBookForm.h"
 #include "shell/TFormView.h"
@@ -25,6 +26,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -134,6 +136,7 @@ protected:
 
 TEST_F(StatisticsPageTest, ALearnerSeesProgressAndGraphsAndPrintsTheReport) {
     TDriver Driver;
+    std::string Database;
     Driver
         .Then(
             "guided", [] { return Running("MenuGuided"); },
@@ -173,6 +176,9 @@ TEST_F(StatisticsPageTest, ALearnerSeesProgressAndGraphsAndPrintsTheReport) {
                 EXPECT_EQ(Efficiency->Data.PointCount(), 12);
                 EXPECT_EQ(Speed->Data.Values[2], 180);
                 EXPECT_EQ(Speed->YOf(Speed->Data.Values[1]), -1) << "chapter 2 is off the line";
+                Database = std::filesystem::absolute(ResolveFileName(TUser::DatabaseName()))
+                               .lexically_normal()
+                               .string();
                 ClearDialogLog(); // the first start's question
                 ClickWidget(S->PrintBtn);
             })
@@ -188,8 +194,10 @@ TEST_F(StatisticsPageTest, ALearnerSeesProgressAndGraphsAndPrintsTheReport) {
             });
     EXPECT_EQ(RunProgram(Driver), 0);
 
-    const std::string File = *FDir / StudyReportFileName;
-    ASSERT_TRUE(PathExists(File)) << "the report lies beside the user database";
+    ASSERT_FALSE(Database.empty());
+    const std::string File =
+        (std::filesystem::path(Database).parent_path() / StudyReportFileName).string();
+    ASSERT_TRUE(PathExists(File)) << "the report lies beside the user database " << Database;
     ASSERT_EQ(DialogLog().size(), 1u);
     EXPECT_EQ(DialogLog()[0].Type, mtInformation);
     EXPECT_NE(DialogLog()[0].Text.find(File), std::string::npos) << DialogLog()[0].Text;
@@ -289,7 +297,8 @@ TEST_F(StatisticsPageTest, AReportThatCannotBeWrittenGivesANumberedMessage) {
             "statistics", [] { return Running("MenuInfo") && Page()->KeysGraph(); },
             [] {
                 ClearDialogLog();
-                ClickWidget(StatisticsStg->PrintBtn);
+                // The button's accelerator.
+                PressKey(BookForm, Qt::Key_P, Qt::AltModifier);
             })
         .Then(
             "told", [] { return !DialogLog().empty(); },
@@ -303,4 +312,31 @@ TEST_F(StatisticsPageTest, AReportThatCannotBeWrittenGivesANumberedMessage) {
     EXPECT_EQ(DialogLog()[0].Text.rfind("#-5 File write error", 0), 0u) << DialogLog()[0].Text;
     EXPECT_TRUE(Opened.empty());
     EXPECT_EQ(ReadFileBytes(*FDir / "blocked"), "not a folder");
+}
+
+TEST_F(StatisticsPageTest, ACourseLongerThanTheRecordLeavesItsLastChaptersOffTheLines) {
+    TDriver Driver;
+    Driver
+        .Then(
+            "guided", [] { return Running("MenuGuided"); },
+            [] {
+                MakeAnna();
+                CurrentUser->FChapterCount = 25; // the record keeps 20 chapters
+                for (int I = 1; I <= TUser::MaxChapters; ++I)
+                    CurrentUser->FChapterEfficiency[size_t(I)] = 70;
+                ClickWidget(BookForm->MenuInfo);
+            })
+        .Then(
+            "statistics", [] { return Running("MenuInfo") && Page()->KeysGraph(); },
+            [] {
+                TGraph* Efficiency = Page()->EfficiencyGraph();
+                ASSERT_EQ(Efficiency->Data.PointCount(), 25);
+                EXPECT_EQ(Efficiency->Data.XLabels.back(), "25");
+                for (int I = 0; I < 25; ++I)
+                    EXPECT_EQ(Efficiency->YOf(Efficiency->Data.Values[size_t(I)]) >= 0, I < 20)
+                        << "chapter " << I + 1;
+                EXPECT_EQ(Page()->SpeedGraph()->Data.PointCount(), 25);
+                BookForm->close();
+            });
+    EXPECT_EQ(RunProgram(Driver), 0);
 }
