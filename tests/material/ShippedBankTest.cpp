@@ -22,6 +22,7 @@ struct TBank {
 
 const TBank Banks[] = {
     {"Beginner.cnt", "builder.hdr", "builder.dta"},
+    {"Speed.cnt", "speed.hdr", "speed.dta"},
 };
 
 class ShippedBank : public ::testing::TestWithParam<TBank> {};

@@ -25,6 +25,8 @@ struct TShipped {
 
 const TShipped Shipped[] = {
     {"Beginner.cnt", "qwerty.kbd", true},
+    {"Speed.cnt", "qwerty.kbd", true},
+    {"introd.kqs", "qwerty.kbd", false},
 };
 
 std::string AppDir() {
