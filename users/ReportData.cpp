@@ -3,11 +3,14 @@
 #include "files/TProgramSettings.h"
 #include "users/TUser.h"
 
+#include <algorithm>
 #include <cmath>
 
 std::string ReportValue(float Value, const std::string& Unit) {
     if (!(Value >= 0)) return "-";
-    return std::to_string(static_cast<long long>(std::nearbyint(double(Value)))) + Unit;
+    // Stored results are small; this only keeps a wild one printable.
+    const double Rounded = std::nearbyint(std::min(double(Value), 1e9));
+    return std::to_string(static_cast<long long>(Rounded)) + Unit;
 }
 
 TReportData StudyReportData(const TUser& User, const TProgramSettings* Unit,

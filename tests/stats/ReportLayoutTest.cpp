@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 #include <memory>
 
@@ -139,6 +140,7 @@ TEST_F(ReportDataTest, RowsFollowTheCourseWithDashesWhereNothingWasMeasured) {
     User->FChapterAccuracy[2] = 0;
     User->FChapterEfficiency[2] = 0;
     User->FChapterSpeed[20] = -10; // no result, whatever the stored form
+    User->FChapterAccuracy[20] = std::numeric_limits<float>::quiet_NaN();
     TCourseSummary Course{"Beginner course", {"1. Home row", "2. Top row"}};
     const TReportData Data = StudyReportData(*User, &Unit, Course, "7.12.2026");
 
