@@ -102,6 +102,8 @@ std::vector<TReportItem> LayoutStudyReport(const TReportData& Data, const TRepor
         }
         const TReportRow& Row = Data.Rows[I];
         Text(P, Y, 12, false, Row.Title);
+        // A long chapter name stops short of the speed column.
+        Items.back().MaxWidth = Q - P - G.X(20);
         Text(Q, Y, 12, false, Row.Speed);
         Text(R, Y, 12, false, Row.Accuracy);
         Text(S, Y, 12, false, Row.Efficiency);

@@ -18,6 +18,9 @@ struct TReportItem {
     int X2 = 0;   // a rule's right end
     int Points = 0;
     bool Bold = false;
+    // A text that would run into the next column is cut to this width (0:
+    // never cut).
+    int MaxWidth = 0;
     std::string String;
 };
 

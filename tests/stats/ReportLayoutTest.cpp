@@ -73,6 +73,10 @@ TEST(ReportLayout, TextsStandAtTheirGridPositions) {
         EXPECT_EQ(Item->Bold, E.Bold) << E.Text;
         EXPECT_EQ(Item->Page, 0) << E.Text;
     }
+    // Chapter names stop 20 units short of the speed column; nothing else is cut.
+    for (const TReportItem& Item : Items)
+        EXPECT_EQ(Item.MaxWidth, Item.String.find(". Row ") != std::string::npos ? 780 : 0)
+            << Item.String;
     int Rules = 0;
     for (const TReportItem& Item : Items) {
         if (Item.Kind != TReportItem::Rule) continue;

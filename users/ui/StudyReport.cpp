@@ -61,7 +61,9 @@ bool DrawStudyReport(QPagedPaintDevice& Device, const TReportData& Data) {
         Painter.setFont(Font);
         Painter.setPen(Qt::black);
         const QFontMetrics Metrics(Font, &Device);
-        Painter.drawText(QPoint(Item.X, Item.Y + Metrics.ascent()), ToQ(Item.String));
+        QString String = ToQ(Item.String);
+        if (Item.MaxWidth > 0) String = Metrics.elidedText(String, Qt::ElideRight, Item.MaxWidth);
+        Painter.drawText(QPoint(Item.X, Item.Y + Metrics.ascent()), String);
     }
     return Painter.end();
 }
