@@ -13,7 +13,10 @@
 #include "keyboard/TKeyData.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
+#include "platform/FileNames.h"
 #include "platform/Latin1.h"
+#include "platform/UserFolders.h"
+#include "platform/WholeFiles.h"
 #include "shell/TFormView.h"
 #include "shell/TNavigate.h"
 #include "shell/TPlaceholderView.h"
@@ -79,11 +82,14 @@ bool TMain::SmallScreenRefused() {
 }
 
 void TMain::Start(int ArgumentCount, char** Arguments) {
-    // The program's folder becomes the current directory: every relative
-    // file name of the program is found there.
-    const std::string Directory = Application::ProgramDirectory();
-    if (chdir(Directory.c_str()) != 0) {
-        // Files are then looked up where the program was started.
+    // The program directory: the learner's own folder over the shipped
+    // material, which is only read. The learner's folder is also the current
+    // directory, so that nothing is ever written beside the program.
+    const std::string DataHome = UserFolders::DataHome();
+    const std::string UserFolder = DataHome.empty() ? std::string() : DataHome + "/Clavora";
+    SetProgramLayers(UserFolder, Application::ProgramDirectory());
+    if (!UserFolder.empty() && MakeFolders(UserFolder) && chdir(UserFolder.c_str()) != 0) {
+        // Relative names still resolve through the layers.
     }
     Application::SetHelpFile("CLAVORA.HLP");
 

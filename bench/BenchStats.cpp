@@ -8,6 +8,7 @@
 // BM_ReportPdf writes the study report of the same learner as a PDF file
 // (A4 at 600 dpi), as a machine without a printer does.
 #include "app/ProgramObjects.h"
+#include "bench/BenchSupport.h"
 #include "files/TProgramSettings.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
@@ -42,7 +43,7 @@ TCourseSummary Course() {
 }
 
 void MakeWorld() {
-    Application::SetProgramDirectory(CLAVORA_BENCH_APP_DIR);
+    StageProgramDirectory(CLAVORA_BENCH_APP_DIR);
     SetDialogResponder([](const TDialogRequest& R) { return DefaultAnswer(R.Buttons); });
     SetReportPrinterSource([] { return nullptr; });
     CreateProgramObjects();

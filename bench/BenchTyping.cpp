@@ -79,7 +79,7 @@ TFakeClock Clock;
 
 // The program's world, as start-up makes it.
 void MakeWorld() {
-    Application::SetProgramDirectory(CLAVORA_BENCH_APP_DIR);
+    StageProgramDirectory(CLAVORA_BENCH_APP_DIR);
     SetClock(&Clock);
     SetDialogResponder([](const TDialogRequest& R) { return DefaultAnswer(R.Buttons); });
     SetCurrentUser(std::make_unique<TUser>());

@@ -111,7 +111,7 @@ int TChapter::Run(TBookMark& Bookmark, bool& Finished) {
     TChapterSpread Spread;
     Spread.Chapter = this;
     Spread.Title = Name;
-    if (!Picture.empty() && FileExists(Picture))
+    if (IsMaterialName(Picture) && FileExists(Picture))
         Spread.Picture = Picture;
     else if (FileExists(DefaultPicture))
         Spread.Picture = DefaultPicture;

@@ -6,6 +6,7 @@
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
+#include "platform/UserFolders.h"
 #include "platform/WholeFiles.h"
 
 #include <cerrno>
@@ -28,13 +29,6 @@ std::string Flag(bool Value) {
 
 bool EndsWithSeparator(const std::string& Path) {
     return !Path.empty() && (Path.back() == '\\' || Path.back() == '/');
-}
-
-std::string DataHome() {
-    const char* Data = std::getenv("XDG_DATA_HOME");
-    if (Data && *Data) return Data;
-    const char* Home = std::getenv("HOME");
-    return std::string(Home && *Home ? Home : ".") + "/.local/share";
 }
 
 // A path inside a desktop entry's Exec key: quoted, with the characters the
@@ -89,7 +83,8 @@ void TProgramSettings::Load() {
     if (DefaultContents.empty()) DefaultContents = "Beginner.cnt";
     if (!FileExists(DefaultContents)) LogError(-1, "Default contents: " + DefaultContents);
     DataPath = ReadSetting("DataPath");
-    if (DataPath.empty()) DataPath = ".\\";
+    // By default the learner's data lives in the learner's own folder.
+    if (DataPath.empty()) DataPath = UserLayer().empty() ? ".\\" : UserLayer();
     if (!EndsWithSeparator(DataPath)) DataPath += "\\";
     LastUser = ReadSetting("LastUser");
     if (KeyboardLayout.empty()) {
@@ -164,8 +159,9 @@ void TProgramSettings::ApplySetupFile() {
 bool TProgramSettings::CreateDesktopEntry() {
     // The desktop's menu plays the part of the program group, its entry
     // with an icon the part of the program item.
-    const std::string Applications = DataHome() + "/applications";
-    const std::string IconFolder = DataHome() + "/icons/hicolor/64x64/apps";
+    const std::string DataHome = UserFolders::DataHome();
+    const std::string Applications = DataHome + "/applications";
+    const std::string IconFolder = DataHome + "/icons/hicolor/64x64/apps";
     const std::string Program = Application::ProgramDirectory() + "/clavora";
     const std::string IconFile = IconFolder + "/clavora.png";
 
@@ -183,7 +179,7 @@ bool TProgramSettings::CreateDesktopEntry() {
                               "\n"
                               "Terminal=false\n"
                               "Categories=Education;\n";
-    if (!MakeFolders(Applications) || !ReplaceFile(Applications + "/clavora.desktop", Entry)) {
+    if (DataHome.empty() || !MakeFolders(Applications) || !ReplaceFile(Applications + "/clavora.desktop", Entry)) {
         MessageDlg("#6432 Clavora was unable to create a program group", mtInformation, mbOK);
         return false;
     }

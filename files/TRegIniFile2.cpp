@@ -1,5 +1,6 @@
 #include "files/TRegIniFile2.h"
 
+#include "platform/UserFolders.h"
 #include "platform/WholeFiles.h"
 
 #include <cerrno>
@@ -27,15 +28,8 @@ std::string OneLine(const std::string& S) {
 TRegIniFile2::TRegIniFile2() = default;
 
 std::string TRegIniFile2::SettingsFolder() {
-    const char* Config = std::getenv("XDG_CONFIG_HOME");
-    std::string Base;
-    if (Config && *Config) {
-        Base = Config;
-    } else {
-        const char* Home = std::getenv("HOME");
-        Base = std::string(Home && *Home ? Home : ".") + "/.config";
-    }
-    return Base + "/Veltrona";
+    const std::string Base = UserFolders::ConfigHome();
+    return Base.empty() ? std::string() : Base + "/Veltrona";
 }
 
 bool TRegIniFile2::OpenKey(const std::string& Key, bool CanCreate) {
@@ -49,6 +43,8 @@ bool TRegIniFile2::OpenKey(const std::string& Key, bool CanCreate) {
     FLines.clear();
 
     const std::string Folder = SettingsFolder();
+    // Without a home folder there is nowhere to keep the settings.
+    if (Folder.empty()) return false;
     FFileName = Folder + "/Clavora.ini";
     struct stat St {};
     const bool Exists = stat(FFileName.c_str(), &St) == 0;

@@ -112,12 +112,29 @@ bool SameFileName(const std::string& A, const std::string& B) {
     return true;
 }
 
-std::string ResolveFileName(const std::string& Name) {
+namespace {
+
+std::string FUserLayer;
+std::string FShippedLayer;
+
+std::string MappedName(const std::string& Name) {
     std::string Mapped = Name;
     std::replace(Mapped.begin(), Mapped.end(), '\\', '/');
-    if (Mapped.empty() || PathPresent(Mapped)) return Mapped;
+    return Mapped;
+}
 
-    std::string Resolved = Mapped[0] == '/' ? "/" : "";
+// Mapped (with '/' separators) looked up under Base ("" for the current
+// directory or an absolute name) part by part without regard to case; Found
+// tells whether every part exists.
+std::string ResolveUnder(const std::string& Base, const std::string& Mapped, bool& Found) {
+    Found = false;
+    if (Mapped.empty()) return Mapped;
+    const bool Absolute = Mapped[0] == '/';
+    const std::string Direct = Absolute ? Mapped : Join(Base, Mapped);
+    Found = PathPresent(Direct);
+    if (Found) return Direct;
+
+    std::string Resolved = Absolute ? "/" : Base;
     bool Lost = false;
     size_t Start = 0;
     while (Start <= Mapped.size()) {
@@ -135,9 +152,9 @@ std::string ResolveFileName(const std::string& Name) {
             Resolved = Exact;
             continue;
         }
-        std::string Found;
-        if (FindInFolder(Resolved, Part, Found)) {
-            Resolved = Join(Resolved, Found);
+        std::string FoundName;
+        if (FindInFolder(Resolved, Part, FoundName)) {
+            Resolved = Join(Resolved, FoundName);
         } else {
             Lost = true;
             Resolved = Exact;
@@ -145,7 +162,74 @@ std::string ResolveFileName(const std::string& Name) {
     }
     if (Mapped.size() > 1 && Mapped.back() == '/' && !Resolved.empty() && Resolved.back() != '/')
         Resolved += '/';
+    Found = !Lost;
     return Resolved;
+}
+
+bool IsAbsolute(const std::string& Mapped) {
+    return !Mapped.empty() && Mapped[0] == '/';
+}
+
+// A mapped name in the user layer (or as it stands, when absolute).
+std::string InUserLayer(const std::string& Mapped, bool& Found) {
+    return ResolveUnder(IsAbsolute(Mapped) ? "" : FUserLayer, Mapped, Found);
+}
+
+// Makes the folders of a path's parent that are missing.
+void MakeParentFolders(const std::string& Path) {
+    for (size_t Slash = Path.find('/', 1); Slash != std::string::npos;
+         Slash = Path.find('/', Slash + 1))
+        mkdir(Path.substr(0, Slash).c_str(), 0755);
+}
+
+} // namespace
+
+void SetProgramLayers(const std::string& UserLayer, const std::string& ShippedLayer) {
+    FUserLayer = UserLayer;
+    FShippedLayer = ShippedLayer;
+}
+
+const std::string& UserLayer() {
+    return FUserLayer;
+}
+const std::string& ShippedLayer() {
+    return FShippedLayer;
+}
+
+std::string ResolveFileName(const std::string& Name) {
+    const std::string Mapped = MappedName(Name);
+    bool Found = false;
+    const std::string InUser = InUserLayer(Mapped, Found);
+    if (Found || Mapped.empty() || IsAbsolute(Mapped) || FShippedLayer.empty()) return InUser;
+    const std::string InShipped = ResolveUnder(FShippedLayer, Mapped, Found);
+    return Found ? InShipped : InUser;
+}
+
+std::string ResolveForWriting(const std::string& Name) {
+    const std::string Mapped = MappedName(Name);
+    bool Found = false;
+    const std::string InUser = InUserLayer(Mapped, Found);
+    if (Found || Mapped.empty() || IsAbsolute(Mapped) || FShippedLayer.empty()) return InUser;
+    const std::string InShipped = ResolveUnder(FShippedLayer, Mapped, Found);
+    struct stat St;
+    if (!Found || stat(InShipped.c_str(), &St) != 0 || !S_ISREG(St.st_mode)) return InUser;
+    // Updating shipped material: the learner's own copy takes the changes.
+    MakeParentFolders(InUser);
+    if (!CopyFileData(InShipped, InUser) && errno != EEXIST) return "";
+    return InUser;
+}
+
+bool IsMaterialName(const std::string& Name) {
+    const std::string Mapped = MappedName(Name);
+    if (Mapped.empty() || IsAbsolute(Mapped)) return false;
+    size_t Start = 0;
+    while (Start <= Mapped.size()) {
+        size_t End = Mapped.find('/', Start);
+        if (End == std::string::npos) End = Mapped.size();
+        if (Mapped.compare(Start, End - Start, "..") == 0) return false;
+        Start = End + 1;
+    }
+    return true;
 }
 
 bool FileExists(const std::string& Name) {
@@ -187,35 +271,64 @@ bool MatchesMask(const std::string& Name, const std::string& Mask) {
     return M == Mask.size();
 }
 
-std::vector<std::string> ListFiles(const std::string& Mask) {
-    std::string Mapped = Mask;
-    std::replace(Mapped.begin(), Mapped.end(), '\\', '/');
-    std::string Folder;
-    std::string Pattern = Mapped;
-    const size_t Slash = Mapped.rfind('/');
-    if (Slash != std::string::npos) {
-        Folder = Slash == 0 ? "/" : ResolveFileName(Mapped.substr(0, Slash));
-        Pattern = Mapped.substr(Slash + 1);
-    }
-    std::vector<std::string> Names;
+namespace {
+
+// The matching ordinary files of one folder ("" for the current directory).
+void ListFolder(const std::string& Folder, const std::string& Pattern,
+                std::vector<std::string>& Names) {
     DIR* Dir = opendir(Folder.empty() ? "." : Folder.c_str());
-    if (!Dir) return Names;
+    if (!Dir) return;
     while (dirent* Entry = readdir(Dir)) {
         const std::string Candidate = Entry->d_name;
         if (Candidate.empty() || Candidate[0] == '.') continue;
         if (!MatchesMask(Candidate, Pattern)) continue;
         struct stat St;
         if (stat(Join(Folder, Candidate).c_str(), &St) != 0 || !S_ISREG(St.st_mode)) continue;
-        Names.push_back(Candidate);
+        const bool Known = std::any_of(Names.begin(), Names.end(), [&](const std::string& Name) {
+            return SameFileName(Name, Candidate);
+        });
+        if (!Known) Names.push_back(Candidate);
     }
     closedir(Dir);
+}
+
+} // namespace
+
+std::vector<std::string> ListFiles(const std::string& Mask) {
+    const std::string Mapped = MappedName(Mask);
+    std::string Folder;
+    std::string Pattern = Mapped;
+    const size_t Slash = Mapped.rfind('/');
+    if (Slash != std::string::npos) {
+        Folder = Mapped.substr(0, Slash);
+        Pattern = Mapped.substr(Slash + 1);
+    }
+    std::vector<std::string> Names;
+    bool Found = false;
+    if (IsAbsolute(Mapped)) {
+        ListFolder(Slash == 0 ? "/" : ResolveUnder("", Folder, Found), Pattern, Names);
+    } else {
+        // The user layer first, so that its spelling of a name wins.
+        const std::string InUser =
+            Folder.empty() ? FUserLayer : ResolveUnder(FUserLayer, Folder, Found);
+        ListFolder(InUser, Pattern, Names);
+        if (!FShippedLayer.empty())
+            ListFolder(Folder.empty() ? FShippedLayer : ResolveUnder(FShippedLayer, Folder, Found),
+                       Pattern, Names);
+    }
     std::sort(Names.begin(), Names.end(), LessNoCase);
     return Names;
 }
 
+bool CopyNewFile(const std::string& From, const std::string& To) {
+    bool Found = false;
+    return CopyFileData(ResolveFileName(From), InUserLayer(MappedName(To), Found));
+}
+
 bool RenameFile(const std::string& From, const std::string& To) {
     const std::string Source = ResolveFileName(From);
-    const std::string Target = ResolveFileName(To);
+    bool Found = false;
+    const std::string Target = InUserLayer(MappedName(To), Found);
     if (renameat2(AT_FDCWD, Source.c_str(), AT_FDCWD, Target.c_str(), RENAME_NOREPLACE) == 0)
         return true;
     if (errno == EINVAL || errno == ENOSYS) {

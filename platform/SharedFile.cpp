@@ -110,7 +110,10 @@ int TSharedFile::OpenAppend(const std::string& Name) {
 int TSharedFile::OpenWith(const std::string& Name, int Flags, TFileAccess Access, TFileShare Share,
                           bool Truncate) {
     Close();
-    const std::string Path = ResolveFileName(Name);
+    // Reading finds the file in either layer of the program directory;
+    // writing always goes to the learner's own layer.
+    const std::string Path =
+        Access == TFileAccess::Read ? ResolveFileName(Name) : ResolveForWriting(Name);
     if (Path.empty()) return ENOENT;
     // The markers are read locks, which need a descriptor open for reading,
     // and the gate is a write lock, which needs one open for writing; so even

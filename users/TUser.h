@@ -82,7 +82,7 @@ public:
     static int32_t OpenDatabase(TRecFile& File, TAccess Access);
     // The database's name: the data folder followed by "userbase.kq4".
     static std::string DatabaseName();
-    // Start-up: when the database is missing, moves the shipped empty one
+    // Start-up: when the database is missing, copies the shipped empty one
     // (ProgramDatabase) into its place, reporting -6633 when that fails.
     // Returns true when a database is there afterwards.
     static bool PrepareDatabase(const std::string& ProgramDatabase);

@@ -156,7 +156,8 @@ int32_t TUser::OpenDatabase(TRecFile& File, TAccess Access) {
 bool TUser::PrepareDatabase(const std::string& ProgramDatabase) {
     const std::string Target = DataPath() + "Userbase.kq4";
     if (FileExists(Target)) return true;
-    if (RenameFile(ProgramDatabase, Target)) return true;
+    // A copy: the shipped database stays for the next learner of the machine.
+    if (CopyNewFile(ProgramDatabase, Target)) return true;
     // Another copy of the program may have put it there in the meantime.
     if (FileExists(Target)) return true;
     LogError(ErrMoveDatabase, Target);

@@ -6,6 +6,7 @@
 #include "files/TTextFile.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/FileNames.h"
 #include "shell/TBookForm.h"
 #include "users/TUser.h"
 
@@ -33,11 +34,13 @@ bool HasPrefix(const std::string& Source, const std::string& Prefix) {
 }
 
 // Reads the whole body of a text file; false when it cannot be opened or read.
+// Only names inside the program directory are read: an exercise line naming
+// "/etc/passwd" or "../x" finds nothing.
 bool ReadTextFile(const std::string& Name, std::string& Out) {
     TTextFile File;
     bool Ok = false;
     try {
-        if (File.Open(Name, TTextFile::tmRead) == fsOk) {
+        if (IsMaterialName(Name) && File.Open(Name, TTextFile::tmRead) == fsOk) {
             const int32_t Status = File.ReadAll(Out);
             Ok = Status == fsOk || Status == fsEnd;
         }
@@ -192,7 +195,8 @@ int TEvent::AskForStory(const std::string& Mask) {
     FromStoryChooser = true;
     const std::string Current = CurrentUser ? CurrentUser->FStoryFile : std::string();
     std::string Chosen;
-    const int Answer = StoryChooser()(TFile::ListNames(Mask), Mask, Current, Chosen);
+    const TStringList Names = IsMaterialName(Mask) ? TFile::ListNames(Mask) : TStringList();
+    const int Answer = StoryChooser()(Names, Mask, Current, Chosen);
     std::string Story;
     if (Answer == scNewStory) {
         if (CurrentUser) CurrentUser->FStoryFile = Chosen;

@@ -65,7 +65,7 @@ void TMessageEvent::Activate() {
     // The picture takes its image's size; a missing file leaves the page without one.
     QPixmap Image;
     const std::string File = Param(5);
-    if (!File.empty() && FileExists(File))
+    if (IsMaterialName(File) && FileExists(File))
         Image.load(QString::fromLocal8Bit(ResolveFileName(File).c_str()));
     Picture->SetPicture(Image);
     Picture->resize(Image.size());

@@ -10,6 +10,7 @@
 #include "users/TUser.h"
 
 #include <cstdlib>
+#include <sys/stat.h>
 
 namespace {
 
@@ -61,7 +62,11 @@ TEST_F(EventTest, TextSourcesInAnyCase) {
 
 TEST_F(EventTest, AnUnreadableTextFileIsReportedAndTheEventRunsWithoutText) {
     Write("Broken.txt", "$description\r\nbody\r\n"); // a header tag without its value
-    for (const char* Name : {"Missing.txt", "Broken.txt"}) {
+    // Names outside the program directory are no material, even when they exist.
+    Write("Plain.txt", "readable\r\n");
+    mkdir("Sub", 0755);
+    for (const char* Name : {"Missing.txt", "Broken.txt", "/etc/passwd", "Sub/../Plain.txt",
+                             "..\\Plain.txt"}) {
         SCOPED_TRACE(Name);
         ClearDialogLog();
         TEvent Event(std::string("E=TEXT;1;FILE:") + Name);

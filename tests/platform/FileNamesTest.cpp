@@ -1,8 +1,11 @@
 #include "platform/FileNames.h"
+#include "platform/UserFolders.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -107,6 +110,109 @@ TEST(FileNames, RenameCopiesAcrossFileSystems) {
     EXPECT_FALSE(PathExists("Userbase.kq4"));
     EXPECT_EQ(ReadFileBytes(Target), "record data");
     unlink(Target.c_str());
+}
+
+// The program directory: the learner's layer over the shipped material, which
+// is never written.
+TEST(FileNames, TheUserLayerLiesOverTheShippedOne) {
+    TScopedTempDir Dir;
+    for (const char* Folder : {"user", "user/Stories", "shipped", "shipped/Stories"})
+        MakeDir(Folder);
+    WriteFileBytes("shipped/Beginner.cnt", "shipped course");
+    WriteFileBytes("shipped/UserBase.org", "empty base");
+    WriteFileBytes("shipped/Stories/Fox.txt", "a fox");
+    WriteFileBytes("user/beginner.CNT", "the learner's course");
+    WriteFileBytes("user/Mine.cnt", "");
+    WriteFileBytes("user/Stories/Own.txt", "");
+    SetProgramLayers(Dir / "user", Dir / "shipped");
+
+    const struct {
+        const char* Name;
+        std::string Expected;
+    } Rows[] = {
+        {"BEGINNER.cnt", Dir / "user/beginner.CNT"}, // the learner's copy wins
+        {"userbase.ORG", Dir / "shipped/UserBase.org"},
+        {"stories\\FOX.txt", Dir / "shipped/Stories/Fox.txt"},
+        {"Stories/own.TXT", Dir / "user/Stories/Own.txt"},
+        {"Errors.log", Dir / "user/Errors.log"}, // new files go to the learner
+        {"Stories\\New.txt", Dir / "user/Stories/New.txt"},
+    };
+    for (const auto& Row : Rows)
+        EXPECT_EQ(ResolveFileName(Row.Name), Row.Expected) << Row.Name;
+    EXPECT_EQ(ResolveFileName(Dir / "shipped/beginner.cnt"), Dir / "shipped/Beginner.cnt");
+
+    EXPECT_EQ(ListFiles("*.CNT"), (std::vector<std::string>{"beginner.CNT", "Mine.cnt"}));
+    EXPECT_EQ(ListFiles("stories/*.txt"), (std::vector<std::string>{"Fox.txt", "Own.txt"}));
+
+    // Writing shipped material writes the learner's copy of it.
+    EXPECT_EQ(ResolveForWriting("stories/fox.txt"), Dir / "user/Stories/fox.txt");
+    EXPECT_EQ(ReadFileBytes(Dir / "user/Stories/fox.txt"), "a fox");
+    EXPECT_TRUE(CopyNewFile("UserBase.org", "Userbase.kq4"));
+    EXPECT_EQ(ReadFileBytes(Dir / "user/Userbase.kq4"), "empty base");
+    EXPECT_FALSE(CopyNewFile("UserBase.org", "USERBASE.kq4")) << "never replaces";
+    EXPECT_EQ(ReadFileBytes(Dir / "shipped/UserBase.org"), "empty base");
+    EXPECT_EQ(ListFiles(Dir / "shipped/*"),
+              (std::vector<std::string>{"Beginner.cnt", "UserBase.org"}));
+    EXPECT_EQ(ListFiles(Dir / "shipped/Stories/*"), (std::vector<std::string>{"Fox.txt"}));
+    SetProgramLayers("", "");
+}
+
+TEST(FileNames, MaterialNamesStayInsideTheProgramDirectory) {
+    const struct {
+        const char* Name;
+        bool Allowed;
+    } Rows[] = {
+        {"Drill1.txt", true},
+        {"Stories\\Fox.txt", true},
+        {"a..b.txt", true},
+        {"..more.txt", true},
+        {"/etc/passwd", false},
+        {"\\etc\\passwd", false},
+        {"../Errors.log", false},
+        {"a/../../x", false},
+        {"Stories\\..\\..\\x", false},
+        {"..", false},
+        {"", false},
+    };
+    for (const auto& Row : Rows)
+        EXPECT_EQ(IsMaterialName(Row.Name), Row.Allowed) << Row.Name;
+}
+
+// The learner's folders come from the environment when it names them
+// absolutely, else from the home folder, and without HOME from the password
+// database: never from the current directory.
+TEST(FileNames, TheLearnersFoldersComeFromTheEnvironmentOrThePasswordDatabase) {
+    const passwd* Entry = getpwuid(getuid());
+    ASSERT_NE(Entry, nullptr);
+    const std::string Account = Entry->pw_dir;
+    const struct {
+        const char *Home, *Config, *Data;
+        std::string ConfigHome, DataHome;
+    } Rows[] = {
+        {"/home/ann", nullptr, nullptr, "/home/ann/.config", "/home/ann/.local/share"},
+        {"/home/ann", "/c", "/d", "/c", "/d"},
+        {"/home/ann", "", "relative", "/home/ann/.config", "/home/ann/.local/share"},
+        {nullptr, nullptr, nullptr, Account + "/.config", Account + "/.local/share"},
+        {"", nullptr, "/d", Account + "/.config", "/d"},
+        {"home", nullptr, nullptr, Account + "/.config", Account + "/.local/share"},
+    };
+    const char* Names[] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"};
+    std::string Saved[3];
+    bool Had[3];
+    for (int I = 0; I < 3; ++I) {
+        const char* Value = getenv(Names[I]);
+        Had[I] = Value != nullptr;
+        Saved[I] = Value ? Value : "";
+    }
+    for (const auto& Row : Rows) {
+        const char* Values[] = {Row.Home, Row.Config, Row.Data};
+        for (int I = 0; I < 3; ++I)
+            Values[I] ? setenv(Names[I], Values[I], 1) : unsetenv(Names[I]);
+        EXPECT_EQ(UserFolders::ConfigHome(), Row.ConfigHome) << (Row.Home ? Row.Home : "unset");
+        EXPECT_EQ(UserFolders::DataHome(), Row.DataHome) << (Row.Home ? Row.Home : "unset");
+    }
+    for (int I = 0; I < 3; ++I)
+        Had[I] ? setenv(Names[I], Saved[I].c_str(), 1) : unsetenv(Names[I]);
 }
 
 } // namespace

@@ -3,31 +3,35 @@
 #include "app/ClavoraMain.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
+#include "platform/FileNames.h"
 
 #include <cstdlib>
 #include <dirent.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 void ProgramTest::SetUp() {
     FDir = std::make_unique<TScopedTempDir>();
     const char* AppDir = std::getenv("CLAVORA_APP_DIR");
     ASSERT_NE(AppDir, nullptr);
-    // The program's material, as the build staged it (not the executable).
+    // The shipped layer: the program's material as the build staged it (not
+    // the executable), in a folder of the test's own, since nothing may ever
+    // be written into the build's.
+    ASSERT_EQ(mkdir(Shipped("").c_str(), 0755), 0);
     DIR* Folder = opendir(AppDir);
     ASSERT_NE(Folder, nullptr);
     while (dirent* Entry = readdir(Folder)) {
         const std::string Name = Entry->d_name;
         if (Name == "." || Name == ".." || Name == "clavora") continue;
-        // Folders are shared; files are copied, as the program moves and
-        // writes some of them.
+        // Folders are shared; files are copied, as tests change some of them.
         const std::string From = std::string(AppDir) + "/" + Name;
         if (Entry->d_type == DT_DIR)
-            ASSERT_EQ(symlink(From.c_str(), (*FDir / Name).c_str()), 0);
+            ASSERT_EQ(symlink(From.c_str(), Shipped(Name).c_str()), 0);
         else
-            WriteFileBytes(*FDir / Name, ReadFileBytes(From));
+            WriteFileBytes(Shipped(Name), ReadFileBytes(From));
     }
     closedir(Folder);
-    Application::SetProgramDirectory(FDir->Path());
+    Application::SetProgramDirectory(Shipped(""));
     ClearDialogLog();
     SetDialogResponder(
         [](const TDialogRequest& Request) { return DefaultAnswer(Request.Buttons); });
@@ -36,8 +40,17 @@ void ProgramTest::SetUp() {
 void ProgramTest::TearDown() {
     SetDialogResponder(nullptr);
     Application::SetProgramDirectory("");
+    SetProgramLayers("", "");
     Application::ResetTerminated();
     FDir.reset();
+}
+
+std::string ProgramTest::Shipped(const std::string& Name) const {
+    return *FDir / ("app/" + Name);
+}
+
+std::string ProgramTest::Mine(const std::string& Name) const {
+    return *FDir / ("data/Clavora/" + Name);
 }
 
 int ProgramTest::RunProgram(TDriver& Driver) {

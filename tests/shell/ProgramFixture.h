@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 class ProgramTest : public ::testing::Test {
 protected:
@@ -15,6 +16,10 @@ protected:
     void TearDown() override;
     // Runs the program with the driver's steps; returns its exit status.
     int RunProgram(TDriver& Driver);
+    // A path in the shipped layer (the program's material) and in the
+    // learner's own layer, where everything the program writes goes.
+    std::string Shipped(const std::string& Name) const;
+    std::string Mine(const std::string& Name) const;
 
     std::unique_ptr<TScopedTempDir> FDir;
 };

@@ -3,9 +3,11 @@
 #include "tests/shell/ProgramFixture.h"
 
 #include "app/TMain.h"
+#include "files/ErrorLog.h"
 #include "files/TProgramSettings.h"
 #include "keyboard/TKeyData.h"
 #include "platform/Dialogs.h"
+#include "platform/FileNames.h"
 #include "shell/TBookForm.h"
 #include "shell/TFormView.h"
 #include "users/TDifficultKeys.h"
@@ -215,20 +217,32 @@ TEST_F(ProgramTest, SettingsAreReadAtStartAndSavedAtShutdown) {
     EXPECT_EQ(Saved.find("DataPath"), std::string::npos);
 }
 
-TEST_F(ProgramTest, TheShippedDatabaseMovesIntoTheDataFolder) {
-    TDriver Driver;
-    Driver.Then(
-        "running", [] { return Running("MenuGuided"); },
-        [&] {
-            EXPECT_TRUE(PathExists(*FDir / "Userbase.kq4"));
-            EXPECT_FALSE(PathExists(*FDir / "UserBase.org"));
-            ASSERT_NE(CurrentUser, nullptr);
-            EXPECT_EQ(CurrentUser->FName, "");
-            ASSERT_NE(DifficultKeys, nullptr);
-            BookForm->close();
-        });
-    EXPECT_EQ(RunProgram(Driver), 0);
-    EXPECT_EQ(CurrentUser, nullptr) << "freed when the program ends";
+// The learner's data goes to the learner's own folder; the shipped folder is
+// only read, however often the program runs.
+TEST_F(ProgramTest, TheShippedDatabaseIsCopiedIntoTheLearnersFolder) {
+    const auto Listing = [&] { return ListFiles(Shipped("*")); };
+    const std::vector<std::string> Before = Listing();
+    for (int Run = 1; Run <= 2; ++Run) {
+        SCOPED_TRACE(Run);
+        TDriver Driver;
+        Driver.Then(
+            "running", [] { return Running("MenuGuided"); },
+            [&] {
+                EXPECT_EQ(ResolveFileName(Settings->DataPath + "Userbase.kq4"),
+                          Mine("Userbase.kq4"));
+                EXPECT_EQ(ReadFileBytes(Mine("Userbase.kq4")),
+                          ReadFileBytes(Shipped("UserBase.org")));
+                ASSERT_NE(CurrentUser, nullptr);
+                EXPECT_EQ(CurrentUser->FName, "");
+                ASSERT_NE(DifficultKeys, nullptr);
+                LogError(-501, "a file");
+                BookForm->close();
+            });
+        EXPECT_EQ(RunProgram(Driver), 0);
+        EXPECT_EQ(CurrentUser, nullptr) << "freed when the program ends";
+    }
+    EXPECT_TRUE(PathExists(Mine("Errors.log")));
+    EXPECT_EQ(Listing(), Before);
 }
 
 TEST_F(ProgramTest, ADatabaseThatCannotBeMovedIsReportedAndStartUpGoesOn) {
@@ -243,7 +257,7 @@ TEST_F(ProgramTest, ADatabaseThatCannotBeMovedIsReportedAndStartUpGoesOn) {
     ASSERT_EQ(DialogLog().size(), 1u);
     EXPECT_EQ(DialogLog()[0].Text, "#-6633 Error when renaming default userbase to:\n\r" +
                                        (*FDir / "missing/folder") + "\\Userbase.kq4");
-    EXPECT_TRUE(PathExists(*FDir / "UserBase.org"));
+    EXPECT_TRUE(PathExists(Shipped("UserBase.org")));
 }
 
 TEST_F(ProgramTest, TheChosenKeyboardLayoutIsLoadedAtStart) {
@@ -269,19 +283,19 @@ TEST_F(ProgramTest, AMissingKeyboardLayoutIsReportedAndEndsTheProgram) {
     const std::string Ini = "[General Settings]\nKeyboardAutoDetect=0\nKeyboardLayout=German\n"
                             "[Keyboard Layouts]\nGerman=qwertz.kbd;German\n";
     WriteFileBytes(*FDir / "config/Veltrona/Clavora.ini", Ini);
-    ASSERT_EQ(unlink((*FDir / "qwertz.kbd").c_str()), 0);
+    ASSERT_EQ(unlink(Shipped("qwertz.kbd").c_str()), 0);
     TDriver Driver;
     EXPECT_EQ(RunProgram(Driver), 0);
     ASSERT_EQ(DialogLog().size(), 1u);
     EXPECT_EQ(DialogLog()[0].Type, mtError);
     EXPECT_EQ(DialogLog()[0].Text.rfind("#-500 "), 0u);
     EXPECT_NE(DialogLog()[0].Text.find("qwertz.kbd not found!"), std::string::npos);
-    EXPECT_NE(ReadFileBytes(*FDir / "Errors.log").find("qwertz.kbd not found!"), std::string::npos);
+    EXPECT_NE(ReadFileBytes(Mine("Errors.log")).find("qwertz.kbd not found!"), std::string::npos);
     EXPECT_TRUE(TMain::Halted);
     EXPECT_EQ(TMain::SelectedMenu, "");
     // Nothing after the layout ran, and nothing was written back.
-    EXPECT_TRUE(PathExists(*FDir / "UserBase.org"));
-    EXPECT_FALSE(PathExists(*FDir / "Userbase.kq4"));
+    EXPECT_TRUE(PathExists(Shipped("UserBase.org")));
+    EXPECT_FALSE(PathExists(Mine("Userbase.kq4")));
     EXPECT_EQ(ReadFileBytes(*FDir / "config/Veltrona/Clavora.ini"), Ini);
     EXPECT_EQ(KeyData, nullptr);
 }

@@ -59,6 +59,6 @@ TEST_F(ProgramTest, YesOnASmallScreenGivesABorderlessBookAndTheNavigationConsole
     EXPECT_EQ(RunProgram(Driver), 0);
     EXPECT_EQ(Warnings, 2);
     ASSERT_EQ(Opened.size(), 1u);
-    EXPECT_EQ(Opened[0], "file://" + FDir->Path() + "/Clavora.html#topic1010");
+    EXPECT_EQ(Opened[0], "file://" + Shipped("Clavora.html#topic1010"));
     SetShellOpener(nullptr);
 }

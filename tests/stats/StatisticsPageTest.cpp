@@ -272,7 +272,7 @@ TEST_F(StatisticsPageTest, WithoutResultsInWordsPerMinuteOnlyAxesAndLevelsShow) 
                 // one title per chapter of the shipped course, numbered.
                 const TCourseSummary Course = Page()->Course();
                 EXPECT_EQ(Course.ContentsName, "Beginner's Course");
-                const std::string Cnt = ReadFileBytes(*FDir / "Beginner.cnt");
+                const std::string Cnt = ReadFileBytes(Shipped("Beginner.cnt"));
                 size_t Chapters = 0;
                 for (size_t At = 0; (At = Cnt.find("\nbegin chapter", At)) != std::string::npos;
                      ++At)

@@ -229,15 +229,18 @@ TEST_F(UserDatabase, ABusyDatabaseIsTriedAgainThenTheLearnerDecides) {
     EXPECT_EQ(Shown.size(), 1u); // only the question
 }
 
-TEST_F(UserDatabase, StartUpMovesTheShippedDatabaseIntoTheDataFolder) {
+TEST_F(UserDatabase, StartUpCopiesTheShippedDatabaseIntoTheDataFolder) {
     mkdir("program", 0755);
-    WriteFileBytes("program/UserBase.org", "");
+    WriteFileBytes("program/UserBase.org", "shipped");
     EXPECT_TRUE(TUser::PrepareDatabase("program/UserBase.org"));
-    EXPECT_TRUE(PathExists("Userbase.kq4"));
-    EXPECT_FALSE(PathExists("program/UserBase.org"));
+    EXPECT_EQ(ReadFileBytes("Userbase.kq4"), "shipped");
+    EXPECT_EQ(ReadFileBytes("program/UserBase.org"), "shipped") << "the shipped file stays";
+    WriteFileBytes("Userbase.kq4", "learners");
     EXPECT_TRUE(TUser::PrepareDatabase("program/UserBase.org")); // already there
+    EXPECT_EQ(ReadFileBytes("Userbase.kq4"), "learners");
     EXPECT_TRUE(Shown.empty());
     unlink("Userbase.kq4");
+    unlink("program/UserBase.org");
     EXPECT_FALSE(TUser::PrepareDatabase("program/UserBase.org"));
     ASSERT_EQ(Shown.size(), 1u);
     EXPECT_EQ(Shown[0].substr(0, 6), "#-6633");
