@@ -23,6 +23,8 @@ struct TBank {
 const TBank Banks[] = {
     {"Beginner.cnt", "builder.hdr", "builder.dta"},
     {"Speed.cnt", "speed.hdr", "speed.dta"},
+    {"Deutsch.cnt", "deutsch.hdr", "deutsch.dta"},
+    {"Svenska.cnt", "svenska.hdr", "svenska.dta"},
 };
 
 class ShippedBank : public ::testing::TestWithParam<TBank> {};

@@ -24,8 +24,8 @@ struct TShipped {
 };
 
 const TShipped Shipped[] = {
-    {"Beginner.cnt", "qwerty.kbd", true},
-    {"Speed.cnt", "qwerty.kbd", true},
+    {"Beginner.cnt", "qwerty.kbd", true}, {"Speed.cnt", "qwerty.kbd", true},
+    {"Deutsch.cnt", "qwertz.kbd", true},  {"Svenska.cnt", "nordic.kbd", true},
     {"introd.kqs", "qwerty.kbd", false},
 };
 

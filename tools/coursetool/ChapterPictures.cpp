@@ -90,7 +90,10 @@ void DrawKeyboard(QPainter& P, const TKeyData& Layout, const std::set<int>& Lit,
             const char Base = Layout.Key(Key).Base;
             if (Base != ' ') {
                 P.setPen(Lit.count(Key) ? Qt::white : QColor(60, 60, 60));
-                P.drawText(R, Qt::AlignCenter, ToQ(std::string(1, Base)).toUpper());
+                // Caps show capitals, but a letter without a one-letter capital (ß) stays.
+                const QString Label = ToQ(std::string(1, Base));
+                const QString Upper = Label.toUpper();
+                P.drawText(R, Qt::AlignCenter, Upper.size() == 1 ? Upper : Label);
             }
         }
     // The Shift keys either side of the lower row, and the space bar.

@@ -47,7 +47,9 @@ bool LoadWords(TWordList& Words) {
         Fail("cannot read " + Opt("prefer"));
         return false;
     }
-    if (!Opt("words").empty() && Words.AddFile(Opt("words"), FoldCapitals, false) < 0) {
+    // Only our own list is folded: a dictionary's capitalised words include
+    // names, which are no words to drill in small letters.
+    if (!Opt("words").empty() && Words.AddFile(Opt("words"), false, false) < 0) {
         Fail("cannot read " + Opt("words"));
         return false;
     }
@@ -68,9 +70,10 @@ std::string Shuffled(const std::string& Keys, uint64_t Seed) {
     return std::string(K.begin(), K.end());
 }
 
-// The kind of generated file a name asks for: "<prefix><nn><kind>.txt".
+// The kind of generated file a name asks for: "<prefix><nn><kind>.txt", where
+// kind is keys, drill, words, game or test (an exam of words).
 std::string KindOf(const std::string& Name) {
-    static const char* Kinds[] = {"keys", "drill", "words", "game"};
+    static const char* Kinds[] = {"keys", "drill", "words", "game", "test"};
     const std::string Lower = LowerCase(Name);
     for (const char* K : Kinds) {
         const std::string Tail = std::string(K) + ".txt";
@@ -114,6 +117,10 @@ int Make(const TCourseScan& Course) {
                     Lines.push_back(L);
             } else if (Kind == "words") {
                 Lines = Maker.WordLines(8);
+            } else if (Kind == "test") {
+                // An exam of words where no text of phrases is written.
+                TDrillMaker Exam(Words, Known, Ch.NewKeys, Seed * 31 + 5);
+                Lines = Exam.WordLines(5);
             } else {
                 Lines = Maker.GameWords(60);
                 if (Lines.size() < 10) return Fail(Name + ": too few words for a game");
