@@ -4,6 +4,7 @@
 #include "platform/FileNames.h"
 
 #include <fstream>
+#include <set>
 
 std::vector<std::string> TCoverage::BodyLines(const std::string& Path, bool& Found) {
     std::vector<std::string> Lines;
@@ -91,4 +92,38 @@ std::vector<TChapterCoverage> TCoverage::Measure(const TCourseScan& Course, cons
         Out.push_back(C);
     }
     return Out;
+}
+
+TCourseTotals TCoverage::Totals(const TCourseScan& Course, const std::string& Dir) {
+    TCourseTotals T;
+    std::set<std::string> Words;
+    std::set<std::string> Read; // a file typed in several exercises counts once
+    T.Chapters = Course.Chapters().size();
+    for (const TScannedChapter& Ch : Course.Chapters())
+        for (const TScannedExercise& E : Ch.Exercises) {
+            ++T.Exercises;
+            for (const TScannedEvent& Ev : E.Events) {
+                ++T.Events;
+                const std::string K = Ev.Keyword();
+                const std::string Src = Ev.Token(3);
+                if (K == "MESSAGE" || K == "LEXIDROP" || UpperCase(Src.substr(0, 5)) != "FILE:")
+                    continue;
+                if (!Read.insert(LowerCase(Src)).second) continue;
+                bool Found = false;
+                for (const std::string& L : BodyLines(Dir + "/" + Src.substr(5), Found)) {
+                    T.Characters += L.size();
+                    std::string W;
+                    for (unsigned char C : L + " ") {
+                        if (IsLetter(C))
+                            W.push_back(char(C));
+                        else if (!W.empty()) {
+                            Words.insert(LowerCase(W));
+                            W.clear();
+                        }
+                    }
+                }
+            }
+        }
+    T.DistinctWords = Words.size();
+    return T;
 }

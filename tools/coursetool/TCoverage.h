@@ -22,6 +22,16 @@ struct TChapterCoverage {
     int RealLines = 0;                           // of them, lines of real words
 };
 
+// What a course holds, counted over the texts its learner types (messages
+// and games left out).
+struct TCourseTotals {
+    size_t Chapters = 0;
+    size_t Exercises = 0;
+    size_t Events = 0;
+    size_t DistinctWords = 0; // in small letters, letters only
+    size_t Characters = 0;    // of the typed texts, without line ends
+};
+
 class TCoverage {
 public:
     static constexpr size_t FewWords = 10;
@@ -33,6 +43,8 @@ public:
     // True when the line holds at least one word and every word in it (with
     // punctuation, digits and a possessive "'s" taken off) is on the list.
     static bool IsRealWordLine(const std::string& Line, const TWordList& Words);
+
+    static TCourseTotals Totals(const TCourseScan& Course, const std::string& Dir);
 
     // The body lines of a text file (header lines and line ends dropped).
     static std::vector<std::string> BodyLines(const std::string& Path, bool& Found);

@@ -167,6 +167,11 @@ int Report(const TCourseScan& Course) {
                     C.Name.c_str(), C.NewKeys.c_str(), C.Words, Per.c_str(), C.RealLines, C.Lines,
                     Share, C.FewKeys.empty() ? "" : "  too few words: ", C.FewKeys.c_str());
     }
+    const TCourseTotals T = TCoverage::Totals(Course, Opt("dir"));
+    std::printf("%s: %zu chapters, %zu exercises, %zu events; typed texts: %zu distinct words, "
+                "%zu characters\n",
+                Course.FileName().c_str(), T.Chapters, T.Exercises, T.Events, T.DistinctWords,
+                T.Characters);
     return 0;
 }
 
