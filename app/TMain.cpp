@@ -67,7 +67,9 @@ void TMain::Reset() {
 
 bool TMain::SmallScreenRefused() {
     QScreen* Screen = QGuiApplication::primaryScreen();
-    if (!Screen || Screen->availableGeometry().width() > 640) return false;
+    // The screen's real width: a scaled book counts in larger pixels.
+    if (!Screen || qRound(Screen->availableGeometry().width() * Screen->devicePixelRatio()) > 640)
+        return false;
     if (MessageDlg("Clavora cannot fit to screen, since your display\r"
                    "area is only 640x480 or smaller. Press Help button to\r"
                    "view the instructions.\r"

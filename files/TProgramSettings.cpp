@@ -79,6 +79,7 @@ void TProgramSettings::Load() {
     MeasuringUnit = ReadSetting("MeasuringUnit") == "WPM";
     AutoLogon = ReadSetting("AutoLogon");
     MaximizedBook = ReadSetting("MaximizedBook") != "0";
+    ScaleBook = ReadSetting("ScaleBook") != "0";
     DefaultContents = ReadSetting("DefaultContents");
     if (DefaultContents.empty()) DefaultContents = "Beginner.cnt";
     if (!FileExists(DefaultContents)) LogError(-1, "Default contents: " + DefaultContents);
@@ -99,8 +100,15 @@ void TProgramSettings::Save() {
     WriteSetting("DefaultContents", DefaultContents);
     WriteSetting("PlayTheme", Flag(PlayTheme));
     WriteSetting("MaximizedBook", Flag(MaximizedBook));
+    WriteSetting("ScaleBook", Flag(ScaleBook));
     WriteSetting("MeasuringUnit", MeasuringUnit ? "WPM" : "CPS");
     WriteSetting("LastUser", LastUser);
+}
+
+bool TProgramSettings::ScaleBookWanted() {
+    TRegIniFile2 Store;
+    if (!Store.OpenKey(std::string("\\") + KeyPath, false)) return true;
+    return Store.ReadString(GeneralSection, "ScaleBook", "") != "0";
 }
 
 std::string TProgramSettings::LayoutFileFor(const std::string& Default) {

@@ -27,6 +27,9 @@ public:
     bool MeasuringUnit = false;
     TStringList LayoutNames;
     bool MaximizedBook = true;
+    // The book is drawn larger to fill a large screen ("ScaleBook"; "0"
+    // keeps it at its own size). Takes effect at the next start.
+    bool ScaleBook = true;
     std::string DefaultContents;
     std::string LastUser;
     std::string AutoLogon;
@@ -42,6 +45,9 @@ public:
 
     void Load();
     void Save();
+    // The "ScaleBook" value as stored, read before the settings object (and
+    // the toolkit) exist: on unless it is "0".
+    static bool ScaleBookWanted();
     std::string LayoutFileFor(const std::string& Default);
     std::string ReadSetting(const std::string& Name);
     void WriteSetting(const std::string& Name, const std::string& Value);

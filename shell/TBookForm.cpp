@@ -4,6 +4,7 @@
 #include "files/ProductInfo.h"
 #include "files/TProgramSettings.h"
 #include "platform/Application.h"
+#include "platform/BookScale.h"
 #include "platform/ErrorHandler.h"
 #include "platform/KeyPreview.h"
 #include "platform/ShellOpen.h"
@@ -234,7 +235,10 @@ void TBookForm::RepaintNow() {
 
 void TBookForm::showEvent(QShowEvent* Event) {
     QWidget::showEvent(Event);
-    if (!FKeyPreview && windowHandle()) FKeyPreview = new TKeyPreview(windowHandle(), this);
+    if (!FKeyPreview && windowHandle()) {
+        FKeyPreview = new TKeyPreview(windowHandle(), this);
+        BookScale::Publish(this);
+    }
 }
 
 void TBookForm::resizeEvent(QResizeEvent* Event) {

@@ -8,8 +8,12 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 const QColor TNervoGraph::BackColor = QColor(0, 0, 0);
 const QColor TNervoGraph::AxisColor = QColor(0, 128, 0);
+const QColor TNervoGraph::LabelColor = QColor(150, 235, 150);
 const QColor TNervoGraph::LineColor = QColor(0, 255, 0);
 const QColor TNervoGraph::CursorColor = QColor(0, 255, 0);
 
@@ -23,11 +27,18 @@ float ToDisplayUnit(float Cpm) {
     return Settings != nullptr ? Settings->DisplaySpeed(Cpm) : Cpm;
 }
 
-// "Arial" 8 point at the 96 dots per inch the program is designed for.
+// Large and light enough to read on the black chart.
 QFont ScaleFont() {
     QFont Font(QStringLiteral("Arial"));
-    Font.setPixelSize(11);
+    Font.setPixelSize(12);
     return Font;
+}
+
+// The chart is kept at a whole number of pixels per graph pixel, so that a
+// column cleared on a tick covers every pixel the column drew before; a
+// book drawn at a fractional scale shows it smoothly scaled.
+qreal ChartRatio(qreal DeviceRatio) {
+    return std::max<qreal>(1, std::ceil(DeviceRatio - 1e-6));
 }
 
 } // namespace
@@ -63,7 +74,7 @@ const TNervoPlot& TNervoGraph::Plot() {
 }
 
 void TNervoGraph::EnsureChart() {
-    const qreal Ratio = devicePixelRatioF();
+    const qreal Ratio = ChartRatio(devicePixelRatioF());
     if (!FChart.isNull() && FChartSize == size() && FChart.devicePixelRatio() == Ratio &&
         FChartWordsPerMinute == WordsPerMinute())
         return;
@@ -94,7 +105,9 @@ void TNervoGraph::DrawScale() {
          NervoScaleLabels(FPlot, MinValue, MaxValue, LabelStep, ToDisplayUnit)) {
         P.drawLine(FPlot.Left - 3, Label.Y, FPlot.Left - 1, Label.Y);
         const QRect Box(0, Label.Y - Metrics.height() / 2, LabelWidth + 3, Metrics.height());
+        P.setPen(LabelColor);
         P.drawText(Box, Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(Label.Text));
+        P.setPen(AxisColor);
     }
     // The frame: one pixel round the plot area, its inside the background.
     P.drawRect(FPlot.Left, FPlot.Top - 1, FPlot.Right + 1 - FPlot.Left,
@@ -120,9 +133,10 @@ void TNervoGraph::Tick() {
     const QRect Cleared(C.ClearLeft, FPlot.Top, C.ClearRight - C.ClearLeft + 1, Rows);
     P.fillRect(Cleared, BackColor);
     // The cursor: every other pixel of its column lit.
-    P.setPen(CursorColor);
+    // Whole graph pixels: a pen's point would spill into the column to its
+    // left when the chart has more pixels than the graph.
     for (int Y = FPlot.Top; Y <= FPlot.Bottom; Y += 2)
-        P.drawPoint(C.CursorX, Y);
+        P.fillRect(C.CursorX, Y, 1, 1, CursorColor);
     P.setPen(LineColor);
     P.drawLine(C.FromX, C.FromY, C.ToX, C.ToY);
     P.end();
@@ -137,6 +151,12 @@ void TNervoGraph::paintEvent(QPaintEvent* Event) {
     EnsureChart();
     QPainter P(this);
     const qreal Ratio = FChart.devicePixelRatio();
-    for (const QRect& R : Event->region())
+    // At a fractional scale the screen pixels to repaint reach past the
+    // region's edges: drawing one graph pixel more on each side covers them.
+    const bool Fractional = Ratio != devicePixelRatioF();
+    if (Fractional) P.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (QRect R : Event->region()) {
+        if (Fractional) R = R.adjusted(-1, -1, 1, 1) & rect();
         P.drawPixmap(R, FChart, QRectF(R.topLeft() * Ratio, R.size() * Ratio));
+    }
 }

@@ -48,6 +48,7 @@ public:
 
     static const QColor BackColor;
     static const QColor AxisColor;
+    static const QColor LabelColor; // the speeds along the scale
     static const QColor LineColor;
     static const QColor CursorColor;
 

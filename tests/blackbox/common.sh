@@ -67,7 +67,7 @@ start_display() {
   # tests running side by side start theirs one at a time.
   exec 9>/tmp/clavora-blackbox-display.lock
   flock 9
-  Xvfb -displayfd 4 -screen 0 1024x768x24 -nolisten tcp 4>"$WORK/display" 2>/dev/null 9>&- &
+  Xvfb -displayfd 4 -screen 0 "${SCREEN_SIZE:-1024x768}x24" -nolisten tcp 4>"$WORK/display" 2>/dev/null 9>&- &
   XVFB_PID=$!
   for _ in $(seq 200); do [ -s "$WORK/display" ] && break; sleep 0.05; done
   [ -s "$WORK/display" ] || fail "the X server did not start"
@@ -157,14 +157,26 @@ window_geometry() {
   WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
 }
 
-# Clicks a point given in book coordinates (the book is centred above the
-# 21-pixel status bar when the window is taller than the book and the bar).
+# The factor by which the program draws its book (1 when not scaled), as it
+# names it on its window.
+book_scale() {
+  local value
+  value=$(xprop -id "$WINDOW" _CLAVORA_BOOK_SCALE 2>/dev/null | sed -n 's/.*= "\(.*\)"$/\1/p')
+  echo "${value:-1}"
+}
+
+# Clicks a point given in book coordinates. The book is centred above the
+# 21-pixel status bar when the window is tall enough for both; the window's
+# own size counts in the book's pixels, which are book_scale screen pixels.
 click_book() {
   window_geometry
-  local status=0
-  [ "$WIN_H" -ge $((529 + 21)) ] && status=21
-  local bx=$(((WIN_W - 777) / 2)) by=$(((WIN_H - status - 529) / 2))
-  xdotool mousemove --window "$WINDOW" $((bx + $1)) $((by + $2)) click 1
+  local at
+  at=$(awk -v w="$WIN_W" -v h="$WIN_H" -v s="$(book_scale)" -v x="$1" -v y="$2" 'BEGIN {
+    w = int(w / s + 0.5); h = int(h / s + 0.5)
+    status = h >= 529 + 21 ? 21 : 0
+    bx = int((w - 777) / 2); by = int((h - status - 529) / 2)
+    printf "%d %d", (bx + x) * s, (by + y) * s }')
+  xdotool mousemove --window "$WINDOW" ${at% *} ${at#* } click 1
 }
 
 screenshot() {

@@ -3,6 +3,7 @@
 #include "files/TProgramSettings.h"
 #include "files/TRegIniFile2.h"
 #include "platform/Dialogs.h"
+#include "platform/FileNames.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -91,8 +92,12 @@ TEST_F(SettingsTest, FirstRunAsksSeedsAndReadsTheDefaults) {
 }
 
 TEST_F(SettingsTest, ValuesSurviveARoundTripAndAutoLogonIsNeverWritten) {
+    // Read before the toolkit starts: on without settings, and no file made.
+    EXPECT_TRUE(TProgramSettings::ScaleBookWanted());
+    EXPECT_FALSE(FileExists(IniPath()));
     WriteIni("[General Settings]\nMeasuringUnit=wpm\nDataPath=D:\\Data\nAutoLogon=%USERNAME%\n"
              "KeyboardLayout=Swedish\nPlayTheme=0\nMaximizedBook=0\nKeyboardAutoDetect=1\n"
+             "ScaleBook=0\n"
              "DefaultContents=Missing.cnt\n[Keyboard Layouts]\nEnglish=qwerty.kbd\n");
     TProgramSettings Store;
     Store.Load();
@@ -101,6 +106,8 @@ TEST_F(SettingsTest, ValuesSurviveARoundTripAndAutoLogonIsNeverWritten) {
     EXPECT_EQ(Store.AutoLogon, "%USERNAME%");
     EXPECT_FALSE(Store.PlayTheme);
     EXPECT_FALSE(Store.MaximizedBook);
+    EXPECT_FALSE(Store.ScaleBook);
+    EXPECT_FALSE(TProgramSettings::ScaleBookWanted());
     EXPECT_TRUE(Store.KeyboardAutoDetect);
     EXPECT_EQ(DialogTexts(),
               std::vector<std::string>{"#-1 File not found\n\rDefault contents: Missing.cnt"});
@@ -115,6 +122,7 @@ TEST_F(SettingsTest, ValuesSurviveARoundTripAndAutoLogonIsNeverWritten) {
     EXPECT_EQ(Again.ReadSetting("DataPath"), "D:\\Data") << "the data path is never written";
     EXPECT_EQ(Again.LastUser, "M\xC4RTA");
     EXPECT_EQ(Again.KeyboardLayout, "Swedish");
+    EXPECT_EQ(Again.ReadSetting("ScaleBook"), "0");
     Again.MeasuringUnit = true;
     EXPECT_EQ(Again.SpeedUnitName(), "wpm");
     EXPECT_FLOAT_EQ(Again.DisplaySpeed(250), 50);

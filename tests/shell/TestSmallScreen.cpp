@@ -9,6 +9,11 @@
 #include "shell/TBookForm.h"
 #include "shell/TNavigate.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+
 namespace {
 const char* const Warning = "Clavora cannot fit to screen, since your display\r"
                             "area is only 640x480 or smaller. Press Help button to\r"
@@ -61,4 +66,25 @@ TEST_F(ProgramTest, YesOnASmallScreenGivesABorderlessBookAndTheNavigationConsole
     ASSERT_EQ(Opened.size(), 1u);
     EXPECT_EQ(Opened[0], "file://" + Shipped("Clavora.html#topic1010"));
     SetShellOpener(nullptr);
+}
+
+// Run on a 1280 x 960 screen drawn at twice the size, which leaves 640 x 480
+// of the book's own pixels: the screen is not small, so nothing is asked.
+TEST_F(ProgramTest, AScreenIsSmallByItsRealPixelsNotByTheScaledOnes) {
+    QScreen* Screen = QGuiApplication::primaryScreen();
+    if (Screen->devicePixelRatio() == 1) GTEST_SKIP() << "runs on the scaled screen only";
+    ASSERT_EQ(Screen->availableGeometry().width(), 640);
+    std::vector<std::string> Asked;
+    SetDialogResponder([&](const TDialogRequest& R) {
+        Asked.push_back(R.Text);
+        return DefaultAnswer(R.Buttons);
+    });
+    TDriver Driver;
+    Driver.Then("guided", [] { return TMain::RunningMenu == "MenuGuided"; },
+                [] {
+                    EXPECT_FALSE(Settings->SmallScreen);
+                    BookForm->close();
+                });
+    EXPECT_EQ(RunProgram(Driver), 0);
+    EXPECT_TRUE(std::find(Asked.begin(), Asked.end(), Warning) == Asked.end());
 }
