@@ -3,9 +3,12 @@
 #include "platform/Application.h"
 #include "platform/ErrorHandler.h"
 #include "platform/FileNames.h"
+#include "platform/PictureDensity.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 
 QFont PixelFont(const char* Family, int Pixels, bool Bold) {
     QFont Font(QString::fromLatin1(Family));
@@ -71,13 +74,24 @@ void TImage::resizeEvent(QResizeEvent*) {
 void TImage::paintEvent(QPaintEvent*) {
     if (Picture().isNull()) return;
     QPainter Painter(this);
+    if (FPicture.devicePixelRatio() != devicePixelRatioF())
+        Painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!FStretch) {
         Painter.drawPixmap(0, 0, FPicture);
         return;
     }
+    // On a book drawn larger the picture is scaled smoothly as it is drawn;
+    // a copy at the screen's size would cost more memory than it saves.
+    if (devicePixelRatioF() != 1) {
+        Painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        Painter.drawPixmap(rect(), FPicture);
+        return;
+    }
     // Scaling is done once per size and kept.
-    if (FScaled.size() != size())
+    if (FScaled.size() != size()) {
         FScaled = FPicture.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        FScaled.setDevicePixelRatio(1);
+    }
     Painter.drawPixmap(0, 0, FScaled);
 }
 
@@ -132,9 +146,17 @@ TButton::TButton(QWidget* Parent) : QPushButton(Parent) {
 
 QPixmap LoadPicture(const std::string& Name) {
     const std::string Path = ResolveFileName(Application::ProgramDirectory() + "/Pictures/" + Name);
-    QPixmap Picture;
-    Picture.load(QString::fromLocal8Bit(Path.c_str()));
-    return Picture;
+    QImage Image(QString::fromLocal8Bit(Path.c_str()));
+    ApplyPictureDensity(Image);
+    // A book drawn at its own size needs one pixel a unit: the picture is
+    // reduced once here instead of at every paint.
+    const QScreen* Screen = QGuiApplication::primaryScreen();
+    if (Image.devicePixelRatio() > 1 && (!Screen || Screen->devicePixelRatio() <= 1)) {
+        Image = Image.scaled(Image.deviceIndependentSize().toSize(), Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
+        Image.setDevicePixelRatio(1);
+    }
+    return QPixmap::fromImage(std::move(Image));
 }
 
 void Reparent(QWidget* Control, QWidget* NewParent) {

@@ -9,15 +9,33 @@
 namespace Art {
 
 QImage NewImage(int W, int H) {
-    QImage Img(W, H, QImage::Format_ARGB32_Premultiplied);
+    QImage Img(W * Density, H * Density, QImage::Format_ARGB32_Premultiplied);
+    Img.setDevicePixelRatio(Density);
     Img.fill(Qt::transparent);
     return Img;
 }
 
 QImage NewOpaque(int W, int H, const QColor& Fill) {
-    QImage Img(W, H, QImage::Format_ARGB32_Premultiplied);
+    QImage Img(W * Density, H * Density, QImage::Format_ARGB32_Premultiplied);
+    Img.setDevicePixelRatio(Density);
     Img.fill(Fill.rgb());
     return Img;
+}
+
+QRect Pixels(const QImage& Img, const QRect& Units) {
+    const int D = int(Img.devicePixelRatio());
+    return QRect(Units.topLeft() * D, Units.size() * D);
+}
+
+QRectF Pixels(const QImage& Img, const QRectF& Units) {
+    const qreal D = Img.devicePixelRatio();
+    return QRectF(Units.topLeft() * D, Units.size() * D);
+}
+
+QImage Cut(const QImage& Img, const QRect& Units) {
+    QImage Part = Img.copy(Pixels(Img, Units));
+    Part.setDevicePixelRatio(Img.devicePixelRatio());
+    return Part;
 }
 
 QColor Mix(const QColor& A, const QColor& B, double T) {
@@ -77,6 +95,7 @@ void BoxPassRows(QImage& Img, int R) {
 
 QImage Transposed(const QImage& Img) {
     QImage Out(Img.height(), Img.width(), Img.format());
+    Out.setDevicePixelRatio(Img.devicePixelRatio());
     for (int Y = 0; Y < Img.height(); ++Y) {
         const auto* Line = reinterpret_cast<const QRgb*>(Img.constScanLine(Y));
         for (int X = 0; X < Img.width(); ++X)
@@ -104,7 +123,9 @@ void Blur(QImage& Img, int Radius) {
     if (Radius <= 0) return;
     if (Img.format() != QImage::Format_ARGB32_Premultiplied)
         Img = Img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    // Three box passes of roughly a third of the radius each.
+    // Three box passes of roughly a third of the radius each; the radius is
+    // in units, the passes in pixels.
+    Radius *= int(Img.devicePixelRatio());
     const int R = std::max(1, (Radius + 1) / 2);
     for (int I = 0; I < 3; ++I)
         BoxPassRows(Img, R);
@@ -159,15 +180,23 @@ uint32_t TGrain::Next() {
 
 void AddGrain(QImage& Img, const QRect& Area, int Amplitude, uint32_t Seed, int Levels) {
     TGrain G(Seed);
-    const QRect R = Area.intersected(Img.rect());
+    // One grain to a unit, whatever the density: the weave keeps its size
+    // and the picture its compression.
+    const int Dn = int(Img.devicePixelRatio());
+    const QRect R = Pixels(Img, Area).intersected(Img.rect());
     const int Steps = std::max(1, Levels);
+    std::vector<int> Row(size_t(R.width() / Dn + 1));
     for (int Y = R.top(); Y <= R.bottom(); ++Y) {
+        if ((Y - R.top()) % Dn == 0)
+            for (int& D : Row) {
+                const int Step = int(G.Next() % uint32_t(2 * Steps + 1)) - Steps;
+                D = Step * Amplitude / Steps;
+            }
         auto* Line = reinterpret_cast<QRgb*>(Img.scanLine(Y));
         for (int X = R.left(); X <= R.right(); ++X) {
             const QRgb C = Line[X];
             if (qAlpha(C) != 255) continue;
-            const int Step = int(G.Next() % uint32_t(2 * Steps + 1)) - Steps;
-            const int D = Step * Amplitude / Steps;
+            const int D = Row[size_t((X - R.left()) / Dn)];
             Line[X] = qRgb(std::clamp(qRed(C) + D, 0, 255), std::clamp(qGreen(C) + D, 0, 255),
                            std::clamp(qBlue(C) + D, 0, 255));
         }
@@ -177,8 +206,12 @@ void AddGrain(QImage& Img, const QRect& Area, int Amplitude, uint32_t Seed, int 
 bool SavePng(const QImage& Img, const QString& Path) {
     QImageWriter W(Path, "png");
     W.setQuality(0); // strongest compression
-    if (Img.format() == QImage::Format_Indexed8) return W.write(Img);
-    const QImage Argb = Img.convertToFormat(QImage::Format_ARGB32);
+    QImage Out = Img;
+    const int DotsPerMeter = int(std::lround(96 / 0.0254 * Img.devicePixelRatio()));
+    Out.setDotsPerMeterX(DotsPerMeter);
+    Out.setDotsPerMeterY(DotsPerMeter);
+    if (Out.format() == QImage::Format_Indexed8) return W.write(Out);
+    const QImage Argb = Out.convertToFormat(QImage::Format_ARGB32);
     bool Opaque = true;
     for (int Y = 0; Y < Argb.height() && Opaque; ++Y) {
         const auto* Line = reinterpret_cast<const QRgb*>(Argb.constScanLine(Y));

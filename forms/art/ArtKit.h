@@ -24,10 +24,20 @@ using TPictureList = std::vector<TPicture>;
 
 namespace Art {
 
-// A transparent ARGB canvas.
+// Pictures are drawn with Density pixels to each of their own units, so that a
+// book drawn larger on a large screen stays crisp. Sizes, positions and
+// painters work in the picture's own units; pixel loops work in pixels.
+constexpr int Density = 2;
+
+// A transparent ARGB canvas of W x H units.
 QImage NewImage(int W, int H);
 // An opaque canvas filled with one colour.
 QImage NewOpaque(int W, int H, const QColor& Fill);
+// A rectangle given in an image's units, in its pixels.
+QRect Pixels(const QImage& Img, const QRect& Units);
+QRectF Pixels(const QImage& Img, const QRectF& Units);
+// The part of a picture that a rectangle in its units covers.
+QImage Cut(const QImage& Img, const QRect& Units);
 
 // Linear blend of two colours, T in [0, 1].
 QColor Mix(const QColor& A, const QColor& B, double T);
@@ -75,12 +85,14 @@ private:
     uint32_t FState;
 };
 
-// Adds a faint luminance grain to the pixels of Area (opaque pixels only).
+// Adds a faint luminance grain to the pixels of Area, in units (opaque pixels only).
 // Amplitude is in 8-bit levels; Levels limits the distinct offsets (fewer
 // levels keep the file small).
 void AddGrain(QImage& Img, const QRect& Area, int Amplitude, uint32_t Seed, int Levels = 3);
 
-// Saves as PNG with the strongest compression; opaque pictures are stored without alpha.
+// Saves as PNG with the strongest compression; opaque pictures are stored
+// without alpha. The pixel density is stored as the resolution: 96 dots per
+// inch for one pixel a unit, 192 for two.
 bool SavePng(const QImage& Img, const QString& Path);
 
 } // namespace Art

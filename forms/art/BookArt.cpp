@@ -115,18 +115,20 @@ void DrawPaperShading(QPainter& P) {
 void DrawGutter(QImage& Img) {
     const QColor Shade(0x6E, 0x66, 0x58);
     const int Top = int(PaperTop), Bottom = int(PaperBottom + Sheets * SheetStep) + 1;
-    for (int X = 367; X <= 404; ++X) {
-        const double D = std::abs(X + 0.5 - Spine); // distance from the fold
+    // Pixel by pixel; distances are in the picture's units.
+    const int Dn = int(Img.devicePixelRatio());
+    for (int PX = 367 * Dn; PX < 405 * Dn; ++PX) {
+        const double D = std::abs((PX + 0.5) / Dn - Spine); // distance from the fold
         double S = 0.36 * std::exp(-(D / 7.5) * (D / 7.5)) + 0.08 * std::exp(-(D / 16) * (D / 16));
         S *= std::clamp((18.5 - D) / 4, 0.0, 1.0); // pure white where the pages begin
         if (D < 1.0) S += 0.16;                    // the crease itself
         if (S <= 0) continue;
-        for (int Y = Top; Y < Bottom && Y < Img.height(); ++Y) {
-            QRgb* Px = reinterpret_cast<QRgb*>(Img.scanLine(Y)) + X;
+        for (int PY = Top * Dn; PY < Bottom * Dn && PY < Img.height(); ++PY) {
+            QRgb* Px = reinterpret_cast<QRgb*>(Img.scanLine(PY)) + PX;
             if (qAlpha(*Px) < 255) continue;
             const QColor Under = QColor::fromRgb(*Px);
             // The crease fades out where the page block ends.
-            const double Edge = std::clamp((Bottom - Y) / 6.0, 0.0, 1.0);
+            const double Edge = std::clamp((Bottom - double(PY) / Dn) / 6.0, 0.0, 1.0);
             *Px = Art::Mix(Under, Shade, S * Edge).rgb();
         }
     }
@@ -210,7 +212,7 @@ QImage TitleStrip() {
 
 void DrawBookPictures(TPictureList& Out) {
     const QImage Canvas = BookCanvas();
-    Out.push_back({"BookPages.png", Canvas.copy(0, TabRowHeight, 779, 469)});
-    Out.push_back({"Fold.png", Canvas.copy(370, TabRowHeight, 35, 442)});
+    Out.push_back({"BookPages.png", Art::Cut(Canvas, QRect(0, TabRowHeight, 779, 469))});
+    Out.push_back({"Fold.png", Art::Cut(Canvas, QRect(370, TabRowHeight, 35, 442))});
     Out.push_back({"TitleStrip.png", TitleStrip()});
 }

@@ -1,6 +1,7 @@
 // Assembles the book window from the finished pictures, placed as the program
 // places them, so the artwork can be judged as a whole.
 #include "forms/art/Pictures.h"
+#include "platform/PictureDensity.h"
 
 #include <QDir>
 #include <QPainter>
@@ -17,6 +18,7 @@ struct TPreview {
     bool Ok = true;
     QImage Load(const QString& Name) {
         QImage Img(Dir + "/" + Name);
+        ApplyPictureDensity(Img);
         if (Img.isNull()) {
             std::fprintf(stderr, "clavora_art: cannot read %s\n", qPrintable(Name));
             Ok = false;

@@ -134,7 +134,8 @@ void DrawSelected(QPainter& P, const TTab& Tab, const QImage& Canvas) {
     P.strokePath(Shape, QPen(Outline, 1));
     // Open into the page: paper runs up into the tab (the page edge stops here).
     const QRectF Bottom(Tab.Rect.left() + 2.5, PaperTop - 1, Tab.Rect.width() - 5, 3);
-    P.drawImage(Bottom.topLeft(), Canvas, QRectF(Bottom.left(), PaperTop + 2, Bottom.width(), 3));
+    P.drawImage(Bottom.topLeft(), Canvas,
+                Art::Pixels(Canvas, QRectF(Bottom.left(), PaperTop + 2, Bottom.width(), 3)));
     DrawLabel(P, Tab, true);
 }
 
@@ -163,13 +164,14 @@ void DrawUnselected(QPainter& P, const TTab& Tab) {
 
 void DrawTabPictures(TPictureList& Out) {
     const QImage Canvas = BookCanvas();
-    QImage Row = Canvas.copy(0, 0, Canvas.width(), TabRowHeight);
+    QImage Row =
+        Art::Cut(Canvas, QRect(0, 0, int(Canvas.deviceIndependentSize().width()), TabRowHeight));
     {
         QPainter P(&Row);
         Art::Prepare(P);
         // Every tab throws a soft shadow onto the desk and the cover, not onto the paper.
         P.save();
-        P.setClipRect(QRect(0, 0, Row.width(), PaperTop));
+        P.setClipRect(QRectF(QPointF(0, 0), QSizeF(Row.deviceIndependentSize().width(), PaperTop)));
         for (const TTab& Tab : Tabs)
             Art::SoftShadow(P, TabShape(Tab.Rect, PaperTop + 2), QPointF(1, 1), 2,
                             QColor(0, 0, 0, 80));
@@ -189,7 +191,7 @@ void DrawTabPictures(TPictureList& Out) {
         const QRect Paper(Tab.Rect.left(), PaperTop, Tab.Rect.width(),
                           Tab.Rect.bottom() + 1 - PaperTop);
         P.setCompositionMode(QPainter::CompositionMode_Source);
-        P.drawImage(Paper.topLeft(), Canvas, Paper);
+        P.drawImage(Paper.topLeft(), Canvas, Art::Pixels(Canvas, Paper));
         P.end();
         Out.push_back({Tab.File, Img});
     }

@@ -1,5 +1,6 @@
 // The generated pictures: sizes, content, and the seams between pictures that
 // the book window lays side by side or on top of each other.
+#include "platform/PictureDensity.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -16,8 +17,17 @@ QString PicturesDir() {
     return QString::fromLocal8Bit(App ? App : ".") + "/Pictures";
 }
 
+// A picture with the density its file names (see PictureDensity.h).
 QImage Load(const QString& Name) {
-    return QImage(PicturesDir() + "/" + Name).convertToFormat(QImage::Format_ARGB32);
+    QImage Img(PicturesDir() + "/" + Name);
+    ApplyPictureDensity(Img);
+    return Img.convertToFormat(QImage::Format_ARGB32);
+}
+
+// A rectangle in a picture's units, in its pixels.
+QRect Px(const QImage& Img, const QRect& Units) {
+    const int D = int(Img.devicePixelRatio());
+    return QRect(Units.topLeft() * D, Units.size() * D);
 }
 
 struct TExpected {
@@ -66,7 +76,11 @@ TEST(Pictures, EveryPictureHasItsSizeAndContent) {
         SCOPED_TRACE(E.Name);
         const QImage Img = Load(E.Name);
         ASSERT_FALSE(Img.isNull());
-        EXPECT_EQ(Img.size(), QSize(E.W, E.H));
+        EXPECT_EQ(Img.deviceIndependentSize().toSize(), QSize(E.W, E.H));
+        // Drawn with two pixels a unit, except the desk, which is stretched
+        // over the window anyway.
+        const bool Desk = QString(E.Name).startsWith("Desk");
+        EXPECT_EQ(Img.devicePixelRatio(), Desk ? 1 : 2);
         EXPECT_GE(DistinctColours(Img), 3) << "looks blank";
     }
 }
@@ -85,7 +99,8 @@ TEST(Pictures, BackgroundsAndCoverAreOpaque) {
         EXPECT_TRUE(OpaqueIn(Img, Img.rect())) << Name;
     }
     // The cover fills its panel (356 x 499, the picture lying at -1,-3).
-    EXPECT_TRUE(OpaqueIn(Load("Cover.png"), QRect(1, 3, 356, 499)));
+    const QImage Cover = Load("Cover.png");
+    EXPECT_TRUE(OpaqueIn(Cover, Px(Cover, QRect(1, 3, 356, 499))));
 }
 
 TEST(Pictures, ButtonsHaveTransparentCorners) {
@@ -102,7 +117,8 @@ TEST(Pictures, ButtonsHaveTransparentCorners) {
 // too, or their edges show.
 TEST(Pictures, PaperAroundThePagePanelsIsWhite) {
     const QImage Pages = Load("BookPages.png");
-    for (const QRect& Panel : {QRect(28, 13, 338, 428), QRect(405, 13, 338, 428)}) {
+    for (const QRect& Units : {QRect(28, 13, 338, 428), QRect(405, 13, 338, 428)}) {
+        const QRect Panel = Px(Pages, Units);
         const QRect Ring = Panel.adjusted(-1, -1, 1, 1);
         for (int X = Ring.left(); X <= Ring.right(); ++X)
             for (int Y = Ring.top(); Y <= Ring.bottom(); ++Y) {
@@ -117,15 +133,16 @@ TEST(Pictures, PaperAroundThePagePanelsIsWhite) {
 
 TEST(Pictures, FoldIsCutFromThePages) {
     const QImage Pages = Load("BookPages.png");
-    EXPECT_EQ(Load("Fold.png"), Pages.copy(370, 0, 35, 442));
+    EXPECT_EQ(Load("Fold.png"), Pages.copy(Px(Pages, QRect(370, 0, 35, 442))));
 }
 
 // The last row of the tab row runs on into the first row of the pages.
 TEST(Pictures, TabRowJoinsThePages) {
     const QImage Row = Load("TabRow.png"), Pages = Load("BookPages.png");
     int Worst = 0;
-    for (int X = 0; X < 777; ++X) {
-        const QRgb A = Row.pixel(X, 60), B = Pages.pixel(X, 0);
+    const QRect Seam = Px(Row, QRect(0, 60, 777, 1));
+    for (int X = 0; X <= Seam.right(); ++X) {
+        const QRgb A = Row.pixel(X, Seam.bottom()), B = Pages.pixel(X, 0);
         Worst = std::max({Worst, std::abs(qAlpha(A) - qAlpha(B)), std::abs(qRed(A) - qRed(B)),
                           std::abs(qGreen(A) - qGreen(B)), std::abs(qBlue(A) - qBlue(B))});
     }
@@ -140,13 +157,13 @@ TEST(Pictures, MenuPicturesSwapWithoutSeam) {
     for (const auto& Tab : Tabs) {
         SCOPED_TRACE(Tab.Name);
         const QImage Menu = Load(Tab.Name);
-        ASSERT_EQ(Menu.size(), Tab.Rect.size());
-        QImage Shown = Row.copy(Tab.Rect);
+        ASSERT_EQ(Menu.size(), Px(Menu, Tab.Rect).size());
+        QImage Shown = Row.copy(Px(Row, Tab.Rect));
         {
             QPainter P(&Shown);
             P.drawImage(0, 0, Menu);
         }
-        const QImage Selected = Row.copy(Tab.Rect);
+        const QImage Selected = Row.copy(Px(Row, Tab.Rect));
         const int W = Shown.width(), H = Shown.height();
         for (int Y = 0; Y < H; ++Y)
             for (int X : {0, W - 1})
