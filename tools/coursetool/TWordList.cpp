@@ -59,7 +59,7 @@ bool HasVowel(const std::string& W) {
 // Roman numerals such as "xxxiii" are in dictionaries but are no words to type.
 bool IsRomanNumeral(const std::string& W) {
     static const std::regex Roman("m{0,3}(cm|cd|d?c{0,3})(xc|xl|l?x{0,3})(ix|iv|v?i{0,3})");
-    return W.size() >= 4 && std::regex_match(W, Roman);
+    return W.size() >= 3 && std::regex_match(W, Roman);
 }
 
 } // namespace
