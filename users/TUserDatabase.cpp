@@ -4,27 +4,20 @@
 // the file open while a message waits for the learner.
 #include "users/TUser.h"
 
+#include "files/BusyOpen.h"
 #include "files/ErrorLog.h"
 #include "files/TProgramSettings.h"
-#include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
 #include "platform/Latin1Case.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <fcntl.h>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
-std::chrono::milliseconds FRetryInterval{200};
-
-constexpr int Retries = 14;
-const char* const BusyQuestion = "The network is busy because of another user(s) is currently "
-                                 "using Clavora,do you want to try again?";
 const char* const OpenFailedText = "Userbase open failed.";
 const char* const MissingText = "#-1507 User database doesn't exist!";
 const char* const CannotOpenText = "#-1506 Cannot open User database";
@@ -45,27 +38,6 @@ int ShareOf(TUser::TAccess Access) {
         break;
     }
     return 1;
-}
-
-// Waits one retry interval while the window keeps answering.
-void WaitResponsive() {
-    using Clock = std::chrono::steady_clock;
-    const auto End = Clock::now() + FRetryInterval;
-    Application::ProcessMessages();
-    for (auto Now = Clock::now(); Now < End; Now = Clock::now()) {
-        std::this_thread::sleep_for(
-            std::min<Clock::duration>(End - Now, std::chrono::milliseconds(10)));
-        Application::ProcessMessages();
-    }
-}
-
-// A refused open is worth waiting for only when another copy holds the file.
-// A file we have no right to (or on a read-only disk) stays refused however
-// long we wait.
-bool NeverOpens(const std::string& Name, TUser::TAccess Access) {
-    const std::string Path = ResolveFileName(Name);
-    if (access(Path.c_str(), Access == TUser::daRead ? R_OK : R_OK | W_OK) == 0) return false;
-    return errno == EACCES || errno == EROFS || errno == EPERM;
 }
 
 // Calls Visit(index, record bytes) for the whole records 0..Count-1 in order,
@@ -123,7 +95,7 @@ std::string DataPath() {
 } // namespace
 
 void TUser::SetRetryInterval(std::chrono::milliseconds Interval) {
-    FRetryInterval = Interval;
+    SetBusyRetryInterval(Interval);
 }
 
 std::string TUser::DatabaseName() {
@@ -131,26 +103,11 @@ std::string TUser::DatabaseName() {
 }
 
 int32_t TUser::OpenDatabase(TRecFile& File, TAccess Access) {
-    const std::string Name = DatabaseName();
-    const int Share = ShareOf(Access);
-    for (;;) {
-        int32_t Result = File.Open(Name, TRecFile::rmOpen, Share);
-        if (Result != fsOpenRefused) return Result;
-        const bool Hopeless = NeverOpens(Name, Access);
-        for (int Retry = 0; Retry < Retries && !Hopeless; ++Retry) {
-            WaitResponsive();
-            File.Close();
-            Result = File.Open(Name, TRecFile::rmOpen, Share);
-            if (Result != fsOpenRefused) return Result;
-        }
-        File.Close();
-        if (!Hopeless && !Application::Terminated() &&
-            MessageDlg(BusyQuestion, mtConfirmation, mbYes | mbNo) == mrYes)
-            continue;
-        if (Access == daUpdate) LogError(ErrUpdateTimeOut, OpenFailedText);
-        if (Access == daRead) LogError(ErrReadTimeOut, OpenFailedText);
-        return File.Status;
-    }
+    const int32_t TimeOut = Access == daUpdate ? ErrUpdateTimeOut
+                            : Access == daRead ? ErrReadTimeOut
+                                               : 0;
+    return OpenWhenFree(File, DatabaseName(), ShareOf(Access), Access != daRead, TimeOut,
+                        OpenFailedText);
 }
 
 bool TUser::PrepareDatabase(const std::string& ProgramDatabase) {
