@@ -3,12 +3,17 @@
 #include "analysis/results/TExercInfoView.h"
 #include "engine/ui/TChapterView.h"
 #include "engine/ui/TTextEvent.h"
+#include "files/TextUtils.h"
+#include "games/ui/TBubbles.h"
+#include "games/ui/TLexidropEvent.h"
+#include "games/ui/TTopTenView.h"
 #include "platform/Application.h"
 #include "shell/TBookForm.h"
 
 #include <QLabel>
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -78,8 +83,25 @@ std::optional<std::string> DemoExerciseLine(int ArgumentCount, char** Arguments)
 int RunDemoExercise(const std::string& EventLine) {
     CreateExercInfoView();
     if (!ChapterView) ChapterView = new TChapterView();
+    CreateTopTenView();
     int Result = erStop;
-    {
+    // The games leave their top-ten page as the left page; a text event its results.
+    TFormView* Left = ExercInfoView;
+    const TStringList Tokens = Split(EventLine, "=;");
+    const std::string Keyword = Tokens.size() > 1 ? UpperCase(Trim(Tokens[1])) : std::string();
+    if (Keyword == "LEXIDROP" || Keyword == "BUBBLES") {
+        std::unique_ptr<TCustomGameEvent> Game;
+        if (Keyword == "LEXIDROP")
+            Game = std::make_unique<TLexidropEvent>(EventLine);
+        else
+            Game = std::make_unique<TBubbles>(EventLine);
+        ChapterView->LeftSubView = nullptr;
+        Result = Game->Execute();
+        Left = ChapterView->LeftSubView;
+        Game.reset();
+        // A game that never started has no list to show.
+        if (!Left) return Result;
+    } else {
         TTextEvent Event(EventLine);
         Result = Event.Execute();
     }
@@ -89,7 +111,7 @@ int RunDemoExercise(const std::string& EventLine) {
     TFormView* const FormerLeft = ChapterView->LeftSubView;
     TFormView* const FormerRight = ChapterView->RightSubView;
     TDemoEndView EndPage;
-    ChapterView->LeftSubView = ExercInfoView;
+    ChapterView->LeftSubView = Left;
     ChapterView->RightSubView = &EndPage;
     ChapterView->Run();
     ChapterView->LeftSubView = FormerLeft;

@@ -1,4 +1,4 @@
-// One text typing event run on its own, without a course: for trying an
+// One text typing event or game run on its own, without a course: for trying an
 // exercise out and for showing the program. The program is started with
 //
 //     clavora --exercise "<event line>"
@@ -6,9 +6,12 @@
 // where the event line is one line of an exercise script, for example
 // "Try=TEXT;1;The quick brown fox jumps over the lazy dog.;TRUE" (token 3
 // the text or "FILE:name", token 4 "TRUE" to highlight the current word).
+// A line whose keyword (token 1) is "LEXIDROP" or "BUBBLES" runs that game
+// instead, for example "Drop=LEXIDROP;1;Short.vcb" (token 3 the vocabulary)
+// or "Bubb=BUBBLES;1;0".
 // The event runs on the wide page; then the chapter container shows the
-// results page on the left and a closing page on the right, which Next or
-// Enter closes.
+// results page (for a game its top-ten list) on the left and a closing page
+// on the right, which Next or Enter closes.
 #pragma once
 
 #include <optional>

@@ -18,6 +18,7 @@
 #include "forms/TRevisionStg.h"
 #include "forms/TStatisticsStg.h"
 #include "forms/TWelcomeStg.h"
+#include "games/ui/TTopTenView.h"
 #include "guided/ui/TBookChapterPages.h"
 #include "shell/TBookForm.h"
 #include "shell/TNavigate.h"
@@ -61,6 +62,7 @@ void CreateProgramObjects() {
 
     // The chapter pages borrow from the chapter storage form.
     CreateChapterPages();
+    CreateTopTenView();
     RegisterEventClasses();
 }
 
@@ -68,6 +70,7 @@ void FreeProgramObjects() {
     FreeAllEffects();
     // Pages first: an open page still holds controls of the storage forms.
     FreeChapterPages();
+    FreeTopTenView();
     FreeExercInfoView();
     FreeView(ChapterView);
     FreeAnalysisObjects();

@@ -55,18 +55,19 @@ TEventViewStg::TEventViewStg() : TStorageForm("EventViewStg") {
 
     // The top-ten list.
     TopTenPanel = MakeControl<TPanel>(this, "TopTenPanel", 0, 440, 337, 425);
-    TopTenTitle = MakeLabel(TopTenPanel, "TopTenTitle", 0, 22, 337, 30, Arial(20, true), Title,
+    // Below the book's title strip, which lies over the top of the left page.
+    TopTenTitle = MakeLabel(TopTenPanel, "TopTenTitle", 0, 66, 337, 30, Arial(20, true), Title,
                             Qt::AlignHCenter);
-    Congratulations = MakeLabel(TopTenPanel, "Congratulations", 0, 58, 337, 24, Arial(17, true),
+    Congratulations = MakeLabel(TopTenPanel, "Congratulations", 0, 100, 337, 24, Arial(17, true),
                                 Maroon, Qt::AlignHCenter);
     Congratulations->hide();
     for (int I = 0; I < 10; ++I) {
-        const int Top = 96 + 30 * I;
+        const int Top = 134 + 28 * I;
         Name[I] = MakeNumbered(TopTenPanel, "Name", I + 1, 30, Top, 140, Qt::AlignLeft);
         Points[I] = MakeNumbered(TopTenPanel, "Points", I + 1, 172, Top, 60, Qt::AlignRight);
         Date[I] = MakeNumbered(TopTenPanel, "Date", I + 1, 244, Top, 80, Qt::AlignRight);
     }
-    NameBox = MakeControl<QLineEdit>(TopTenPanel, "NameBox", 30, 92, 117, 24);
+    NameBox = MakeControl<QLineEdit>(TopTenPanel, "NameBox", 30, 130, 117, 24);
     NameBox->setFont(Arial(13));
     NameBox->hide();
 

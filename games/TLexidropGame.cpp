@@ -1,5 +1,8 @@
 #include "games/TLexidropGame.h"
 
+#include "files/InputError.h"
+#include "files/TTextFile.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -11,6 +14,25 @@ TStringList TLexidropGame::Vocabulary(const TStringList& Lines) {
         Out.push_back(Word);
     }
     return Out;
+}
+
+bool TLexidropGame::ReadVocabulary(const std::string& FileName, TStringList& Lines) {
+    Lines.clear();
+    TTextFile File;
+    try {
+        if (File.Open(FileName, TTextFile::tmRead) != fsOk) return false;
+    } catch (const EInputError&) {
+        File.Close();
+        return false;
+    }
+    std::string Line;
+    for (;;) {
+        const int32_t Read = File.NextLine(Line);
+        if (Read == fsOk || (Read == fsEnd && !Line.empty())) Lines.push_back(Line);
+        if (Read != fsOk) break;
+    }
+    File.Close();
+    return true;
 }
 
 void TLexidropGame::Begin() {

@@ -53,6 +53,9 @@ public:
     // The words of a vocabulary: its lines trimmed, empty lines and words
     // too long for a row left out.
     static TStringList Vocabulary(const TStringList& Lines);
+    // The body lines of a vocabulary file (a tagged text file); false when
+    // it cannot be opened or its header is broken.
+    static bool ReadVocabulary(const std::string& FileName, TStringList& Lines);
 
     // A new game on Words (which must not be empty): the first word at the
     // top of the shaft, an empty stack, level 1, no score.

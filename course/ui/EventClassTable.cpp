@@ -4,6 +4,8 @@
 #include "engine/ui/TMessageEvent.h"
 #include "engine/ui/TTextEvent.h"
 #include "engine/ui/TTimedEvent.h"
+#include "games/ui/TBubbles.h"
+#include "games/ui/TLexidropEvent.h"
 #include "users/TUser.h"
 
 void PrepareEvent(TEvent& Event, const TEventLoader& Loader) {
@@ -22,4 +24,6 @@ void RegisterEventClasses() {
     RegisterEventClass("MESSAGE", RunEventOf<TMessageEvent>);
     RegisterEventClass("TEXT", RunEventOf<TTextEvent>);
     RegisterEventClass("EXAM", RunEventOf<TTextEvent>);
+    RegisterEventClass("LEXIDROP", RunEventOf<TLexidropEvent>);
+    RegisterEventClass("BUBBLES", RunEventOf<TBubbles>);
 }

@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
     DrawEventPictures(Pictures);
     DrawFingerPictures(Pictures);
     DrawArrowPictures(Pictures);
+    DrawGamePictures(Pictures);
     DrawChapterPictures(Pictures);
 
     for (const TPicture& Pic : Pictures) {

@@ -24,6 +24,9 @@ void DrawFingerPictures(TPictureList& Out);
 // ExercisesStrip.png, NumeralFrame.png, and the default chapter picture
 // "../Ch1.pic" beside the courses
 void DrawChapterPictures(TPictureList& Out);
+// DropWallLeft, DropWallRight, DropBase, DropActive, DropInactive (the
+// falling-words shaft), BubbleTile, BubbleOn, BubbleOff (the bubbles game)
+void DrawGamePictures(TPictureList& Out);
 // The change arrows ArrowUp2, ArrowUp1, ArrowHorizontal, ArrowDown1, ArrowDown2,
 // each plain and as a "b" tile
 void DrawArrowPictures(TPictureList& Out);

@@ -1,0 +1,237 @@
+#include "games/ui/TBubbles.h"
+
+#include "engine/ui/TChapterView.h"
+#include "engine/ui/TMissedLcd.h"
+#include "files/Sounds.h"
+#include "files/SystemUtils.h"
+#include "forms/TBubbleStg.h"
+#include "forms/TEventsStg.h"
+#include "games/ui/TTopTenView.h"
+#include "platform/Application.h"
+#include "platform/Clock.h"
+#include "platform/Controls.h"
+#include "shell/TBookForm.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRadialGradient>
+#include <QTimer>
+
+namespace {
+
+const QColor Navy(0, 0, 128);
+const QColor Blue(0, 0, 255);
+const QColor LightGreen(192, 220, 192);
+const QColor Grey(128, 128, 128);
+
+// The letter's font, made once.
+const QFont& LetterFont() {
+    static const QFont Font = PixelFont("Times New Roman", 21, true); // 16 points
+    return Font;
+}
+
+} // namespace
+
+TBubbles::TBubbles(const std::string& Line) : TCustomGameEvent(Line) {}
+
+TBubbles::~TBubbles() {
+    BeforeDestruction();
+}
+
+void TBubbles::Activate() {
+    TCustomGameEvent::Activate();
+    if (!BookForm || !EventsStg || !BubbleStg) return;
+    TImage* Area = BubbleStg->GameArea;
+    FGame = std::make_unique<TBubblesGame>(Area->width(), Area->height());
+    FGame->Begin(KnownKeys, Now());
+
+    QWidget* Page = BookForm->WidePage;
+    EventsStg->LeftConsole->move(EventsStg->LeftConsole->x(), Area->y() + Area->height() + 1);
+    Borrow(BubbleStg->Panel1, Page);
+    MakeBackdrop();
+    Draw();
+    Area->raise();
+
+    QTimer* Bubbling = BubbleStg->BubbleTimer;
+    Bubbling->stop();
+    Bubbling->setInterval(100);
+    QObject::disconnect(Bubbling, nullptr, nullptr, nullptr);
+    QObject::connect(Bubbling, &QTimer::timeout, [this] { BubbleTick(); });
+    Randomize();
+
+    QFrame* Box = EventsStg->EventMsg;
+    EventsStg->MsgLabel1->setText(QStringLiteral("Press any key"));
+    EventsStg->MsgLabel2->setText(QStringLiteral("to begin."));
+    Box->move(150, 150);
+    Box->raise();
+    Box->show();
+
+    EventsStg->MissedTitle->show();
+    EventsStg->MissedTitle->raise();
+    QFrame* Frame = EventsStg->GameScreen;
+    Frame->setGeometry(87, 387, 137, 31);
+    Frame->show();
+    Frame->raise();
+    FMissedDisplay = new TMissedLcd(BookForm);
+    FMissedDisplay->setObjectName(QStringLiteral("MissedDisplay"));
+    QPalette Palette = FMissedDisplay->palette();
+    Palette.setColor(QPalette::Window, Qt::black);
+    FMissedDisplay->setPalette(Palette);
+    FMissedDisplay->setAutoFillBackground(true);
+    FMissedDisplay->SetPictures(BubbleStg->BubbleOff->Picture(), BubbleStg->BubbleOn->Picture());
+    FMissedDisplay->SetLit(0);
+    FMissedDisplay->SetCount(6);
+    FMissedDisplay->move(Frame->x() + 6, Frame->y() + 5);
+    Borrow(FMissedDisplay, Page);
+    FMissedDisplay->show();
+    FMissedDisplay->raise();
+}
+
+void TBubbles::KeyPress(QObject* Sender, char& Key) {
+    TCustomGameEvent::KeyPress(Sender, Key);
+    if (Key == 0 || !FGame) return;
+    const unsigned char Ch = (unsigned char)Key;
+    Key = 0;
+    // The first key only starts the game; after the end keys change nothing.
+    if (State == esWaiting) {
+        Start();
+        return;
+    }
+    if (State != esRunning) return;
+    const bool Running = BubbleStg && BubbleStg->BubbleTimer->isActive();
+    const TBubblesGame::TKeyResult Result = FGame->KeyPress(Ch, Running);
+    if (Result.Wrong && Running) PlayEffect(ErrorSound);
+    if (Result.Points != 0) SetScore(FGame->Score);
+    // A popped bubble goes at once, not at the next tick.
+    if (Result.Popped > 0) Draw();
+}
+
+void TBubbles::BubbleTick() {
+    Tick();
+    if (!FGame || State != esRunning) {
+        Draw();
+        return;
+    }
+    const TBubblesGame::TTickResult Result = FGame->Tick(Now());
+    if (Result.Escaped > 0 && FMissedDisplay)
+        FMissedDisplay->SetLit(std::min(FGame->FMissed, TBubblesGame::MissLimit));
+    if (Result.GameOver)
+        Finish();
+    else if (Result.Escaped > 0)
+        PlayEffect(TypingSound);
+    Draw();
+}
+
+void TBubbles::MakeBackdrop() {
+    if (!BubbleStg) return;
+    const QSize Size = BubbleStg->GameArea->size();
+    FBackdrop = QPixmap(Size);
+    QPainter P(&FBackdrop);
+    const QPixmap& Tile = BubbleStg->BackGround->Picture();
+    if (Tile.isNull())
+        P.fillRect(FBackdrop.rect(), QColor(0xD8, 0xEC, 0xF4));
+    else
+        P.drawTiledPixmap(FBackdrop.rect(), Tile);
+    FBuffer = QPixmap(Size);
+}
+
+void TBubbles::DrawBubble(QPainter& P, const Tbubble& B) {
+    if (!B.FActive) return;
+    if (B.FFizz) {
+        P.setBrush(Qt::NoBrush);
+        P.setPen(QPen(B.FSize < 6 ? Blue : Navy, 1));
+        P.drawEllipse(QRectF(B.FX + 0.5, B.FY + 0.5, B.FSize, B.FSize));
+        return;
+    }
+    const TBubbleBox Box = BubbleOutline(B);
+    const QRectF Shape(Box.Left + 0.5, Box.Top + 0.5, Box.Right - Box.Left - 1,
+                       Box.Bottom - Box.Top - 1);
+    // A sphere lit from the upper left: the bubble's colour deepening
+    // towards the rim, and a small shine.
+    const bool Bonus = B.FKind == 2;
+    const QColor Face = Bonus ? Navy : LightGreen;
+    QRadialGradient Fill(Shape.center() - QPointF(Shape.width() * 0.18, Shape.height() * 0.2),
+                         Shape.width() * 0.62);
+    Fill.setColorAt(0, Bonus ? QColor(70, 90, 200) : QColor(236, 248, 236));
+    Fill.setColorAt(0.55, Face);
+    Fill.setColorAt(1, Bonus ? QColor(0, 0, 80) : QColor(150, 186, 150));
+    P.setBrush(Fill);
+    P.setPen(QPen(Bonus ? Navy : Grey, 1.2));
+    P.drawEllipse(Shape);
+    P.setPen(Qt::NoPen);
+    P.setBrush(QColor(255, 255, 255, Bonus ? 120 : 170));
+    P.drawEllipse(QRectF(Shape.left() + Shape.width() * 0.22, Shape.top() + Shape.height() * 0.14,
+                         Shape.width() * 0.22, Shape.height() * 0.14));
+
+    if (B.FLetter == Tbubble::NoLetter) return;
+    const QString Letter(QChar(char16_t(B.FLetter)));
+    const QFontMetrics Metrics(LetterFont());
+    P.setFont(LetterFont());
+    P.setPen(Bonus ? Qt::white : Qt::black);
+    const int Left = B.FX + (B.FSize - Metrics.horizontalAdvance(Letter)) / 2;
+    const int Top = B.FY + (B.FSize - Metrics.height()) / 2;
+    P.drawText(Left, Top + Metrics.ascent(), Letter);
+}
+
+void TBubbles::Draw() {
+    if (!BubbleStg || !FGame) return;
+    if (FBackdrop.isNull()) MakeBackdrop();
+    {
+        QPainter P(&FBuffer);
+        P.drawPixmap(0, 0, FBackdrop);
+        P.setRenderHint(QPainter::Antialiasing);
+        P.setRenderHint(QPainter::TextAntialiasing);
+        for (const Tbubble& Fizz : FGame->FFizzList)
+            DrawBubble(P, Fizz);
+        for (const Tbubble& B : FGame->FSlots)
+            DrawBubble(P, B);
+    }
+    BubbleStg->GameArea->SetPicture(FBuffer);
+}
+
+void TBubbles::Start() {
+    TCustomGameEvent::Start();
+    if (BubbleStg && FGame && FGame->FMissed < TBubblesGame::MissLimit)
+        BubbleStg->BubbleTimer->start();
+}
+
+void TBubbles::Pause() {
+    if (BubbleStg) BubbleStg->BubbleTimer->stop();
+    TCustomGameEvent::Pause();
+}
+
+void TBubbles::Finish() {
+    if (BubbleStg) BubbleStg->BubbleTimer->stop();
+    TCustomGameEvent::Finish();
+}
+
+void TBubbles::Deactivate() {
+    // What was shown for the game is hidden before it goes back to its form.
+    if (BubbleStg) {
+        BubbleStg->BubbleTimer->stop();
+        QObject::disconnect(BubbleStg->BubbleTimer, nullptr, nullptr, nullptr);
+        QPixmap White(BubbleStg->GameArea->size());
+        White.fill(Qt::white);
+        BubbleStg->GameArea->SetPicture(White);
+    }
+    if (EventsStg) {
+        EventsStg->MissedTitle->hide();
+        EventsStg->GameScreen->hide();
+    }
+    if (FMissedDisplay) FMissedDisplay->hide();
+    TCustomGameEvent::Deactivate();
+    if (TopTenView && FGame && !Application::Terminated()) {
+        TopTenView->Submit("bubbles", PlayerName(), Score);
+        if (ChapterView) ChapterView->LeftSubView = TopTenView;
+    }
+    delete FMissedDisplay.data();
+    if (BookForm) {
+        BookForm->OnKeyDown = nullptr;
+        BookForm->OnKeyPress = nullptr;
+    }
+    FGame.reset();
+    FBuffer = QPixmap();
+    FBackdrop = QPixmap();
+}
