@@ -40,12 +40,12 @@ QImage StoneWall(int W, int H, int BlockW, int BlockH, bool InnerRight, uint32_t
     QLinearGradient Light(0, 0, W, 0);
     Light.setColorAt(InnerRight ? 0 : 1, QColor(0, 0, 0, 70));
     Light.setColorAt(InnerRight ? 1 : 0, QColor(255, 255, 255, 40));
-    P.fillRect(Img.rect(), Light);
+    P.fillRect(QRect(0, 0, W, H), Light);
     P.setPen(QPen(QColor(0xA8, 0xB8, 0xDA), 1));
     const double Edge = InnerRight ? W - 0.5 : 0.5;
     P.drawLine(QPointF(Edge, 0), QPointF(Edge, H));
     P.end();
-    Art::AddGrain(Img, Img.rect(), 4, Seed + 7);
+    Art::AddGrain(Img, QRect(0, 0, W, H), 4, Seed + 7);
     return Img;
 }
 
