@@ -42,6 +42,7 @@ std::vector<std::string> TBankMaker::WordsFor(unsigned char C, int Level, uint64
         std::string Letters;
         for (unsigned char K : Known)
             if (IsSmallLetter(K)) Letters.push_back(char(K));
+        if (Letters.empty()) Letters.push_back(char(C));
         for (int Try = 0; Out.size() < FewestWords && Try < 400; ++Try) {
             std::string G;
             for (size_t I = 0, N = 2 + Random.Below(3); I < N; ++I)

@@ -68,6 +68,7 @@ TDrillMaker::TDrillMaker(const TWordList& Words, const std::string& Known, const
 
 std::string TDrillMaker::Group(const std::string& From, const std::string& Must, size_t Length) {
     std::string G;
+    if (From.empty()) return G;
     for (size_t I = 0; I < Length; ++I)
         G.push_back(FRandom.Pick(From));
     if (!Must.empty() && G.find_first_of(Must) == std::string::npos)
@@ -82,6 +83,7 @@ std::vector<std::string> TDrillMaker::LetterLines(int Count, size_t Width) {
     for (unsigned char C : FNew)
         if (!IsCapital(C)) Plain.push_back(char(C));
     const std::string Home = FKnownLetters.empty() ? FNew : FKnownLetters;
+    if (FNew.empty() && Home.empty()) return Lines; // nothing to drill
     for (int L = 0; L < Count; ++L) {
         std::string Line;
         const bool Alone = L < (Count + 1) / 2 && !Plain.empty();
@@ -93,7 +95,7 @@ std::vector<std::string> TDrillMaker::LetterLines(int Count, size_t Width) {
                 const std::string Mix = FNew + FNew + Home;
                 G = Group(Mix, FNew, 3 + FRandom.Below(3));
             }
-            if (Line.size() + 1 + G.size() > Width) break;
+            if (G.empty() || Line.size() + 1 + G.size() > Width) break;
             if (!Line.empty()) Line.push_back(' ');
             Line += G;
         }
@@ -223,7 +225,7 @@ std::vector<std::string> TDrillMaker::WordLines(int Count, size_t Width) {
                 ++Dressed;
             }
             if (CapitalNext && FCapitals) W = Capitalised(W);
-            if (Line.size() + 1 + W.size() > Width) break;
+            if (W.empty() || Line.size() + 1 + W.size() > Width) break;
             if (!Line.empty()) Line.push_back(' ');
             Line += W;
             const char Last = W.back();
