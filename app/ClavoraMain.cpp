@@ -1,5 +1,6 @@
 #include "app/ClavoraMain.h"
 
+#include "app/CommandLine.h"
 #include "app/ProgramObjects.h"
 #include "app/TMain.h"
 #include "files/ProductInfo.h"
@@ -16,7 +17,57 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The command line as start-up takes it; false, with the message printed,
+// when the program ends here with the status given.
+bool TakeCommandLine(int ArgumentCount, char** Arguments, std::vector<std::string>& Taken,
+                     int& Status) {
+    for (int I = 1; I < ArgumentCount; ++I)
+        if (Arguments[I]) Taken.emplace_back(Arguments[I]);
+    const TCommandLine Line = ParseCommandLine(Taken);
+    Status = 0;
+    switch (Line.Action) {
+    case TCommandLine::caHelp:
+        std::fputs(UsageText().c_str(), stdout);
+        return false;
+    case TCommandLine::caVersion:
+        std::printf("%s\n", VersionText().c_str());
+        return false;
+    case TCommandLine::caError:
+        std::fprintf(stderr, "clavora: %s\n%s", Line.Value.c_str(), UsageText().c_str());
+        Status = 2;
+        return false;
+    case TCommandLine::caExercise: {
+        // Typed in the terminal's encoding; the program works in Latin-1.
+        std::string Latin1, Refused;
+        if (!LocaleTextToLatin1(Line.Value, Latin1, Refused)) {
+            std::fprintf(stderr, "clavora: %s\n", RefusedTextMessage(Refused).c_str());
+            Status = 2;
+            return false;
+        }
+        Taken = {"--exercise", Latin1};
+        return true;
+    }
+    default:
+        return true;
+    }
+}
+
+} // namespace
+
 int ClavoraMain(int ArgumentCount, char** Arguments) {
+    std::vector<std::string> Taken;
+    if (int Status = 0; !TakeCommandLine(ArgumentCount, Arguments, Taken, Status)) return Status;
+    std::vector<char*> Pointers;
+    for (std::string& Argument : Taken)
+        Pointers.push_back(Argument.data());
+    Pointers.push_back(nullptr);
+
     Application::ResetTerminated();
     Application::InstallTerminationSignals();
     TMain::Reset();
@@ -32,10 +83,7 @@ int ClavoraMain(int ArgumentCount, char** Arguments) {
     CreateProgramObjects();
     InstallStartupProbe(BookForm);
 
-    Guarded([&] {
-        TMain::Start(ArgumentCount > 0 ? ArgumentCount - 1 : 0,
-                     Arguments ? Arguments + 1 : nullptr);
-    });
+    Guarded([&] { TMain::Start(int(Taken.size()), Pointers.data()); });
     // Start-up that ended the program itself skips the shutdown.
     if (!TMain::Halted) Guarded([] { TMain::Shutdown(); });
     SetCurrentUser(nullptr);
@@ -44,5 +92,5 @@ int ClavoraMain(int ArgumentCount, char** Arguments) {
     delete KeyData;
     KeyData = nullptr;
     FreeProgramObjects();
-    return 0;
+    return TMain::ExitStatus;
 }

@@ -3,6 +3,7 @@
 #include "analysis/results/TExercInfoView.h"
 #include "engine/ui/TChapterView.h"
 #include "engine/ui/TTextEvent.h"
+#include "files/ErrorLog.h"
 #include "files/TextUtils.h"
 #include "games/ui/TBubbles.h"
 #include "games/ui/TLexidropEvent.h"
@@ -72,6 +73,13 @@ private:
     QPointer<QLabel> FNote;
 };
 
+// Sources that name a file to read: an unreadable one is told by the event.
+bool HasFilePrefix(const std::string& Source) {
+    const std::string Upper = UpperCase(Source);
+    return Upper.rfind("FILE:", 0) == 0 || Upper.rfind("EFFIC:", 0) == 0 ||
+           Upper.rfind("ASK:", 0) == 0;
+}
+
 } // namespace
 
 std::optional<std::string> DemoExerciseLine(int ArgumentCount, char** Arguments) {
@@ -103,6 +111,17 @@ int RunDemoExercise(const std::string& EventLine) {
         if (!Left) return Result;
     } else {
         TTextEvent Event(EventLine);
+        // The text is read first, so that a line that gives nothing to type
+        // is told with the event's number instead of showing an empty page.
+        const std::string Source = Event.Param(3);
+        if (!Source.empty() && UpperCase(Source) != "NIL") Event.LoadText(Source);
+        if (!Event.Text || Event.Text->empty()) {
+            // A file that could not be read has been told already.
+            if (!HasFilePrefix(Source))
+                LogError(-501, "No text to type in the exercise line \"" + EventLine + "\"");
+            return -1;
+        }
+        Event.Params[3] = "NIL"; // keeps the text read
         Result = Event.Execute();
     }
     if (Application::Terminated()) return erStop;

@@ -27,5 +27,6 @@ std::optional<std::string> DemoExerciseLine(int ArgumentCount, char** Arguments)
 // and the storage forms, the settings, the analysis objects, the
 // difficult-keys table and a current user. The results page and the chapter
 // container are made here when start-up has not made them. Returns the
-// event's result code (0 when the program is terminating).
+// event's result code (0 when the program is terminating), or -1 when the
+// line gives no text to type, which is told as error -501.
 int RunDemoExercise(const std::string& EventLine);

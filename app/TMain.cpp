@@ -33,6 +33,7 @@ std::string TMain::RunningMenu;
 QPointer<QWidget> TMain::SelectedPicture;
 bool TMain::ExitRequested = false;
 bool TMain::Halted = false;
+int TMain::ExitStatus = 0;
 TController* TMain::GuidedStudying = nullptr;
 TController* TMain::Revision = nullptr;
 TController* TMain::StatisticsPage = nullptr;
@@ -63,6 +64,7 @@ void TMain::Reset() {
     SelectedPicture = nullptr;
     ExitRequested = false;
     Halted = false;
+    ExitStatus = 0;
 }
 
 bool TMain::SmallScreenRefused() {
@@ -148,6 +150,7 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
     if (KeyData->Load(LayoutFile) == fsNotFound) {
         LogError(-500, LayoutFile + " not found!");
         Halted = true;
+        ExitStatus = 1;
         return;
     }
 
@@ -178,7 +181,7 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
     // One text exercise given on the command line runs instead of the book's
     // tabs (for trying out a text and for the program's own tests).
     if (const auto Line = DemoExerciseLine(ArgumentCount, Arguments)) {
-        RunDemoExercise(*Line);
+        if (RunDemoExercise(*Line) < 0) ExitStatus = 1;
         return;
     }
     // So does a course given on the command line.

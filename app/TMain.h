@@ -39,6 +39,9 @@ public:
     // Set when start-up ends the program before its shutdown (the small
     // screen refused, the installation run).
     static bool Halted;
+    // The program's exit status: not 0 when start-up found the installation
+    // broken or the command line's exercise could not run.
+    static int ExitStatus;
 
     // Back to the state before the first start (a program run in a test).
     static void Reset();

@@ -53,11 +53,14 @@ std::string ProgramTest::Mine(const std::string& Name) const {
     return *FDir / ("data/Clavora/" + Name);
 }
 
-int ProgramTest::RunProgram(TDriver& Driver) {
+int ProgramTest::RunProgram(TDriver& Driver, std::vector<std::string> Arguments) {
     Driver.Start();
-    char Name[] = "clavora";
-    char* Arguments[] = {Name, nullptr};
-    const int Status = ClavoraMain(1, Arguments);
+    Arguments.insert(Arguments.begin(), "clavora");
+    std::vector<char*> Pointers;
+    for (std::string& Argument : Arguments)
+        Pointers.push_back(Argument.data());
+    Pointers.push_back(nullptr);
+    const int Status = ClavoraMain(int(Arguments.size()), Pointers.data());
     EXPECT_TRUE(Driver.Finished());
     EXPECT_EQ(Driver.Failure(), "");
     return Status;

@@ -9,13 +9,15 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-    // Runs the program with the driver's steps; returns its exit status.
-    int RunProgram(TDriver& Driver);
+    // Runs the program with the driver's steps and the command line's
+    // arguments; returns its exit status.
+    int RunProgram(TDriver& Driver, std::vector<std::string> Arguments = {});
     // A path in the shipped layer (the program's material) and in the
     // learner's own layer, where everything the program writes goes.
     std::string Shipped(const std::string& Name) const;

@@ -285,7 +285,7 @@ TEST_F(ProgramTest, AMissingKeyboardLayoutIsReportedAndEndsTheProgram) {
     WriteFileBytes(*FDir / "config/Veltrona/Clavora.ini", Ini);
     ASSERT_EQ(unlink(Shipped("qwertz.kbd").c_str()), 0);
     TDriver Driver;
-    EXPECT_EQ(RunProgram(Driver), 0);
+    EXPECT_EQ(RunProgram(Driver), 1) << "a broken installation ends with a failure status";
     ASSERT_EQ(DialogLog().size(), 1u);
     EXPECT_EQ(DialogLog()[0].Type, mtError);
     EXPECT_EQ(DialogLog()[0].Text.rfind("#-500 "), 0u);
