@@ -8,12 +8,15 @@
 #include "platform/ErrorHandler.h"
 #include "platform/KeyPreview.h"
 #include "platform/ShellOpen.h"
+#include "shell/TFormView.h"
 
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
+
+#include <algorithm>
 
 TBookForm* BookForm = nullptr;
 
@@ -311,7 +314,7 @@ void TBookForm::PreviewKeyPress(char& Key) {
 }
 
 void TBookForm::PreviewKeyUp(std::uint16_t& Key, TShiftState Shift) {
-    if (OnKeyUp) OnKeyUp(this, Key, Shift);
+    if (TFormView* Holder = KeyHolder()) Holder->KeyUp(this, Key, Shift);
 }
 
 void TBookForm::WindowKeyDown(std::uint16_t& Key, TShiftState Shift) {
@@ -325,11 +328,26 @@ void TBookForm::WindowKeyDown(std::uint16_t& Key, TShiftState Shift) {
         if (OnCtrlShiftTab) OnCtrlShiftTab(this);
         return;
     }
-    if (OnKeyDown) OnKeyDown(this, Key, Shift);
+    if (TFormView* Holder = KeyHolder()) Holder->KeyDown(this, Key, Shift);
 }
 
 void TBookForm::WindowKeyPress(char& Key) {
-    if (OnKeyPress) OnKeyPress(this, Key);
+    if (TFormView* Holder = KeyHolder()) Holder->KeyPress(this, Key);
+}
+
+void TBookForm::TakeKeys(TFormView* Holder) {
+    if (!Holder) return;
+    ReleaseKeys(Holder);
+    FKeyHolders.push_back(Holder);
+}
+
+void TBookForm::ReleaseKeys(TFormView* Holder) {
+    FKeyHolders.erase(std::remove(FKeyHolders.begin(), FKeyHolders.end(), Holder),
+                      FKeyHolders.end());
+}
+
+TFormView* TBookForm::KeyHolder() const {
+    return FKeyHolders.empty() ? nullptr : FKeyHolders.back();
 }
 
 void TBookForm::LinkClick(QObject* Sender) {

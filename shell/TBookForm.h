@@ -3,7 +3,7 @@
 //
 // It arranges its parts, switches between the cover and the page layouts,
 // shows the console buttons a page asks for and routes keys. Pages fill its
-// panels with borrowed controls and install their key handlers in its slots.
+// panels with borrowed controls and take its keys while they are open.
 #pragma once
 
 #include "platform/Controls.h"
@@ -15,13 +15,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
+class TFormView;
 class TKeyPreview;
 
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 
-using TKeyEvent = std::function<void(QObject* Sender, std::uint16_t& Key, TShiftState Shift)>;
-using TKeyPressEvent = std::function<void(QObject* Sender, char& Key)>;
 using TCloseEvent = std::function<void(QObject* Sender, TCloseAction& Action)>;
 
 // Console button bits.
@@ -88,10 +88,21 @@ public:
     TNotifyEvent OnEscape;
     std::uint8_t ExerciseConsole = 0;
 
-    // Free slots that the open page fills and empties.
-    TKeyEvent OnKeyDown;
-    TKeyPressEvent OnKeyPress;
-    TKeyEvent OnKeyUp;
+    // The keys of the book go to one view at a time, the key holder, whose
+    // KeyDown, KeyPress and KeyUp receive every key the window does not use itself
+    // (Ctrl+Tab and Ctrl+Shift+Tab). A page takes the keys when it opens and
+    // gives them back when it closes:
+    //   - holders stack: when the holder gives the keys back, they return to
+    //     the view that held them before it, so a nested page hands them
+    //     back to its container;
+    //   - giving back keys a view does not hold leaves the holder alone, and
+    //     giving them back twice is harmless;
+    //   - a view that takes the keys again moves to the top;
+    //   - a view being destroyed gives its keys back itself.
+    void TakeKeys(TFormView* Holder);
+    void ReleaseKeys(TFormView* Holder);
+    // The view that receives the keys now, or null.
+    TFormView* KeyHolder() const;
     // The close handler, asked when the window is about to close.
     TCloseEvent OnClose;
     // Told whenever the window's size changes (after the layout).
@@ -130,6 +141,8 @@ private:
     void SizeChanged();
 
     TKeyPreview* FKeyPreview = nullptr;
+    // The key holders, the current one last.
+    std::vector<TFormView*> FKeyHolders;
     bool FInLayout = false;
 };
 

@@ -3,6 +3,7 @@
 #include "platform/Application.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
+#include "shell/TBookForm.h"
 
 #include <QWidget>
 
@@ -16,6 +17,7 @@ TFormView::~TFormView() {
     // The derived parts are gone: their close query must not be called.
     OnCloseQuery = nullptr;
     WarnAndCloseIfOpen();
+    if (BookForm) BookForm->ReleaseKeys(this);
     if (FActiveView == this) FActiveView = nullptr;
 }
 
@@ -44,6 +46,12 @@ void TFormView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift) 
     if (IsNested) return;
     if (LeftSubView) LeftSubView->KeyDown(Sender, Key, Shift);
     if (RightSubView) RightSubView->KeyDown(Sender, Key, Shift);
+}
+
+void TFormView::KeyUp(QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
+    if (IsNested) return;
+    if (LeftSubView) LeftSubView->KeyUp(Sender, Key, Shift);
+    if (RightSubView) RightSubView->KeyUp(Sender, Key, Shift);
 }
 
 int TFormView::Run() {

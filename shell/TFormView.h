@@ -50,6 +50,7 @@ public:
     virtual void Activate();
     virtual void KeyPress(QObject* Sender, char& Key);
     virtual void KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift);
+    virtual void KeyUp(QObject* Sender, std::uint16_t& Key, TShiftState Shift);
     virtual int Run();
     virtual void ShowNested();
     // Opens the view without waiting; true when the view declined to open.

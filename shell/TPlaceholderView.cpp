@@ -21,13 +21,11 @@ void TPlaceholderView::Activate() {
     GeneralStg->PlaceholderName->setText(ToQ(FTabName));
     BorrowChildren(GeneralStg->PlaceholderLeft, BookForm->LeftPage);
     BorrowChildren(GeneralStg->PlaceholderRight, BookForm->RightPage);
-    BookForm->OnKeyDown = [this](QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
-        KeyDown(Sender, Key, Shift);
-    };
+    BookForm->TakeKeys(this);
 }
 
 void TPlaceholderView::Deactivate() {
-    BookForm->OnKeyDown = nullptr;
+    BookForm->ReleaseKeys(this);
     BookForm->Title->clear();
     TFormView::Deactivate();
 }

@@ -20,18 +20,11 @@ public:
     void Activate() override {
         TFormView::Activate();
         if (RightSubView) RightSubView->OnClose = [this](TFormView* Right) { RightClosed(Right); };
-        if (!BookForm) return;
-        BookForm->OnKeyPress = [this](QObject* Sender, char& Key) { KeyPress(Sender, Key); };
-        BookForm->OnKeyDown = [this](QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
-            KeyDown(Sender, Key, Shift);
-        };
+        if (BookForm) BookForm->TakeKeys(this);
     }
 
     void Deactivate() override {
-        if (BookForm) {
-            BookForm->OnKeyDown = nullptr;
-            BookForm->OnKeyPress = nullptr;
-        }
+        if (BookForm) BookForm->ReleaseKeys(this);
         TFormView::Deactivate();
     }
 

@@ -92,10 +92,7 @@ void TEvent::Activate() {
     BookForm->SetConsoleButtons(AllowCancel ? cbNext | cbCancel : cbNext);
     BookForm->Next->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
     BookForm->Cancel->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
-    BookForm->OnKeyDown = [this](QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
-        KeyDown(Sender, Key, Shift);
-    };
-    BookForm->OnKeyPress = [this](QObject* Sender, char& Key) { KeyPress(Sender, Key); };
+    BookForm->TakeKeys(this);
 }
 
 void TEvent::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
@@ -126,8 +123,7 @@ void TEvent::Close(bool& Refused) {
     if (CurrentUser) CurrentUser->AddStudyMinutes(StudyMinutes(Now() - ShownAt));
     if (!BookForm) return;
     BookForm->SetPageMode(2);
-    BookForm->OnKeyDown = nullptr;
-    BookForm->OnKeyPress = nullptr;
+    BookForm->ReleaseKeys(this);
     BookForm->Next->OnClick = nullptr;
     BookForm->Cancel->OnClick = nullptr;
     BookForm->SetConsoleButtons(0);

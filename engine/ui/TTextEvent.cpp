@@ -194,8 +194,5 @@ void TTextEvent::Deactivate() {
             ExercInfoView->Valid = false;
     }
     TCustomTextEvent::Deactivate();
-    if (BookForm) {
-        BookForm->OnKeyDown = nullptr;
-        BookForm->OnKeyPress = nullptr;
-    }
+    if (BookForm) BookForm->ReleaseKeys(this);
 }

@@ -3,6 +3,7 @@
 #include "tests/events/EventFixture.h"
 
 #include "engine/ui/TChapterView.h"
+#include "engine/ui/TMessageEvent.h"
 #include "shell/TBookForm.h"
 
 namespace {
@@ -42,7 +43,7 @@ TEST_F(EventTest, ChapterContainerEndsWithTheRightPagesResult) {
     EXPECT_TRUE(Driver.Finished());
     EXPECT_FALSE(Container.IsOpen || Left.IsOpen || Right.IsOpen);
     EXPECT_FALSE(Right.OnClose) << "the container unhooks itself";
-    EXPECT_FALSE(BookForm->OnKeyDown);
+    EXPECT_EQ(BookForm->KeyHolder(), nullptr);
     EXPECT_EQ(TFormView::ActiveView(), nullptr);
 
     // Closed from outside, as a tab click does: result 0.
@@ -51,4 +52,53 @@ TEST_F(EventTest, ChapterContainerEndsWithTheRightPagesResult) {
     Outside.Start();
     EXPECT_EQ(Container.Run(), 0);
     EXPECT_FALSE(Left.IsOpen || Right.IsOpen);
+}
+
+TEST_F(EventTest, ANestedPageGivesTheKeysBackToItsContainer) {
+    TChapterView Container;
+    TPage Left, Right;
+    Container.LeftSubView = &Left;
+    Container.RightSubView = &Right;
+    // An event run from the right page, as a chapter page starts an exercise.
+    TMessageEvent Nested("Hello=MESSAGE;0;One more page.;Nested");
+    TPage Stranger;
+    int NestedResult = -1;
+    TDriver Driver;
+    Driver
+        .Do("the nested event",
+            [&] {
+                EXPECT_EQ(BookForm->KeyHolder(), &Container);
+                TDriver Inner;
+                Inner.Do("keys go to the event", [&] {
+                    EXPECT_EQ(BookForm->KeyHolder(), &Nested);
+                    // A page that never held the keys lets go: nothing changes.
+                    BookForm->ReleaseKeys(&Stranger);
+                    PressKey(BookForm, Qt::Key_A);
+                    PressKey(BookForm, Qt::Key_N, Qt::AltModifier);
+                });
+                Inner.Start();
+                NestedResult = Nested.Execute();
+                EXPECT_TRUE(Inner.Finished());
+            })
+        .Do("keys are back with the container", [&] {
+            EXPECT_EQ(NestedResult, erNext);
+            EXPECT_EQ(Left.KeysSeen + Right.KeysSeen, 0) << "the event had the keys";
+            EXPECT_EQ(BookForm->KeyHolder(), &Container);
+            PressKey(BookForm, Qt::Key_B);
+            EXPECT_EQ(Left.KeysSeen, 1);
+            EXPECT_EQ(Right.KeysSeen, 1);
+            // A view destroyed while holding the keys gives them back too.
+            {
+                TPage Brief;
+                BookForm->TakeKeys(&Brief);
+                BookForm->TakeKeys(&Container);
+                BookForm->TakeKeys(&Brief);
+            }
+            EXPECT_EQ(BookForm->KeyHolder(), &Container);
+            Right.SetResult(3);
+        });
+    Driver.Start();
+    EXPECT_EQ(Container.Run(), 3);
+    EXPECT_TRUE(Driver.Finished());
+    EXPECT_EQ(BookForm->KeyHolder(), nullptr);
 }

@@ -162,8 +162,7 @@ TEST_F(EventTest, ShortcutsActOnlyInTheirStates) {
     EXPECT_EQ(BookForm->ConsoleButtons, 0);
     EXPECT_FALSE(BookForm->BtnConsole->isVisible());
     EXPECT_TRUE(BookForm->LeftPage->isVisible()) << "the book is back on two pages";
-    EXPECT_FALSE(BookForm->OnKeyDown);
-    EXPECT_FALSE(BookForm->OnKeyPress);
+    EXPECT_EQ(BookForm->KeyHolder(), nullptr);
 }
 
 TEST_F(EventTest, CancelGivesTwoBeforeCompletionAndFourAfter) {

@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/ShellOpen.h"
 #include "shell/TBookForm.h"
+#include "shell/TFormView.h"
 #include "shell/TNavigate.h"
 #include "tests/support/TDriver.h"
 #include "tests/support/TestSupport.h"
@@ -20,6 +21,19 @@
 #include <memory>
 
 namespace {
+
+// A page that hands the keys it receives to the test.
+class TKeysView : public TFormView {
+public:
+    std::function<void(std::uint16_t& Key)> Down;
+    std::function<void(char& Key)> Press;
+    void KeyDown(QObject*, std::uint16_t& Key, TShiftState) override {
+        if (Down) Down(Key);
+    }
+    void KeyPress(QObject*, char& Key) override {
+        if (Press) Press(Key);
+    }
+};
 
 class BookWindowTest : public ::testing::Test {
 protected:
@@ -157,9 +171,11 @@ TEST_F(BookWindowTest, CtrlTabNeverReachesThePagesKeyHandler) {
     std::vector<int> PageKeys;
     int Next = 0, Previous = 0;
     // The modifier keys themselves come down too; only the others count here.
-    Book->OnKeyDown = [&](QObject*, std::uint16_t& Key, TShiftState) {
+    TKeysView Page;
+    Page.Down = [&](std::uint16_t& Key) {
         if (Key != VK_SHIFT && Key != VK_CONTROL && Key != VK_MENU) PageKeys.push_back(Key);
     };
+    Book->TakeKeys(&Page);
     Book->OnCtrlTab = [&](QObject*) { ++Next; };
     Book->OnCtrlShiftTab = [&](QObject*) { ++Previous; };
     PressKey(Book.get(), Qt::Key_Tab, Qt::ControlModifier);
@@ -180,10 +196,12 @@ TEST_F(BookWindowTest, ThePageSeesKeysBeforeTheFocusedControl) {
     Book->NameField->setFocus();
     EXPECT_TRUE(WaitUntil([&] { return Book->NameField->hasFocus(); }));
     std::string Typed;
-    Book->OnKeyPress = [&](QObject*, char& Key) {
+    TKeysView Page;
+    Page.Press = [&](char& Key) {
         Typed += Key;
         if (Key == 'x') Key = 0;
     };
+    Book->TakeKeys(&Page);
     PressKey(Book.get(), Qt::Key_A);
     PressKey(Book.get(), Qt::Key_X);
     PressKey(Book.get(), Qt::Key_B);
@@ -258,9 +276,11 @@ TEST_F(BookWindowTest, AnInputErrorInAHandlerIsShownAndTheProgramGoesOn) {
         ++Clicks;
         throw EInputError("Bad value in course.cnt");
     };
-    Book->OnKeyDown = [&](QObject*, std::uint16_t& Key, TShiftState) {
+    TKeysView Page;
+    Page.Down = [&](std::uint16_t& Key) {
         if (Key == 'K') throw EInputError("Bad key");
     };
+    Book->TakeKeys(&Page);
     ClickWidget(Book->MenuRevision);
     PressKey(Book.get(), Qt::Key_K);
     ClickWidget(Book->MenuRevision);
