@@ -103,9 +103,7 @@ void TStatisticsView::Activate() {
         Graph->show();
     }
 
-    BookForm->OnKeyDown = [this](QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
-        KeyDown(Sender, Key, Shift);
-    };
+    BookForm->TakeKeys(this);
 }
 
 void TStatisticsView::SetUpGraphs(TGraph* Keys, TGraph* Efficiency, TGraph* Speed) const {
@@ -165,7 +163,7 @@ void TStatisticsView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState S
 
 void TStatisticsView::Deactivate() {
     if (BookForm) {
-        BookForm->OnKeyDown = nullptr;
+        BookForm->ReleaseKeys(this);
         BookForm->Title->clear();
     }
     if (StatisticsStg) StatisticsStg->PrintBtn->OnClick = nullptr;
