@@ -66,10 +66,14 @@ public:
             _exit(127);
         }
         close(Pipe[1]);
-        char Buffer[16] = {};
-        const ssize_t Read = FPid > 0 ? read(Pipe[0], Buffer, sizeof Buffer - 1) : 0;
+        // The server may write the number and its line end separately; read
+        // up to the line end, or the server dies writing into a closed pipe.
+        std::string Number;
+        char C = 0;
+        while (FPid > 0 && read(Pipe[0], &C, 1) == 1 && C != '\n')
+            Number += C;
         close(Pipe[0]);
-        if (Read > 0) FDisplay = ":" + std::string(Buffer, size_t(Read - 1));
+        if (C == '\n' && !Number.empty()) FDisplay = ":" + Number;
     }
     ~TXvfb() {
         if (FPid > 0) {
@@ -92,10 +96,10 @@ TEST(Desktop, AnXServerNamesItsKeyboardLayoutThroughXkb) {
     const char* Old = getenv("DISPLAY");
     const std::string Saved = Old ? Old : "";
     setenv("DISPLAY", Server.Display().c_str(), 1);
-    // A fresh server starts with the US layout, though on a busy machine it
-    // may answer only after a while: ask again until a deadline.
+    // A fresh server starts with the US layout. It may still be loading its
+    // keymap on a busy machine: ask again until a deadline.
     std::string Layout;
-    const auto Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    const auto Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while ((Layout = XkbLayoutOfDisplay()).empty() && std::chrono::steady_clock::now() < Deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_EQ(Layout, "us");
