@@ -234,8 +234,7 @@ TEST_F(EventTest, AnEventLeftOpenByTheProgramsEndLetsGoOfTheBook) {
             EXPECT_TRUE(Event.IsOpen);
         }
         EXPECT_EQ(DialogCount(), 0);
-        EXPECT_FALSE(BookForm->OnKeyDown);
-        EXPECT_FALSE(BookForm->OnKeyPress);
+        EXPECT_EQ(BookForm->KeyHolder(), nullptr);
         EXPECT_FALSE(BookForm->Next->OnClick);
         EXPECT_FALSE(BookForm->Cancel->OnClick);
         EXPECT_EQ(TFormView::ActiveView(), nullptr);
