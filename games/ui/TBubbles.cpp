@@ -227,10 +227,7 @@ void TBubbles::Deactivate() {
         if (ChapterView) ChapterView->LeftSubView = TopTenView;
     }
     delete FMissedDisplay.data();
-    if (BookForm) {
-        BookForm->OnKeyDown = nullptr;
-        BookForm->OnKeyPress = nullptr;
-    }
+    if (BookForm) BookForm->ReleaseKeys(this);
     FGame.reset();
     FBuffer = QPixmap();
     FBackdrop = QPixmap();

@@ -286,8 +286,5 @@ void TLexidropEvent::Deactivate() {
     StopGame = true;
     Started = false;
     TCustomGameEvent::Deactivate();
-    if (BookForm) {
-        BookForm->OnKeyDown = nullptr;
-        BookForm->OnKeyPress = nullptr;
-    }
+    if (BookForm) BookForm->ReleaseKeys(this);
 }
