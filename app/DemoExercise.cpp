@@ -2,6 +2,8 @@
 
 #include "analysis/results/TExercInfoView.h"
 #include "engine/ui/TChapterView.h"
+#include "engine/ui/TKeyboardEvent.h"
+#include "engine/ui/TNewKeysEvent.h"
 #include "engine/ui/TTextEvent.h"
 #include "files/ErrorLog.h"
 #include "files/TextUtils.h"
@@ -88,15 +90,47 @@ std::optional<std::string> DemoExerciseLine(int ArgumentCount, char** Arguments)
     return std::string(Arguments[1]);
 }
 
+namespace {
+
+// Reads the event's text first, so that a line that gives nothing to type is
+// told with the event's number instead of showing an empty page; false then.
+bool TextToType(TEvent& Event, const std::string& EventLine) {
+    const std::string Source = Event.Param(3);
+    if (!Source.empty() && UpperCase(Source) != "NIL") Event.LoadText(Source);
+    if (!Event.Text || Event.Text->empty()) {
+        // A file that could not be read has been told already.
+        if (!HasFilePrefix(Source))
+            LogError(-501, "No text to type in the exercise line \"" + EventLine + "\"");
+        return false;
+    }
+    if (Event.Params.size() > 3) Event.Params[3] = "NIL"; // keeps the text read
+    return true;
+}
+
+} // namespace
+
 int RunDemoExercise(const std::string& EventLine) {
     CreateExercInfoView();
     if (!ChapterView) ChapterView = new TChapterView();
     CreateTopTenView();
+    // The keyword picks the class; a drill has no results page after it.
+    const TStringList Tokens = Split(EventLine, "=;");
+    const std::string Keyword = Tokens.size() > 1 ? UpperCase(Trim(Tokens[1])) : std::string();
+    if (Keyword == "KEYBOARD" || Keyword == "NEWKEYS") {
+        std::unique_ptr<TEvent> Drill;
+        if (Keyword == "KEYBOARD")
+            Drill = std::make_unique<TKeyboardEvent>(EventLine);
+        else
+            Drill = std::make_unique<TNewKeysEvent>(EventLine);
+        // Trying a drill out, every key is one the learner knows.
+        for (int C = 32; C < 256; ++C)
+            Drill->KnownKeys += char(C);
+        if (!TextToType(*Drill, EventLine)) return -1;
+        return Drill->Execute();
+    }
     int Result = erStop;
     // The games leave their top-ten page as the left page; a text event its results.
     TFormView* Left = ExercInfoView;
-    const TStringList Tokens = Split(EventLine, "=;");
-    const std::string Keyword = Tokens.size() > 1 ? UpperCase(Trim(Tokens[1])) : std::string();
     if (Keyword == "LEXIDROP" || Keyword == "BUBBLES") {
         std::unique_ptr<TCustomGameEvent> Game;
         if (Keyword == "LEXIDROP")
@@ -111,17 +145,7 @@ int RunDemoExercise(const std::string& EventLine) {
         if (!Left) return Result;
     } else {
         TTextEvent Event(EventLine);
-        // The text is read first, so that a line that gives nothing to type
-        // is told with the event's number instead of showing an empty page.
-        const std::string Source = Event.Param(3);
-        if (!Source.empty() && UpperCase(Source) != "NIL") Event.LoadText(Source);
-        if (!Event.Text || Event.Text->empty()) {
-            // A file that could not be read has been told already.
-            if (!HasFilePrefix(Source))
-                LogError(-501, "No text to type in the exercise line \"" + EventLine + "\"");
-            return -1;
-        }
-        Event.Params[3] = "NIL"; // keeps the text read
+        if (!TextToType(Event, EventLine)) return -1;
         Result = Event.Execute();
     }
     if (Application::Terminated()) return erStop;

@@ -1,5 +1,6 @@
-// One text typing event or game run on its own, without a course: for trying an
-// exercise out and for showing the program. The program is started with
+// One text typing event, game or keyboard drill run on its own, without a
+// course: for trying an exercise out and for showing the program. The
+// program is started with
 //
 //     clavora --exercise "<event line>"
 //
@@ -8,7 +9,8 @@
 // the text or "FILE:name", token 4 "TRUE" to highlight the current word).
 // A line whose keyword (token 1) is "LEXIDROP" or "BUBBLES" runs that game
 // instead, for example "Drop=LEXIDROP;1;Short.vcb" (token 3 the vocabulary)
-// or "Bubb=BUBBLES;1;0".
+// or "Bubb=BUBBLES;1;0". A "KEYBOARD" or "NEWKEYS" line runs that keyboard
+// drill with every key labelled as known, and the program ends with it.
 // The event runs on the wide page; then the chapter container shows the
 // results page (for a game its top-ten list) on the left and a closing page
 // on the right, which Next or Enter closes.

@@ -1,0 +1,117 @@
+#include "engine/ui/TCustomKeyboardEvent.h"
+
+#include "engine/ui/TViewCanvas.h"
+#include "forms/TEventsStg.h"
+#include "keyboard/TKeyData.h"
+#include "keyboard/ui/TFingers.h"
+#include "keyboard/ui/TKeyboard.h"
+#include "platform/Controls.h"
+#include "shell/TBookForm.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace {
+
+// Where the finger guide stands, from the book's top left corner.
+constexpr int FingersLeft = 80;
+constexpr int FingersTop = 381;
+// The console's top edge above the keyboard, and the gap above it.
+constexpr int ConsoleAboveKeyboard = 25;
+constexpr int CanvasTopInDrill = 13;
+constexpr int CanvasGap = 5;
+
+} // namespace
+
+TCustomKeyboardEvent::TCustomKeyboardEvent(const std::string& Line) : TCustomTextEvent(Line) {
+    Keyboard = new TKeyboard(BookForm, KeyData);
+    Keyboard->hide();
+    Fingers = new TFingers(BookForm);
+    Fingers->hide();
+    if (EventsStg) {
+        Keyboard->SetKeyFace(EventsStg->KeyFace->Picture());
+        Fingers->SetBackground(EventsStg->FingersPic->Picture());
+        for (int N = 1; N <= 9; ++N)
+            Fingers->FingerPictures[size_t(N)] = EventsStg->Finger(N)->Picture();
+    }
+    ShowTarget = true;
+}
+
+TCustomKeyboardEvent::~TCustomKeyboardEvent() {
+    BeforeDestruction();
+    delete Keyboard.data();
+    delete Fingers.data();
+}
+
+void TCustomKeyboardEvent::Activate() {
+    TCustomTextEvent::Activate();
+    if (!BookForm || !EventsStg || !Keyboard || !Fingers || !Canvas) return;
+    EventsStg->SpeedTitle->hide();
+    EventsStg->Screen1->hide();
+    EventsStg->Screen3->hide();
+
+    Borrow(Fingers, BookForm);
+    PlaceFingers();
+    Fingers->show();
+    BookForm->StatusBar->raise();
+
+    Borrow(Keyboard, BookForm->WidePage);
+    Keyboard->setGeometry(KeyboardLeft, KeyboardTop, KeyboardWidth, KeyboardHeight);
+    Keyboard->SetBackground(Qt::black);
+    Keyboard->SetKnownKeys(KnownKeys);
+    Keyboard->show();
+
+    QWidget* Console = EventsStg->LeftConsole;
+    Console->move(Console->x(), Keyboard->y() - ConsoleAboveKeyboard);
+    Canvas->setGeometry(Canvas->x(), CanvasTopInDrill, Canvas->width(),
+                        Console->y() - CanvasTopInDrill - CanvasGap);
+    Canvas->SetMode(0);
+    Canvas->SetText(Text ? *Text : std::string(), 0);
+
+    // A key clicked on the keyboard is typed like a key of the real one.
+    Keyboard->OnKeyPress = [this](QObject* Sender, char& Key) { KeyPress(Sender, Key); };
+    BookForm->OnKeyUp = [this](QObject*, std::uint16_t&, TShiftState) { ReleaseKeys(); };
+    BookForm->OnResize = [this](QObject*) { PlaceFingers(); };
+}
+
+void TCustomKeyboardEvent::KeyPress(QObject* Sender, char& Key) {
+    TCustomTextEvent::KeyPress(Sender, Key);
+    if (Keyboard) Keyboard->PressKey(Key);
+}
+
+void TCustomKeyboardEvent::Deactivate() {
+    if (Keyboard) {
+        Keyboard->OnKeyPress = nullptr;
+        Keyboard->hide();
+    }
+    if (Fingers) Fingers->hide();
+    TCustomTextEvent::Deactivate();
+    if (EventsStg) {
+        EventsStg->SpeedTitle->show();
+        EventsStg->Screen1->show();
+        EventsStg->Screen3->show();
+    }
+    if (BookForm) {
+        BookForm->OnKeyPress = nullptr;
+        BookForm->OnKeyUp = nullptr;
+        BookForm->OnResize = nullptr;
+    }
+}
+
+void TCustomKeyboardEvent::SetTarget(char Ch) {
+    Target = Ch;
+    if (!Keyboard) return;
+    if (ShowTarget)
+        Keyboard->MarkKeys(std::string(1, Ch), std::string());
+    else
+        Keyboard->ClearMarks();
+}
+
+void TCustomKeyboardEvent::PlaceFingers() {
+    if (!BookForm || !Fingers) return;
+    Fingers->move(BookForm->Book->x() + FingersLeft, BookForm->Book->y() + FingersTop);
+}
+
+void TCustomKeyboardEvent::ReleaseKeys() {
+    if (Keyboard) Keyboard->PressKey(0);
+}
