@@ -1,7 +1,9 @@
 #include "course/ui/EventClassTable.h"
 
 #include "analysis/results/TExercInfoView.h"
+#include "engine/ui/TKeyboardEvent.h"
 #include "engine/ui/TMessageEvent.h"
+#include "engine/ui/TNewKeysEvent.h"
 #include "engine/ui/TTextEvent.h"
 #include "engine/ui/TTimedEvent.h"
 #include "games/ui/TBubbles.h"
@@ -22,8 +24,10 @@ std::optional<TMeasuredRun> MeasuredRun() {
 
 void RegisterEventClasses() {
     RegisterEventClass("MESSAGE", RunEventOf<TMessageEvent>);
+    RegisterEventClass("KEYBOARD", RunEventOf<TKeyboardEvent>);
     RegisterEventClass("TEXT", RunEventOf<TTextEvent>);
     RegisterEventClass("EXAM", RunEventOf<TTextEvent>);
     RegisterEventClass("LEXIDROP", RunEventOf<TLexidropEvent>);
     RegisterEventClass("BUBBLES", RunEventOf<TBubbles>);
+    RegisterEventClass("NEWKEYS", RunEventOf<TNewKeysEvent>);
 }
