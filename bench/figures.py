@@ -100,6 +100,39 @@ def startup_and_idle(display):
         say("idle_cpu_percent", round((after - before) / (t1 - t0) * 100, 3), "%")
 
 
+def game_idle_cpu(display):
+    """CPU of the program while a bubbles game runs: ten ticks a second, each
+    moving the bubbles and drawing the play area."""
+    with tempfile.TemporaryDirectory() as work:
+        env = program_env(display, work)
+        app = os.path.join(work, "app")
+        shutil.copytree(APP, app)
+        proc = subprocess.Popen([os.path.join(app, "clavora"), "--exercise", "Bubb=BUBBLES;1;0"],
+                                env=env, stderr=subprocess.DEVNULL, stdout=subprocess.DEVNULL)
+        try:
+            window = None
+            for _ in range(100):
+                found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Clavora 98$"],
+                                       env=env, capture_output=True, text=True).stdout.split()
+                if found:
+                    window = found[0]
+                    break
+                time.sleep(0.1)
+            if window is None:
+                raise RuntimeError("the game's window did not appear")
+            time.sleep(1)
+            # The first key starts the game.
+            subprocess.run(["xdotool", "windowfocus", "--sync", window], env=env, check=False)
+            subprocess.run(["xdotool", "key", "q"], env=env, check=True)
+            time.sleep(1)
+            before, t0 = cpu_seconds(proc.pid), time.perf_counter()
+            time.sleep(10)
+            after, t1 = cpu_seconds(proc.pid), time.perf_counter()
+            say("game_idle_cpu_percent", round((after - before) / (t1 - t0) * 100, 2), "%")
+        finally:
+            stop_program(proc)
+
+
 def google_benchmarks():
     bench_dir = os.path.join(BUILD, "bench")
     # benchmark name: (figure, nanoseconds to the figure's unit, unit)
@@ -113,7 +146,9 @@ def google_benchmarks():
              "BM_ErrorPercent": ("errorpercent_ns", 1, "ns"),
              "BM_ContentsLoad": ("contents_load_ms", 1e-6, "ms"),
              "BM_StatsPageOpen": ("stats_page_open_ms", 1e-6, "ms"),
-             "BM_ReportPdf": ("report_pdf_ms", 1e-6, "ms")}
+             "BM_ReportPdf": ("report_pdf_ms", 1e-6, "ms"),
+             "BM_BubblesTick": ("bubbles_tick_us", 1e-3, "us"),
+             "BM_LexidropDraw": ("lexidrop_draw_us", 1e-3, "us")}
     # benchmark name: (counter, figure, unit) for figures reported as a counter
     counters = {"BM_AdvanceRepaint": ("p99_us", "advance_repaint_p99_us", "us"),
                 "BM_TypeCharRepaint": ("p99_us", "typechar_repaint_p99_us", "us")}
@@ -145,6 +180,7 @@ def main():
     xvfb, display = start_xvfb()
     try:
         startup_and_idle(display)
+        game_idle_cpu(display)
     finally:
         xvfb.terminate()
         xvfb.wait()

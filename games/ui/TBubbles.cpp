@@ -126,15 +126,25 @@ void TBubbles::BubbleTick() {
 
 void TBubbles::MakeBackdrop() {
     if (!BubbleStg) return;
+    // At the screen's own pixels, so that a book drawn larger stays crisp
+    // and the frame is copied to the screen without scaling.
     const QSize Size = BubbleStg->GameArea->size();
-    FBackdrop = QPixmap(Size);
+    const qreal Ratio = BubbleStg->GameArea->devicePixelRatioF();
+    auto Canvas = [&] {
+        QPixmap Pixmap(Size * Ratio);
+        Pixmap.setDevicePixelRatio(Ratio);
+        return Pixmap;
+    };
+    FBackdrop = Canvas();
     QPainter P(&FBackdrop);
     const QPixmap& Tile = BubbleStg->BackGround->Picture();
     if (Tile.isNull())
-        P.fillRect(FBackdrop.rect(), QColor(0xD8, 0xEC, 0xF4));
+        P.fillRect(QRect(QPoint(0, 0), Size), QColor(0xD8, 0xEC, 0xF4));
     else
-        P.drawTiledPixmap(FBackdrop.rect(), Tile);
-    FBuffer = QPixmap(Size);
+        P.drawTiledPixmap(QRect(QPoint(0, 0), Size), Tile);
+    // Two frames: one on the screen while the next is drawn.
+    for (QPixmap& Frame : FFrames)
+        Frame = Canvas();
 }
 
 void TBubbles::DrawBubble(QPainter& P, const Tbubble& B) {
@@ -175,20 +185,52 @@ void TBubbles::DrawBubble(QPainter& P, const Tbubble& B) {
     P.drawText(Left, Top + Metrics.ascent(), Letter);
 }
 
-void TBubbles::Draw() {
-    if (!BubbleStg || !FGame) return;
-    if (FBackdrop.isNull()) MakeBackdrop();
+const QPixmap& TBubbles::Sprite(const Tbubble& B, qreal Ratio) {
+    // A bubble looks the same wherever it is: its picture is drawn once
+    // for each kind, size, wobble phase and letter, and then only copied.
+    const int Letter = B.FLetter == Tbubble::NoLetter ? 256 : B.FLetter;
+    const uint32_t Key = (uint32_t(B.FFizz) << 28) | (uint32_t(B.FKind) << 24) |
+                         (uint32_t(B.FSize) << 16) | (uint32_t(B.FPhase) << 12) | uint32_t(Letter);
+    if (FSpriteRatio != Ratio) {
+        FSprites.clear();
+        FSpriteRatio = Ratio;
+    }
+    auto Found = FSprites.find(Key);
+    if (Found != FSprites.end()) return Found->second;
+    Tbubble At = B;
+    At.FActive = true;
+    At.FX = SpriteMargin;
+    At.FY = SpriteMargin;
+    const int Side = B.FSize + 2 * SpriteMargin;
+    QPixmap Picture(QSize(Side, Side) * Ratio);
+    Picture.setDevicePixelRatio(Ratio);
+    Picture.fill(Qt::transparent);
     {
-        QPainter P(&FBuffer);
-        P.drawPixmap(0, 0, FBackdrop);
+        QPainter P(&Picture);
         P.setRenderHint(QPainter::Antialiasing);
         P.setRenderHint(QPainter::TextAntialiasing);
-        for (const Tbubble& Fizz : FGame->FFizzList)
-            DrawBubble(P, Fizz);
-        for (const Tbubble& B : FGame->FSlots)
-            DrawBubble(P, B);
+        DrawBubble(P, At);
     }
-    BubbleStg->GameArea->SetPicture(FBuffer);
+    return FSprites.emplace(Key, std::move(Picture)).first->second;
+}
+
+void TBubbles::Draw() {
+    if (!BubbleStg || !FGame) return;
+    const qreal Ratio = BubbleStg->GameArea->devicePixelRatioF();
+    if (FBackdrop.isNull() || FBackdrop.devicePixelRatio() != Ratio) MakeBackdrop();
+    FNextFrame = 1 - FNextFrame;
+    {
+        QPainter P(&FFrames[FNextFrame]);
+        P.drawPixmap(0, 0, FBackdrop);
+        auto Put = [&](const Tbubble& B) {
+            if (B.FActive) P.drawPixmap(B.FX - SpriteMargin, B.FY - SpriteMargin, Sprite(B, Ratio));
+        };
+        for (const Tbubble& Fizz : FGame->FFizzList)
+            Put(Fizz);
+        for (const Tbubble& B : FGame->FSlots)
+            Put(B);
+    }
+    BubbleStg->GameArea->SetPicture(FFrames[FNextFrame]);
 }
 
 void TBubbles::Start() {
@@ -229,6 +271,7 @@ void TBubbles::Deactivate() {
     delete FMissedDisplay.data();
     if (BookForm) BookForm->ReleaseKeys(this);
     FGame.reset();
-    FBuffer = QPixmap();
     FBackdrop = QPixmap();
+    for (QPixmap& Frame : FFrames)
+        Frame = QPixmap();
 }

@@ -12,7 +12,9 @@
 #include <QPixmap>
 #include <QPointer>
 
+#include <cstdint>
 #include <memory>
+#include <unordered_map>
 
 class QPainter;
 class TMissedLcd;
@@ -24,8 +26,8 @@ public:
 
     std::unique_ptr<TBubblesGame> FGame;
     QPointer<TMissedLcd> FMissedDisplay;
-    // The frame being drawn.
-    QPixmap FBuffer;
+    // The frame drawn last.
+    const QPixmap& Frame() const { return FFrames[FNextFrame]; }
 
     void Activate() override;
     void Deactivate() override;
@@ -44,5 +46,14 @@ public:
 private:
     // The play area's background, tiled once.
     QPixmap FBackdrop;
+    // Frames drawn in turn, so that drawing one never copies the one the
+    // screen still shows.
+    QPixmap FFrames[2];
+    int FNextFrame = 0;
+    // Pictures of bubbles as they look, by kind, size, phase and letter.
+    static constexpr int SpriteMargin = 3;
+    std::unordered_map<uint32_t, QPixmap> FSprites;
+    qreal FSpriteRatio = 0;
+    const QPixmap& Sprite(const Tbubble& Bubble, qreal Ratio);
     void MakeBackdrop();
 };

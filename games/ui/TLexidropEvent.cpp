@@ -202,13 +202,19 @@ void TLexidropEvent::KeyPress(QObject* Sender, char& Key) {
     }
 }
 
-void TLexidropEvent::DrawShaft() {
+void TLexidropEvent::DrawShaft(bool Whole) {
+    if (Whole)
+        for (bool& Valid : FValid)
+            Valid = false;
     for (int Row = 1; Row <= TLexidropGame::RowCount; ++Row)
         DrawRow(Row);
 }
 
 QPixmap TLexidropEvent::RowPicture(int Row) const {
-    QPixmap Picture(220, 30);
+    // At the screen's own pixels, so that a book drawn larger stays crisp.
+    const qreal Ratio = DropStgFrm->Rows[0]->devicePixelRatioF();
+    QPixmap Picture(QSize(220, 30) * Ratio);
+    Picture.setDevicePixelRatio(Ratio);
     const bool Falling = Row == Game.FallRow && !Game.Rows[Row].empty();
     const std::string& Word = Game.Rows[Row];
     if (Word.empty()) {
@@ -218,7 +224,7 @@ QPixmap TLexidropEvent::RowPicture(int Row) const {
     QPainter P(&Picture);
     const QPixmap& Back = (Falling ? DropStgFrm->Active : DropStgFrm->Inactive)->Picture();
     if (Back.isNull())
-        P.fillRect(Picture.rect(), Falling ? QColor(0, 0, 128) : QColor(224, 224, 224));
+        P.fillRect(QRect(0, 0, 220, 30), Falling ? QColor(0, 0, 128) : QColor(224, 224, 224));
     else
         P.drawPixmap(0, 0, Back);
     P.setRenderHint(QPainter::TextAntialiasing);

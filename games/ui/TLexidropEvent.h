@@ -49,8 +49,8 @@ public:
     // The game loop: returns when the game is over, the time is up, the
     // event has closed or the program ends. False when there were no words.
     bool RunGame();
-    // Draws the rows whose look changed.
-    void DrawShaft();
+    // Draws the rows whose look changed, or every row when Whole.
+    void DrawShaft(bool Whole = false);
     void DrawRow(int Row);
     // The row picture of a row as it should look now.
     QPixmap RowPicture(int Row) const;
