@@ -174,23 +174,26 @@ int TtopTen::Insert(int32_t Score, const std::string& Name) {
 }
 
 int TtopTen::InsertEntry(const TEntry& Given) {
-    const TEntry New = Given;
     if (FCount < 1) return 0;
     auto Score = [this](int Place) { return FEntries[size_t(Place - 1)].Score; };
-    if (New.Score < Score(FCount)) return 0;
-    FEntries[size_t(FCount - 1)] = New;
-    int Result = FCount;
+    if (Given.Score < Score(FCount)) return 0;
+    FEntries[size_t(FCount - 1)] = Given;
     // An exchange sort from the bottom: every place is compared with those
     // above it, and a higher score changes places with a lower one above.
+    // The new entry is followed through every exchange, up or down: in a
+    // list read in the wrong order it can also be moved down again.
+    int At = FCount;
     for (int B = FCount; B >= 1; --B) {
         for (int J = B - 1; J >= 1; --J) {
             if (Score(J) >= Score(B)) continue;
             std::swap(FEntries[size_t(J - 1)], FEntries[size_t(B - 1)]);
-            const TEntry& Now = FEntries[size_t(J - 1)];
-            if (Now.Score == New.Score && Now.Name == New.Name) Result = J;
+            if (At == B)
+                At = J;
+            else if (At == J)
+                At = B;
         }
     }
-    return Result;
+    return At;
 }
 
 void TtopTen::SetName(int Place, const std::string& Name) {

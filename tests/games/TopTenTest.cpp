@@ -88,6 +88,15 @@ TEST_F(TopTen, InsertPlacesAScoreByTheExchangeRule) {
             EXPECT_EQ(List.Entry(C.Place).Name, "New") << C.Score;
         }
     }
+    // A list stored out of order is put in order, and the place given is
+    // where the new entry ends up, though the ordering moved it down again.
+    WriteFileBytes("bubbles.kqt", Records({{"A", 100}, {"B", 500}, {"C", 50}}));
+    TtopTen Unsorted;
+    ASSERT_EQ(Unsorted.Load("bubbles"), fsOk);
+    EXPECT_EQ(Unsorted.Insert(200, "New"), 2);
+    EXPECT_EQ(Scores(Unsorted), (std::vector<int32_t>{500, 200, 100}));
+    EXPECT_EQ(Unsorted.Entry(2).Name, "New");
+
     // Two players with the same score: the later one below the earlier.
     TtopTen List;
     EXPECT_EQ(List.Insert(600, "First"), 6);
