@@ -70,13 +70,17 @@ void TCustomKeyboardEvent::Activate() {
 
     // A key clicked on the keyboard is typed like a key of the real one.
     Keyboard->OnKeyPress = [this](QObject* Sender, char& Key) { KeyPress(Sender, Key); };
-    BookForm->OnKeyUp = [this](QObject*, std::uint16_t&, TShiftState) { ReleaseKeys(); };
     BookForm->OnResize = [this](QObject*) { PlaceFingers(); };
 }
 
 void TCustomKeyboardEvent::KeyPress(QObject* Sender, char& Key) {
     TCustomTextEvent::KeyPress(Sender, Key);
     if (Keyboard) Keyboard->PressKey(Key);
+}
+
+void TCustomKeyboardEvent::KeyUp(QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
+    TCustomTextEvent::KeyUp(Sender, Key, Shift);
+    ReleaseKeys();
 }
 
 void TCustomKeyboardEvent::Deactivate() {
@@ -92,8 +96,6 @@ void TCustomKeyboardEvent::Deactivate() {
         EventsStg->Screen3->show();
     }
     if (BookForm) {
-        BookForm->OnKeyPress = nullptr;
-        BookForm->OnKeyUp = nullptr;
         BookForm->OnResize = nullptr;
     }
 }

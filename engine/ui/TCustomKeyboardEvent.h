@@ -33,6 +33,8 @@ public:
     void Activate() override;
     // Shows the typed key pressed.
     void KeyPress(QObject* Sender, char& Key) override;
+    // A key let go shows no key pressed.
+    void KeyUp(QObject* Sender, std::uint16_t& Key, TShiftState Shift) override;
     void Deactivate() override;
 
     // The key expected next; marked on the keyboard when ShowTarget is on.

@@ -110,7 +110,8 @@ TEST_F(DrillTest, TheCharacterDrillJudgesEveryKeyExactly) {
         });
     Driver.Do("last key", [&] {
         Type('d');
-        EXPECT_EQ(Event.Canvas->CurrentTarget(), "\r") << "the text's last line ends with Enter too";
+        EXPECT_EQ(Event.Canvas->CurrentTarget(), "\r")
+            << "the text's last line ends with Enter too";
         EXPECT_EQ(Event.State, esRunning);
         Type('\r');
         EXPECT_EQ(Event.State, esCompleted);
@@ -124,7 +125,7 @@ TEST_F(DrillTest, TheCharacterDrillJudgesEveryKeyExactly) {
     EXPECT_EQ(DifficultKeys->PendingStrokes('a'), 0);
     EXPECT_TRUE(EventsStg->Screen1->parentWidget() != BookForm->WidePage ||
                 !Event.Keyboard->isVisible());
-    EXPECT_FALSE(BookForm->OnKeyUp);
+    EXPECT_EQ(BookForm->KeyHolder(), nullptr);
     EXPECT_FALSE(BookForm->OnResize);
 }
 
@@ -213,7 +214,8 @@ TEST_F(DrillTest, NewKeysShowTheKeyItsFingerAndItsNameAndAWrongKeyChangesNothing
         Type('F');
         EXPECT_EQ(Event.GroupIndex, 1);
         EXPECT_EQ(Event.State, esRunning) << "the clock runs from the first key";
-        EXPECT_EQ(Marks(*Event.Keyboard), std::vector<int>{291}) << "the capital's key is the expected one";
+        EXPECT_EQ(Marks(*Event.Keyboard), std::vector<int>{291})
+            << "the capital's key is the expected one";
         EXPECT_EQ(DifficultKeys->PendingStrokes('f'), 0) << "no statistics in an introduction";
     });
     Driver.Do("right keys", [&] {
@@ -249,7 +251,8 @@ TEST_F(DrillTest, KeysShowPressedUntilLetGoAndClicksOnTheKeyboardType) {
         const QRect S = Event.Keyboard->Geometry().Keys[27];
         QTest::mouseClick(Event.Keyboard, Qt::LeftButton, {}, S.center());
         EXPECT_EQ(Event.Canvas->CurrentTarget(), "\r");
-        QTest::mouseClick(Event.Keyboard, Qt::LeftButton, {}, Event.Keyboard->Geometry().Keys[kpEnter].center());
+        QTest::mouseClick(Event.Keyboard, Qt::LeftButton, {},
+                          Event.Keyboard->Geometry().Keys[kpEnter].center());
         EXPECT_EQ(Event.State, esCompleted);
         Type('\r');
     });
