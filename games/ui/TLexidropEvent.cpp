@@ -65,6 +65,7 @@ void TLexidropEvent::Activate() {
     WordBar->setGeometry(Screen->x() + 7, Screen->y() + 4, 200, 32);
     QFont BarFont = WordBar->font();
     BarFont.setFamily(QStringLiteral("Times New Roman"));
+    BarFont.setPixelSize(21);
     WordBar->setFont(BarFont);
     WordBar->SetBackColor(Qt::black);
     WordBar->RestTextColor = QColor(0, 255, 0);

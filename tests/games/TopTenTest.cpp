@@ -5,6 +5,7 @@
 #include "files/TRecFile.h"
 #include "games/TtopTen.h"
 #include "platform/Dialogs.h"
+#include "platform/SharedFile.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -224,6 +225,31 @@ TEST_F(TopTen, TwoProcessesSubmittingAtOnceLoseNeitherEntry) {
               (std::vector<int32_t>{930, 860, 790, 720, 705, 700, 650, 580, 510, 440}));
     EXPECT_EQ(After.Entry(5).Name, "Bob");
     EXPECT_EQ(After.Entry(6).Name, "Ann");
+}
+
+TEST_F(TopTen, AListHeldByAnotherCopyIsWaitedForThenGivenUp) {
+    ASSERT_EQ(TtopTen().CreateDefault("lexidrop"), fsOk);
+    // Another copy writing the list keeps everyone else out.
+    TSharedFile Holder;
+    ASSERT_EQ(Holder.Open("lexidrop.kqt", TFileAccess::ReadWrite, TFileShare::DenyAll), 0);
+    TtopTen List;
+    EXPECT_EQ(List.Load("lexidrop"), fsOpenRefused);
+    EXPECT_EQ(List.Count(), 10);
+    EXPECT_EQ(List.Entry(1).Score, 930);
+    const int Place = List.Insert(2000, "Me");
+    EXPECT_EQ(List.CommitEntry(List.Entry(Place)), 0);
+    EXPECT_EQ(List.Status, fsOpenRefused);
+    // Each gave up after asking once whether to try again: -802 reading,
+    // -801 writing, with the list's file named.
+    ASSERT_EQ(Shown.size(), 4u);
+    EXPECT_NE(Shown[0].find("The network is busy"), std::string::npos);
+    EXPECT_EQ(Shown[1].rfind("#-802 ", 0), 0u) << Shown[1];
+    EXPECT_NE(Shown[1].find("lexidrop.kqt Topten open failed."), std::string::npos);
+    EXPECT_EQ(Shown[3].rfind("#-801 ", 0), 0u) << Shown[3];
+    Holder.Close();
+    // Once the other copy lets go, the list is there as it was.
+    EXPECT_EQ(List.Load("lexidrop"), fsOk);
+    EXPECT_EQ(List.Entry(1).Score, 930);
 }
 
 TEST_F(TopTen, UnreadableOrUnwritableFilesLeaveTheDefaultList) {
