@@ -86,11 +86,6 @@ int ClavoraMain(int ArgumentCount, char** Arguments) {
     Guarded([&] { TMain::Start(int(Taken.size()), Pointers.data()); });
     // Start-up that ended the program itself skips the shutdown.
     if (!TMain::Halted) Guarded([] { TMain::Shutdown(); });
-    SetCurrentUser(nullptr);
-    delete Settings;
-    Settings = nullptr;
-    delete KeyData;
-    KeyData = nullptr;
     FreeProgramObjects();
     return TMain::ExitStatus;
 }

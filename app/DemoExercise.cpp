@@ -110,9 +110,6 @@ bool TextToType(TEvent& Event, const std::string& EventLine) {
 } // namespace
 
 int RunDemoExercise(const std::string& EventLine) {
-    CreateExercInfoView();
-    if (!ChapterView) ChapterView = new TChapterView();
-    CreateTopTenView();
     // The keyword picks the class; a drill has no results page after it.
     const TStringList Tokens = Split(EventLine, "=;");
     const std::string Keyword = Tokens.size() > 1 ? UpperCase(Trim(Tokens[1])) : std::string();

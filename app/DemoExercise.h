@@ -24,11 +24,9 @@
 // else.
 std::optional<std::string> DemoExerciseLine(int ArgumentCount, char** Arguments);
 
-// Runs the event, then the results in the chapter container. Needs what
-// start-up has made by the time the menu loop would start: the book window
-// and the storage forms, the settings, the analysis objects, the
-// difficult-keys table and a current user. The results page and the chapter
-// container are made here when start-up has not made them. Returns the
+// Runs the event, then the results in the chapter container. Needs the
+// program's objects (app/ProgramObjects.h) and what start-up has made by the
+// time the menu loop would start: the settings and a current user. Returns the
 // event's result code (0 when the program is terminating), or -1 when the
 // line gives no text to type, which is told as error -501.
 int RunDemoExercise(const std::string& EventLine);
