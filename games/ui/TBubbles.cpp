@@ -19,6 +19,9 @@
 #include <QRadialGradient>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 const QColor Navy(0, 0, 128);
@@ -101,6 +104,10 @@ void TBubbles::KeyPress(QObject* Sender, char& Key) {
     }
     if (State != esRunning) return;
     const bool Running = BubbleStg && BubbleStg->BubbleTimer->isActive();
+    // Where the bubbles that this key pops are, for their bursts.
+    for (const Tbubble& B : FGame->FSlots)
+        if (B.FActive && B.FLetter == int(Ch))
+            FBursts.push_back(TBurst{B.FX, B.FY, B.FSize, B.FKind == 2, 0});
     const TBubblesGame::TKeyResult Result = FGame->KeyPress(Ch, Running);
     if (Result.Wrong && Running) PlayEffect(ErrorSound);
     if (Result.Points != 0) SetScore(FGame->Score);
@@ -110,6 +117,11 @@ void TBubbles::KeyPress(QObject* Sender, char& Key) {
 
 void TBubbles::BubbleTick() {
     Tick();
+    for (TBurst& Burst : FBursts)
+        ++Burst.Age;
+    FBursts.erase(std::remove_if(FBursts.begin(), FBursts.end(),
+                                 [](const TBurst& B) { return B.Age >= BurstTicks; }),
+                  FBursts.end());
     if (!FGame || State != esRunning) {
         Draw();
         return;
@@ -214,6 +226,33 @@ const QPixmap& TBubbles::Sprite(const Tbubble& B, qreal Ratio) {
     return FSprites.emplace(Key, std::move(Picture)).first->second;
 }
 
+void TBubbles::DrawBursts(QPainter& P) const {
+    // A popped bubble leaves a ring that widens and fades, and a few drops
+    // flying out, over the next ticks.
+    P.save();
+    P.setRenderHint(QPainter::Antialiasing);
+    P.setBrush(Qt::NoBrush);
+    for (const TBurst& B : FBursts) {
+        const double Life = 1.0 - double(B.Age) / BurstTicks;
+        const QPointF Centre(B.X + B.Size / 2.0 + 1, B.Y + B.Size / 2.0);
+        const double Radius = B.Size / 2.0 * (1.0 + 0.25 * (B.Age + 1));
+        const QColor Ring = B.Bonus ? QColor(40, 60, 170) : QColor(110, 150, 110);
+        P.setPen(
+            QPen(QColor(Ring.red(), Ring.green(), Ring.blue(), int(200 * Life)), 2.0 * Life + 0.5));
+        P.drawEllipse(Centre, Radius, Radius);
+        P.setPen(Qt::NoPen);
+        P.setBrush(QColor(Ring.red(), Ring.green(), Ring.blue(), int(220 * Life)));
+        for (int D = 0; D < 6; ++D) {
+            const double Angle = D * 3.14159265358979 / 3 + 0.4;
+            const double Out = Radius + 4 + 3 * B.Age;
+            P.drawEllipse(Centre + QPointF(std::cos(Angle) * Out, std::sin(Angle) * Out),
+                          2.0 * Life + 0.6, 2.0 * Life + 0.6);
+        }
+        P.setBrush(Qt::NoBrush);
+    }
+    P.restore();
+}
+
 void TBubbles::Draw() {
     if (!BubbleStg || !FGame) return;
     const qreal Ratio = BubbleStg->GameArea->devicePixelRatioF();
@@ -229,6 +268,7 @@ void TBubbles::Draw() {
             Put(Fizz);
         for (const Tbubble& B : FGame->FSlots)
             Put(B);
+        if (!FBursts.empty()) DrawBursts(P);
     }
     BubbleStg->GameArea->SetPicture(FFrames[FNextFrame]);
 }
@@ -271,6 +311,7 @@ void TBubbles::Deactivate() {
     delete FMissedDisplay.data();
     if (BookForm) BookForm->ReleaseKeys(this);
     FGame.reset();
+    FBursts.clear();
     FBackdrop = QPixmap();
     for (QPixmap& Frame : FFrames)
         Frame = QPixmap();

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 class QPainter;
 class TMissedLcd;
@@ -44,6 +45,16 @@ public:
     static void DrawBubble(QPainter& P, const Tbubble& Bubble);
 
 private:
+    // What is left of a popped bubble for a few ticks.
+    struct TBurst {
+        int X, Y, Size;
+        bool Bonus;
+        int Age;
+    };
+    static constexpr int BurstTicks = 3;
+    std::vector<TBurst> FBursts;
+    void DrawBursts(QPainter& P) const;
+
     // The play area's background, tiled once.
     QPixmap FBackdrop;
     // Frames drawn in turn, so that drawing one never copies the one the

@@ -88,7 +88,7 @@ sleep 7
 screenshot bubbles-game
 # Every letter once: each bubble on screen pops.
 xdotool type --delay 20 "qwertyuiopasdfghjklzxcvbnm"
-sleep 0.3
+sleep 0.05
 screenshot bubbles-popped
 leave_game
 screenshot bubbles-topten
