@@ -1,0 +1,2 @@
+#include "files/TFile.h"
+#include "users/TUser.h"
