@@ -148,14 +148,19 @@ def google_benchmarks():
              "BM_StatsPageOpen": ("stats_page_open_ms", 1e-6, "ms"),
              "BM_ReportPdf": ("report_pdf_ms", 1e-6, "ms"),
              "BM_BubblesTick": ("bubbles_tick_us", 1e-3, "us"),
-             "BM_LexidropDraw": ("lexidrop_draw_us", 1e-3, "us")}
+             "BM_LexidropDraw": ("lexidrop_draw_us", 1e-3, "us"),
+             "BM_KeyboardPaintFull": ("keyboard_paint_full_us", 1e-3, "us"),
+             "BM_KeyboardHighlight": ("keyboard_highlight_us", 1e-3, "us")}
     # benchmark name: (counter, figure, unit) for figures reported as a counter
     counters = {"BM_AdvanceRepaint": ("p99_us", "advance_repaint_p99_us", "us"),
                 "BM_TypeCharRepaint": ("p99_us", "typechar_repaint_p99_us", "us")}
     # benchmark name: [(counter, figure, unit), ...] for benchmarks with several figures
     several = {"BM_Keystroke": [("p50_us", "keystroke_p50_us", "us"),
                                 ("p99_us", "keystroke_p99_us", "us")],
-               "BM_TypingSession30Min": [("rss_growth_mb", "rss_growth_30min_mb", "MiB")]}
+               "BM_TypingSession30Min": [("rss_growth_mb", "rss_growth_30min_mb", "MiB")],
+               "BM_DrillKeystroke": [("p50_us", "drill_keystroke_p50_us", "us"),
+                                     ("p99_us", "drill_keystroke_p99_us", "us"),
+                                     ("p99_cpu_us", "drill_keystroke_p99_cpu_us", "us")]}
     for exe in sorted(os.listdir(bench_dir)):
         path = os.path.join(bench_dir, exe)
         if not (exe.startswith("clavora_bench_") and os.access(path, os.X_OK)):

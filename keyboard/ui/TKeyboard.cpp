@@ -116,6 +116,8 @@ void TKeyboard::SetKeyFace(const QPixmap& Pattern) {
 
 void TKeyboard::SetBackground(const QColor& Color) {
     FBackground = Color;
+    // A solid background covers the parent, which then need not paint under the keys.
+    setAttribute(Qt::WA_OpaquePaintEvent, Color.alpha() == 255);
     update();
 }
 
@@ -140,6 +142,7 @@ void TKeyboard::RebuildAll() {
     FGeometry = KeyboardGeometryFor(width(), height());
     FPlainCap = RenderKeyFace(1, FGeometry.KeyWidth, FGeometry.KeyHeight, mlPlain, FKeyFace);
     FPicture = BlankPicture(width(), height());
+    FKeyPictures = {};
     for (int P = 1; P <= kpCount; ++P)
         DrawKey(P);
     update();
@@ -217,7 +220,9 @@ void TKeyboard::DrawKey(int Position) {
         P.setCompositionMode(QPainter::CompositionMode_Source);
         P.fillRect(Area, Qt::transparent);
         P.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        P.drawImage(R.topLeft() + (Pressed ? QPoint(1, 1) : QPoint(0, 0)), RenderKey(Position));
+        QImage& Picture = FKeyPictures[size_t(Position)][size_t(FLevels[size_t(Position)])];
+        if (Picture.isNull()) Picture = RenderKey(Position);
+        P.drawImage(R.topLeft() + (Pressed ? QPoint(1, 1) : QPoint(0, 0)), Picture);
     }
     update(Area);
     // Enter's picture covers the end of the home row.
@@ -277,6 +282,7 @@ void TKeyboard::SetKnownKeys(const std::string& S) {
         const int P = KeyPosition(*FLayout, C);
         if (P <= 0 || FKnown[size_t(P)]) continue;
         FKnown[size_t(P)] = true;
+        FKeyPictures[size_t(P)] = {};
         DrawKey(P);
     }
 }

@@ -87,6 +87,9 @@ private:
     QColor FBackground = Qt::transparent;
     // A plain standard-size character key without its label, made on resize.
     QImage FPlainCap;
+    // Each key's finished picture at each mark level, made when first drawn
+    // and dropped when the size, the layout or the key's label changes.
+    std::array<std::array<QImage, 3>, kpCount + 1> FKeyPictures;
     // The whole keyboard as drawn.
     QImage FPicture;
 };
