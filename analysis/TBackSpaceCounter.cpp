@@ -1,7 +1,6 @@
 #include "analysis/TBackSpaceCounter.h"
 
 #include "analysis/TLevelNames.h"
-#include "users/TDifficultKeys.h"
 
 void TBackSpaceCounter::Reset() {
     Keys = 0;
@@ -14,7 +13,7 @@ void TBackSpaceCounter::CountKey(unsigned char Key) {
         BackSpaces += 1;
         PendingBackSpaces += 1;
     } else if (PendingBackSpaces > 0) {
-        if (DifficultKeys) DifficultKeys->RecordKey(Key, true);
+        if (FDifficultKeys) FDifficultKeys->RecordKey(Key, true);
         PendingBackSpaces = 0;
     }
 }

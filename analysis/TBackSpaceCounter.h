@@ -5,10 +5,14 @@
 // backspaces not yet followed by a key are kept across runs.
 #pragma once
 
+#include "users/TDifficultKeys.h"
+
 #include <cstdint>
 
 class TBackSpaceCounter {
 public:
+    // The difficult-keys table that hears of the keys judged here (none: no one).
+    explicit TBackSpaceCounter(TDifficultKeys* Table = DifficultKeys) : FDifficultKeys(Table) {}
     static constexpr unsigned char BackSpace = 8;
 
     int32_t Keys = 0;
@@ -25,4 +29,7 @@ public:
     float Percentage() const;
     // 4 without a backspace, 0 at 10 % backspaces or more, linear between.
     float BackSpaceGrade() const;
+
+private:
+    TDifficultKeys* FDifficultKeys;
 };

@@ -1,6 +1,5 @@
 #include "analysis/TDeviationCalc.h"
 
-#include "users/TDifficultKeys.h"
 
 void TDeviationCalc::Reset() {
     FRing.fill(0);
@@ -22,6 +21,6 @@ void TDeviationCalc::AddInterval(unsigned char Key, float Interval) {
         Sum += FRing[Slot];
     FRingSum = Sum;
     FAverage = FRingSum / float(FRingCount);
-    if (FRingCount == RingSize && Interval >= FAverage * 1.3f + 0.6f && DifficultKeys)
-        DifficultKeys->RecordKey(Key, true);
+    if (FRingCount == RingSize && Interval >= FAverage * 1.3f + 0.6f && FDifficultKeys)
+        FDifficultKeys->RecordKey(Key, true);
 }

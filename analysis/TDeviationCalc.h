@@ -8,11 +8,15 @@
 // are breaks, not hesitations, and are left out.
 #pragma once
 
+#include "users/TDifficultKeys.h"
+
 #include <array>
 #include <cstdint>
 
 class TDeviationCalc {
 public:
+    // The difficult-keys table that hears of the keys judged here (none: no one).
+    explicit TDeviationCalc(TDifficultKeys* Table = DifficultKeys) : FDifficultKeys(Table) {}
     static constexpr int RingSize = 10;
     static constexpr float LongestInterval = 5;
 
@@ -28,6 +32,7 @@ public:
     float Average() const { return FAverage; }
 
 private:
+    TDifficultKeys* FDifficultKeys;
     std::array<float, RingSize + 1> FRing{}; // slots 1..10
     int32_t FRingIndex = RingSize;           // the last slot written
     int32_t FRingCount = 0;

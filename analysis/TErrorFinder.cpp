@@ -2,7 +2,6 @@
 
 #include "platform/Rounding.h"
 
-#include "users/TDifficultKeys.h"
 
 #include <algorithm>
 
@@ -98,10 +97,6 @@ private:
     std::string& T;
 };
 
-void Record(char Key, bool Error) {
-    if (DifficultKeys) DifficultKeys->RecordKey(static_cast<unsigned char>(Key), Error);
-}
-
 } // namespace
 
 int32_t TErrorFinder::Align(const std::string& Model, const std::string& Typed,
@@ -127,6 +122,9 @@ int32_t TErrorFinder::ErrorPercent(const std::string& Model, const std::string& 
 
 void TErrorFinder::RecordErrors(const std::string& Model, const std::string& Typed) {
     const int32_t Percent = Align(Model, Typed, FModel, FTyped);
+    const auto Record = [this](char Key, bool Error) {
+        if (FDifficultKeys) FDifficultKeys->RecordKey(static_cast<unsigned char>(Key), Error);
+    };
     if (Percent <= Threshold) {
         const TAlignment Alignment(FModel, FTyped);
         for (size_t I = 1; I <= FTyped.size(); ++I) {

@@ -9,11 +9,15 @@
 // characters, and no gap ever makes a word longer than that.
 #pragma once
 
+#include "users/TDifficultKeys.h"
+
 #include <cstdint>
 #include <string>
 
 class TErrorFinder {
 public:
+    // The difficult-keys table that hears of the keys judged here (none: no one).
+    explicit TErrorFinder(TDifficultKeys* Table = DifficultKeys) : FDifficultKeys(Table) {}
     static constexpr unsigned char Gap = 164;
     static constexpr size_t MaxLength = 255;
 
@@ -41,6 +45,7 @@ public:
                          std::string& AlignedModel, std::string& AlignedTyped);
 
 private:
+    TDifficultKeys* FDifficultKeys;
     // Work copies, kept so that judging a word allocates nothing; empty
     // between calls.
     std::string FModel;

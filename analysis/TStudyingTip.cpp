@@ -1,7 +1,6 @@
 #include "analysis/TStudyingTip.h"
 
 #include "analysis/AnalysisObjects.h"
-#include "users/TDifficultKeys.h"
 
 namespace {
 
@@ -16,7 +15,7 @@ std::string Adverb(double Grade) {
 std::string TStudyingTip::Comment() const {
     const float Accuracy = EfficiencyCalc ? EfficiencyCalc->AccuracyGrade() : 0;
     const float BackSpace = BackSpaceCounter ? BackSpaceCounter->BackSpaceGrade() : 0;
-    const float SingleKeys = DifficultKeys ? float(DifficultKeys->DifficultyGrade()) : 4;
+    const float SingleKeys = FDifficultKeys ? float(FDifficultKeys->DifficultyGrade()) : 4;
     const float Speed = EfficiencyCalc ? EfficiencyCalc->SpeedGrade() : 0;
     return CommentFor(Accuracy, BackSpace, SingleKeys, Speed);
 }

@@ -8,13 +8,20 @@
 // when that ranks below the speed, or says nothing.
 #pragma once
 
+#include "users/TDifficultKeys.h"
+
 #include <string>
 
 class TStudyingTip {
 public:
+    // The difficult-keys table whose grade the advice weighs (none: the best grade).
+    explicit TStudyingTip(TDifficultKeys* Table = DifficultKeys) : FDifficultKeys(Table) {}
     // The sentence for the grades of the analysis objects and the
     // difficult-keys table.
     std::string Comment() const;
     // The sentence for the four grades given.
     static std::string CommentFor(float Accuracy, float BackSpace, float SingleKeys, float Speed);
+
+private:
+    TDifficultKeys* FDifficultKeys;
 };

@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     }
 
     CreateDifficultKeys();
-    Finder.RecordErrors(Model, Typed);
+    TErrorFinder(DifficultKeys).RecordErrors(Model, Typed);
     int32_t Strokes = 0;
     for (int Key = TDifficultKeys::FirstCode; Key <= TDifficultKeys::LastCode; ++Key) {
         const int32_t Pending = DifficultKeys->PendingStrokes(Key);

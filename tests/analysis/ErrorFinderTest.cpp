@@ -68,48 +68,48 @@ TEST(TErrorFinder, WordsNeverGrowPastAShortString) {
 
 class TRecordErrors : public ::testing::Test {
 protected:
-    void SetUp() override { CreateDifficultKeys(); }
-    void TearDown() override { FreeDifficultKeys(); }
-    TErrorFinder Finder;
+    // The finder reports to a table of the test's own.
+    TDifficultKeys Keys;
+    TErrorFinder Finder{&Keys};
 };
 
 TEST_F(TRecordErrors, MissedKeysCountAsWrongAndMatchesAsRight) {
     Finder.RecordErrors("abc", "abd");
     for (unsigned char Key : {'a', 'b'}) {
-        EXPECT_EQ(DifficultKeys->PendingStrokes(Key), 1);
-        EXPECT_EQ(DifficultKeys->PendingErrors(Key), 0);
+        EXPECT_EQ(Keys.PendingStrokes(Key), 1);
+        EXPECT_EQ(Keys.PendingErrors(Key), 0);
     }
-    EXPECT_EQ(DifficultKeys->PendingErrors('c'), 1);
-    EXPECT_EQ(DifficultKeys->PendingStrokes('d'), 0); // the key typed instead is not blamed
+    EXPECT_EQ(Keys.PendingErrors('c'), 1);
+    EXPECT_EQ(Keys.PendingStrokes('d'), 0); // the key typed instead is not blamed
 
     // Keys above 127 are recorded under their own code.
     Finder.RecordErrors("\xE9t", "et");
-    EXPECT_EQ(DifficultKeys->PendingErrors(0xE9), 1);
-    EXPECT_EQ(DifficultKeys->PendingErrors('e'), 0);
+    EXPECT_EQ(Keys.PendingErrors(0xE9), 1);
+    EXPECT_EQ(Keys.PendingErrors('e'), 0);
 }
 
 TEST_F(TRecordErrors, ABouncedKeyIsAnErrorAnOtherExtraKeyIsNot) {
     Finder.RecordErrors("ab", "aab"); // 50 %: still recorded
-    EXPECT_EQ(DifficultKeys->PendingStrokes('a'), 2);
-    EXPECT_EQ(DifficultKeys->PendingErrors('a'), 1);
-    EXPECT_EQ(DifficultKeys->PendingErrors('b'), 0);
+    EXPECT_EQ(Keys.PendingStrokes('a'), 2);
+    EXPECT_EQ(Keys.PendingErrors('a'), 1);
+    EXPECT_EQ(Keys.PendingErrors('b'), 0);
 
     Finder.RecordErrors("abcd", "abxcd");
-    EXPECT_EQ(DifficultKeys->PendingStrokes('x'), 0);
+    EXPECT_EQ(Keys.PendingStrokes('x'), 0);
     // An extra key at the very start has nothing before it to bounce from.
     Finder.RecordErrors("abcd", "\x21"
                                 "abcd");
-    EXPECT_EQ(DifficultKeys->PendingStrokes(0x21), 0);
+    EXPECT_EQ(Keys.PendingStrokes(0x21), 0);
 }
 
 TEST_F(TRecordErrors, WordsAboveTheThresholdTeachNothing) {
     Finder.RecordErrors("abcd", "xbyz"); // 75 %
     Finder.RecordErrors("abc", "");
     for (int Key = TDifficultKeys::FirstCode; Key <= TDifficultKeys::LastCode; ++Key)
-        ASSERT_EQ(DifficultKeys->PendingStrokes(Key), 0) << Key;
+        ASSERT_EQ(Keys.PendingStrokes(Key), 0) << Key;
     Finder.Threshold = 80;
     Finder.RecordErrors("abcd", "xbyz");
-    EXPECT_EQ(DifficultKeys->PendingStrokes('b'), 1);
+    EXPECT_EQ(Keys.PendingStrokes('b'), 1);
 }
 
 } // namespace

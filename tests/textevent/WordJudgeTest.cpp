@@ -64,15 +64,15 @@ TEST(WordJudge, OnlyBackspaceEnterAndPrintableCharactersAreTyped) {
 
 class WordJudgeRun : public ::testing::Test {
 protected:
-    void SetUp() override { CreateDifficultKeys(); }
-    void TearDown() override { FreeDifficultKeys(); }
+    // The finder reports to a table of the test's own.
+    TDifficultKeys Keys;
 
     TWordVerdict Type(const std::string& Typed, const TModelWords& Words) {
         return Judge.Judge(Typed, Words, Finder, Efficiency);
     }
 
     TWordJudge Judge;
-    TErrorFinder Finder;
+    TErrorFinder Finder{&Keys};
     TEfficiencyCalc Efficiency;
 };
 
@@ -85,8 +85,8 @@ TEST_F(WordJudgeRun, CatTypedForTheCatSatSkipsAWord) {
     EXPECT_EQ(Efficiency.TextChars(), 6);
     EXPECT_DOUBLE_EQ(Efficiency.CorrectChars(), 3);
     // The keys count against "cat", the word the learner meant.
-    EXPECT_EQ(DifficultKeys->PendingStrokes('c'), 1);
-    EXPECT_EQ(DifficultKeys->PendingStrokes('h'), 0);
+    EXPECT_EQ(Keys.PendingStrokes('c'), 1);
+    EXPECT_EQ(Keys.PendingStrokes('h'), 0);
     EXPECT_EQ(Judge.WordsTyped, 1);
 }
 
@@ -107,7 +107,7 @@ TEST_F(WordJudgeRun, BadWordsInARowCallForTheHintWithoutHighlighting) {
     EXPECT_EQ(V.Mark, 1);
     EXPECT_EQ(Efficiency.TextChars(), 3);
     EXPECT_DOUBLE_EQ(Efficiency.CorrectChars(), 0);
-    EXPECT_EQ(DifficultKeys->PendingStrokes('t'), 0) << "no match records no keys";
+    EXPECT_EQ(Keys.PendingStrokes('t'), 0) << "no match records no keys";
     EXPECT_FALSE(Judge.HintDue(false));
 
     Type("qqq", {"the", "cat", "sat", "on"});
