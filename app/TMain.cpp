@@ -2,6 +2,7 @@
 
 #include "app/DemoCourse.h"
 #include "app/DemoExercise.h"
+#include "app/Installation.h"
 #include "course/CurrentCourse.h"
 #include "files/ErrorLog.h"
 #include "files/ProductInfo.h"
@@ -110,6 +111,15 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
     LogInfo.Platform = Settings->Platform;
     LogInfo.CompileDate = Settings->BuildDate;
     SetErrorLogInfo(LogInfo);
+
+    // Without its pictures or its help book the book would be a white page
+    // without buttons: the learner is told what is missing, and the program
+    // ends.
+    if (!InstallationComplete()) {
+        Halted = true;
+        ExitStatus = 1;
+        return;
+    }
 
     if (SmallScreenRefused()) {
         Halted = true;

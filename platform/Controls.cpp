@@ -35,6 +35,7 @@ TImage::TImage(QWidget* Parent) : QWidget(Parent) {
 void TImage::SetPicture(const QPixmap& Picture) {
     FPicture = Picture;
     FPictureFile.clear();
+    FPictureName.clear();
     FScaled = QPixmap();
     update();
 }
@@ -42,6 +43,7 @@ void TImage::SetPicture(const QPixmap& Picture) {
 void TImage::SetPictureFile(const std::string& Name) {
     FPicture = QPixmap();
     FPictureFile = Name;
+    FPictureName = Name;
     FScaled = QPixmap();
     update();
 }

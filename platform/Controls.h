@@ -43,6 +43,8 @@ public:
     // first needed (shown, or asked for), so that forms full of pictures cost
     // nothing until their pages appear.
     void SetPictureFile(const std::string& Name);
+    // The name given to SetPictureFile, "" for a picture set otherwise.
+    const std::string& PictureName() const { return FPictureName; }
     const QPixmap& Picture() const;
     void SetStretch(bool Stretch);
     // Shows the hand cursor and takes clicks.
@@ -58,6 +60,7 @@ protected:
 private:
     mutable QPixmap FPicture;
     mutable std::string FPictureFile; // still to be loaded into FPicture
+    std::string FPictureName;
     QPixmap FScaled;
     bool FStretch = false;
     bool FPressed = false;
