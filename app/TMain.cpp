@@ -12,6 +12,8 @@
 #include "files/TProgramSettings.h"
 #include "files/TextUtils.h"
 #include "keyboard/TKeyData.h"
+#include "pages/ui/TAboutView.h"
+#include "pages/ui/TOptionsView.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
@@ -174,7 +176,7 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
     auto* Statistics = new TStatisticsController;
     Statistics->View()->Course = &CurrentCourseSummary;
     StatisticsPage = Statistics;
-    About = new TPlaceholderController("About");
+    About = new TAbout;
 
     BookForm->LoadLabel->hide();
     if (Application::Terminated()) return;
@@ -221,8 +223,7 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
 }
 
 void TMain::RunOptions() {
-    TPlaceholderController Options("Options");
-    Options.Run();
+    ::RunOptions();
 }
 
 void TMain::MenuLoop() {

@@ -72,7 +72,11 @@ void TProgramSettings::WriteValue(const std::string& Section, const std::string&
 }
 
 void TProgramSettings::Load() {
-    if (LayoutNames.empty()) FirstRunSetup();
+    if (LayoutNames.empty()) {
+        FirstRunSetup();
+        // The layouts just seeded are the ones the options page offers.
+        LayoutNames = Registry->ReadSection(LayoutSection);
+    }
     KeyboardAutoDetect = ReadSetting("KeyboardAutoDetect") == "1";
     KeyboardLayout = ReadSetting("KeyboardLayout");
     PlayTheme = ReadSetting("PlayTheme") != "0";

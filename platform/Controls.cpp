@@ -146,6 +146,28 @@ TButton::TButton(QWidget* Parent) : QPushButton(Parent) {
     });
 }
 
+TLinkLabel::TLinkLabel(QWidget* Parent) : QLabel(Parent) {
+    setCursor(Qt::PointingHandCursor);
+    QFont Underlined = font();
+    Underlined.setUnderline(true);
+    setFont(Underlined);
+    QPalette Colours = palette();
+    Colours.setColor(QPalette::WindowText, QColor(0x00, 0x33, 0x99));
+    setPalette(Colours);
+}
+
+void TLinkLabel::mousePressEvent(QMouseEvent* Event) {
+    if (Event->button() == Qt::LeftButton) FPressed = true;
+}
+
+void TLinkLabel::mouseReleaseEvent(QMouseEvent* Event) {
+    const bool WasPressed = FPressed;
+    FPressed = false;
+    if (WasPressed && Event->button() == Qt::LeftButton &&
+        rect().contains(Event->position().toPoint()) && OnClick)
+        Guarded([this] { OnClick(this); });
+}
+
 QPixmap LoadPicture(const std::string& Name) {
     const std::string Path = ResolveFileName(Application::ProgramDirectory() + "/Pictures/" + Name);
     QImage Image(QString::fromLocal8Bit(Path.c_str()));

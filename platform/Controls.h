@@ -94,6 +94,21 @@ public:
     TNotifyEvent OnClick;
 };
 
+// A text that opens something when clicked: underlined, with the hand
+// cursor, in the colour of links.
+class TLinkLabel : public QLabel {
+public:
+    explicit TLinkLabel(QWidget* Parent = nullptr);
+    TNotifyEvent OnClick;
+
+protected:
+    void mousePressEvent(QMouseEvent* Event) override;
+    void mouseReleaseEvent(QMouseEvent* Event) override;
+
+private:
+    bool FPressed = false;
+};
+
 // Loads a picture of the program's "Pictures" folder; a missing or broken
 // picture gives an empty pixmap (and the control shows nothing).
 QPixmap LoadPicture(const std::string& Name);

@@ -86,9 +86,9 @@ TEST_F(SettingsTest, FirstRunAsksSeedsAndReadsTheDefaults) {
     EXPECT_EQ(Store.SpeedUnitName(), "cpm");
     EXPECT_EQ(Store.Registry->ReadSectionValues("Keyboard Layouts"),
               (TStringList{"English=qwerty.kbd;US", "Swedish=nordic.kbd", "German=qwertz.kbd"}));
-    // The names are read when the object is made, not after seeding.
-    EXPECT_TRUE(Store.LayoutNames.empty());
-    EXPECT_EQ(TProgramSettings().LayoutNames, (TStringList{"English", "Swedish", "German"}));
+    // The seeded layouts are offered at once, not only from the next start.
+    EXPECT_EQ(Store.LayoutNames, (TStringList{"English", "Swedish", "German"}));
+    EXPECT_EQ(TProgramSettings().LayoutNames, Store.LayoutNames);
 }
 
 TEST_F(SettingsTest, ValuesSurviveARoundTripAndAutoLogonIsNeverWritten) {
