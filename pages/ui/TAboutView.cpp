@@ -31,13 +31,11 @@ void TAboutView::Activate() {
     BookForm->Title->setText(QStringLiteral("About"));
     for (TLinkLabel* Link : {S.LatestVersion, S.EmailLink, S.DomainLink})
         Link->OnClick = [this](QObject* Sender) { LinkClick(Sender); };
-    BookForm->OnKeyDown = [this](QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
-        KeyDown(Sender, Key, Shift);
-    };
+    BookForm->TakeKeys(this);
 }
 
 void TAboutView::Deactivate() {
-    BookForm->OnKeyDown = nullptr;
+    BookForm->ReleaseKeys(this);
     BookForm->Title->clear();
     for (TLinkLabel* Link :
          {AboutStorage->LatestVersion, AboutStorage->EmailLink, AboutStorage->DomainLink})

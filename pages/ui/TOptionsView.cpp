@@ -133,9 +133,7 @@ void TOptionsView::Activate() {
     QWidget::setTabOrder(S.SoundButton1, S.SoundButton2);
     QWidget::setTabOrder(S.SoundButton2, S.lesson1);
 
-    BookForm->OnKeyDown = [this](QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
-        KeyDown(Sender, Key, Shift);
-    };
+    BookForm->TakeKeys(this);
 }
 
 void TOptionsView::ShowLayoutChoice(const std::string& LayoutName, bool AutoDetect) {
@@ -192,7 +190,7 @@ void TOptionsView::Deactivate() {
     for (const QMetaObject::Connection& Connection : FConnections)
         QObject::disconnect(Connection);
     FConnections.clear();
-    BookForm->OnKeyDown = nullptr;
+    BookForm->ReleaseKeys(this);
     BookForm->Title->clear();
     TFormView::Deactivate();
 }
