@@ -20,6 +20,7 @@
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "shell/TBookForm.h"
+#include "tests/support/TFakeClock.h"
 #include "users/TUser.h"
 
 #include <QApplication>

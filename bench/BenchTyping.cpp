@@ -28,6 +28,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "shell/TBookForm.h"
+#include "tests/support/TFakeClock.h"
 #include "users/TDifficultKeys.h"
 #include "users/TUser.h"
 

@@ -18,19 +18,5 @@ double Now();
 // ownership of the clock it installs.
 void SetClock(TClock* Clock);
 
-// A clock that moves only when told to (tests).
-class TFakeClock : public TClock {
-public:
-    explicit TFakeClock(double Start = 45000.0) : FNow(Start) {}
-    double Now() override { return FNow; }
-    void Set(double Days) { FNow = Days; }
-    void AdvanceDays(double Days) { FNow += Days; }
-    void AdvanceSeconds(double Seconds) { FNow += Seconds / 86400.0; }
-    void AdvanceClockSeconds(double ClockSeconds) { FNow += ClockSeconds / 100000.0; }
-
-private:
-    double FNow;
-};
-
 // The system clock's reading in days (local time).
 double SystemNow();

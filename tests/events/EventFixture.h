@@ -5,6 +5,7 @@
 
 #include "platform/Clock.h"
 #include "tests/support/TDriver.h"
+#include "tests/support/TFakeClock.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>

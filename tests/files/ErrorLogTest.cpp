@@ -1,6 +1,7 @@
 #include "files/ErrorLog.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "tests/support/TFakeClock.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "tests/gauges/PaintLog.h"
 #include "tests/support/TDriver.h"
+#include "tests/support/TFakeClock.h"
 #include "tests/support/TestSupport.h"
 
 #include <QImage>

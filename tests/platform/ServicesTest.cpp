@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Keys.h"
 #include "platform/Latin1.h"
+#include "tests/support/TFakeClock.h"
 
 #include <gtest/gtest.h>
 
