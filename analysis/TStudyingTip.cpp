@@ -22,10 +22,12 @@ std::string TStudyingTip::Comment() const {
 
 std::string TStudyingTip::CommentFor(float Accuracy, float BackSpace, float SingleKeys,
                                      float Speed) {
-    // Worked in double: the sum, the average and the weights of four floats
-    // are then exact, so a weight of exactly 2 is seen as 2.
+    // The weights are worked in double, where the product of two floats is
+    // exact, so a weight of exactly 2 is seen as 2. The average is kept in
+    // single precision, as the grades are: grades such as 1.6, 2.6, 2.6 and
+    // 1.2 average exactly 2 there, a hair below it in double.
     const double Q[4] = {Accuracy, BackSpace, SingleKeys, Speed};
-    const double Average = (Q[0] + Q[1] + Q[2] + Q[3]) / 4;
+    const float Average = (Accuracy + BackSpace + SingleKeys + Speed) / 4;
     double W[4];
     int Rank[4];
     for (int K = 0; K < 4; ++K) {

@@ -47,4 +47,19 @@ void BM_PlayEffect(benchmark::State& State) {
 }
 BENCHMARK(BM_PlayEffect)->Unit(benchmark::kMicrosecond);
 
+// Start-up on a machine without a sound device: the first load finds out and
+// switches sound off, which must cost the learner no noticeable wait.
+void BM_LoadEffectWithoutDevice(benchmark::State& State) {
+    setenv("CLAVORA_ALSA_DEVICE", "hw:CARD=NoSuchCard", 1);
+    for (auto _ : State) {
+        SoundsOn = true;
+        LoadEffect(ClickSound, AppDir() + "/Click.wav");
+        if (SoundsOn) State.SkipWithError("a missing device left sound on");
+        FreeAllEffects();
+    }
+    SoundsOn = true;
+    setenv("CLAVORA_ALSA_DEVICE", "null", 1);
+}
+BENCHMARK(BM_LoadEffectWithoutDevice)->Unit(benchmark::kMillisecond);
+
 } // namespace

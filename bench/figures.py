@@ -138,6 +138,7 @@ def google_benchmarks():
     # benchmark name: (figure, nanoseconds to the figure's unit, unit)
     names = {"BM_NextLine1MB": ("nextline_1mb_ms", 1e-6, "ms"),
              "BM_PlayEffect": ("play_effect_us", 1e-3, "us"),
+             "BM_LoadEffectWithoutDevice": ("load_effect_no_device_ms", 1e-6, "ms"),
              "BM_FindUser10k": ("finduser_10k_ms", 1e-6, "ms"),
              "BM_Save10k": ("save_10k_ms", 1e-6, "ms"),
              "BM_UserList250": ("userlist_250_ms", 1e-6, "ms"),

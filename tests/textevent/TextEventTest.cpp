@@ -153,6 +153,25 @@ TEST_F(TextEventTest, AWholeTextTypedWithSlipsGivesTheResultsWorkedOutByHand) {
     });
 }
 
+// A control key is a key like any other for the clock: the first one starts
+// it, though it types nothing.
+TEST_F(TextEventTest, ACtrlLetterAsTheFirstKeyStartsTheClock) {
+    for (const Qt::Key Key : {Qt::Key_A, Qt::Key_Z}) {
+        TTextEvent Event("E=TEXT;1;some words;TRUE");
+        TDriver Driver;
+        std::uint8_t After = esWaiting;
+        Driver.Do("ctrl", [&] {
+            PressKey(BookForm, Key, Qt::ControlModifier);
+            After = Event.State;
+            ClickWidget(BookForm->Next);
+        });
+        Driver.Start();
+        Event.Execute();
+        EXPECT_EQ(After, esRunning) << Key;
+        EXPECT_EQ(Event.TypingCanvas ? Event.TypingCanvas->CurrentWord().Text : "", "") << Key;
+    }
+}
+
 TEST_F(TextEventTest, WithoutHighlightingTwoBadWordsInARowShowTheHint) {
     for (const bool Highlight : {false, true}) {
         SCOPED_TRACE(Highlight ? "highlighting" : "no highlighting");
