@@ -6,10 +6,6 @@
 #include "shell/TController.h"
 #include "shell/TFormView.h"
 
-#include <vector>
-
-#include <QMetaObject>
-
 class TAboutView : public TFormView {
 public:
     TAboutView();

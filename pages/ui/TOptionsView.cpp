@@ -17,6 +17,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
