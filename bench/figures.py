@@ -151,7 +151,8 @@ def google_benchmarks():
              "BM_BubblesTick": ("bubbles_tick_us", 1e-3, "us"),
              "BM_LexidropDraw": ("lexidrop_draw_us", 1e-3, "us"),
              "BM_KeyboardPaintFull": ("keyboard_paint_full_us", 1e-3, "us"),
-             "BM_KeyboardHighlight": ("keyboard_highlight_us", 1e-3, "us")}
+             "BM_KeyboardHighlight": ("keyboard_highlight_us", 1e-3, "us"),
+             "BM_LayoutSwitch": ("layout_switch_ms", 1e-6, "ms")}
     # benchmark name: (counter, figure, unit) for figures reported as a counter
     counters = {"BM_AdvanceRepaint": ("p99_us", "advance_repaint_p99_us", "us"),
                 "BM_TypeCharRepaint": ("p99_us", "typechar_repaint_p99_us", "us")}
