@@ -24,6 +24,8 @@
 #include "games/ui/TTopTenView.h"
 #include "guided/ui/TBookChapterPages.h"
 #include "keyboard/TKeyData.h"
+#include "revision/ui/TRevisionEvents.h"
+#include "revision/ui/TWizResultView.h"
 #include "shell/TBookForm.h"
 #include "shell/TNavigate.h"
 #include "users/TDifficultKeys.h"
@@ -87,7 +89,11 @@ const TStep Steps[] = {
     {"results page", CreateExercInfoView, FreeExercInfoView},
     {"chapter pages", CreateChapterPages, FreeChapterPages},
     {"top-ten page", CreateTopTenView, FreeTopTenView},
+    {"wizard results page", CreateWizResultView, FreeWizResultView},
     {"event classes", RegisterEventClasses, ClearEventClasses},
+    // The revision wizard's event uses the course runner's table from a
+    // library above it; emptying the table takes it out again.
+    {"revision event", RegisterRevisionEvents, [] {}},
 };
 
 } // namespace

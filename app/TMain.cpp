@@ -20,6 +20,7 @@
 #include "platform/Latin1.h"
 #include "platform/UserFolders.h"
 #include "platform/WholeFiles.h"
+#include "revision/ui/TRevision.h"
 #include "shell/TFormView.h"
 #include "shell/TNavigate.h"
 #include "shell/TPlaceholderView.h"
@@ -172,7 +173,7 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
     SetCurrentUser(std::make_unique<TUser>(""));
 
     GuidedStudying = new TPlaceholderController("Guided Studying");
-    Revision = new TPlaceholderController("Revision");
+    Revision = new TRevision;
     auto* Statistics = new TStatisticsController;
     Statistics->View()->Course = &CurrentCourseSummary;
     StatisticsPage = Statistics;

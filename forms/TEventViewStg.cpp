@@ -75,8 +75,11 @@ TEventViewStg::TEventViewStg() : TStorageForm("EventViewStg") {
     WizResultPanel = MakeControl<TPanel>(this, "WizResultPanel", 340, 440, 338, 428);
     WizardResultsLbl = MakeLabel(WizResultPanel, "WizardResultsLbl", 0, 40, 338, 30,
                                  Arial(18, true), Title, Qt::AlignHCenter);
-    BeforeLbl = MakeLabel(WizResultPanel, "BeforeLbl", 93, 92, 247, 20, Arial(14, true), Maroon);
-    AfterLbl = MakeLabel(WizResultPanel, "AfterLbl", 93, 250, 247, 20, Arial(14, true), Maroon);
+    // The graphs stand at x = 93; their titles to the left of them.
+    BeforeLbl = MakeLabel(WizResultPanel, "BeforeLbl", 8, 170, 78, 20, Arial(15, true), Maroon,
+                          Qt::AlignRight);
+    AfterLbl = MakeLabel(WizResultPanel, "AfterLbl", 8, 328, 78, 20, Arial(15, true), Maroon,
+                         Qt::AlignRight);
 
     StoryTitle->setText(QStringLiteral("New Story"));
     Continue->setText(QStringLiteral("C&ontinue story"));

@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
     DrawArrowPictures(Pictures);
     DrawGamePictures(Pictures);
     DrawChapterPictures(Pictures);
+    DrawRevisionPictures(Pictures);
 
     for (const TPicture& Pic : Pictures) {
         const QString Path = Dir + "/" + Pic.Name;

@@ -30,6 +30,10 @@ void DrawGamePictures(TPictureList& Out);
 // The change arrows ArrowUp2, ArrowUp1, ArrowHorizontal, ArrowDown1, ArrowDown2,
 // each plain and as a "b" tile
 void DrawArrowPictures(TPictureList& Out);
+// Revision.png, RevisionStrip.png, the activities Wizard.png, StoryBox.png,
+// BubblesBox.png, LexidropBox.png, and the wizard's method previews
+// PreviewKeyboard.png, PreviewSentences.png, PreviewBubbles.png, PreviewLexidrop.png
+void DrawRevisionPictures(TPictureList& Out);
 
 // The open book without its tabs (the tab row and the pages in one piece,
 // 779 x 530; the tab row is its top 61 rows). Shared by the book and the tab pictures.

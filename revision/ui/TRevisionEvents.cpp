@@ -1,0 +1,39 @@
+#include "revision/ui/TRevisionEvents.h"
+
+#include "course/TEventClasses.h"
+#include "course/TEventLoader.h"
+#include "engine/ui/TTextEvent.h"
+#include "revision/ui/TBuilderEvent.h"
+#include "revision/ui/TChooseTextView.h"
+#include "users/TUser.h"
+
+TRevisionEvents::TMaker TRevisionEvents::Drill;
+TRevisionEvents::TMaker TRevisionEvents::Text;
+TRevisionEvents::TMaker TRevisionEvents::Bubbles;
+TRevisionEvents::TWordsMaker TRevisionEvents::Lexidrop;
+
+void TRevisionEvents::Reset() {
+    Drill = nullptr;
+    Text = [](const std::string& Line) { return std::make_unique<TTextEvent>(Line); };
+    Bubbles = nullptr;
+    Lexidrop = nullptr;
+}
+
+int RunBuilderLine(const TEventLoader& Loader) {
+    TBuilderEvent Event(Loader.Line);
+    Event.AllowCancel = Loader.AllowCancel;
+    Event.TimeLimit = Loader.TimeLimit;
+    Event.FGroupsStudied = Loader.KnownGroups;
+    Event.KnownKeys = CurrentUser ? CurrentUser->StudiedKeys(Loader.KnownGroups) : std::string();
+    return Event.Execute();
+}
+
+void RegisterRevisionEvents() {
+    if (!TRevisionEvents::Text) TRevisionEvents::Reset();
+    RegisterEventClass("BUILDER", [](const TEventLoader& Loader) {
+        TEventOutcome Outcome;
+        Outcome.Result = RunBuilderLine(Loader);
+        return Outcome;
+    });
+    SetStoryChooser(ChooseStory);
+}

@@ -1,0 +1,39 @@
+// How the revision wizard and menu make the events they run, and their entry
+// into the program: the "BUILDER" keyword of the exercise scripts and the
+// story chooser of the "ASK:" text source.
+//
+// The makers create an event from its line, not yet prepared or run. A null
+// maker, or one that returns null, makes no event: the activity ends as if
+// the learner had left it. Tests replace them to look at what would run.
+#pragma once
+
+#include "files/TextUtils.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class TEvent;
+class TEventLoader;
+
+struct TRevisionEvents {
+    using TMaker = std::function<std::unique_ptr<TEvent>(const std::string& Line)>;
+    // The falling-words game; Words, when given, replace its vocabulary.
+    using TWordsMaker = std::function<std::unique_ptr<TEvent>(
+        const std::string& Line, const std::optional<TStringList>& Words)>;
+
+    static TMaker Drill;
+    static TMaker Text;
+    static TMaker Bubbles;
+    static TWordsMaker Lexidrop;
+
+    // Back to the program's own event classes.
+    static void Reset();
+};
+
+// Runs the "BUILDER" event of a loader's line.
+int RunBuilderLine(const TEventLoader& Loader);
+// Enters "BUILDER" in the keyword table and makes the story chooser the one
+// that "ASK:" runs.
+void RegisterRevisionEvents();
