@@ -3,6 +3,8 @@
 #include "course/TEventClasses.h"
 #include "course/TEventLoader.h"
 #include "engine/ui/TTextEvent.h"
+#include "games/ui/TBubbles.h"
+#include "games/ui/TLexidropEvent.h"
 #include "revision/ui/TBuilderEvent.h"
 #include "revision/ui/TChooseTextView.h"
 #include "users/TUser.h"
@@ -15,8 +17,12 @@ TRevisionEvents::TWordsMaker TRevisionEvents::Lexidrop;
 void TRevisionEvents::Reset() {
     Drill = nullptr;
     Text = [](const std::string& Line) { return std::make_unique<TTextEvent>(Line); };
-    Bubbles = nullptr;
-    Lexidrop = nullptr;
+    Bubbles = [](const std::string& Line) { return std::make_unique<TBubbles>(Line); };
+    Lexidrop = [](const std::string& Line, const std::optional<TStringList>& Words) {
+        auto Game = std::make_unique<TLexidropEvent>(Line);
+        Game->PresetWords = Words;
+        return Game;
+    };
 }
 
 int RunBuilderLine(const TEventLoader& Loader) {
