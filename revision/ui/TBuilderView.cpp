@@ -81,9 +81,7 @@ void TBuilderView::Activate() {
     for (TImage* Button : {BookForm->Next, BookForm->Back})
         Button->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
     BookForm->SetConsoleButtons(cbNext | cbBack);
-    BookForm->OnKeyDown = [this](QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
-        KeyDown(Sender, Key, Shift);
-    };
+    BookForm->TakeKeys(this);
 
     if (!Difficult.empty()) {
         Stg->DifficultKeys->setEnabled(true);
@@ -155,7 +153,7 @@ void TBuilderView::Deactivate() {
         QObject::disconnect(C);
     FConnections.clear();
     if (BookForm) {
-        BookForm->OnKeyDown = nullptr;
+        BookForm->ReleaseKeys(this);
         for (TImage* Button : {BookForm->Next, BookForm->Back})
             Button->OnClick = nullptr;
         BookForm->SetConsoleButtons(0);

@@ -150,9 +150,7 @@ void TChooseTextView::Activate() {
                                   [this](QListWidgetItem*) { Preview(); });
     FNewStoryClick = QObject::connect(Stg->NewStory, &QRadioButton::clicked,
                                       [this] { ButtonClick(EventViewStg->NewStory); });
-    BookForm->OnKeyDown = [this](QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
-        KeyDown(Sender, Key, Shift);
-    };
+    BookForm->TakeKeys(this);
     BookForm->SetConsoleButtons(cbNext | cbBack);
     for (TImage* Button : {BookForm->Next, BookForm->Back})
         Button->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
@@ -234,7 +232,7 @@ void TChooseTextView::Deactivate() {
         QObject::disconnect(FNewStoryClick);
     }
     if (BookForm) {
-        BookForm->OnKeyDown = nullptr;
+        BookForm->ReleaseKeys(this);
         for (TImage* Button : {BookForm->Next, BookForm->Back})
             Button->OnClick = nullptr;
         BookForm->SetConsoleButtons(0);

@@ -2,6 +2,7 @@
 
 #include "course/TEventClasses.h"
 #include "course/TEventLoader.h"
+#include "engine/ui/TKeyboardEvent.h"
 #include "engine/ui/TTextEvent.h"
 #include "games/ui/TBubbles.h"
 #include "games/ui/TLexidropEvent.h"
@@ -15,7 +16,7 @@ TRevisionEvents::TMaker TRevisionEvents::Bubbles;
 TRevisionEvents::TWordsMaker TRevisionEvents::Lexidrop;
 
 void TRevisionEvents::Reset() {
-    Drill = nullptr;
+    Drill = [](const std::string& Line) { return std::make_unique<TKeyboardEvent>(Line); };
     Text = [](const std::string& Line) { return std::make_unique<TTextEvent>(Line); };
     Bubbles = [](const std::string& Line) { return std::make_unique<TBubbles>(Line); };
     Lexidrop = [](const std::string& Line, const std::optional<TStringList>& Words) {

@@ -6,6 +6,7 @@
 
 #include "app/TMain.h"
 #include "engine/ui/TChapterView.h"
+#include "engine/ui/TKeyboardEvent.h"
 #include "engine/ui/TTextEvent.h"
 #include "forms/TBuilderStg.h"
 #include "forms/TEventViewStg.h"
@@ -171,15 +172,36 @@ TEST_F(RevisionTest, KeysTheWizardCannotUseAreReplacedOrRefused) {
                   PressKey(BookForm, Qt::Key_Return);
               })
         .Then(
-            "back on the menu", [] { return RevisionMenuShown(); },
+            "a drill of their words", [] { return OpenPage<TKeyboardEvent>() != nullptr; },
             [&] {
-                // Told, then the known and difficult keys are revised instead.
+                // Told, then the known and difficult keys are revised instead:
+                // twelve keys give one word each, five words a line.
                 ASSERT_GE(Told.size(), 1u);
                 EXPECT_EQ(Told[0].substr(0, 39), "You should choose at least one alphabet");
                 EXPECT_EQ(WizResultView->FKeys, "fjdksla;");
+                TKeyboardEvent* Drill = OpenPage<TKeyboardEvent>();
+                ASSERT_TRUE(Drill->Text.has_value());
+                const TStringList Lines = Split(*Drill->Text, "\r\n");
+                ASSERT_FALSE(Lines.empty());
+                size_t Words = 0;
+                for (const std::string& Line : Lines) {
+                    const size_t N = Split(Line, " ").size();
+                    EXPECT_LE(N, 5u) << Line;
+                    Words += N;
+                }
+                EXPECT_EQ(Lines.size(), (Words + 4) / 5);
+                EXPECT_EQ(Drill->TimeLimit, 180);
+                EXPECT_EQ(Drill->KnownKeys, "fjdksla;qz");
+                Shot("revision-drill");
                 Told.clear();
-                PressKey(BookForm, Qt::Key_R, Qt::AltModifier);
+                // Leaving for guided studying and coming back.
+                ClickWidget(BookForm->MenuGuided);
             })
+        .Then(
+            "guided again", [] { return TMain::RunningMenu == "MenuGuided"; },
+            [] { ClickWidget(BookForm->MenuRevision); })
+        .Then("back on the menu", RevisionMenuShown,
+              [] { PressKey(BookForm, Qt::Key_R, Qt::AltModifier); })
         .Then("wizard again", WizardPageShown,
               [] {
                   // A key studied that no bank group of the learner's level has.
