@@ -4,6 +4,7 @@
 #include "app/DemoExercise.h"
 #include "app/Installation.h"
 #include "course/CurrentCourse.h"
+#include "engine/ui/TEvent.h"
 #include "files/ErrorLog.h"
 #include "files/ProductInfo.h"
 #include "files/Sounds.h"
@@ -20,6 +21,7 @@
 #include "platform/Latin1.h"
 #include "platform/UserFolders.h"
 #include "platform/WholeFiles.h"
+#include "revision/ui/TChooseTextView.h"
 #include "revision/ui/TRevision.h"
 #include "shell/TFormView.h"
 #include "shell/TNavigate.h"
@@ -174,6 +176,8 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
 
     GuidedStudying = new TPlaceholderController("Guided Studying");
     Revision = new TRevision;
+    // "ASK:" text sources let the learner choose a story on the chooser page.
+    SetStoryChooser(ChooseStory);
     auto* Statistics = new TStatisticsController;
     Statistics->View()->Course = &CurrentCourseSummary;
     StatisticsPage = Statistics;
@@ -326,6 +330,7 @@ void TMain::Shutdown() {
     KeyData = nullptr;
     FreeController(GuidedStudying);
     FreeController(Revision);
+    SetStoryChooser(nullptr);
     FreeController(StatisticsPage);
     FreeController(About);
     SetCurrentCourse(nullptr);

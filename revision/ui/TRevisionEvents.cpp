@@ -7,7 +7,6 @@
 #include "games/ui/TBubbles.h"
 #include "games/ui/TLexidropEvent.h"
 #include "revision/ui/TBuilderEvent.h"
-#include "revision/ui/TChooseTextView.h"
 #include "users/TUser.h"
 
 TRevisionEvents::TMaker TRevisionEvents::Drill;
@@ -42,5 +41,4 @@ void RegisterRevisionEvents() {
         Outcome.Result = RunBuilderLine(Loader);
         return Outcome;
     });
-    SetStoryChooser(ChooseStory);
 }

@@ -1,6 +1,5 @@
-// How the revision wizard and menu make the events they run, and their entry
-// into the program: the "BUILDER" keyword of the exercise scripts and the
-// story chooser of the "ASK:" text source.
+// How the revision wizard and menu make the events they run, and the
+// "BUILDER" keyword of the exercise scripts.
 //
 // The makers create an event from its line, not yet prepared or run. A null
 // maker, or one that returns null, makes no event: the activity ends as if
@@ -34,6 +33,6 @@ struct TRevisionEvents {
 
 // Runs the "BUILDER" event of a loader's line.
 int RunBuilderLine(const TEventLoader& Loader);
-// Enters "BUILDER" in the keyword table and makes the story chooser the one
-// that "ASK:" runs.
+// Enters "BUILDER" in the keyword table (the story chooser that "ASK:" runs
+// is installed by start-up: see ChooseStory).
 void RegisterRevisionEvents();
