@@ -24,7 +24,6 @@
 #include "games/ui/TTopTenView.h"
 #include "guided/ui/TBookChapterPages.h"
 #include "keyboard/TKeyData.h"
-#include "revision/ui/TRevisionEvents.h"
 #include "revision/ui/TWizResultView.h"
 #include "shell/TBookForm.h"
 #include "shell/TNavigate.h"
@@ -91,9 +90,6 @@ const TStep Steps[] = {
     {"top-ten page", CreateTopTenView, FreeTopTenView},
     {"wizard results page", CreateWizResultView, FreeWizResultView},
     {"event classes", RegisterEventClasses, ClearEventClasses},
-    // The revision wizard's event uses the course runner's table from a
-    // library above it; emptying the table takes it out again.
-    {"revision event", RegisterRevisionEvents, [] {}},
 };
 
 } // namespace

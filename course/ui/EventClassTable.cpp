@@ -8,6 +8,7 @@
 #include "engine/ui/TTimedEvent.h"
 #include "games/ui/TBubbles.h"
 #include "games/ui/TLexidropEvent.h"
+#include "revision/ui/TRevisionEvents.h"
 #include "users/TUser.h"
 
 void PrepareEvent(TEvent& Event, const TEventLoader& Loader) {
@@ -24,6 +25,7 @@ std::optional<TMeasuredRun> MeasuredRun() {
 
 void RegisterEventClasses() {
     RegisterEventClass("MESSAGE", RunEventOf<TMessageEvent>);
+    RegisterEventClass("BUILDER", RunBuilderEvent);
     RegisterEventClass("KEYBOARD", RunEventOf<TKeyboardEvent>);
     RegisterEventClass("TEXT", RunEventOf<TTextEvent>);
     RegisterEventClass("EXAM", RunEventOf<TTextEvent>);

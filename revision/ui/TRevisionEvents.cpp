@@ -1,6 +1,5 @@
 #include "revision/ui/TRevisionEvents.h"
 
-#include "course/TEventClasses.h"
 #include "course/TEventLoader.h"
 #include "engine/ui/TKeyboardEvent.h"
 #include "engine/ui/TTextEvent.h"
@@ -9,36 +8,48 @@
 #include "revision/ui/TBuilderEvent.h"
 #include "users/TUser.h"
 
-TRevisionEvents::TMaker TRevisionEvents::Drill;
-TRevisionEvents::TMaker TRevisionEvents::Text;
-TRevisionEvents::TMaker TRevisionEvents::Bubbles;
-TRevisionEvents::TWordsMaker TRevisionEvents::Lexidrop;
+namespace {
 
-void TRevisionEvents::Reset() {
-    Drill = [](const std::string& Line) { return std::make_unique<TKeyboardEvent>(Line); };
-    Text = [](const std::string& Line) { return std::make_unique<TTextEvent>(Line); };
-    Bubbles = [](const std::string& Line) { return std::make_unique<TBubbles>(Line); };
-    Lexidrop = [](const std::string& Line, const std::optional<TStringList>& Words) {
-        auto Game = std::make_unique<TLexidropEvent>(Line);
-        Game->PresetWords = Words;
-        return Game;
-    };
+std::unique_ptr<TEvent> MakeDrill(const std::string& Line) {
+    return std::make_unique<TKeyboardEvent>(Line);
 }
 
-int RunBuilderLine(const TEventLoader& Loader) {
+std::unique_ptr<TEvent> MakeText(const std::string& Line) {
+    return std::make_unique<TTextEvent>(Line);
+}
+
+std::unique_ptr<TEvent> MakeBubbles(const std::string& Line) {
+    return std::make_unique<TBubbles>(Line);
+}
+
+std::unique_ptr<TEvent> MakeLexidrop(const std::string& Line,
+                                     const std::optional<TStringList>& Words) {
+    auto Game = std::make_unique<TLexidropEvent>(Line);
+    Game->PresetWords = Words;
+    return Game;
+}
+
+} // namespace
+
+TRevisionEvents::TMaker TRevisionEvents::Drill = MakeDrill;
+TRevisionEvents::TMaker TRevisionEvents::Text = MakeText;
+TRevisionEvents::TMaker TRevisionEvents::Bubbles = MakeBubbles;
+TRevisionEvents::TWordsMaker TRevisionEvents::Lexidrop = MakeLexidrop;
+
+void TRevisionEvents::Reset() {
+    Drill = MakeDrill;
+    Text = MakeText;
+    Bubbles = MakeBubbles;
+    Lexidrop = MakeLexidrop;
+}
+
+TEventOutcome RunBuilderEvent(const TEventLoader& Loader) {
+    TEventOutcome Outcome;
     TBuilderEvent Event(Loader.Line);
     Event.AllowCancel = Loader.AllowCancel;
     Event.TimeLimit = Loader.TimeLimit;
     Event.FGroupsStudied = Loader.KnownGroups;
     Event.KnownKeys = CurrentUser ? CurrentUser->StudiedKeys(Loader.KnownGroups) : std::string();
-    return Event.Execute();
-}
-
-void RegisterRevisionEvents() {
-    if (!TRevisionEvents::Text) TRevisionEvents::Reset();
-    RegisterEventClass("BUILDER", [](const TEventLoader& Loader) {
-        TEventOutcome Outcome;
-        Outcome.Result = RunBuilderLine(Loader);
-        return Outcome;
-    });
+    Outcome.Result = Event.Execute();
+    return Outcome;
 }

@@ -1,11 +1,12 @@
-// How the revision wizard and menu make the events they run, and the
-// "BUILDER" keyword of the exercise scripts.
+// How the revision wizard and menu make the events they run, and how the
+// course runner runs the "BUILDER" event of the exercise scripts.
 //
 // The makers create an event from its line, not yet prepared or run. A null
 // maker, or one that returns null, makes no event: the activity ends as if
 // the learner had left it. Tests replace them to look at what would run.
 #pragma once
 
+#include "course/TEventClasses.h"
 #include "files/TextUtils.h"
 
 #include <functional>
@@ -31,8 +32,7 @@ struct TRevisionEvents {
     static void Reset();
 };
 
-// Runs the "BUILDER" event of a loader's line.
-int RunBuilderLine(const TEventLoader& Loader);
-// Enters "BUILDER" in the keyword table (the story chooser that "ASK:" runs
-// is installed by start-up: see ChooseStory).
-void RegisterRevisionEvents();
+// Makes, prepares and runs the "BUILDER" event of a loader's line: besides
+// the cancel permission and the known keys it takes the loader's time limit,
+// for the exercise it builds, and its known key groups.
+TEventOutcome RunBuilderEvent(const TEventLoader& Loader);

@@ -34,7 +34,7 @@ set(ALLOWED_analysis/results ${UI_BASE} analysis)
 set(ALLOWED_engine/ui ${UI_BASE} analysis engine keyboard/ui analysis/results)
 set(ALLOWED_games/ui ${UI_BASE} analysis engine engine/ui keyboard/ui analysis/results games)
 set(ALLOWED_revision/ui ${UI_BASE} analysis engine engine/ui keyboard/ui analysis/results games
-    games/ui course revision)
+    games/ui course users/ui revision)
 set(ALLOWED_course/ui ${UI_BASE} analysis engine engine/ui keyboard/ui analysis/results games
     games/ui revision revision/ui course)
 set(ALLOWED_guided/ui ${UI_BASE} analysis engine engine/ui keyboard/ui analysis/results course
