@@ -6,6 +6,7 @@
 #include "tests/shell/ProgramFixture.h"
 
 #include "platform/Clock.h"
+#include "tests/support/TFakeClock.h"
 
 #include <string>
 
