@@ -1,7 +1,8 @@
 // The revision tab in the running program: the menu, the wizard's page with
 // the difficult keys, a sentence exercise built for them and the results
 // before and after it; the wizard's messages for keys it cannot use; the
-// falling-words game for a learner who has studied nothing.
+// falling-words game for a learner who has studied nothing; the games with
+// the key set and vocabulary chosen on the menu.
 #include "tests/revision/RevisionFixture.h"
 
 #include "app/TMain.h"
@@ -11,6 +12,8 @@
 #include "forms/TBuilderStg.h"
 #include "forms/TEventViewStg.h"
 #include "forms/TRevisionStg.h"
+#include "games/ui/TBubbles.h"
+#include "games/ui/TLexidropEvent.h"
 #include "platform/Dialogs.h"
 #include "revision/ui/TBuilderView.h"
 #include "revision/ui/TRevisionView.h"
@@ -244,5 +247,54 @@ TEST_F(RevisionTest, LexidropWithStudiedKeysNeedsKeysStudied) {
                           "Game will be cancelled.");
             })
         .Then("the menu again", RevisionMenuShown, [] { BookForm->close(); });
+    EXPECT_EQ(RunProgram(Driver), 0);
+}
+
+TEST_F(RevisionTest, TheMenuStartsTheGamesWithTheChosenKeysAndVocabulary) {
+    TDriver Driver(8000);
+    TEvent* Game = nullptr;
+    Driver
+        .Then(
+            "guided", [] { return TMain::RunningMenu == "MenuGuided"; },
+            [] {
+                MakeNora();
+                ClickWidget(BookForm->MenuRevision);
+            })
+        .Then("menu", RevisionMenuShown,
+              [] {
+                  // The third key set: small and capital letters.
+                  RevisionStg->BubblesKeys->setCurrentIndex(2);
+                  PressKey(BookForm, Qt::Key_B, Qt::AltModifier);
+              })
+        .Then(
+            "bubbles", [&] { return (Game = OpenPage<TBubbles>()) != nullptr; },
+            [&] {
+                EXPECT_EQ(Game->KnownKeys.size(), 52u);
+                EXPECT_EQ(Game->KnownKeys.substr(24, 4), "yzAB");
+                EXPECT_EQ(static_cast<TBubbles*>(Game)->TimeLimit, 0);
+                EXPECT_FALSE(Game->AllowCancel);
+                ClickWidget(BookForm->MenuGuided);
+            })
+        .Then(
+            "guided again", [] { return TMain::RunningMenu == "MenuGuided"; },
+            [] { ClickWidget(BookForm->MenuRevision); })
+        .Then("menu again", RevisionMenuShown,
+              [] {
+                  // Each visit starts from the first key set; a vocabulary of its own.
+                  EXPECT_EQ(RevisionStg->BubblesKeys->currentIndex(), 0);
+                  QComboBox* List = RevisionStg->DropFileList;
+                  List->setCurrentIndex(List->findText(QStringLiteral("Animals")));
+                  ASSERT_GT(List->currentIndex(), 0);
+                  PressKey(BookForm, Qt::Key_W, Qt::AltModifier);
+              })
+        .Then(
+            "falling words", [&] { return (Game = OpenPage<TLexidropEvent>()) != nullptr; },
+            [&] {
+                auto* Drop = static_cast<TLexidropEvent*>(Game);
+                EXPECT_EQ(LowerCase(Drop->WordFile), "animals.vcb");
+                EXPECT_FALSE(Drop->PresetWords.has_value());
+                EXPECT_EQ(Drop->TimeLimit, 180);
+                BookForm->close();
+            });
     EXPECT_EQ(RunProgram(Driver), 0);
 }
