@@ -96,7 +96,11 @@ void TTextFile::ParseHeader() {
         // means the header has no body after it. A line cut short by its
         // length or a NUL byte does not count: bytes still follow it.
         const bool PastEnd = !Read.Ended && Position + Read.Consumed >= Size;
-        Position = Advanced(Position, Read.Consumed);
+        // A tag line cut short by a NUL byte or by its length is passed over
+        // to its real line end, so the next line is read as a line of its own
+        // instead of the header stopping on the rest of this one.
+        Position = Read.Ended || PastEnd ? Advanced(Position, Read.Consumed)
+                                         : PastLineEnd(Advanced(Position, Read.Consumed));
         TakeHeaderLine(Line);
         if (PastEnd) {
             Status = fsHeaderPastEnd;
@@ -131,6 +135,27 @@ void TTextFile::TakeHeaderLine(const std::string& Line) {
         *Target = Fields[1];
     else
         Crypted = LowerCase(Fields[1]) == "crypted";
+}
+
+int64_t TTextFile::PastLineEnd(int64_t Offset) {
+    char Buffer[512];
+    while (Offset < Size) {
+        const long long Got = FHandle.ReadAt(Buffer, sizeof Buffer, Offset);
+        if (Got <= 0) return Size;
+        for (long long I = 0; I < Got; ++I) {
+            if (Buffer[I] != '\r' && Buffer[I] != '\n') continue;
+            const bool CrLf = Buffer[I] == '\r' &&
+                              (I + 1 < Got ? Buffer[I + 1] == '\n' : NextByteIsLf(Offset + I + 1));
+            return Offset + I + (CrLf ? 2 : 1);
+        }
+        Offset += Got;
+    }
+    return Size;
+}
+
+bool TTextFile::NextByteIsLf(int64_t Offset) {
+    char Byte = 0;
+    return FHandle.ReadAt(&Byte, 1, Offset) == 1 && Byte == '\n';
 }
 
 TTextFile::TLineRead TTextFile::ReadLineAt(int64_t Offset) {
@@ -204,6 +229,17 @@ int32_t TTextFile::ReadAll(std::string& Buffer) {
     if (Crypted) {
         Unscramble(Buffer);
         Buffer.resize(strnlen(Buffer.data(), Buffer.size()));
+    }
+    // The canvases break rows at CR; a file written on Linux ends its lines
+    // with a lone LF, which becomes CR LF here so its lines stay lines.
+    if (Buffer.find('\n') != std::string::npos) {
+        std::string Lines;
+        Lines.reserve(Buffer.size() + Buffer.size() / 16);
+        for (size_t I = 0; I < Buffer.size(); ++I) {
+            if (Buffer[I] == '\n' && (I == 0 || Buffer[I - 1] != '\r')) Lines += '\r';
+            Lines += Buffer[I];
+        }
+        Buffer.swap(Lines);
     }
     Status = fsOk;
     return Status;

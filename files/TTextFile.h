@@ -41,6 +41,10 @@ private:
         bool Failed = false;
     };
     TLineRead ReadLineAt(int64_t Offset);
+    // The offset just past the first line end at or after Offset (Size when
+    // there is none).
+    int64_t PastLineEnd(int64_t Offset);
+    bool NextByteIsLf(int64_t Offset);
     int32_t OpenForReading(const std::string& Name);
     void ParseHeader();
     void TakeHeaderLine(const std::string& Line);

@@ -280,3 +280,46 @@ TEST(TTextFile, AFileLeftOpenAtItsEndIsReleasedByTheNextOpen) {
 }
 
 } // namespace
+
+TEST(TTextFile, AHeaderLineCutShortStillLetsTheHeaderGoOn) {
+    struct TCase {
+        const char* Name;
+        std::string Bytes;
+        std::string Description;
+    };
+    const std::string Long = "$description=" + std::string(300, 'x');
+    const std::vector<TCase> Cases = {
+        {"NUL byte", std::string("$description=ab\0junk\r\n", 22), "ab"},
+        {"NUL byte before a lone LF", std::string("$description=ab\0junk\n", 21), "ab"},
+        {"line of 313 characters", Long + "\r\n", std::string(255 - 13, 'x')},
+    };
+    for (const TCase& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        TScopedTempDir Dir;
+        WriteFileBytes("h.txt", Case.Bytes + "$author=Me\r\nbody\r\nend\r\n");
+        TTextFile File;
+        ASSERT_EQ(File.Open("h.txt", TTextFile::tmRead), fsOk);
+        EXPECT_EQ(File.Description, Case.Description);
+        EXPECT_EQ(File.Author, "Me");
+        const TLines Got = ReadLines(File);
+        EXPECT_EQ(Got.Lines, (std::vector<std::string>{"body", "end", ""}));
+    }
+}
+
+TEST(TTextFile, ReadAllGivesLoneLineFeedsTheirCarriageReturn) {
+    TScopedTempDir Dir;
+    // Lines of a file written on Linux, one written elsewhere, and a last
+    // line without an end.
+    WriteFileBytes("lf.txt", "$version=1\nab\ncd\r\n\nef");
+    TTextFile File;
+    ASSERT_EQ(File.Open("lf.txt", TTextFile::tmRead), fsOk);
+    std::string All;
+    EXPECT_EQ(File.ReadAll(All), fsOk);
+    EXPECT_EQ(All, "ab\r\ncd\r\n\r\nef");
+    File.Close();
+
+    WriteFileBytes("lf2.txt", "$fileformat=crypted\n" + Scrambled("gh\nij\n"));
+    ASSERT_EQ(File.Open("lf2.txt", TTextFile::tmRead), fsOk);
+    EXPECT_EQ(File.ReadAll(All), fsOk);
+    EXPECT_EQ(All, "gh\r\nij\r\n");
+}
