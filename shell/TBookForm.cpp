@@ -104,6 +104,8 @@ void TBookForm::CreateParts() {
     Title->resize(320, 36);
 
     BtnConsole = MakeControl<TPanel>(Book, "BtnConsole", 553, 424, 193, 78);
+    // Round its tray the page, or the exercise console, shows through.
+    BtnConsole->SetTransparent();
     ConsolePic1 = MakeImage(BtnConsole, "ConsolePic1", 0, 0, 193, 80, "Console1.png");
     ConsolePic2 = MakeImage(BtnConsole, "ConsolePic2", 0, 0, 193, 80, "Console2.png");
     ConsolePic1->raise();
@@ -238,10 +240,9 @@ void TBookForm::RepaintNow() {
 
 void TBookForm::showEvent(QShowEvent* Event) {
     QWidget::showEvent(Event);
-    if (!FKeyPreview && windowHandle()) {
-        FKeyPreview = new TKeyPreview(windowHandle(), this);
-        BookScale::Publish(this);
-    }
+    if (!FKeyPreview && windowHandle()) FKeyPreview = new TKeyPreview(windowHandle(), this);
+    // Again on every show: changing the border makes a new native window.
+    BookScale::Publish(this);
 }
 
 void TBookForm::resizeEvent(QResizeEvent* Event) {

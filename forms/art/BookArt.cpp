@@ -20,6 +20,8 @@ constexpr double PaperBottom = 508; // below the last row of the top sheet
 constexpr double LeftPaper = 14, RightPaper = 757;
 constexpr int Sheets = 4; // sheets showing at the edges of the block
 constexpr double SheetStep = 1.75;
+// The fold picture: 35 x 442 at 370, TabRowHeight on the book.
+constexpr int FoldTop = 61, FoldHeight = 442;
 const QRectF CoverRect(3, 49, 766, 470); // the boards, both halves
 
 const QColor Cloth(0x1D, 0x31, 0x5E);
@@ -59,19 +61,15 @@ void DrawCover(QPainter& P) {
     P.drawPath(RoundedRect(CoverRect.adjusted(0.5, 0.5, -0.5, -0.5), 4.5));
 }
 
-// The outline of one sheet of the left (Side -1) or right (Side +1) page.
-QPainterPath Sheet(int Side, double Out, double Down) {
-    const double Outer = Side < 0 ? LeftPaper - Out : RightPaper + Out;
-    const double Left = std::min(Outer, Spine), Right = std::max(Outer, Spine);
+// One sheet across both pages: the fold is the fold picture's to draw, and a
+// wide page shows none.
+QPainterPath Spread(double Out, double Down) {
     QPainterPath Path;
-    Path.addRoundedRect(
-        QRectF(Left, PaperTop + Down * 0.25, Right - Left, PaperBottom - PaperTop + Down * 0.75), 3,
-        3);
-    // Square the corners at the spine.
-    QPainterPath Inner;
-    Inner.addRect(QRectF(Side < 0 ? Spine - 6 : Spine, PaperTop + Down * 0.25, 6,
-                         PaperBottom - PaperTop + Down * 0.75));
-    return Path.united(Inner);
+    Path.addRoundedRect(QRectF(LeftPaper - Out, PaperTop + Down * 0.25,
+                               RightPaper - LeftPaper + 2 * Out,
+                               PaperBottom - PaperTop + Down * 0.75),
+                        3, 3);
+    return Path;
 }
 
 void DrawPageBlock(QPainter& P) {
@@ -80,17 +78,13 @@ void DrawPageBlock(QPainter& P) {
         const double D = K * SheetStep;
         const QColor Paper =
             Art::Mix(QColor(0xF6, 0xF2, 0xE8), QColor(0xE4, 0xDC, 0xCA), double(K) / Sheets);
-        for (int Side : {-1, 1}) {
-            const QPainterPath S = Sheet(Side, D, D);
-            P.fillPath(S, Paper);
-            P.strokePath(S, QPen(Art::WithAlpha(SheetEdge, 150), 0.6));
-        }
+        const QPainterPath S = Spread(D, D);
+        P.fillPath(S, Paper);
+        P.strokePath(S, QPen(Art::WithAlpha(SheetEdge, 150), 0.6));
     }
-    for (int Side : {-1, 1}) {
-        const QPainterPath S = Sheet(Side, 0, 0);
-        P.fillPath(S, Qt::white);
-        P.strokePath(S, QPen(Art::WithAlpha(SheetEdge, 220), 0.8));
-    }
+    const QPainterPath S = Spread(0, 0);
+    P.fillPath(S, Qt::white);
+    P.strokePath(S, QPen(Art::WithAlpha(SheetEdge, 220), 0.8));
 }
 
 // Soft shading at the outer margins of the top sheet, outside the printed area.
@@ -111,10 +105,12 @@ void DrawPaperShading(QPainter& P) {
          90);
 }
 
-// The gutter: the pages curve down into the fold and darken there.
+// The gutter: the pages curve down into the fold and darken there. It is
+// drawn only on the fold picture, which the book shows between two pages; a
+// wide page lies on flat paper. It fades in and out within the fold's rows.
 void DrawGutter(QImage& Img) {
     const QColor Shade(0x6E, 0x66, 0x58);
-    const int Top = int(PaperTop), Bottom = int(PaperBottom + Sheets * SheetStep) + 1;
+    const int Top = FoldTop, Bottom = FoldTop + FoldHeight;
     // Pixel by pixel; distances are in the picture's units.
     const int Dn = int(Img.devicePixelRatio());
     for (int PX = 367 * Dn; PX < 405 * Dn; ++PX) {
@@ -127,8 +123,10 @@ void DrawGutter(QImage& Img) {
             QRgb* Px = reinterpret_cast<QRgb*>(Img.scanLine(PY)) + PX;
             if (qAlpha(*Px) < 255) continue;
             const QColor Under = QColor::fromRgb(*Px);
-            // The crease fades out where the page block ends.
-            const double Edge = std::clamp((Bottom - double(PY) / Dn) / 6.0, 0.0, 1.0);
+            // The crease fades in below the tab row and out above the page's foot.
+            const double Y = double(PY) / Dn;
+            const double Edge =
+                std::clamp((Y - Top) / 8.0, 0.0, 1.0) * std::clamp((Bottom - Y) / 8.0, 0.0, 1.0);
             *Px = Art::Mix(Under, Shade, S * Edge).rgb();
         }
     }
@@ -151,7 +149,6 @@ QImage BookCanvas() {
         DrawPageBlock(P);
         DrawPaperShading(P);
         P.end();
-        DrawGutter(Img);
         return Img;
     }();
     return Canvas;
@@ -213,6 +210,8 @@ QImage TitleStrip() {
 void DrawBookPictures(TPictureList& Out) {
     const QImage Canvas = BookCanvas();
     Out.push_back({"BookPages.png", Art::Cut(Canvas, QRect(0, TabRowHeight, 779, 469))});
-    Out.push_back({"Fold.png", Art::Cut(Canvas, QRect(370, TabRowHeight, 35, 442))});
+    QImage Folded = Canvas;
+    DrawGutter(Folded);
+    Out.push_back({"Fold.png", Art::Cut(Folded, QRect(370, FoldTop, 35, FoldHeight))});
     Out.push_back({"TitleStrip.png", TitleStrip()});
 }

@@ -8,38 +8,39 @@ namespace {
 
 constexpr int ConsoleW = 193, ConsoleH = 80;
 
-// The console tray; Dark is the look while a timed exercise runs.
-QImage Console(bool Dark) {
-    QImage Img = Art::NewOpaque(ConsoleW, ConsoleH, Qt::white);
+// The console tray, in one navy look on every page. Round the tray the
+// picture is clear, so that it sits on a page or on the exercise console alike.
+QImage Console() {
+    QImage Img = Art::NewImage(ConsoleW, ConsoleH);
     QPainter P(&Img);
     Art::Prepare(P);
     // The panel shows 78 rows; keep the tray inside them.
     const QRectF Tray(2.5, 2.5, ConsoleW - 5, 74);
     QPainterPath Shape;
     Shape.addRoundedRect(Tray, 10, 10);
-    Art::SoftShadow(P, Shape, QPointF(0, 1), 2, QColor(0x40, 0x38, 0x28, Dark ? 110 : 70));
+    Art::SoftShadow(P, Shape, QPointF(0, 1), 2, QColor(0x40, 0x38, 0x28, 110));
 
-    const QColor Top = Dark ? QColor(0x3B, 0x4C, 0x70) : QColor(0xF3, 0xF5, 0xF9);
-    const QColor Bottom = Dark ? QColor(0x1E, 0x2A, 0x47) : QColor(0xDA, 0xE1, 0xEC);
+    const QColor Top = QColor(0x3B, 0x4C, 0x70);
+    const QColor Bottom = QColor(0x1E, 0x2A, 0x47);
     QLinearGradient Fill(0, Tray.top(), 0, Tray.bottom());
     Fill.setColorAt(0, Top);
     Fill.setColorAt(1, Bottom);
     P.fillPath(Shape, Fill);
-    Art::InnerShadow(P, Shape, QPointF(0, 2), 3, QColor(0, 0, 0, Dark ? 120 : 45));
+    Art::InnerShadow(P, Shape, QPointF(0, 2), 3, QColor(0, 0, 0, 120));
 
     // A fine groove under the lip, and the rim.
-    P.setPen(QPen(Dark ? QColor(0x14, 0x1D, 0x33) : QColor(0xB4, 0xBE, 0xCF), 1));
+    P.setPen(QPen(QColor(0x14, 0x1D, 0x33), 1));
     P.drawLine(QPointF(12, 9.5), QPointF(ConsoleW - 12, 9.5));
-    P.setPen(QPen(Dark ? QColor(0x5A, 0x6C, 0x92) : Qt::white, 1));
+    P.setPen(QPen(QColor(0x5A, 0x6C, 0x92), 1));
     P.drawLine(QPointF(12, 10.5), QPointF(ConsoleW - 12, 10.5));
-    P.setPen(QPen(Dark ? QColor(0x0E, 0x16, 0x2B) : QColor(0x9A, 0xA6, 0xBB), 1));
+    P.setPen(QPen(QColor(0x0E, 0x16, 0x2B), 1));
     P.setBrush(Qt::NoBrush);
     P.drawPath(Shape);
     // Three small studs on the lip.
     for (int I = 0; I < 3; ++I) {
         const QPointF C(ConsoleW / 2.0 - 8 + I * 8, 6);
         P.setPen(Qt::NoPen);
-        P.setBrush(Dark ? QColor(0xE0, 0xB8, 0x50) : QColor(0x9A, 0xA6, 0xBB));
+        P.setBrush(QColor(0xE0, 0xB8, 0x50));
         P.drawEllipse(C, 1.4, 1.4);
     }
     return Img;
@@ -134,8 +135,8 @@ QImage Button(int W, const QString& Caption, TGlyph Glyph, const QColor& Ink) {
 
 void DrawConsolePictures(TPictureList& Out) {
     const QColor Navy(0x24, 0x44, 0x80), Green(0x2E, 0x8B, 0x3E), Red(0xB5, 0x33, 0x2B);
-    Out.push_back({"Console1.png", Console(false)});
-    Out.push_back({"Console2.png", Console(true)});
+    Out.push_back({"Console1.png", Console()});
+    Out.push_back({"Console2.png", Console()});
     Out.push_back({"BtnBegin.png", Button(51, "Begin", TGlyph::Play, Green)});
     Out.push_back({"BtnNext.png", Button(49, "Next", TGlyph::Next, Navy)});
     Out.push_back({"BtnBack.png", Button(50, "Back", TGlyph::Back, Navy)});

@@ -99,8 +99,8 @@ QImage LeftColumn() {
     P.drawLine(QPointF(16, 22.5), QPointF(W - 16, 22.5));
     Screw(P, QPointF(12, 12));
     Screw(P, QPointF(W - 12, 12));
-    // Three lamps on the lip, and a speaker grille to the right of the screen, clear of the button
-    // console.
+    // Three lamps on the lip, and a speaker grille between the screen and the
+    // button console, which covers this column from x 522 and y 63 on.
     const QColor Lamps[] = {QColor(0x4C, 0xD9, 0x64), QColor(0xF2, 0xC1, 0x3A),
                             QColor(0xE0, 0x5A, 0x4A)};
     for (int I = 0; I < 3; ++I) {
@@ -112,9 +112,9 @@ QImage LeftColumn() {
         P.drawEllipse(C, 2.4, 2.4);
     }
     P.setPen(Qt::NoPen);
-    for (int Row = 0; Row < 6; ++Row)
-        for (int Col = 0; Col < 5; ++Col) {
-            const QPointF C(500 + 9 * Col + (Row % 2) * 4.5, 40 + 10 * Row);
+    for (int Row = 0; Row < 7; ++Row)
+        for (int Col = 0; Col < 4; ++Col) {
+            const QPointF C(489 + 8 * Col + (Row % 2) * 4, 36 + 9 * Row);
             P.setBrush(QColor(0x0B, 0x11, 0x20));
             P.drawEllipse(C, 2.3, 2.3);
             P.setBrush(Art::WithAlpha(Lip, 120));

@@ -56,6 +56,12 @@ window_width() {
   echo "$WIDTH"
 }
 
+# True for the program's book window: it names its scale on itself
+# (_CLAVORA_BOOK_SCALE), which message boxes do not.
+is_book() {
+  xprop -id "$1" _CLAVORA_BOOK_SCALE 2>/dev/null | grep -q '= "'
+}
+
 # Presses a key in the message box found by wait_dialog.
 answer_dialog() {
   xdotool windowactivate --sync "$DIALOG" 2>/dev/null || true
@@ -105,15 +111,15 @@ wait_dialog() {
     for w in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null || true); do
       [ "$w" = "${WINDOW:-}" ] && continue
       [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "Clavora 98" ] || continue
-      # The book is at least as wide as the book; a message box is narrower.
+      # The book window names its scale on itself; a message box does not.
       width=$(window_width "$w")
-      [ "$width" -gt 1 ] && [ "$width" -lt 700 ] && { DIALOG=$w; return 0; }
+      [ "$width" -gt 1 ] && ! is_book "$w" && { DIALOG=$w; return 0; }
     done
     # As for the book: a request to show it may have been lost.
     if [ "$tries" -eq 20 ]; then
       for w in $(xdotool search --pid "$APP_PID" 2>/dev/null || true); do
         width=$(window_width "$w")
-        [ "$width" -gt 1 ] && [ "$width" -lt 700 ] && xdotool windowmap "$w" 2>/dev/null
+        [ "$width" -gt 1 ] && ! is_book "$w" && xdotool windowmap "$w" 2>/dev/null
       done
     fi
     sleep 0.1
@@ -133,7 +139,7 @@ start_program_window() {
   local tries=0
   for tries in $(seq 200); do
     for w in $(xdotool search --onlyvisible --name '^Clavora 98$' 2>/dev/null || true); do
-      [ "$(window_width "$w")" -ge 700 ] && { WINDOW=$w; break; }
+      is_book "$w" && { WINDOW=$w; break; }
     done
     [ -n "$WINDOW" ] && break
     kill -0 "$APP_PID" 2>/dev/null || fail "the program ended at start-up: $(cat "$WORK/stderr")"
@@ -141,7 +147,7 @@ start_program_window() {
     # the window; ask again once it has had time.
     if [ "$tries" -eq 20 ]; then
       for w in $(xdotool search --name '^Clavora 98$' 2>/dev/null || true); do
-        [ "$(window_width "$w")" -ge 700 ] && xdotool windowmap "$w" 2>/dev/null
+        is_book "$w" && xdotool windowmap "$w" 2>/dev/null
       done
     fi
     sleep 0.1
