@@ -188,6 +188,9 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
 
     // The theme plays while the learner logs in and stops when the book opens.
     FreeEffect(IntroSound);
+    // Loading the course takes a moment: the cover says so at once.
+    BookForm->LoadLabel->show();
+    BookForm->RepaintNow();
 
     // The learner's course. Its errors are told when guided studying loads it
     // to run it.

@@ -87,11 +87,14 @@ private:
     QColor FPen = Qt::black;
 };
 
-// A push button whose click handler is a replaceable slot.
+// A push button whose click handler is a replaceable slot. A default
+// button (QPushButton's default) answers Enter and a cancel button Escape,
+// while they are shown, when the window they lie on passes those keys on.
 class TButton : public QPushButton {
 public:
     explicit TButton(QWidget* Parent = nullptr);
     TNotifyEvent OnClick;
+    bool Cancel = false;
 };
 
 // A text that opens something when clicked: underlined, with the hand

@@ -64,6 +64,7 @@ TBookForm::TBookForm() {
     LogLabel->adjustSize();
     resize(Book->size());
     SetExerciseConsole(0);
+    CentreOnScreen();
     SetMaximized(true);
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
         raise();
@@ -149,6 +150,9 @@ void TBookForm::CreateCover() {
     UserCancel = MakeControl<TButton>(BookCover, "UserCancel", 210, 426, 89, 25);
     LogOK = MakeControl<TButton>(BookCover, "LogOK", 144, 426, 89, 25);
     LogVisitor = MakeControl<TButton>(BookCover, "LogVisitor", 252, 451, 60, 20);
+    UserYes->setDefault(true);
+    UserCancel->Cancel = true;
+    LogOK->setDefault(true);
     for (QWidget* Control :
          {(QWidget*)UserYes, (QWidget*)UserCancel, (QWidget*)LogOK, (QWidget*)LogVisitor})
         Control->hide();
@@ -218,8 +222,17 @@ void TBookForm::SetMaximized(bool Maximized) {
     } else {
         setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
         resize(Book->size());
+        CentreOnScreen();
     }
     show();
+}
+
+void TBookForm::CentreOnScreen() {
+    const QScreen* Screen = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!Screen) return;
+    QRect Frame = frameGeometry();
+    Frame.moveCenter(Screen->availableGeometry().center());
+    move(Frame.topLeft());
 }
 
 bool TBookForm::IsMaximized() const {
@@ -330,6 +343,20 @@ void TBookForm::WindowKeyDown(std::uint16_t& Key, TShiftState Shift) {
         return;
     }
     if (TFormView* Holder = KeyHolder()) Holder->KeyDown(this, Key, Shift);
+    // Keys the page left alone: Enter and Escape press the shown default
+    // and cancel buttons, as in a dialog.
+    if (Shift == 0 && (Key == VK_RETURN || Key == VK_ESCAPE)) {
+        const bool Enter = Key == VK_RETURN;
+        for (QPushButton* Push : findChildren<QPushButton*>()) {
+            auto* Button = dynamic_cast<TButton*>(Push);
+            if (!Button || !Button->isVisible() || !Button->isEnabled()) continue;
+            if (Enter ? Button->isDefault() : Button->Cancel) {
+                Key = 0;
+                Button->click();
+                return;
+            }
+        }
+    }
 }
 
 void TBookForm::WindowKeyPress(char& Key) {

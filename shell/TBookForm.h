@@ -116,6 +116,8 @@ public:
 
     // Shows the window maximised or in its normal state (the book's size).
     void SetMaximized(bool Maximized);
+    // Puts the window in the middle of its screen's free area.
+    void CentreOnScreen();
     bool IsMaximized() const;
     // Paints the window now, waiting for it to appear on screen first.
     void RepaintNow();

@@ -4,6 +4,7 @@
 #include "files/TProgramSettings.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
+#include "platform/Latin1.h"
 #include "platform/ShellOpen.h"
 #include "shell/TBookForm.h"
 #include "shell/TFormView.h"
@@ -56,7 +57,9 @@ protected:
     std::unique_ptr<TBookForm> Book;
 };
 
-QRect Geometry(QWidget* W) { return W->geometry(); }
+QRect Geometry(QWidget* W) {
+    return W->geometry();
+}
 
 } // namespace
 
@@ -65,20 +68,34 @@ TEST_F(BookWindowTest, PartsSitWhereTheyWereDesigned) {
         QWidget* Part;
         QRect Rect;
     } Parts[] = {
-        {Book->Image4, {0, 61, 779, 469}},          {Book->TabRowPic, {0, 0, 779, 61}},
-        {Book->MenuGuided, {28, 18, 113, 43}},     {Book->MenuRevision, {141, 18, 114, 43}},
-        {Book->MenuInfo, {255, 18, 129, 43}},      {Book->MenuLogo, {415, 28, 47, 28}},
-        {Book->MenuOptions, {483, 28, 83, 28}},    {Book->MenuExit, {685, 27, 58, 30}},
-        {Book->WidePage, {28, 74, 718, 428}},      {Book->LeftPage, {28, 74, 338, 428}},
-        {Book->PageSeparator, {370, 61, 35, 442}}, {Book->RightPage, {405, 74, 338, 428}},
-        {Book->TitleConsole, {28, 61, 345, 52}},   {Book->Image1, {-10, -3, 342, 56}},
-        {Book->BtnConsole, {553, 424, 193, 78}},   {Book->ConsolePic1, {0, 0, 193, 80}},
-        {Book->BeginB, {136, 13, 51, 63}},         {Book->Next, {137, 13, 49, 63}},
-        {Book->Back, {72, 13, 50, 63}},            {Book->SkipF, {72, 13, 51, 63}},
-        {Book->Cancel, {61, 13, 66, 63}},          {Book->SkipB, {10, 13, 50, 63}},
-        {Book->Image3, {-1, -3, 369, 511}},        {Book->Shape1, {74, 366, 237, 95}},
-        {Book->NameField, {87, 395, 211, 24}},     {Book->UserYes, {87, 426, 89, 25}},
-        {Book->UserCancel, {210, 426, 89, 25}},    {Book->LogOK, {144, 426, 89, 25}},
+        {Book->Image4, {0, 61, 779, 469}},
+        {Book->TabRowPic, {0, 0, 779, 61}},
+        {Book->MenuGuided, {28, 18, 113, 43}},
+        {Book->MenuRevision, {141, 18, 114, 43}},
+        {Book->MenuInfo, {255, 18, 129, 43}},
+        {Book->MenuLogo, {415, 28, 47, 28}},
+        {Book->MenuOptions, {483, 28, 83, 28}},
+        {Book->MenuExit, {685, 27, 58, 30}},
+        {Book->WidePage, {28, 74, 718, 428}},
+        {Book->LeftPage, {28, 74, 338, 428}},
+        {Book->PageSeparator, {370, 61, 35, 442}},
+        {Book->RightPage, {405, 74, 338, 428}},
+        {Book->TitleConsole, {28, 61, 345, 52}},
+        {Book->Image1, {-10, -3, 342, 56}},
+        {Book->BtnConsole, {553, 424, 193, 78}},
+        {Book->ConsolePic1, {0, 0, 193, 80}},
+        {Book->BeginB, {136, 13, 51, 63}},
+        {Book->Next, {137, 13, 49, 63}},
+        {Book->Back, {72, 13, 50, 63}},
+        {Book->SkipF, {72, 13, 51, 63}},
+        {Book->Cancel, {61, 13, 66, 63}},
+        {Book->SkipB, {10, 13, 50, 63}},
+        {Book->Image3, {-1, -3, 369, 511}},
+        {Book->Shape1, {74, 366, 237, 95}},
+        {Book->NameField, {87, 395, 211, 24}},
+        {Book->UserYes, {87, 426, 89, 25}},
+        {Book->UserCancel, {210, 426, 89, 25}},
+        {Book->LogOK, {144, 426, 89, 25}},
         {Book->LogVisitor, {252, 451, 60, 20}},
     };
     for (const auto& P : Parts)
@@ -118,8 +135,8 @@ TEST_F(BookWindowTest, ConsoleShowsExactlyTheButtonsAskedFor) {
     EXPECT_TRUE(Book->BtnConsole->isVisible());
     EXPECT_TRUE(Book->Next->isVisible());
     EXPECT_TRUE(Book->Cancel->isVisible());
-    EXPECT_FALSE(Book->BeginB->isVisible() || Book->Back->isVisible() ||
-                 Book->SkipF->isVisible() || Book->SkipB->isVisible());
+    EXPECT_FALSE(Book->BeginB->isVisible() || Book->Back->isVisible() || Book->SkipF->isVisible() ||
+                 Book->SkipB->isVisible());
     Book->SetConsoleButtons(cbBegin | cbSkipF | cbSkipB);
     EXPECT_TRUE(Book->BeginB->isVisible() && Book->SkipF->isVisible() && Book->SkipB->isVisible());
     EXPECT_FALSE(Book->Next->isVisible() || Book->Cancel->isVisible());
@@ -150,6 +167,12 @@ TEST_F(BookWindowTest, NormalWindowIsTheBookAndMaximisedCentresIt) {
     EXPECT_TRUE(WaitUntil([&] { return Book->size() == QSize(777, 529); }));
     EXPECT_FALSE(Book->StatusBar->isVisible()) << "no room for the status bar";
     EXPECT_EQ(Book->Book->pos(), QPoint(0, 0));
+    // The normal window lies in the middle of the screen.
+    const QRect Free = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(WaitUntil([&] {
+        return (Book->frameGeometry().center() - Free.center()).manhattanLength() <= 1;
+    })) << Book->frameGeometry().x()
+        << "," << Book->frameGeometry().y();
 
     Book->SetMaximized(true);
     // The maximised client area is the screen's, less any frame.
@@ -289,4 +312,42 @@ TEST_F(BookWindowTest, AnInputErrorInAHandlerIsShownAndTheProgramGoesOn) {
     EXPECT_EQ(DialogLog()[0].Text, "Bad value in course.cnt");
     EXPECT_EQ(DialogLog()[0].Type, mtError);
     EXPECT_EQ(DialogLog()[1].Text, "Bad key");
+}
+
+// The cover's buttons as a dialog's: Enter presses the shown default button
+// and Escape the shown cancel button, once the page has let the key pass.
+TEST_F(BookWindowTest, EnterAndEscapePressTheShownDefaultAndCancelButtons) {
+    Book->SetPageMode(0);
+    std::string Pressed;
+    for (TButton* Button : {Book->LogOK, Book->LogVisitor, Book->UserYes, Book->UserCancel})
+        Button->OnClick = [&](QObject* Sender) { Pressed += FromQ(Sender->objectName()) + " "; };
+    const struct {
+        std::vector<TButton*> Shown;
+        Qt::Key Key;
+        const char* Expected;
+    } Cases[] = {
+        {{Book->LogOK, Book->LogVisitor}, Qt::Key_Return, "LogOK "},
+        {{Book->LogOK, Book->LogVisitor}, Qt::Key_Escape, ""}, // the cover has no cancel button
+        {{Book->UserYes, Book->UserCancel}, Qt::Key_Return, "UserYes "},
+        {{Book->UserYes, Book->UserCancel}, Qt::Key_Escape, "UserCancel "},
+        {{}, Qt::Key_Return, ""}, // hidden buttons take no keys
+    };
+    for (const auto& C : Cases) {
+        for (TButton* Button : {Book->LogOK, Book->LogVisitor, Book->UserYes, Book->UserCancel})
+            Button->hide();
+        for (TButton* Button : C.Shown)
+            Button->show();
+        Pressed.clear();
+        PressKey(Book.get(), C.Key);
+        EXPECT_EQ(Pressed, C.Expected) << C.Shown.size() << " shown, key " << C.Key;
+    }
+    // A page that takes Enter itself keeps it from the default button.
+    TKeysView Page;
+    Page.Down = [](std::uint16_t& Key) { Key = 0; };
+    Book->TakeKeys(&Page);
+    Book->UserYes->show();
+    Pressed.clear();
+    PressKey(Book.get(), Qt::Key_Return);
+    EXPECT_EQ(Pressed, "");
+    Book->ReleaseKeys(&Page);
 }
