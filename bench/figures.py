@@ -23,14 +23,27 @@ def say(name, value, unit):
 
 
 def start_xvfb():
-    read_fd, write_fd = os.pipe()
-    proc = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1920x1080x24", "-nolisten", "tcp"],
-        pass_fds=[write_fd], stderr=subprocess.DEVNULL)
-    os.close(write_fd)
-    with os.fdopen(read_fd) as f:
-        display = f.readline().strip()
-    return proc, ":" + display
+    """An X server of our own on a free display number. A socket left behind
+    by a server that is gone makes -displayfd hand out a display nobody can
+    reach, so numbers with a socket or a lock file are passed over, and the
+    server must answer before it is used."""
+    for number in range(20, 120):
+        if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
+            continue
+        proc = subprocess.Popen(
+            ["Xvfb", f":{number}", "-screen", "0", "1920x1080x24", "-nolisten", "tcp", "-noreset"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        display = f":{number}"
+        for _ in range(100):
+            if proc.poll() is not None:
+                break
+            if subprocess.run(["xprop", "-display", display, "-root"], stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL).returncode == 0:
+                return proc, display
+            time.sleep(0.05)
+        proc.terminate()
+        proc.wait()
+    raise RuntimeError("no X server could be started")
 
 
 def program_env(display, work):
@@ -57,12 +70,14 @@ def start_program(env, work):
     started = time.perf_counter()
     proc = subprocess.Popen([os.path.join(app, "clavora")], env=env, stderr=subprocess.PIPE,
                             stdout=subprocess.DEVNULL, text=True)
+    said = []
     for line in proc.stderr:
         if line.startswith("clavora-startup: cover-painted"):
             elapsed_ms = (time.perf_counter() - started) * 1000
             rss_kb = int(line.split("rss_kb=")[1])
             return proc, elapsed_ms, rss_kb
-    raise RuntimeError("the program ended before painting its cover")
+        said.append(line)
+    raise RuntimeError("the program ended before painting its cover: " + "".join(said))
 
 
 def stop_program(proc):
@@ -144,9 +159,11 @@ def startup_vs_bare_qt(display):
         shutil.copytree(APP, app)
 
         def mapped(program):
-            out = subprocess.run([os.path.join(bench, "time_to_map"), program], env=env,
-                                 capture_output=True, text=True, check=True).stdout
-            return float(out.split("mapped_ms=")[1])
+            run = subprocess.run([os.path.join(bench, "time_to_map"), program], env=env,
+                                 capture_output=True, text=True)
+            if run.returncode != 0 or "mapped_ms=" not in run.stdout:
+                raise RuntimeError(f"timing {program} failed: {run.stderr}")
+            return float(run.stdout.split("mapped_ms=")[1])
 
         program, bare = [], []
         for _ in range(7):
