@@ -23,6 +23,7 @@
 #include "forms/TWelcomeStg.h"
 #include "games/ui/TTopTenView.h"
 #include "guided/ui/TBookChapterPages.h"
+#include "guided/ui/TGuidedController.h"
 #include "keyboard/TKeyData.h"
 #include "revision/ui/TWizResultView.h"
 #include "shell/TBookForm.h"
@@ -89,6 +90,7 @@ const TStep Steps[] = {
     {"chapter pages", CreateChapterPages, FreeChapterPages},
     {"top-ten page", CreateTopTenView, FreeTopTenView},
     {"wizard results page", CreateWizResultView, FreeWizResultView},
+    {"studying profile page", CreateStdProfileView, FreeStdProfileView},
     {"event classes", RegisterEventClasses, ClearEventClasses},
 };
 

@@ -1,5 +1,6 @@
 #include "app/TMain.h"
 
+#include "analysis/results/TExercInfoView.h"
 #include "app/DemoCourse.h"
 #include "app/DemoExercise.h"
 #include "app/Installation.h"
@@ -12,11 +13,15 @@
 #include "files/TFile.h"
 #include "files/TProgramSettings.h"
 #include "files/TextUtils.h"
+#include "guided/ui/TCoverView.h"
+#include "guided/ui/TGuidedController.h"
+#include "guided/ui/TNewUserView.h"
 #include "keyboard/TKeyData.h"
 #include "pages/ui/TAboutView.h"
 #include "pages/ui/TOptionsView.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
+#include "platform/Environment.h"
 #include "platform/FileNames.h"
 #include "platform/Latin1.h"
 #include "platform/UserFolders.h"
@@ -26,6 +31,7 @@
 #include "shell/TFormView.h"
 #include "shell/TNavigate.h"
 #include "shell/TPlaceholderView.h"
+#include "users/TDifficultKeys.h"
 #include "users/TUser.h"
 #include "users/ui/TStatisticsView.h"
 
@@ -174,7 +180,7 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
     TUser::PrepareDatabase("UserBase.org");
     SetCurrentUser(std::make_unique<TUser>(""));
 
-    GuidedStudying = new TPlaceholderController("Guided Studying");
+    GuidedStudying = new TGuidedController;
     Revision = new TRevision;
     // "ASK:" text sources let the learner choose a story on the chooser page.
     SetStoryChooser(ChooseStory);
@@ -186,29 +192,57 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
     BookForm->LoadLabel->hide();
     if (Application::Terminated()) return;
 
+    // One text exercise or one course given on the command line runs instead
+    // of the book's tabs, without a login (for trying out material and for
+    // the program's own tests).
+    const auto DemoLine = DemoExerciseLine(ArgumentCount, Arguments);
+    const auto DemoCourse = DemoCourseFile(ArgumentCount, Arguments);
+    if (DemoLine || DemoCourse) {
+        FreeEffect(IntroSound);
+        if (CurrentUser->FCourseFile.empty()) CurrentUser->FCourseFile = Settings->DefaultContents;
+        LoadCurrentCourse(CurrentUser->FCourseFile);
+        BookForm->SetPageMode(2);
+        if (DemoLine) {
+            if (RunDemoExercise(*DemoLine) < 0) ExitStatus = 1;
+        } else {
+            RunDemoCourse(*DemoCourse);
+        }
+        return;
+    }
+
+    std::string EnteredName;
+    if (!LoginLoop(EnteredName)) return;
+    const bool Visitor = UpperCase(EnteredName) == "VISITOR";
+    if (Visitor)
+        MessageDlg("Welcome to explore Clavora as a Visitor.\r"
+                   "\r"
+                   "Your personal studying information will not be saved.\r"
+                   "For serious studing use your own name instead.",
+                   mtCustom, mbOK);
+    if (CurrentUser->FSoundsOn == 0) SoundsOn = false;
     // The theme plays while the learner logs in and stops when the book opens.
     FreeEffect(IntroSound);
     // Loading the course takes a moment: the cover says so at once.
     BookForm->LoadLabel->show();
     BookForm->RepaintNow();
+    if (!Visitor) Settings->LastUser = CurrentUser->FName;
+
+    // The first run after the login is compared with the learner's last one.
+    if (ExercInfoView) {
+        ExercInfoView->SetSpeed(CurrentUser->FLastSpeed);
+        ExercInfoView->SetAccuracy(CurrentUser->FLastAccuracy);
+        ExercInfoView->SetBackSpace(CurrentUser->FLastBackspace);
+        ExercInfoView->SetEfficiency(CurrentUser->FLastEfficiency);
+    }
 
     // The learner's course. Its errors are told when guided studying loads it
     // to run it.
     if (CurrentUser->FCourseFile.empty()) CurrentUser->FCourseFile = Settings->DefaultContents;
     LoadCurrentCourse(CurrentUser->FCourseFile);
+    if (DifficultKeys)
+        DifficultKeys->SetStudiedKeys(CurrentUser->StudiedKeys(CurrentUser->FKeyGroupsReached));
 
     BookForm->SetPageMode(2);
-    // One text exercise given on the command line runs instead of the book's
-    // tabs (for trying out a text and for the program's own tests).
-    if (const auto Line = DemoExerciseLine(ArgumentCount, Arguments)) {
-        if (RunDemoExercise(*Line) < 0) ExitStatus = 1;
-        return;
-    }
-    // So does a course given on the command line.
-    if (const auto Course = DemoCourseFile(ArgumentCount, Arguments)) {
-        RunDemoCourse(*Course);
-        return;
-    }
     if (Settings->SmallScreen && Navigate) {
         // The navigation console sits on the book window's bottom edge.
         const QRect Frame = BookForm->frameGeometry();
@@ -228,6 +262,50 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
     // Selects guided studying; no click sound, since nothing was selected.
     MenuClick(BookForm->MenuGuided);
     MenuLoop();
+}
+
+std::optional<std::string> TMain::AutoLogonName() {
+    if (!Settings || Settings->AutoLogon.empty()) return std::nullopt;
+    // An automatic name is used as the login page would take it; one that
+    // expands to nothing usable, or to more than the 98 characters the name
+    // may have, leaves the login to the learner.
+    std::string Name;
+    for (char C : ExpandEnvironmentStrings(Settings->AutoLogon))
+        if (static_cast<unsigned char>(C) >= 32 && C != 127) Name += C;
+    Name = Trim(Name);
+    if (Name.empty() || Name.size() > MaxAutoLogonName) return std::nullopt;
+    return Name;
+}
+
+bool TMain::LoginLoop(std::string& EnteredName) {
+    const std::optional<std::string> Automatic = AutoLogonName();
+    for (;;) {
+        int Choice = 1;
+        if (Automatic) {
+            EnteredName = *Automatic;
+        } else {
+            TViewPtr<TCoverView> Cover(new TCoverView);
+            Choice = Cover->Run();
+            EnteredName = Cover->UserName;
+        }
+        if (Choice == 0 || Application::Terminated()) return false;
+
+        if (auto Found = TUser::FindUser(EnteredName)) {
+            SetCurrentUser(std::move(Found));
+            return true;
+        }
+        TViewPtr<TNewUserView> Question(new TNewUserView);
+        Question->UserName = EnteredName;
+        const int Answer = Question->Run();
+        Question.reset();
+        if (Answer == 0 || Application::Terminated()) return false;
+        if (Answer == 1) {
+            if (auto Created = TUser::CreateUser(EnteredName)) {
+                SetCurrentUser(std::move(Created));
+                return true;
+            }
+        }
+    }
 }
 
 void TMain::RunOptions() {

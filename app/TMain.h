@@ -6,6 +6,7 @@
 #include "shell/TBookForm.h"
 
 #include <QPointer>
+#include <optional>
 #include <string>
 
 class TController;
@@ -46,7 +47,16 @@ public:
     // Back to the state before the first start (a program run in a test).
     static void Reset();
 
+    // The longest name an automatic login may give.
+    static constexpr size_t MaxAutoLogonName = 98;
+    // The AutoLogon setting with its %NAME% references expanded; none when
+    // the learner logs in on the cover.
+    static std::optional<std::string> AutoLogonName();
+
 private:
+    // Logs a learner in as the current user; false when the window was
+    // closed first. EnteredName is the name as entered.
+    static bool LoginLoop(std::string& EnteredName);
     static void RunOptions();
     static bool SmallScreenRefused();
 };

@@ -34,7 +34,9 @@ int TEventLoader::Run(const TBookMark* Bookmark) const {
     const TEventClass* Class = FindEventClass(Keyword);
     if (!Class) return pcGoOn;
     const TEventOutcome Outcome = (*Class)(*this);
-    if ((Keyword == "TEXT" || Keyword == "EXAM") && Bookmark && Outcome.Measured && CurrentUser)
+    // The introduction's own typing is not the learner's course progress.
+    if ((Keyword == "TEXT" || Keyword == "EXAM") && Bookmark &&
+        Bookmark->FMode != TBookMark::bmIntroduction && Outcome.Measured && CurrentUser)
         CurrentUser->RecordChapterResults(Bookmark->FChapter, Bookmark->FExercise,
                                           Outcome.Measured->Speed, Outcome.Measured->Accuracy,
                                           Outcome.Measured->Efficiency);

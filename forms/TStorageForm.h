@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+class QLabel;
+
 class TStorageForm : public QWidget {
 public:
     explicit TStorageForm(const char* Name);
@@ -12,3 +14,8 @@ public:
     // The control of this form with the given design name, or nullptr.
     QWidget* Control(const char* Name) const;
 };
+
+// Gives a label a caption with an accelerator ("&Begin Studying"): the letter
+// after "&" is shown underlined, and the caption as written is kept in the
+// label's "caption" property.
+void SetAcceleratedCaption(QLabel* Label, const char* Caption);

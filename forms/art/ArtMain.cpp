@@ -40,6 +40,7 @@ int main(int argc, char** argv) {
     DrawGamePictures(Pictures);
     DrawChapterPictures(Pictures);
     DrawRevisionPictures(Pictures);
+    DrawWelcomePictures(Pictures);
 
     for (const TPicture& Pic : Pictures) {
         const QString Path = Dir + "/" + Pic.Name;

@@ -34,6 +34,9 @@ void DrawArrowPictures(TPictureList& Out);
 // BubblesBox.png, LexidropBox.png, and the wizard's method previews
 // PreviewKeyboard.png, PreviewSentences.png, PreviewBubbles.png, PreviewLexidrop.png
 void DrawRevisionPictures(TPictureList& Out);
+// WelcomeTitle.png, WelcomeIntro.png, WelcomeStudy.png (the welcome page),
+// CourseDone.png and Restart.png (the course-completed page)
+void DrawWelcomePictures(TPictureList& Out);
 
 // The open book without its tabs (the tab row and the pages in one piece,
 // 779 x 530; the tab row is its top 61 rows). Shared by the book and the tab pictures.

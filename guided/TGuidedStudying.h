@@ -1,0 +1,37 @@
+// Guided studying, the book's first tab: the learner's course taken from the
+// learner's bookmark. A learner who has not started (chapter 0) first meets
+// the welcome page, from which the introduction and the studying profile
+// are reached; then the course is loaded from the learner's course file and
+// run, and the learner is saved after every return from it. A completed
+// course leads to the course-completed page: start again (the welcome page,
+// progress reset) or go back one chapter.
+#pragma once
+
+#include <functional>
+
+class TGuidedPages;
+class TIntroduction;
+
+class TGuidedStudying {
+public:
+    static constexpr int ErrContentsFatal = -5633;
+
+    TGuidedStudying(TGuidedPages& Pages, TIntroduction& Introduction);
+
+    // The whole flow; returns 0, the introduction's result, the course's
+    // result when the course ended the flow (1000 when the learner left it).
+    int Run();
+
+    // Ends the program when the learner's course cannot be loaded
+    // (the application's terminate by default).
+    std::function<void()> EndProgram;
+
+private:
+    // True when the learner goes on to the course, false when the flow ends
+    // (Result then holds the flow's result).
+    bool WelcomeLoop(int& Result);
+    void RestartStudying();
+
+    TGuidedPages& FPages;
+    TIntroduction& FIntroduction;
+};

@@ -1,0 +1,61 @@
+#include "guided/ui/TGoodbyeView.h"
+
+#include "forms/TWelcomeStg.h"
+#include "shell/TBookForm.h"
+
+#include <QLabel>
+
+TGoodbyeView::TGoodbyeView() {
+    Host = BookForm;
+    ViewName = "Goodbye";
+    if (WelcomeStg) WelcomeStg->Restart->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
+}
+
+TGoodbyeView::~TGoodbyeView() {
+    BeforeDestruction();
+    // The picture outlives the page: it must not call a page that is gone.
+    if (WelcomeStg) WelcomeStg->Restart->OnClick = nullptr;
+}
+
+void TGoodbyeView::Activate() {
+    TFormView::Activate();
+    if (!BookForm || !WelcomeStg) return;
+    BookForm->Title->setText(QStringLiteral("Course Completed"));
+    BookForm->SkipB->show();
+    BookForm->SkipB->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
+    BookForm->BtnConsole->show();
+    BookForm->SetPageMode(1);
+    BookForm->OnKeyDown = [this](QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
+        KeyDown(Sender, Key, Shift);
+    };
+    BorrowChildren(WelcomeStg->Panel2, BookForm->WidePage);
+}
+
+void TGoodbyeView::ButtonClick(QObject* Sender) {
+    if (!BookForm || !WelcomeStg) return;
+    if (Sender == BookForm->SkipB)
+        SetResult(2);
+    else if (Sender == WelcomeStg->Restart)
+        SetResult(1);
+}
+
+void TGoodbyeView::KeyDown(QObject*, std::uint16_t& Key, TShiftState Shift) {
+    if (!BookForm || !WelcomeStg || Shift != ssAlt) return;
+    if (Key == 'R') {
+        Key = 0;
+        ButtonClick(WelcomeStg->Restart);
+    } else if (Key == 'K') {
+        Key = 0;
+        ButtonClick(BookForm->SkipB);
+    }
+}
+
+void TGoodbyeView::Deactivate() {
+    if (BookForm) {
+        BookForm->SkipB->hide();
+        BookForm->BtnConsole->hide();
+        BookForm->SetPageMode(2);
+        BookForm->OnKeyDown = nullptr;
+    }
+    TFormView::Deactivate();
+}

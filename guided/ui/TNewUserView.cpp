@@ -1,0 +1,65 @@
+#include "guided/ui/TNewUserView.h"
+
+#include "platform/Latin1.h"
+#include "shell/TBookForm.h"
+
+#include <QFontMetrics>
+
+TNewUserView::TNewUserView() {
+    Host = BookForm;
+    ViewName = "NewUser";
+}
+
+void TNewUserView::Activate() {
+    if (!BookForm) return;
+    BookForm->UserCancel->show();
+    BookForm->UserYes->show();
+    BookForm->NewUserLbl->show();
+    // A long name is shortened on its line so that the question stays whole.
+    const QFontMetrics Metrics(BookForm->NewUserLbl->font());
+    const QString Name =
+        Metrics.elidedText(ToQ(UserName), Qt::ElideRight, BookForm->NewUserLbl->width());
+    BookForm->NewUserLbl->setText(Name + QStringLiteral(", are you a new user?"));
+    BookForm->SetPageMode(0);
+    BookForm->UserYes->setFocus();
+    BookForm->UserYes->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
+    BookForm->UserCancel->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
+    BookForm->OnKeyDown = [this](QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
+        KeyDown(Sender, Key, Shift);
+    };
+}
+
+void TNewUserView::KeyDown(QObject*, std::uint16_t& Key, TShiftState Shift) {
+    if (!BookForm) return;
+    // Yes is the default button, Cancel the cancel button.
+    QObject* Button = nullptr;
+    if (Shift == 0 && Key == VK_RETURN)
+        Button = BookForm->UserYes;
+    else if (Shift == 0 && Key == VK_ESCAPE)
+        Button = BookForm->UserCancel;
+    else if (Shift == ssAlt && Key == 'Y')
+        Button = BookForm->UserYes;
+    else if (Shift == ssAlt && Key == 'C')
+        Button = BookForm->UserCancel;
+    if (!Button) return;
+    Key = 0;
+    ButtonClick(Button);
+}
+
+void TNewUserView::ButtonClick(QObject* Sender) {
+    if (!BookForm) return;
+    if (Sender == BookForm->UserYes)
+        SetResult(1);
+    else if (Sender == BookForm->UserCancel)
+        SetResult(2);
+}
+
+void TNewUserView::Deactivate() {
+    if (!BookForm) return;
+    BookForm->UserCancel->hide();
+    BookForm->UserYes->hide();
+    BookForm->NewUserLbl->hide();
+    BookForm->UserYes->OnClick = nullptr;
+    BookForm->UserCancel->OnClick = nullptr;
+    BookForm->OnKeyDown = nullptr;
+}

@@ -1,0 +1,228 @@
+#include "guided/ui/TStdProfileView.h"
+
+#include "course/TContents.h"
+#include "engine/ui/TViewCanvas.h"
+#include "files/ErrorLog.h"
+#include "files/InputError.h"
+#include "files/Sounds.h"
+#include "files/TProgramSettings.h"
+#include "files/TTextFile.h"
+#include "forms/TAddViewsStg.h"
+#include "forms/TEventsStg.h"
+#include "platform/Application.h"
+#include "platform/Latin1.h"
+#include "shell/TBookForm.h"
+#include "users/TUser.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+
+TStdProfileView* StdProfileView = nullptr;
+
+namespace {
+
+// Opens a course file for its header; a header the reader cannot take
+// counts as a file that cannot be opened.
+bool OpenHeader(TTextFile& File, const std::string& Name) {
+    try {
+        return File.Open(Name, TTextFile::tmRead) == fsOk;
+    } catch (const EInputError&) {
+        return false;
+    }
+}
+
+} // namespace
+
+TStdProfileView::TStdProfileView() {
+    Host = BookForm;
+    ViewName = "StdProfile";
+    Preview = new TViewCanvas(BookForm);
+    Preview->hide();
+}
+
+TStdProfileView::~TStdProfileView() {
+    BeforeDestruction();
+    delete Preview;
+}
+
+void TStdProfileView::Activate() {
+    TFormView::Activate();
+    if (!BookForm || !AddViewsStg) return;
+    TAddViewsStg& Stg = *AddViewsStg;
+    BookForm->Title->setText(QStringLiteral("Studying Profile"));
+    Stg.ContentsList->blockSignals(true);
+    Stg.ContentsList->clear();
+
+    CourseNames = TFile::ListNames("*.cnt");
+    if (CourseNames.empty()) {
+        Stg.ContentsList->blockSignals(false);
+        LogError(ErrNoContents, "");
+        Application::Terminate();
+        return;
+    }
+    const std::string Default = UpperCase(Settings ? Settings->DefaultContents : std::string());
+    int Selected = 0;
+    TStringList Listed;
+    for (const std::string& Name : CourseNames) {
+        TTextFile File;
+        if (!OpenHeader(File, Name + ".cnt")) continue;
+        Listed.push_back(Name);
+        Stg.ContentsList->addItem(ToQ(File.Description));
+        if (UpperCase(Name + ".cnt") == Default) Selected = Stg.ContentsList->count() - 1;
+        File.Close();
+    }
+    // Item i of the list belongs to name i.
+    CourseNames = Listed;
+    Stg.ContentsList->blockSignals(false);
+
+    BorrowChildren(Stg.WizardL, BookForm->LeftPage);
+    BorrowChildren(Stg.WizardR, BookForm->RightPage);
+    Borrow(Preview, BookForm->RightPage);
+    Preview->setGeometry(25, 37, 288, 298);
+    Preview->SetMode(3);
+    Preview->setFont(QFont(QStringLiteral("Arial"), 12));
+    Preview->SetFontColor(QColor(128, 128, 128));
+    Preview->SetBackColor(Qt::white);
+    Preview->show();
+
+    BookForm->SetConsoleButtons(cbNext | cbBack);
+    BookForm->Next->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
+    BookForm->Back->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
+    BookForm->OnKeyDown = [this](QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
+        KeyDown(Sender, Key, Shift);
+    };
+
+    QObject::disconnect(Stg.ContentsList, nullptr, BookForm, nullptr);
+    QObject::connect(Stg.ContentsList, &QComboBox::currentIndexChanged, BookForm,
+                     [this](int) { ShowCourse(); });
+    for (QRadioButton* Button : {Stg.Time45, Stg.Time35, Stg.Time25, Stg.TimeFree}) {
+        QObject::disconnect(Button, nullptr, BookForm, nullptr);
+        QObject::connect(Button, &QRadioButton::clicked, BookForm, [this] { ShowLessonLength(); });
+    }
+
+    Stg.Time45->setChecked(true);
+    ShowLessonLength();
+    Stg.ContentsList->blockSignals(true);
+    Stg.ContentsList->setCurrentIndex(Selected);
+    Stg.ContentsList->blockSignals(false);
+    ShowCourse();
+    Stg.ContentsList->setFocus();
+}
+
+void TStdProfileView::ShowCourse() {
+    if (!AddViewsStg || !Preview) return;
+    TAddViewsStg& Stg = *AddViewsStg;
+    const int Index = Stg.ContentsList->currentIndex();
+    if (Index < 0 || Index >= int(CourseNames.size())) return;
+    const std::string Name = CourseNames[size_t(Index)] + ".cnt";
+
+    TTextFile File;
+    if (OpenHeader(File, Name)) {
+        CourseFile = Name;
+        Stg.Description->setText(ToQ(File.LongDesc));
+        Stg.Description->repaint();
+        File.Close();
+    } else {
+        Stg.Description->setText(QStringLiteral("Problems with file"));
+    }
+
+    // A look at the course's chapters. Loading a course sets the learner's
+    // key groups and chapter count; they stay those of the learner's course.
+    std::unique_ptr<TContents> Course;
+    TStringList KeyGroups;
+    int32_t ChapterCount = 0;
+    if (CurrentUser) {
+        KeyGroups = CurrentUser->FKeyGroups;
+        ChapterCount = CurrentUser->FChapterCount;
+    }
+    try {
+        int32_t Status = 0;
+        Course = TContents::CreateHeaderOnly(Name, Status);
+    } catch (const EInputError&) {
+        Course.reset();
+    }
+    if (CurrentUser) {
+        CurrentUser->FKeyGroups = KeyGroups;
+        CurrentUser->FChapterCount = ChapterCount;
+    }
+    std::string Titles;
+    if (Course) {
+        switch (Course->DefaultTime) {
+        case 0:
+            Stg.TimeFree->setChecked(true);
+            break;
+        case 25:
+            Stg.Time25->setChecked(true);
+            break;
+        case 35:
+            Stg.Time35->setChecked(true);
+            break;
+        case 45:
+            Stg.Time45->setChecked(true);
+            break;
+        default:
+            break;
+        }
+        for (const std::string& Title : Course->ChapterTitles(true))
+            Titles += Title + "\r\n";
+    }
+    ShowLessonLength();
+    Preview->SetText(Titles, 0);
+}
+
+void TStdProfileView::ShowLessonLength() {
+    if (!AddViewsStg) return;
+    const TAddViewsStg& Stg = *AddViewsStg;
+    int Minutes = 0;
+    if (Stg.Time45->isChecked())
+        Minutes = 45;
+    else if (Stg.Time35->isChecked())
+        Minutes = 35;
+    else if (Stg.Time25->isChecked())
+        Minutes = 25;
+    Stg.LessonGraph->SetProgress(Minutes);
+}
+
+void TStdProfileView::ButtonClick(QObject* Sender) {
+    if (!BookForm) return;
+    PlayEffect(ClickSound);
+    if (Sender == BookForm->Next)
+        SetResult(1);
+    else if (Sender == BookForm->Back)
+        SetResult(2);
+}
+
+void TStdProfileView::KeyDown(QObject*, std::uint16_t& Key, TShiftState Shift) {
+    if (!BookForm) return;
+    QObject* Button = nullptr;
+    if (Shift == 0 && Key == VK_RETURN)
+        Button = BookForm->Next;
+    else if (Shift == 0 && Key == VK_ESCAPE)
+        Button = BookForm->Back;
+    else if (Shift == ssAlt && Key == 'N')
+        Button = BookForm->Next;
+    else if (Shift == ssAlt && Key == 'B')
+        Button = BookForm->Back;
+    if (!Button) return;
+    Key = 0;
+    ButtonClick(Button);
+}
+
+void TStdProfileView::Deactivate() {
+    if (ResultCode == 1 && CurrentUser && AddViewsStg) {
+        const TAddViewsStg& Stg = *AddViewsStg;
+        if (Stg.Time25->isChecked())
+            CurrentUser->FLessonMinutes = 25;
+        else if (Stg.Time35->isChecked())
+            CurrentUser->FLessonMinutes = 35;
+        else if (Stg.Time45->isChecked())
+            CurrentUser->FLessonMinutes = 45;
+        else
+            CurrentUser->FLessonMinutes = 0;
+        CurrentUser->FCourseFile = CourseFile;
+    }
+    if (BookForm) BookForm->SetConsoleButtons(0);
+    if (Preview) Preview->hide();
+    TFormView::Deactivate();
+}

@@ -1,0 +1,52 @@
+#include "guided/ui/TWelcomeView.h"
+
+#include "files/Sounds.h"
+#include "forms/TWelcomeStg.h"
+#include "shell/TBookForm.h"
+
+TWelcomeView::TWelcomeView() {
+    Host = BookForm;
+    ViewName = "Welcome";
+}
+
+void TWelcomeView::Activate() {
+    TFormView::Activate();
+    if (!BookForm || !WelcomeStg) return;
+    BookForm->TitleConsole->hide();
+    BookForm->SetPageMode(1);
+    WelcomeStg->StudyingMask->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
+    WelcomeStg->IntroMask->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
+    BookForm->OnKeyDown = [this](QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
+        KeyDown(Sender, Key, Shift);
+    };
+    BorrowChildren(WelcomeStg->Panel, BookForm->WidePage);
+}
+
+void TWelcomeView::ButtonClick(QObject* Sender) {
+    if (!WelcomeStg) return;
+    PlayEffect(ClickSound);
+    if (Sender == WelcomeStg->StudyingMask)
+        SetResult(1);
+    else if (Sender == WelcomeStg->IntroMask)
+        SetResult(2);
+}
+
+void TWelcomeView::KeyDown(QObject*, std::uint16_t& Key, TShiftState Shift) {
+    if (!WelcomeStg || Shift != ssAlt) return;
+    if (Key == 'I') {
+        Key = 0;
+        ButtonClick(WelcomeStg->IntroMask);
+    } else if (Key == 'B') {
+        Key = 0;
+        ButtonClick(WelcomeStg->StudyingMask);
+    }
+}
+
+void TWelcomeView::Deactivate() {
+    if (BookForm) {
+        BookForm->TitleConsole->show();
+        BookForm->SetPageMode(2);
+        BookForm->OnKeyDown = nullptr;
+    }
+    TFormView::Deactivate();
+}
