@@ -1,9 +1,15 @@
 #include "tests/shell/ProgramFixture.h"
 
 #include "app/ClavoraMain.h"
+#include "app/TMain.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
+#include "shell/TBookForm.h"
+#include "shell/TFormView.h"
+
+#include <QComboBox>
+#include <QLabel>
 
 #include <cstdlib>
 #include <dirent.h>
@@ -54,6 +60,25 @@ std::string ProgramTest::Mine(const std::string& Name) const {
 }
 
 int ProgramTest::RunProgram(TDriver& Driver, std::vector<std::string> Arguments) {
+    // A command line runs its exercise or course without a login.
+    if (!LogInAs.empty() && Arguments.empty()) {
+        Driver
+            .Before(
+                "the cover", [] { return BookForm && BookForm->NameField->isVisible(); },
+                [this] {
+                    BookForm->NameField->setEditText(QString::fromLatin1(LogInAs.c_str()));
+                    PressKey(BookForm, Qt::Key_Return);
+                })
+            .Before(
+                "logged in",
+                [] {
+                    return BookForm->NewUserLbl->isVisible() ||
+                           (TMain::RunningMenu == "MenuGuided" && TFormView::ActiveView());
+                },
+                [] {
+                    if (BookForm->NewUserLbl->isVisible()) PressKey(BookForm, Qt::Key_Return);
+                });
+    }
     Driver.Start();
     Arguments.insert(Arguments.begin(), "clavora");
     std::vector<char*> Pointers;

@@ -16,12 +16,17 @@ protected:
     void SetUp() override;
     void TearDown() override;
     // Runs the program with the driver's steps and the command line's
-    // arguments; returns its exit status.
+    // arguments; returns its exit status. Without arguments, unless LogInAs
+    // is empty, the driver first logs that learner in on the cover (as a new
+    // learner, answering Yes) and the learner's steps follow once guided
+    // studying runs.
     int RunProgram(TDriver& Driver, std::vector<std::string> Arguments = {});
     // A path in the shipped layer (the program's material) and in the
     // learner's own layer, where everything the program writes goes.
     std::string Shipped(const std::string& Name) const;
     std::string Mine(const std::string& Name) const;
+
+    std::string LogInAs = "Tester";
 
     std::unique_ptr<TScopedTempDir> FDir;
 };

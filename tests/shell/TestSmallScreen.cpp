@@ -31,6 +31,7 @@ TEST_F(ProgramTest, NoOnASmallScreenEndsTheProgramBeforeAnySettingIsRead) {
         EXPECT_EQ(R.HelpContext, 1010);
         return int(mrNo);
     });
+    LogInAs.clear();
     TDriver Driver;
     EXPECT_EQ(RunProgram(Driver), 0);
     EXPECT_EQ(Asked, std::vector<std::string>{Warning}) << "no first-run question either";
@@ -51,16 +52,17 @@ TEST_F(ProgramTest, YesOnASmallScreenGivesABorderlessBookAndTheNavigationConsole
         return ++Warnings == 1 ? int(mrHelp) : int(mrYes);
     });
     TDriver Driver;
-    Driver.Then("guided", [] { return TMain::RunningMenu == "MenuGuided"; },
-                [&] {
-                    EXPECT_TRUE(Settings->SmallScreen);
-                    EXPECT_TRUE(BookForm->windowFlags() & Qt::FramelessWindowHint);
-                    ASSERT_NE(Navigate, nullptr);
-                    EXPECT_TRUE(Navigate->isVisible());
-                    const QRect Book = BookForm->frameGeometry();
-                    EXPECT_EQ(Navigate->y() + Navigate->height(), Book.top() + Book.height());
-                    BookForm->close();
-                });
+    Driver.Then(
+        "guided", [] { return TMain::RunningMenu == "MenuGuided"; },
+        [&] {
+            EXPECT_TRUE(Settings->SmallScreen);
+            EXPECT_TRUE(BookForm->windowFlags() & Qt::FramelessWindowHint);
+            ASSERT_NE(Navigate, nullptr);
+            EXPECT_TRUE(Navigate->isVisible());
+            const QRect Book = BookForm->frameGeometry();
+            EXPECT_EQ(Navigate->y() + Navigate->height(), Book.top() + Book.height());
+            BookForm->close();
+        });
     EXPECT_EQ(RunProgram(Driver), 0);
     EXPECT_EQ(Warnings, 2);
     ASSERT_EQ(Opened.size(), 1u);

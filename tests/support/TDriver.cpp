@@ -19,7 +19,16 @@ TDriver& TDriver::Then(std::string Name, std::function<bool()> Condition,
     return *this;
 }
 
-void TDriver::Start() { FTimer.start(); }
+TDriver& TDriver::Before(std::string Name, std::function<bool()> Condition,
+                         std::function<void()> Action) {
+    FSteps.insert(FSteps.begin() + std::ptrdiff_t(FBefore++),
+                  {std::move(Name), std::move(Condition), std::move(Action)});
+    return *this;
+}
+
+void TDriver::Start() {
+    FTimer.start();
+}
 
 void TDriver::Tick() {
     // A step may run a nested loop (a click that opens a page); the timer

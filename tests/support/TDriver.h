@@ -26,6 +26,11 @@ public:
         return Then(std::move(Name), nullptr, std::move(Action));
     }
 
+    // Adds a step in front of those added with Then (after earlier Before
+    // steps): what every run of the program does first, such as logging in.
+    TDriver& Before(std::string Name, std::function<bool()> Condition,
+                    std::function<void()> Action);
+
     // Starts working through the steps at the next turn of the loop.
     void Start();
     bool Finished() const { return FNext >= FSteps.size(); }
@@ -42,6 +47,7 @@ private:
 
     std::vector<TStep> FSteps;
     size_t FNext = 0;
+    size_t FBefore = 0;
     int FTimeoutMs;
     int FWaitedMs = 0;
     QTimer FTimer;
