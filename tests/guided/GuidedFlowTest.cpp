@@ -1,0 +1,260 @@
+// Guided studying's flow without a window: the welcome loop, the
+// introduction with its own bookmark, the learner's course loaded and run
+// from the bookmark and the learner saved, the course-completed page with its
+// two ways on, and a course file that cannot be loaded. The pages answer as
+// scripted; the course's events and chapter spread too.
+#include "course/CurrentCourse.h"
+#include "course/TChapterPages.h"
+#include "course/TEventClasses.h"
+#include "course/TEventLoader.h"
+#include "guided/TGuidedPages.h"
+#include "guided/TGuidedStudying.h"
+#include "guided/TIntroduction.h"
+#include "platform/Dialogs.h"
+#include "tests/support/TestSupport.h"
+#include "users/TUser.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace {
+
+const char* const Course = "contents name=Flow course\r\n"
+                           "default time=25\r\n"
+                           "begin chapter\r\n"
+                           "chapter name=1;Home keys\r\n"
+                           "new keys=asdf\r\n"
+                           "begin exercise\r\n"
+                           "type=Words\r\n"
+                           "event=TEXT;1;sad dad\r\n"
+                           "end exercise\r\n"
+                           "end chapter\r\n"
+                           "begin chapter\r\n"
+                           "chapter name=2;Reaching out\r\n"
+                           "new keys=gh\r\n"
+                           "begin exercise\r\n"
+                           "type=Words\r\n"
+                           "event=TEXT;1;had gash\r\n"
+                           "end exercise\r\n"
+                           "end chapter\r\n";
+
+const char* const Introduction = "contents name=Introduction\r\n"
+                                 "begin chapter\r\n"
+                                 "chapter name=1;How it works\r\n"
+                                 "begin exercise\r\n"
+                                 "type=First text\r\n"
+                                 "event=TEXT;1;the intro\r\n"
+                                 "end exercise\r\n"
+                                 "end chapter\r\n";
+
+// The welcome, profile and course-completed pages as scripted answers; the
+// profile's Next chooses the course and lesson length the test set.
+struct TScriptedGuidedPages : TGuidedPages {
+    std::deque<int> Welcome, Profile, Goodbye;
+    std::vector<std::string> Shown;
+    std::string ChosenCourse = "Flow.cnt";
+    int ChosenMinutes = 25;
+    // The learner's bookmark when each page opened: chapter, exercise.
+    std::vector<std::pair<int, int>> Marks;
+
+    static int Next(std::deque<int>& Answers) {
+        if (Answers.empty()) return 0;
+        const int Answer = Answers.front();
+        Answers.pop_front();
+        return Answer;
+    }
+    void Note(const char* Page) {
+        Shown.push_back(Page);
+        Marks.emplace_back(CurrentUser->FBookMark->FChapter, CurrentUser->FBookMark->FExercise);
+    }
+    int RunWelcome() override {
+        Note("welcome");
+        return Next(Welcome);
+    }
+    int RunProfile() override {
+        Note("profile");
+        const int Answer = Next(Profile);
+        if (Answer == ppNext) {
+            CurrentUser->FCourseFile = ChosenCourse;
+            CurrentUser->FLessonMinutes = ChosenMinutes;
+        }
+        return Answer;
+    }
+    int RunGoodbye() override {
+        Note("goodbye");
+        return Next(Goodbye);
+    }
+};
+
+// The chapter spread: each showing answers with the next scripted result.
+struct TScriptedSpread : TChapterPages {
+    std::deque<int> Presses;
+    std::vector<std::string> Chapters; // the titles shown, in turn
+    void SetLessonCount(const std::string&) override {}
+    int ShowChapter(TChapterSpread& Spread) override {
+        Chapters.push_back(Spread.Title);
+        if (Presses.empty()) return spLeft;
+        const int Press = Presses.front();
+        Presses.pop_front();
+        return Press;
+    }
+    void BeginExercise(const TExercise&) override {}
+};
+
+class GuidedFlow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CreateDifficultKeys();
+        ClearEventClasses();
+        // Every text is typed through, measured at 200 characters a minute.
+        RegisterEventClass("TEXT", [](const TEventLoader&) {
+            return TEventOutcome{3, TMeasuredRun{200, 95, 90}};
+        });
+        SetChapterPages(&Spread);
+        ClearDialogLog();
+        SetDialogResponder([](const TDialogRequest&) { return int(mrOk); });
+        WriteFileBytes("Flow.cnt", Course);
+        WriteFileBytes("Userbase.kq4", "");
+        SetCurrentUser(TUser::CreateUser("Ann"));
+        ASSERT_NE(CurrentUser, nullptr);
+        Studying.EndProgram = [this] { ++Ended; };
+    }
+    void TearDown() override {
+        SetCurrentCourse(nullptr);
+        SetCurrentUser(nullptr);
+        SetDialogResponder(nullptr);
+        SetChapterPages(nullptr);
+        ClearEventClasses();
+        FreeDifficultKeys();
+    }
+    // The learner as stored in the database.
+    static std::unique_ptr<TUser> Stored() { return TUser::FindUser("Ann"); }
+
+    TScopedTempDir Dir;
+    TScriptedGuidedPages Pages;
+    TScriptedSpread Spread;
+    TIntroduction Intro;
+    TGuidedStudying Studying{Pages, Intro};
+    int Ended = 0;
+};
+
+} // namespace
+
+TEST_F(GuidedFlow, ANewLearnerGoesFromTheWelcomePageThroughTheProfileToChapterOne) {
+    Pages.Welcome = {wpBeginStudying, wpBeginStudying};
+    Pages.Profile = {ppBack, ppNext};
+    // Begin the first exercise, then leave from the spread.
+    Spread.Presses = {spBegin, spLeft};
+
+    EXPECT_EQ(Studying.Run(), pcStop);
+    EXPECT_EQ(Pages.Shown, (std::vector<std::string>{"welcome", "profile", "welcome", "profile"}));
+    EXPECT_EQ(Spread.Chapters, (std::vector<std::string>{"Home keys", "Home keys"}));
+    ASSERT_NE(CurrentCourse, nullptr);
+    EXPECT_EQ(CurrentCourse->ContentsName, "Flow course");
+
+    const auto Saved = Stored();
+    ASSERT_NE(Saved, nullptr);
+    EXPECT_EQ(Saved->FCourseFile, "Flow.cnt");
+    EXPECT_EQ(Saved->FLessonMinutes, 25);
+    EXPECT_EQ(Saved->FBookMark->FChapter, 1);
+    EXPECT_EQ(Saved->FBookMark->FExercise, 2) << "the one exercise is done";
+    EXPECT_EQ(Saved->FCompleted[1][1], 1);
+    EXPECT_EQ(Saved->FChapterSpeed[1], 200.0f);
+}
+
+TEST_F(GuidedFlow, LeavingAPageEndsTheFlowWithoutTouchingTheCourse) {
+    // welcome left; profile left; Begin on the welcome page each time first.
+    const struct {
+        std::deque<int> Welcome, Profile;
+        std::vector<std::string> Shown;
+    } Cases[] = {
+        {{wpLeft}, {}, {"welcome"}},
+        {{wpBeginStudying}, {ppLeft}, {"welcome", "profile"}},
+    };
+    for (const auto& Case : Cases) {
+        Pages.Shown.clear();
+        Pages.Welcome = Case.Welcome;
+        Pages.Profile = Case.Profile;
+        EXPECT_EQ(Studying.Run(), 0);
+        EXPECT_EQ(Pages.Shown, Case.Shown);
+        EXPECT_EQ(CurrentUser->FBookMark->FChapter, 0);
+        EXPECT_EQ(CurrentCourse, nullptr);
+        EXPECT_TRUE(Spread.Chapters.empty());
+    }
+}
+
+TEST_F(GuidedFlow, TheIntroductionRunsOnItsOwnBookmarkAndLeavesTheLearnersProgressAlone) {
+    // Without the introduction the learner is told so and is back on the welcome page.
+    Pages.Welcome = {wpIntroduction, wpLeft};
+    EXPECT_EQ(Studying.Run(), 0);
+    ASSERT_EQ(DialogLog().size(), 1u);
+    EXPECT_EQ(DialogLog()[0].Type, mtInformation);
+    EXPECT_EQ(Pages.Shown.size(), 2u);
+
+    WriteFileBytes("introd.kqs", Introduction);
+    Pages.Shown.clear();
+    // The introduction's text is begun and typed, then its last row ("Exit
+    // introduction") leaves it, which ends the flow: the menu loop starts
+    // guided studying again at the welcome page.
+    Pages.Welcome = {wpIntroduction};
+    Spread.Presses = {spBegin, spBegin};
+    EXPECT_EQ(Studying.Run(), pcStop);
+    EXPECT_EQ(Pages.Shown, std::vector<std::string>{"welcome"});
+    EXPECT_EQ(Spread.Chapters, (std::vector<std::string>{"How it works", "How it works"}));
+    EXPECT_EQ(CurrentUser->FBookMark->FChapter, 0);
+    EXPECT_EQ(CurrentUser->FBookMark->FExercise, 0);
+    EXPECT_EQ(CurrentUser->FCompleted[1][1], 0) << "no exercise of the course is done";
+    EXPECT_EQ(CurrentUser->FChapterSpeed[1], -1.0f)
+        << "the introduction's typing is not the learner's";
+}
+
+TEST_F(GuidedFlow, BackOneChapterFromTheCompletedCourseResumesAtTheLastChaptersFirstExercise) {
+    CurrentUser->FCourseFile = "Flow.cnt";
+    CurrentUser->FBookMark->FChapter = 3; // past the last of two chapters
+    CurrentUser->FBookMark->FExercise = 2;
+    Pages.Goodbye = {gpBackOneChapter};
+    EXPECT_EQ(Studying.Run(), pcStop);
+    EXPECT_EQ(Pages.Shown, std::vector<std::string>{"goodbye"});
+    EXPECT_EQ(Spread.Chapters, std::vector<std::string>{"Reaching out"});
+    EXPECT_EQ(Stored()->FBookMark->FChapter, 2);
+    EXPECT_EQ(Stored()->FBookMark->FExercise, 1);
+}
+
+TEST_F(GuidedFlow, RestartStudyingShowsTheWelcomePageWithProgressReset) {
+    CurrentUser->FCourseFile = "Flow.cnt";
+    CurrentUser->FBookMark->FChapter = 3;
+    CurrentUser->FBookMark->FExercise = 2;
+    CurrentUser->FBookMark->FEvent = 4;
+    CurrentUser->FTotalMinutes = 90;
+    CurrentUser->FCompleted[2][1] = 1;
+    CurrentUser->FKeyGroupsReached = 0;
+    Pages.Goodbye = {gpRestart};
+    Pages.Welcome = {wpLeft};
+    EXPECT_EQ(Studying.Run(), 0);
+    EXPECT_EQ(Pages.Shown, (std::vector<std::string>{"goodbye", "welcome"}));
+    EXPECT_EQ(Pages.Marks[1], std::make_pair(0, 1)) << "the welcome page sees a fresh start";
+    const auto Saved = Stored();
+    EXPECT_EQ(Saved->FBookMark->FChapter, 0);
+    EXPECT_EQ(Saved->FBookMark->FExercise, 1);
+    EXPECT_EQ(Saved->FBookMark->FEvent, 1);
+    EXPECT_EQ(Saved->FTotalMinutes, 0);
+    EXPECT_EQ(Saved->FCompleted[2][1], 0);
+    EXPECT_EQ(Saved->FCourseFile, "Flow.cnt") << "the course stays until another is chosen";
+    EXPECT_GE(CurrentUser->FKeyGroupsReached, 1);
+}
+
+TEST_F(GuidedFlow, ACourseFileThatCannotBeLoadedIsReportedAndEndsTheProgram) {
+    CurrentUser->FCourseFile = "Gone.cnt";
+    CurrentUser->FBookMark->FChapter = 1;
+    CurrentUser->FBookMark->FExercise = 1;
+    ASSERT_EQ(CurrentUser->Save(), 2);
+    EXPECT_EQ(Studying.Run(), pcStop);
+    EXPECT_EQ(Ended, 1);
+    ASSERT_EQ(DialogLog().size(), 1u);
+    EXPECT_EQ(DialogLog()[0].Text.rfind("#-5633 ", 0), 0u) << DialogLog()[0].Text;
+    EXPECT_TRUE(Spread.Chapters.empty());
+    // The learner's record is as it was.
+    EXPECT_EQ(Stored()->FCourseFile, "Gone.cnt");
+    EXPECT_EQ(Stored()->FBookMark->FChapter, 1);
+}
