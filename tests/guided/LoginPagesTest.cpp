@@ -17,6 +17,7 @@
 #include "guided/ui/TStdProfileView.h"
 #include "platform/Dialogs.h"
 #include "platform/Environment.h"
+#include "platform/FileNames.h"
 #include "shell/TBookForm.h"
 #include "shell/TFormView.h"
 #include "users/TRecordBuffer.h"
@@ -26,6 +27,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+
+#include <algorithm>
 
 #include <sys/stat.h>
 
@@ -83,6 +86,9 @@ protected:
     void SetUp() override {
         ProgramTest::SetUp();
         mkdir((*FDir / "config/Veltrona").c_str(), 0755);
+        // The learner's own folder, where the database and own courses lie.
+        mkdir((*FDir / "data").c_str(), 0755);
+        mkdir(Mine("").c_str(), 0755);
         Ini("");
     }
     void Ini(const std::string& General) {
@@ -103,9 +109,9 @@ protected:
             User.WriteRecord(Record);
             Bytes.append(Record.Bytes().begin(), Record.Bytes().end());
         }
-        WriteFileBytes(*FDir / "Userbase.kq4", Bytes);
+        WriteFileBytes(Mine("Userbase.kq4"), Bytes);
     }
-    size_t StoredLearners() const { return ReadFileBytes(*FDir / "Userbase.kq4").size() / 2504; }
+    size_t StoredLearners() const { return ReadFileBytes(Mine("Userbase.kq4")).size() / 2504; }
 };
 
 } // namespace
@@ -288,11 +294,12 @@ TEST_F(LoginPages, AnAutomaticLoginSkipsTheCoverAndAsksANewNameUntilYes) {
 }
 
 TEST_F(LoginPages, TheProfileListsTheCoursesAndBackKeepsTheLearnersChoice) {
-    WriteFileBytes(*FDir / "Quick.cnt", QuickCourse);
+    WriteFileBytes(Mine("Quick.cnt"), QuickCourse);
     // A course whose header the reader cannot take is left out of the list.
-    WriteFileBytes(*FDir / "Broken.cnt", "$description\r\n$end\r\n");
+    WriteFileBytes(Mine("Broken.cnt"), "$description\r\n$end\r\n");
     Ini("DefaultContents=BEGINNER.CNT\n");
     TAddViewsStg* S = nullptr;
+    int QuickItem = -1;
     TDriver Driver;
     Driver
         .Then("welcome", Showing("Welcome"),
@@ -303,11 +310,16 @@ TEST_F(LoginPages, TheProfileListsTheCoursesAndBackKeepsTheLearnersChoice) {
         .Then("profile", Showing("StdProfile"),
               [&] {
                   EXPECT_EQ(BookForm->Title->text().toStdString(), "Studying Profile");
-                  ASSERT_EQ(S->ContentsList->count(), 2);
-                  EXPECT_EQ(StdProfileView->CourseNames,
-                            (std::vector<std::string>{"Beginner", "Quick"}));
-                  EXPECT_EQ(S->ContentsList->itemText(1).toStdString(), "Quick course");
-                  EXPECT_EQ(S->ContentsList->currentIndex(), 0) << "the default course";
+                  // The shipped courses and the learner's own, item by item.
+                  const auto& Names = StdProfileView->CourseNames;
+                  ASSERT_EQ(S->ContentsList->count(), int(Names.size()));
+                  EXPECT_EQ(std::count(Names.begin(), Names.end(), "Broken"), 0);
+                  QuickItem = int(std::find(Names.begin(), Names.end(), "Quick") - Names.begin());
+                  ASSERT_LT(QuickItem, int(Names.size()));
+                  EXPECT_EQ(S->ContentsList->itemText(QuickItem).toStdString(), "Quick course");
+                  const int Beginner =
+                      int(std::find(Names.begin(), Names.end(), "Beginner") - Names.begin());
+                  EXPECT_EQ(S->ContentsList->currentIndex(), Beginner) << "the default course";
                   EXPECT_EQ(StdProfileView->CourseFile, "Beginner.cnt");
                   EXPECT_TRUE(S->Time45->isChecked());
                   EXPECT_EQ(S->LessonGraph->Progress(), 45);
@@ -317,7 +329,7 @@ TEST_F(LoginPages, TheProfileListsTheCoursesAndBackKeepsTheLearnersChoice) {
                   EXPECT_TRUE(BookForm->Next->isVisible());
                   EXPECT_TRUE(BookForm->Back->isVisible());
 
-                  S->ContentsList->setCurrentIndex(1);
+                  S->ContentsList->setCurrentIndex(QuickItem);
                   EXPECT_EQ(StdProfileView->CourseFile, "Quick.cnt");
                   EXPECT_EQ(Text(S->Description), "Two short chapters.");
                   // The course suggests 35 minutes: a pie of 35 of 60.
@@ -340,7 +352,7 @@ TEST_F(LoginPages, TheProfileListsTheCoursesAndBackKeepsTheLearnersChoice) {
         .Then("profile again", Showing("StdProfile"),
               [&] {
                   EXPECT_TRUE(S->Time45->isChecked()) << "until the course suggests otherwise";
-                  S->ContentsList->setCurrentIndex(1);
+                  S->ContentsList->setCurrentIndex(QuickItem);
                   ClickWidget(S->Time25);
                   ClickWidget(BookForm->Next);
               })
@@ -356,7 +368,8 @@ TEST_F(LoginPages, TheProfileListsTheCoursesAndBackKeepsTheLearnersChoice) {
 }
 
 TEST_F(LoginPages, WithoutAnyCourseTheProfileReportsItAndTheProgramEnds) {
-    ASSERT_EQ(unlink((*FDir / "Beginner.cnt").c_str()), 0);
+    for (const std::string& Course : ListFiles(Shipped("*.cnt")))
+        ASSERT_EQ(unlink(Shipped(Course).c_str()), 0);
     TDriver Driver;
     Driver.Then("welcome", Showing("Welcome"),
                 [] { PressKey(BookForm, Qt::Key_B, Qt::AltModifier); });
@@ -367,7 +380,7 @@ TEST_F(LoginPages, WithoutAnyCourseTheProfileReportsItAndTheProgramEnds) {
 }
 
 TEST_F(LoginPages, TheCompletedCourseGoesBackOneChapterOrStartsAgain) {
-    WriteFileBytes(*FDir / "Quick.cnt", QuickCourse);
+    WriteFileBytes(Mine("Quick.cnt"), QuickCourse);
     Database({"Finn"}, [](TUser& User) {
         User.FCourseFile = "Quick.cnt";
         User.FBookMark->FChapter = 3;
