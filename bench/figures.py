@@ -46,7 +46,7 @@ def start_xvfb():
     raise RuntimeError("no X server could be started")
 
 
-def program_env(display, work):
+def program_env(display, work, general=""):
     env = dict(os.environ)
     env.pop("QT_QPA_PLATFORM", None)
     env.update(DISPLAY=display, XDG_CONFIG_HOME=os.path.join(work, "config"),
@@ -57,7 +57,7 @@ def program_env(display, work):
     # An installed machine: no first-run question.
     os.makedirs(os.path.join(work, "config", "Veltrona"), exist_ok=True)
     with open(os.path.join(work, "config", "Veltrona", "Clavora.ini"), "w") as f:
-        f.write("[General Settings]\nKeyboardLayout=English\nPlayTheme=0\n"
+        f.write("[General Settings]\nKeyboardLayout=English\nPlayTheme=0\n" + general +
                 "[Keyboard Layouts]\nEnglish=qwerty.kbd\n")
     os.makedirs(os.path.join(work, "run"), mode=0o700, exist_ok=True)
     return env
@@ -147,6 +147,8 @@ def game_idle_cpu(display):
             say("game_idle_cpu_percent", round((after - before) / (t1 - t0) * 100, 2), "%")
         finally:
             stop_program(proc)
+
+
 def startup_vs_bare_qt(display):
     """Exec to a mapped window, for the program and for a bare Qt window,
     started in turn on one X server; absolute times drift on a shared
@@ -173,6 +175,45 @@ def startup_vs_bare_qt(display):
         say("bare_qt_mapped_ms", round(statistics.median(bare), 1), "ms")
         say("startup_vs_bare_qt", round(statistics.median(program) / statistics.median(bare), 2),
             "x")
+
+
+def rss_kb(pid):
+    with open(f"/proc/{pid}/status") as f:
+        for line in f:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1])
+    return 0
+
+
+def xdotool(display, *args):
+    env = dict(os.environ, DISPLAY=display)
+    return subprocess.run(["xdotool", *args], env=env, capture_output=True, text=True).stdout
+
+
+def login_rss(display):
+    """Resident memory once a new learner has logged in, chosen the course on
+    the studying profile and begun the first chapter's key drill."""
+    keys = [("Return", 1.5),   # Yes, a new learner (the automatic login names the learner)
+            ("alt+b", 1.5),    # Begin Studying
+            ("Return", 2.0),   # the profile's Next: the course is loaded
+            ("Down", 0.3),     # the key drill, the chapter's second exercise
+            ("Return", 2.0)]   # begin it: the drill with its keyboard
+    rss = []
+    for _ in range(3):
+        with tempfile.TemporaryDirectory() as work:
+            env = program_env(display, work, "AutoLogon=Bench\n")
+            proc, _, _ = start_program(env, work)
+            window = xdotool(display, "search", "--sync", "--onlyvisible", "--name",
+                             "^Clavora 98$").split()
+            time.sleep(1.5)
+            for key, pause in keys:
+                if window:
+                    xdotool(display, "windowfocus", "--sync", window[0])
+                xdotool(display, "key", "--clearmodifiers", key)
+                time.sleep(pause)
+            rss.append(rss_kb(proc.pid) / 1024)
+            stop_program(proc)
+    say("login_rss_mb", round(statistics.median(rss), 1), "MiB")
 
 
 def google_benchmarks():
@@ -231,6 +272,7 @@ def main():
         startup_and_idle(display)
         game_idle_cpu(display)
         startup_vs_bare_qt(display)
+        login_rss(display)
     finally:
         xvfb.terminate()
         xvfb.wait()

@@ -157,6 +157,22 @@ start_program_window() {
   sleep 0.5
 }
 
+# Logs a learner in on the book's cover: the name typed over what the field
+# holds and Enter. A new learner ("log_in Name new") then answers Yes to the
+# new-user question.
+log_in() {
+  xdotool windowactivate --sync "$WINDOW" 2>/dev/null || true
+  xdotool key --clearmodifiers ctrl+a
+  xdotool type --delay 60 "$1"
+  xdotool key Return
+  sleep 0.8
+  if [ "${2:-}" = new ]; then
+    xdotool key Return
+    sleep 0.8
+  fi
+  sleep 0.7
+}
+
 # Window geometry: sets WIN_X WIN_Y WIN_W WIN_H.
 window_geometry() {
   eval "$(xdotool getwindowgeometry --shell "$WINDOW")"

@@ -14,6 +14,7 @@ export PATH="$WORK/bin:$PATH"
 start_display
 seed_settings
 start_program
+log_in Tester new
 # The Statistics tab (129 x 43 at 255,18 in the book).
 click_book $((255 + 64)) $((18 + 25))
 sleep 0.5
