@@ -11,7 +11,14 @@ shot welcome "the welcome page of a new learner"
 xdotool key alt+i
 sleep 1
 if ls "$WORK/app" | grep -qix 'introd.kqs'; then
-  shot introduction "the introduction's first page"
+  shot introduction "the introduction's chapter"
+  xdotool key Return
+  sleep 1
+  shot introduction-page "the introduction's first page"
+  # Escape leaves the page, and Escape on the introduction's chapter leaves
+  # the introduction (on the welcome page it does nothing).
+  xdotool key Escape
+  sleep 0.8
   xdotool key Escape
 else
   wait_dialog

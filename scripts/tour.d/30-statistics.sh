@@ -4,6 +4,7 @@ mkdir -p "$WORK/bin"
 printf '#!/bin/sh\nprintf "%%s\\n" "$*" >>"%s/opened"\n' "$WORK" >"$WORK/bin/xdg-open"
 chmod +x "$WORK/bin/xdg-open"
 PATH="$WORK/bin:$PATH" start_program
+log_in "Tour Guide"
 click_tab statistics
 shot statistics "the statistics page: progress, difficult keys, efficiency and speed"
 click_book $((28 + 250 + 40)) $((61 + 10 + 14))

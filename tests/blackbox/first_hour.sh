@@ -32,6 +32,11 @@ xdotool key alt+i
 sleep 1
 if ls "$WORK/app" | grep -qix 'introd.kqs'; then
   screenshot hour-03-introduction
+  xdotool key Return
+  sleep 1
+  screenshot hour-03a-introduction-page
+  xdotool key Escape
+  sleep 0.8
   xdotool key Escape
 else
   wait_dialog
