@@ -49,9 +49,7 @@ void TCoverView::Activate() {
     BookForm->SetPageMode(0);
     BookForm->LogOK->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
     BookForm->LogVisitor->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
-    BookForm->OnKeyDown = [this](QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
-        KeyDown(Sender, Key, Shift);
-    };
+    BookForm->TakeKeys(this);
 }
 
 void TCoverView::KeyDown(QObject*, std::uint16_t& Key, TShiftState Shift) {
@@ -84,5 +82,5 @@ void TCoverView::Deactivate() {
     BookForm->NameField->hide();
     BookForm->LogOK->OnClick = nullptr;
     BookForm->LogVisitor->OnClick = nullptr;
-    BookForm->OnKeyDown = nullptr;
+    BookForm->ReleaseKeys(this);
 }

@@ -25,9 +25,7 @@ void TGoodbyeView::Activate() {
     BookForm->SkipB->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
     BookForm->BtnConsole->show();
     BookForm->SetPageMode(1);
-    BookForm->OnKeyDown = [this](QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
-        KeyDown(Sender, Key, Shift);
-    };
+    BookForm->TakeKeys(this);
     BorrowChildren(WelcomeStg->Panel2, BookForm->WidePage);
 }
 
@@ -55,7 +53,7 @@ void TGoodbyeView::Deactivate() {
         BookForm->SkipB->hide();
         BookForm->BtnConsole->hide();
         BookForm->SetPageMode(2);
-        BookForm->OnKeyDown = nullptr;
+        BookForm->ReleaseKeys(this);
     }
     TFormView::Deactivate();
 }

@@ -24,9 +24,7 @@ void TNewUserView::Activate() {
     BookForm->UserYes->setFocus();
     BookForm->UserYes->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
     BookForm->UserCancel->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
-    BookForm->OnKeyDown = [this](QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
-        KeyDown(Sender, Key, Shift);
-    };
+    BookForm->TakeKeys(this);
 }
 
 void TNewUserView::KeyDown(QObject*, std::uint16_t& Key, TShiftState Shift) {
@@ -61,5 +59,5 @@ void TNewUserView::Deactivate() {
     BookForm->NewUserLbl->hide();
     BookForm->UserYes->OnClick = nullptr;
     BookForm->UserCancel->OnClick = nullptr;
-    BookForm->OnKeyDown = nullptr;
+    BookForm->ReleaseKeys(this);
 }

@@ -89,9 +89,7 @@ void TStdProfileView::Activate() {
     BookForm->SetConsoleButtons(cbNext | cbBack);
     BookForm->Next->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
     BookForm->Back->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
-    BookForm->OnKeyDown = [this](QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
-        KeyDown(Sender, Key, Shift);
-    };
+    BookForm->TakeKeys(this);
 
     QObject::disconnect(Stg.ContentsList, nullptr, BookForm, nullptr);
     QObject::connect(Stg.ContentsList, &QComboBox::currentIndexChanged, BookForm,

@@ -16,9 +16,7 @@ void TWelcomeView::Activate() {
     BookForm->SetPageMode(1);
     WelcomeStg->StudyingMask->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
     WelcomeStg->IntroMask->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
-    BookForm->OnKeyDown = [this](QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
-        KeyDown(Sender, Key, Shift);
-    };
+    BookForm->TakeKeys(this);
     BorrowChildren(WelcomeStg->Panel, BookForm->WidePage);
 }
 
@@ -46,7 +44,7 @@ void TWelcomeView::Deactivate() {
     if (BookForm) {
         BookForm->TitleConsole->show();
         BookForm->SetPageMode(2);
-        BookForm->OnKeyDown = nullptr;
+        BookForm->ReleaseKeys(this);
     }
     TFormView::Deactivate();
 }
