@@ -58,6 +58,7 @@ printf '[General Settings]\nKeyboardAutoDetect=0\nKeyboardLayout=English\nPlayTh
 run_text options-text-before
 
 start_program
+log_in Tester new
 # The options tab (83 x 28 at 483,28 in the book).
 click_book $((483 + 41)) $((28 + 14))
 sleep 0.5
