@@ -43,6 +43,7 @@ back_to_menu() {
 start_display
 seed_settings
 start_program
+log_in Tester new
 
 revision_tab
 sleep 0.6
