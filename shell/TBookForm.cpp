@@ -384,3 +384,9 @@ void TBookForm::LinkClick(QObject* Sender) {
                                    : std::string("mailto:") + ProductInfo::SupportMail;
     if (ShellOpen(Target) <= 32) LogError(-5452, Target);
 }
+
+QObject* TBookForm::NextOrBackFor(std::uint16_t Key, TShiftState Shift) const {
+    if (Key == VK_RETURN || (Shift == ssAlt && Key == 'N')) return Next;
+    if (Key == VK_ESCAPE || (Shift == ssAlt && Key == 'B')) return Back;
+    return nullptr;
+}

@@ -122,6 +122,9 @@ public:
     // Paints the window now, waiting for it to appear on screen first.
     void RepaintNow();
 
+    // The console button a page's Next/Back keys press: Enter or Alt+N gives
+    // Next, Escape or Alt+B gives Back, any other key nothing.
+    QObject* NextOrBackFor(std::uint16_t Key, TShiftState Shift) const;
     // The key routing of the window, as the key preview calls it.
     void WindowKeyDown(std::uint16_t& Key, TShiftState Shift);
     void WindowKeyPress(char& Key);

@@ -212,15 +212,7 @@ void TChooseTextView::ButtonClick(QObject* Sender) {
 void TChooseTextView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
     TFormView::KeyDown(Sender, Key, Shift);
     if (!BookForm) return;
-    QObject* Click = nullptr;
-    if (Key == VK_RETURN)
-        Click = BookForm->Next;
-    else if (Key == VK_ESCAPE)
-        Click = BookForm->Back;
-    else if (Shift == ssAlt && Key == 'N')
-        Click = BookForm->Next;
-    else if (Shift == ssAlt && Key == 'B')
-        Click = BookForm->Back;
+    QObject* Click = BookForm->NextOrBackFor(Key, Shift);
     if (!Click) return;
     Key = 0;
     ButtonClick(Click);
