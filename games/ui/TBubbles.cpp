@@ -45,7 +45,6 @@ TBubbles::~TBubbles() {
 
 void TBubbles::Activate() {
     TCustomGameEvent::Activate();
-    if (!BookForm || !EventsStg || !BubbleStg) return;
     TImage* Area = BubbleStg->GameArea;
     FGame = std::make_unique<TBubblesGame>(Area->width(), Area->height());
     FGame->Begin(KnownKeys, Now());
@@ -103,7 +102,7 @@ void TBubbles::KeyPress(QObject* Sender, char& Key) {
         return;
     }
     if (State != esRunning) return;
-    const bool Running = BubbleStg && BubbleStg->BubbleTimer->isActive();
+    const bool Running = BubbleStg->BubbleTimer->isActive();
     // Where the bubbles that this key pops are, for their bursts.
     for (const Tbubble& B : FGame->FSlots)
         if (B.FActive && B.FLetter == int(Ch))
@@ -137,7 +136,6 @@ void TBubbles::BubbleTick() {
 }
 
 void TBubbles::MakeBackdrop() {
-    if (!BubbleStg) return;
     // At the screen's own pixels, so that a book drawn larger stays crisp
     // and the frame is copied to the screen without scaling.
     const QSize Size = BubbleStg->GameArea->size();
@@ -254,7 +252,7 @@ void TBubbles::DrawBursts(QPainter& P) const {
 }
 
 void TBubbles::Draw() {
-    if (!BubbleStg || !FGame) return;
+    if (!FGame) return;
     const qreal Ratio = BubbleStg->GameArea->devicePixelRatioF();
     if (FBackdrop.isNull() || FBackdrop.devicePixelRatio() != Ratio) MakeBackdrop();
     FNextFrame = 1 - FNextFrame;
@@ -275,41 +273,36 @@ void TBubbles::Draw() {
 
 void TBubbles::Start() {
     TCustomGameEvent::Start();
-    if (BubbleStg && FGame && FGame->FMissed < TBubblesGame::MissLimit)
-        BubbleStg->BubbleTimer->start();
+    if (FGame && FGame->FMissed < TBubblesGame::MissLimit) BubbleStg->BubbleTimer->start();
 }
 
 void TBubbles::Pause() {
-    if (BubbleStg) BubbleStg->BubbleTimer->stop();
+    BubbleStg->BubbleTimer->stop();
     TCustomGameEvent::Pause();
 }
 
 void TBubbles::Finish() {
-    if (BubbleStg) BubbleStg->BubbleTimer->stop();
+    BubbleStg->BubbleTimer->stop();
     TCustomGameEvent::Finish();
 }
 
 void TBubbles::Deactivate() {
     // What was shown for the game is hidden before it goes back to its form.
-    if (BubbleStg) {
-        BubbleStg->BubbleTimer->stop();
-        QObject::disconnect(BubbleStg->BubbleTimer, nullptr, nullptr, nullptr);
-        QPixmap White(BubbleStg->GameArea->size());
-        White.fill(Qt::white);
-        BubbleStg->GameArea->SetPicture(White);
-    }
-    if (EventsStg) {
-        EventsStg->MissedTitle->hide();
-        EventsStg->GameScreen->hide();
-    }
+    BubbleStg->BubbleTimer->stop();
+    QObject::disconnect(BubbleStg->BubbleTimer, nullptr, nullptr, nullptr);
+    QPixmap White(BubbleStg->GameArea->size());
+    White.fill(Qt::white);
+    BubbleStg->GameArea->SetPicture(White);
+    EventsStg->MissedTitle->hide();
+    EventsStg->GameScreen->hide();
     if (FMissedDisplay) FMissedDisplay->hide();
     TCustomGameEvent::Deactivate();
-    if (TopTenView && FGame && !Application::Terminated()) {
+    if (FGame && !Application::Terminated()) {
         TopTenView->Submit("bubbles", PlayerName(), Score);
-        if (ChapterView) ChapterView->LeftSubView = TopTenView;
+        ChapterView->LeftSubView = TopTenView;
     }
     delete FMissedDisplay.data();
-    if (BookForm) BookForm->ReleaseKeys(this);
+    BookForm->ReleaseKeys(this);
     FGame.reset();
     FBursts.clear();
     FBackdrop = QPixmap();

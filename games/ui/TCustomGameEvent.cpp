@@ -16,38 +16,34 @@ TCustomGameEvent::TCustomGameEvent(const std::string& Line) : TTimedEvent(Line) 
 
 void TCustomGameEvent::SetScore(int32_t N) {
     Score = N;
-    if (EventsStg) EventsStg->PointsLabel->setText(QString::number(N));
+    EventsStg->PointsLabel->setText(QString::number(N));
 }
 
 void TCustomGameEvent::Activate() {
     TTimedEvent::Activate();
-    if (EventsStg) {
-        EventsStg->Screen1->hide();
-        EventsStg->SpeedTitle->hide();
-        EventsStg->PointsTitle->show();
-        EventsStg->PointsLabel->show();
-        QFrame* Screen = EventsStg->Screen3;
-        Screen->resize(Screen->width(), ScoreScreenHeight);
-    }
+    EventsStg->Screen1->hide();
+    EventsStg->SpeedTitle->hide();
+    EventsStg->PointsTitle->show();
+    EventsStg->PointsLabel->show();
+    QFrame* Screen = EventsStg->Screen3;
+    Screen->resize(Screen->width(), ScoreScreenHeight);
     SetScore(0);
 }
 
 void TCustomGameEvent::Finish() {
     TTimedEvent::Finish();
-    if (EventsStg) EventsStg->MsgLabel1->setText(QStringLiteral("Game over."));
+    EventsStg->MsgLabel1->setText(QStringLiteral("Game over."));
 }
 
 void TCustomGameEvent::Deactivate() {
-    if (EventsStg) {
-        // Back as the console was designed.
-        EventsStg->Screen1->show();
-        EventsStg->Screen3->resize(EventsStg->Screen3->width(), SpeedScreenHeight);
-        EventsStg->PointsTitle->hide();
-        EventsStg->PointsLabel->hide();
-    }
+    // Back as the console was designed.
+    EventsStg->Screen1->show();
+    EventsStg->Screen3->resize(EventsStg->Screen3->width(), SpeedScreenHeight);
+    EventsStg->PointsTitle->hide();
+    EventsStg->PointsLabel->hide();
     TTimedEvent::Deactivate();
 }
 
 std::string TCustomGameEvent::PlayerName() {
-    return CurrentUser ? CurrentUser->FName : std::string();
+    return CurrentUser->FName;
 }

@@ -50,7 +50,7 @@ void TLexidropEvent::Activate() {
     EmptyRowColor = Qt::white;
     for (bool& Valid : FValid)
         Valid = false;
-    if (!BookForm || !EventsStg || !DropStgFrm || !WordBar) return;
+    if (!WordBar) return;
     QWidget* Page = BookForm->WidePage;
     EventsStg->LeftConsole->move(EventsStg->LeftConsole->x(), 335);
 
@@ -91,11 +91,9 @@ void TLexidropEvent::Activate() {
     if (!RunGame()) return;
     if (Application::Terminated()) return;
     if (IsOpen && State != esCompleted) Finish();
-    if (DifficultKeys) DifficultKeys->Merge();
-    if (TopTenView) {
-        TopTenView->Submit("lexidrop", PlayerName(), Score);
-        if (ChapterView) ChapterView->LeftSubView = TopTenView;
-    }
+    DifficultKeys->Merge();
+    TopTenView->Submit("lexidrop", PlayerName(), Score);
+    ChapterView->LeftSubView = TopTenView;
 }
 
 bool TLexidropEvent::RunGame() {
@@ -184,12 +182,12 @@ void TLexidropEvent::KeyPress(QObject* Sender, char& Key) {
     case TLexidropGame::kIgnored:
         return;
     case TLexidropGame::kRight:
-        if (DifficultKeys) DifficultKeys->RecordKey((unsigned char)Expected, false);
+        DifficultKeys->RecordKey((unsigned char)Expected, false);
         WordBar->AdvanceChar();
         DrawRow(Game.FallRow);
         return;
     case TLexidropGame::kWordDone:
-        if (DifficultKeys) DifficultKeys->RecordKey((unsigned char)Expected, false);
+        DifficultKeys->RecordKey((unsigned char)Expected, false);
         WordBar->AdvanceChar();
         DropStgFrm->DropTimer->stop();
         SetScore(Game.Score);
@@ -198,7 +196,7 @@ void TLexidropEvent::KeyPress(QObject* Sender, char& Key) {
         return;
     case TLexidropGame::kWrong:
         PlayEffect(ErrorSound);
-        if (DifficultKeys) DifficultKeys->RecordKey((unsigned char)Expected, true);
+        DifficultKeys->RecordKey((unsigned char)Expected, true);
         return;
     }
 }
@@ -246,7 +244,7 @@ QPixmap TLexidropEvent::RowPicture(int Row) const {
 }
 
 void TLexidropEvent::DrawRow(int Row) {
-    if (Row < 1 || Row > TLexidropGame::RowCount || !DropStgFrm) return;
+    if (Row < 1 || Row > TLexidropGame::RowCount) return;
     // A row is redrawn only when what it shows changed: its word, or for the
     // falling word how much of it is typed.
     const bool Falling = Row == Game.FallRow && !Game.Rows[Row].empty();
@@ -264,34 +262,31 @@ void TLexidropEvent::TimeOut() {
 }
 
 void TLexidropEvent::Pause() {
-    if (DropStgFrm) DropStgFrm->DropTimer->stop();
+    DropStgFrm->DropTimer->stop();
     TCustomGameEvent::Pause();
 }
 
 void TLexidropEvent::Finish() {
-    if (DropStgFrm) DropStgFrm->DropTimer->stop();
+    DropStgFrm->DropTimer->stop();
     TCustomGameEvent::Finish();
 }
 
 void TLexidropEvent::Start() {
     TCustomGameEvent::Start();
     // The word falls only while there is one to fall.
-    if (DropStgFrm && Game.FallRow > 0 && !Game.WordDone() && !Game.Over())
-        DropStgFrm->DropTimer->start();
+    if (Game.FallRow > 0 && !Game.WordDone() && !Game.Over()) DropStgFrm->DropTimer->start();
 }
 
 void TLexidropEvent::Deactivate() {
-    if (DropStgFrm) {
-        DropStgFrm->DropTimer->stop();
-        QObject::disconnect(DropStgFrm->DropTimer, nullptr, nullptr, nullptr);
-        // The rows go back empty.
-        for (TImage* Row : DropStgFrm->Rows)
-            Row->SetPicture(QPixmap());
-    }
-    if (EventsStg) EventsStg->GameScreen->hide();
+    DropStgFrm->DropTimer->stop();
+    QObject::disconnect(DropStgFrm->DropTimer, nullptr, nullptr, nullptr);
+    // The rows go back empty.
+    for (TImage* Row : DropStgFrm->Rows)
+        Row->SetPicture(QPixmap());
+    EventsStg->GameScreen->hide();
     if (WordBar) WordBar->hide();
     StopGame = true;
     Started = false;
     TCustomGameEvent::Deactivate();
-    if (BookForm) BookForm->ReleaseKeys(this);
+    BookForm->ReleaseKeys(this);
 }

@@ -39,7 +39,6 @@ std::string Latin1Text(const QString& Text) {
 TTopTenView::TTopTenView() {
     Host = BookForm;
     ViewName = "TopTen";
-    if (!EventViewStg) return;
     for (int I = 0; I < ShownPlaces; ++I) {
         Names.push_back(EventViewStg->Name[I]);
         Points.push_back(EventViewStg->Points[I]);
@@ -59,7 +58,6 @@ void TTopTenView::Submit(const std::string& ListName, const std::string& PlayerN
     if (List.Load(ListName) == fsNotFound) List.CreateDefault(ListName);
     FPlace = List.Insert(Score, PlayerName);
     Refresh();
-    if (!EventViewStg) return;
     QLineEdit* Box = EventViewStg->NameBox;
     if (FPlace >= 1 && FPlace <= ShownPlaces) {
         EventViewStg->Congratulations->show();
@@ -95,7 +93,7 @@ void TTopTenView::Refresh() {
 }
 
 void TTopTenView::Commit() {
-    if (!EventViewStg || FPlace < 1 || FPlace > ShownPlaces) return;
+    if (FPlace < 1 || FPlace > ShownPlaces) return;
     QLineEdit* Box = EventViewStg->NameBox;
     if (Box->isHidden()) return;
     std::string Name = Trim(Latin1Text(Box->text()));
@@ -112,7 +110,6 @@ void TTopTenView::Commit() {
 
 void TTopTenView::Activate() {
     TFormView::Activate();
-    if (!BookForm || !EventViewStg) return;
     Borrow(EventViewStg->TopTenPanel, BookForm->LeftPage);
     EventViewStg->TopTenPanel->move(0, 0);
     if (!EventViewStg->NameBox->isHidden()) EventViewStg->NameBox->setFocus();
@@ -120,7 +117,7 @@ void TTopTenView::Activate() {
 
 void TTopTenView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
     TFormView::KeyDown(Sender, Key, Shift);
-    if (Key != VK_RETURN || Shift != 0 || !EventViewStg) return;
+    if (Key != VK_RETURN || Shift != 0) return;
     if (EventViewStg->NameBox->isHidden()) return;
     Key = 0;
     Commit();
@@ -128,10 +125,8 @@ void TTopTenView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift
 
 void TTopTenView::Deactivate() {
     Commit();
-    if (EventViewStg) {
-        EventViewStg->Congratulations->hide();
-        EventViewStg->NameBox->hide();
-    }
+    EventViewStg->Congratulations->hide();
+    EventViewStg->NameBox->hide();
     FPlace = 0;
     TFormView::Deactivate();
 }
