@@ -19,12 +19,10 @@ QString Latin1(const std::string& Text) {
 } // namespace
 
 void TBookChapterPages::SetLessonCount(const std::string& Text) {
-    if (ChapterStgs) ChapterStgs->LessonCount->setText(Latin1(Text));
+    ChapterStgs->LessonCount->setText(Latin1(Text));
 }
 
 int TBookChapterPages::ShowChapter(TChapterSpread& Spread) {
-    if (!ChapterView || !ChpContentsView || !ChpBeginView || !ChapterStgs || !BookForm)
-        return spLeft;
     ChpContentsView->Chapter = Spread.Chapter;
     BookForm->Title->setText(Latin1(Spread.Title));
     // Pages before may have fitted the label to a title of their own.
@@ -53,8 +51,8 @@ int TBookChapterPages::ShowChapter(TChapterSpread& Spread) {
 }
 
 void TBookChapterPages::BeginExercise(const TExercise& Exercise) {
-    if (ChapterView) ChapterView->LeftSubView = ChpBeginView;
-    if (ExercInfoView) ExercInfoView->SetExerciseName(Exercise.Name);
+    ChapterView->LeftSubView = ChpBeginView;
+    ExercInfoView->SetExerciseName(Exercise.Name);
 }
 
 void CreateChapterPages() {
@@ -68,10 +66,8 @@ void FreeChapterPages() {
     if (ChapterPages() == Installed) SetChapterPages(nullptr);
     delete Installed;
     Installed = nullptr;
-    if (ChapterView) {
-        if (ChapterView->LeftSubView == ChpBeginView) ChapterView->LeftSubView = nullptr;
-        if (ChapterView->RightSubView == ChpContentsView) ChapterView->RightSubView = nullptr;
-    }
+    if (ChapterView->LeftSubView == ChpBeginView) ChapterView->LeftSubView = nullptr;
+    if (ChapterView->RightSubView == ChpContentsView) ChapterView->RightSubView = nullptr;
     FreeView(ChpContentsView);
     FreeView(ChpBeginView);
 }

@@ -15,8 +15,6 @@ TChpBeginView::TChpBeginView() {
 
 void TChpBeginView::Activate() {
     TFormView::Activate();
-    if (!Host) Host = BookForm;
-    if (!ChapterStgs || !BookForm) return;
     // Digits stand on the baseline: the labels leave out the descent at the
     // frame's foot, so that the digits look centred.
     const int Descent = QFontMetrics(ChapterStgs->Chapter->font()).descent();

@@ -24,8 +24,7 @@ TChpContentsView::~TChpContentsView() {
 
 void TChpContentsView::Activate() {
     TFormView::Activate();
-    if (!Host) Host = BookForm;
-    if (!BookForm || !ChapterStgs || !List) return;
+    if (!List) return;
     BookForm->SetConsoleButtons(cbBegin);
     if (SkipBAllowed) BookForm->SetConsoleButtons(BookForm->ConsoleButtons | cbSkipB);
     if (SkipFAllowed) BookForm->SetConsoleButtons(BookForm->ConsoleButtons | cbSkipF);
@@ -53,15 +52,14 @@ void TChpContentsView::Activate() {
     ChapterStgs->Shape6->setGeometry(List->geometry().adjusted(-6, -6, 6, 6));
     const int ChapterNumber = Chapter ? Chapter->Number : 0;
     for (int N = 1; N <= List->RowCount(); ++N) {
-        const bool Done = CurrentUser && ChapterNumber >= 1 &&
-                          ChapterNumber <= TUser::MaxChapters && N <= TUser::MaxExercises &&
+        const bool Done = ChapterNumber >= 1 && ChapterNumber <= TUser::MaxChapters &&
+                          N <= TUser::MaxExercises &&
                           CurrentUser->FCompleted[size_t(ChapterNumber)][size_t(N)] != 0;
         List->SetCompleted(N, Done ? 1 : 0);
     }
 }
 
 void TChpContentsView::ButtonClick(QObject* Sender) {
-    if (!BookForm) return;
     int Result = 0;
     if (Sender == BookForm->BeginB)
         Result = 1;
@@ -83,12 +81,12 @@ void TChpContentsView::KeyPress(QObject* Sender, char& Key) {
     if (N > List->RowCount() - 1) return; // the final row is not begun by a digit
     Key = 0;
     List->SelectRow(N);
-    ButtonClick(BookForm ? BookForm->BeginB : nullptr);
+    ButtonClick(BookForm->BeginB);
 }
 
 void TChpContentsView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
     TFormView::KeyDown(Sender, Key, Shift);
-    if (!List || !BookForm || Key == 0) return;
+    if (!List || Key == 0) return;
     QObject* Click = nullptr;
     if (Shift == 0) {
         switch (Key) {
@@ -142,15 +140,13 @@ void TChpContentsView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState 
 }
 
 void TChpContentsView::Deactivate() {
-    if (BookForm)
-        for (TImage* Button :
-             {BookForm->SkipB, BookForm->SkipF, BookForm->BeginB, BookForm->Cancel})
-            Button->OnClick = nullptr;
+    for (TImage* Button : {BookForm->SkipB, BookForm->SkipF, BookForm->BeginB, BookForm->Cancel})
+        Button->OnClick = nullptr;
     if (List) List->OnDblClick = nullptr;
     TFormView::Deactivate();
     if (List) {
         SelectedRow = List->SelectedRow();
         List->hide();
     }
-    if (BookForm) BookForm->SetConsoleButtons(0);
+    BookForm->SetConsoleButtons(0);
 }

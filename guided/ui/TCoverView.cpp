@@ -31,13 +31,12 @@ std::string TCoverView::NameFromField(const std::string& Text) {
 
 void TCoverView::Activate() {
     // The cover's controls belong to the book window: nothing is borrowed.
-    if (!BookForm) return;
     BookForm->LogLabel->show();
     BookForm->LogOK->show();
     BookForm->LogVisitor->show();
     BookForm->NameField->show();
     BookForm->NameField->lineEdit()->setMaxLength(MaxNameLength);
-    const QString Last = ToQ(Settings ? Settings->LastUser : std::string());
+    const QString Last = ToQ(Settings->LastUser);
     BookForm->NameField->clear();
     if (const auto Names = TUser::GetUserList()) {
         for (const std::string& Name : *Names)
@@ -53,7 +52,6 @@ void TCoverView::Activate() {
 }
 
 void TCoverView::KeyDown(QObject*, std::uint16_t& Key, TShiftState Shift) {
-    if (!BookForm) return;
     // OK is the cover's default button; Alt+V is the Visitor's accelerator.
     if ((Key == VK_RETURN && Shift == 0) || (Key == 'V' && Shift == ssAlt)) {
         QObject* Button = Key == VK_RETURN ? BookForm->LogOK : BookForm->LogVisitor;
@@ -63,7 +61,6 @@ void TCoverView::KeyDown(QObject*, std::uint16_t& Key, TShiftState Shift) {
 }
 
 void TCoverView::ButtonClick(QObject* Sender) {
-    if (!BookForm) return;
     if (Sender == BookForm->LogOK)
         SetResult(1);
     else if (Sender == BookForm->LogVisitor)
@@ -71,7 +68,6 @@ void TCoverView::ButtonClick(QObject* Sender) {
 }
 
 void TCoverView::Deactivate() {
-    if (!BookForm) return;
     if (ResultCode == 2)
         UserName = "Visitor";
     else

@@ -8,18 +8,17 @@
 TGoodbyeView::TGoodbyeView() {
     Host = BookForm;
     ViewName = "Goodbye";
-    if (WelcomeStg) WelcomeStg->Restart->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
+    WelcomeStg->Restart->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
 }
 
 TGoodbyeView::~TGoodbyeView() {
     BeforeDestruction();
     // The picture outlives the page: it must not call a page that is gone.
-    if (WelcomeStg) WelcomeStg->Restart->OnClick = nullptr;
+    WelcomeStg->Restart->OnClick = nullptr;
 }
 
 void TGoodbyeView::Activate() {
     TFormView::Activate();
-    if (!BookForm || !WelcomeStg) return;
     BookForm->Title->setText(QStringLiteral("Course Completed"));
     BookForm->SkipB->show();
     BookForm->SkipB->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
@@ -30,7 +29,6 @@ void TGoodbyeView::Activate() {
 }
 
 void TGoodbyeView::ButtonClick(QObject* Sender) {
-    if (!BookForm || !WelcomeStg) return;
     if (Sender == BookForm->SkipB)
         SetResult(2);
     else if (Sender == WelcomeStg->Restart)
@@ -38,7 +36,7 @@ void TGoodbyeView::ButtonClick(QObject* Sender) {
 }
 
 void TGoodbyeView::KeyDown(QObject*, std::uint16_t& Key, TShiftState Shift) {
-    if (!BookForm || !WelcomeStg || Shift != ssAlt) return;
+    if (Shift != ssAlt) return;
     if (Key == 'R') {
         Key = 0;
         ButtonClick(WelcomeStg->Restart);
@@ -49,11 +47,9 @@ void TGoodbyeView::KeyDown(QObject*, std::uint16_t& Key, TShiftState Shift) {
 }
 
 void TGoodbyeView::Deactivate() {
-    if (BookForm) {
-        BookForm->SkipB->hide();
-        BookForm->BtnConsole->hide();
-        BookForm->SetPageMode(2);
-        BookForm->ReleaseKeys(this);
-    }
+    BookForm->SkipB->hide();
+    BookForm->BtnConsole->hide();
+    BookForm->SetPageMode(2);
+    BookForm->ReleaseKeys(this);
     TFormView::Deactivate();
 }

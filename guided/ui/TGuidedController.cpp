@@ -10,7 +10,7 @@ int TBookGuidedPages::RunWelcome() {
 }
 
 int TBookGuidedPages::RunProfile() {
-    return StdProfileView ? StdProfileView->Run() : 0;
+    return StdProfileView->Run();
 }
 
 int TBookGuidedPages::RunGoodbye() {

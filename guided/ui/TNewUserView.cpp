@@ -11,7 +11,6 @@ TNewUserView::TNewUserView() {
 }
 
 void TNewUserView::Activate() {
-    if (!BookForm) return;
     BookForm->UserCancel->show();
     BookForm->UserYes->show();
     BookForm->NewUserLbl->show();
@@ -28,7 +27,6 @@ void TNewUserView::Activate() {
 }
 
 void TNewUserView::KeyDown(QObject*, std::uint16_t& Key, TShiftState Shift) {
-    if (!BookForm) return;
     // Yes is the default button, Cancel the cancel button.
     QObject* Button = nullptr;
     if (Shift == 0 && Key == VK_RETURN)
@@ -45,7 +43,6 @@ void TNewUserView::KeyDown(QObject*, std::uint16_t& Key, TShiftState Shift) {
 }
 
 void TNewUserView::ButtonClick(QObject* Sender) {
-    if (!BookForm) return;
     if (Sender == BookForm->UserYes)
         SetResult(1);
     else if (Sender == BookForm->UserCancel)
@@ -53,7 +50,6 @@ void TNewUserView::ButtonClick(QObject* Sender) {
 }
 
 void TNewUserView::Deactivate() {
-    if (!BookForm) return;
     BookForm->UserCancel->hide();
     BookForm->UserYes->hide();
     BookForm->NewUserLbl->hide();

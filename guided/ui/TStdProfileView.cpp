@@ -48,7 +48,6 @@ TStdProfileView::~TStdProfileView() {
 
 void TStdProfileView::Activate() {
     TFormView::Activate();
-    if (!BookForm || !AddViewsStg) return;
     TAddViewsStg& Stg = *AddViewsStg;
     BookForm->Title->setText(QStringLiteral("Studying Profile"));
     Stg.ContentsList->blockSignals(true);
@@ -61,7 +60,7 @@ void TStdProfileView::Activate() {
         Application::Terminate();
         return;
     }
-    const std::string Default = UpperCase(Settings ? Settings->DefaultContents : std::string());
+    const std::string Default = UpperCase(Settings->DefaultContents);
     int Selected = 0;
     TStringList Listed;
     for (const std::string& Name : CourseNames) {
@@ -109,7 +108,7 @@ void TStdProfileView::Activate() {
 }
 
 void TStdProfileView::ShowCourse() {
-    if (!AddViewsStg || !Preview) return;
+    if (!Preview) return;
     TAddViewsStg& Stg = *AddViewsStg;
     const int Index = Stg.ContentsList->currentIndex();
     if (Index < 0 || Index >= int(CourseNames.size())) return;
@@ -128,22 +127,16 @@ void TStdProfileView::ShowCourse() {
     // A look at the course's chapters. Loading a course sets the learner's
     // key groups and chapter count; they stay those of the learner's course.
     std::unique_ptr<TContents> Course;
-    TStringList KeyGroups;
-    int32_t ChapterCount = 0;
-    if (CurrentUser) {
-        KeyGroups = CurrentUser->FKeyGroups;
-        ChapterCount = CurrentUser->FChapterCount;
-    }
+    const TStringList KeyGroups = CurrentUser->FKeyGroups;
+    const int32_t ChapterCount = CurrentUser->FChapterCount;
     try {
         int32_t Status = 0;
         Course = TContents::CreateHeaderOnly(Name, Status);
     } catch (const EInputError&) {
         Course.reset();
     }
-    if (CurrentUser) {
-        CurrentUser->FKeyGroups = KeyGroups;
-        CurrentUser->FChapterCount = ChapterCount;
-    }
+    CurrentUser->FKeyGroups = KeyGroups;
+    CurrentUser->FChapterCount = ChapterCount;
     std::string Titles;
     if (Course) {
         switch (Course->DefaultTime) {
@@ -170,7 +163,6 @@ void TStdProfileView::ShowCourse() {
 }
 
 void TStdProfileView::ShowLessonLength() {
-    if (!AddViewsStg) return;
     const TAddViewsStg& Stg = *AddViewsStg;
     int Minutes = 0;
     if (Stg.Time45->isChecked())
@@ -183,7 +175,6 @@ void TStdProfileView::ShowLessonLength() {
 }
 
 void TStdProfileView::ButtonClick(QObject* Sender) {
-    if (!BookForm) return;
     PlayEffect(ClickSound);
     if (Sender == BookForm->Next)
         SetResult(1);
@@ -192,7 +183,6 @@ void TStdProfileView::ButtonClick(QObject* Sender) {
 }
 
 void TStdProfileView::KeyDown(QObject*, std::uint16_t& Key, TShiftState Shift) {
-    if (!BookForm) return;
     QObject* Button = nullptr;
     if (Shift == 0 && Key == VK_RETURN)
         Button = BookForm->Next;
@@ -208,7 +198,7 @@ void TStdProfileView::KeyDown(QObject*, std::uint16_t& Key, TShiftState Shift) {
 }
 
 void TStdProfileView::Deactivate() {
-    if (ResultCode == 1 && CurrentUser && AddViewsStg) {
+    if (ResultCode == 1) {
         const TAddViewsStg& Stg = *AddViewsStg;
         if (Stg.Time25->isChecked())
             CurrentUser->FLessonMinutes = 25;
@@ -220,7 +210,7 @@ void TStdProfileView::Deactivate() {
             CurrentUser->FLessonMinutes = 0;
         CurrentUser->FCourseFile = CourseFile;
     }
-    if (BookForm) BookForm->SetConsoleButtons(0);
+    BookForm->SetConsoleButtons(0);
     if (Preview) Preview->hide();
     TFormView::Deactivate();
 }

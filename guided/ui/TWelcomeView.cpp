@@ -11,7 +11,6 @@ TWelcomeView::TWelcomeView() {
 
 void TWelcomeView::Activate() {
     TFormView::Activate();
-    if (!BookForm || !WelcomeStg) return;
     BookForm->TitleConsole->hide();
     BookForm->SetPageMode(1);
     WelcomeStg->StudyingMask->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
@@ -21,7 +20,6 @@ void TWelcomeView::Activate() {
 }
 
 void TWelcomeView::ButtonClick(QObject* Sender) {
-    if (!WelcomeStg) return;
     PlayEffect(ClickSound);
     if (Sender == WelcomeStg->StudyingMask)
         SetResult(1);
@@ -30,7 +28,7 @@ void TWelcomeView::ButtonClick(QObject* Sender) {
 }
 
 void TWelcomeView::KeyDown(QObject*, std::uint16_t& Key, TShiftState Shift) {
-    if (!WelcomeStg || Shift != ssAlt) return;
+    if (Shift != ssAlt) return;
     if (Key == 'I') {
         Key = 0;
         ButtonClick(WelcomeStg->IntroMask);
@@ -41,10 +39,8 @@ void TWelcomeView::KeyDown(QObject*, std::uint16_t& Key, TShiftState Shift) {
 }
 
 void TWelcomeView::Deactivate() {
-    if (BookForm) {
-        BookForm->TitleConsole->show();
-        BookForm->SetPageMode(2);
-        BookForm->ReleaseKeys(this);
-    }
+    BookForm->TitleConsole->show();
+    BookForm->SetPageMode(2);
+    BookForm->ReleaseKeys(this);
     TFormView::Deactivate();
 }
