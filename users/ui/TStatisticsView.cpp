@@ -28,14 +28,6 @@ const QColor Maroon(0x80, 0x00, 0x00);
 const QColor Navy(0x00, 0x00, 0x80);
 const QColor LevelGreen(0x00, 0x80, 0x00);
 
-float DisplaySpeed(float Cpm) {
-    return Settings ? Settings->DisplaySpeed(Cpm) : Cpm;
-}
-
-std::string UnitName() {
-    return Settings ? Settings->SpeedUnitName() : std::string("cpm");
-}
-
 TGraph* MakeGraph(QWidget* Page, int Left, int Top) {
     auto* Graph = new TGraph(Page);
     Graph->setObjectName(QStringLiteral("Graph"));
@@ -73,9 +65,7 @@ TStatisticsView::~TStatisticsView() {
 
 void TStatisticsView::Activate() {
     TFormView::Activate();
-    if (!Host) Host = BookForm;
     TStatisticsStg* Stg = StatisticsStg;
-    if (!BookForm || !Stg) return;
     BookForm->SetPageMode(2);
     BookForm->SetConsoleButtons(0);
     BookForm->Title->setText(QStringLiteral("Statistics"));
@@ -85,13 +75,12 @@ void TStatisticsView::Activate() {
     Borrow(Stg->PrintBtn, BookForm->TitleConsole);
     Stg->PrintBtn->OnClick = [this](QObject*) { PrintReport(); };
 
-    TUser* User = CurrentUser;
-    const int Percent = User ? User->PercentCompleted() : 0;
-    Stg->TimeStudied->setText(ToQ((User ? User->TimeUsedText() : "0 min.") + " used"));
+    const int Percent = CurrentUser->PercentCompleted();
+    Stg->TimeStudied->setText(ToQ(CurrentUser->TimeUsedText() + " used"));
     Stg->Completed->setText(ToQ(std::to_string(Percent) + " % completed"));
-    Stg->TimeLeft->setText(ToQ((User ? User->TimeLeftText() : "? min.") + " left"));
+    Stg->TimeLeft->setText(ToQ(CurrentUser->TimeLeftText() + " left"));
     Stg->Completedgraph->SetProgress(Percent);
-    Stg->CharLbl->setText(ToQ("[" + UnitName() + "]"));
+    Stg->CharLbl->setText(ToQ("[" + Settings->SpeedUnitName() + "]"));
 
     FreeGraphs();
     FKeysGraph = MakeGraph(BookForm->LeftPage, 10, 233);
@@ -117,7 +106,7 @@ void TStatisticsView::SetUpGraphs(TGraph* Keys, TGraph* Efficiency, TGraph* Spee
     Keys->AddLevel("Difficult", Maroon, 80);
     Keys->AddLevel("Good", Navy, 50);
     for (int Rank = 1; Rank <= 8; ++Rank) {
-        const float Difficulty = DifficultKeys ? float(DifficultKeys->DifficultyAtRank(Rank)) : 0;
+        const float Difficulty = float(DifficultKeys->DifficultyAtRank(Rank));
         if (Difficulty > 0)
             Keys->AddPoint(std::string(1, char(DifficultKeys->KeyAtRank(Rank))), Difficulty);
         else
@@ -135,21 +124,21 @@ void TStatisticsView::SetUpGraphs(TGraph* Keys, TGraph* Efficiency, TGraph* Spee
 
     Speed->SetStyle(TGraphData::gsLine);
     Speed->Data.MinValue = 0;
-    Speed->Data.MaxValue = DisplaySpeed(350);
-    Speed->Data.Step = DisplaySpeed(50);
-    Speed->AddLevel("Beginner", LevelGreen, DisplaySpeed(75));
-    Speed->AddLevel("Intermediate", LevelGreen, DisplaySpeed(150));
-    Speed->AddLevel("Advanced", LevelGreen, DisplaySpeed(225));
-    Speed->AddLevel("Expert", LevelGreen, DisplaySpeed(350));
+    Speed->Data.MaxValue = Settings->DisplaySpeed(350);
+    Speed->Data.Step = Settings->DisplaySpeed(50);
+    Speed->AddLevel("Beginner", LevelGreen, Settings->DisplaySpeed(75));
+    Speed->AddLevel("Intermediate", LevelGreen, Settings->DisplaySpeed(150));
+    Speed->AddLevel("Advanced", LevelGreen, Settings->DisplaySpeed(225));
+    Speed->AddLevel("Expert", LevelGreen, Settings->DisplaySpeed(350));
 
     const TUser* User = CurrentUser;
-    if (!User || User->FName.empty()) return;
+    if (User->FName.empty()) return;
     for (int Chapter = 1; Chapter <= User->FChapterCount; ++Chapter) {
         const std::string Label = std::to_string(Chapter);
         Efficiency->AddPoint(Label, ChapterValue(User->FChapterEfficiency, Chapter));
         // A chapter without a result stays below the range, off the line.
         const float Cpm = ChapterValue(User->FChapterSpeed, Chapter);
-        Speed->AddPoint(Label, Cpm < 0 ? -1.0f : DisplaySpeed(Cpm));
+        Speed->AddPoint(Label, Cpm < 0 ? -1.0f : Settings->DisplaySpeed(Cpm));
     }
 }
 
@@ -157,16 +146,14 @@ void TStatisticsView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState S
     TFormView::KeyDown(Sender, Key, Shift);
     if (Key == VK_ESCAPE && Shift == 0) {
         Key = 0;
-        if (BookForm) BookForm->DoEscape();
+        BookForm->DoEscape();
     }
 }
 
 void TStatisticsView::Deactivate() {
-    if (BookForm) {
-        BookForm->ReleaseKeys(this);
-        BookForm->Title->clear();
-    }
-    if (StatisticsStg) StatisticsStg->PrintBtn->OnClick = nullptr;
+    BookForm->ReleaseKeys(this);
+    BookForm->Title->clear();
+    StatisticsStg->PrintBtn->OnClick = nullptr;
     TFormView::Deactivate();
     FreeGraphs();
 }
@@ -179,11 +166,10 @@ void TStatisticsView::FreeGraphs() {
 }
 
 void TStatisticsView::PrintReport() {
-    if (!CurrentUser) return;
     const TReportData Data = StudyReportData(*CurrentUser, Settings,
                                              Course ? Course() : TCourseSummary{}, ShortDateText());
-    const std::string Folder = Settings ? Settings->DataPath : std::string(".\\");
-    const std::string PdfFile = AbsoluteName(ResolveFileName(Folder + StudyReportFileName));
+    const std::string PdfFile =
+        AbsoluteName(ResolveFileName(Settings->DataPath + StudyReportFileName));
     const TReportOutcome Outcome = PrintStudyReport(Data, PdfFile);
     switch (Outcome.Kind) {
     case TReportOutcome::Printed:
