@@ -59,7 +59,7 @@ void TAboutView::LinkClick(QObject* Sender) {
     else if (Name == QLatin1String("EmailLink"))
         Target = std::string("mailto:") + ProductInfo::SupportMail;
     else if (Name == QLatin1String("LatestVersion"))
-        Target = Settings ? Settings->NewVersionPage : ProductInfo::NewerVersionPage;
+        Target = Settings->NewVersionPage;
     else
         return;
     if (ShellOpen(Target) <= 32) LogError(-5452, Target);
@@ -67,10 +67,9 @@ void TAboutView::LinkClick(QObject* Sender) {
 
 void TAbout::ShowVersion() {
     TAboutStorage& S = *AboutStorage;
-    const TProgramSettings* Info = Settings;
-    S.Version->setText(ToQ(Info ? Info->Version + " [" + Info->Platform + "]" : ""));
-    S.Build->setText(ToQ(Info ? Info->Build + "; " + Info->BuildDate : ""));
-    S.CurrentUser->setText(ToQ(CurrentUser ? CurrentUser->FName : ""));
+    S.Version->setText(ToQ(Settings->Version + " [" + Settings->Platform + "]"));
+    S.Build->setText(ToQ(Settings->Build + "; " + Settings->BuildDate));
+    S.CurrentUser->setText(ToQ(CurrentUser->FName));
 }
 
 void TAbout::Run() {

@@ -49,7 +49,7 @@ QRadioButton* LessonButton(const TOptioStg& S, int Minutes) {
 }
 
 std::string DetectedLanguage() {
-    return Settings && Settings->DetectLanguage ? Settings->DetectLanguage() : NotAvailable;
+    return Settings->DetectLanguage ? Settings->DetectLanguage() : NotAvailable;
 }
 
 bool CaseInsensitiveLess(const std::string& A, const std::string& B) {
