@@ -47,6 +47,9 @@ void MakeWorld() {
     SetDialogResponder([](const TDialogRequest& R) { return DefaultAnswer(R.Buttons); });
     SetReportPrinterSource([] { return nullptr; });
     CreateProgramObjects();
+    // The settings as start-up makes them, kept in the staged folder.
+    qputenv("XDG_CONFIG_HOME", (QDir::currentPath() + "/config").toLocal8Bit());
+    Settings = new TProgramSettings;
     auto User = std::make_unique<TUser>("Anna");
     User->FChapterCount = Chapters;
     User->FTopChapter = 18;
