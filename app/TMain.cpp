@@ -4,6 +4,7 @@
 #include "app/DemoCourse.h"
 #include "app/DemoExercise.h"
 #include "app/Installation.h"
+#include "app/Setup.h"
 #include "course/CurrentCourse.h"
 #include "engine/ui/TEvent.h"
 #include "files/ErrorLog.h"
@@ -147,11 +148,12 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
     BookForm->OnClose = &TMain::BookClose;
 
     if (ArgumentCount == 1 && UpperCase(Arguments[0]) == "/AUTOSETUP") {
-        Settings->CreateProgramGroup();
+        CreateProgramGroup(*Settings);
         Halted = true;
         return;
     }
 
+    if (Settings->LayoutNames.empty()) FirstRunSetup(*Settings);
     Settings->Load();
     BookForm->SetMaximized(Settings->MaximizedBook);
 

@@ -1,19 +1,10 @@
 #include "files/TProgramSettings.h"
 
 #include "files/ErrorLog.h"
-#include "files/ProductInfo.h"
-#include "files/TTextFile.h"
-#include "platform/Application.h"
-#include "platform/Dialogs.h"
 #include "platform/FileNames.h"
-#include "platform/UserFolders.h"
-#include "platform/WholeFiles.h"
 
-#include <cerrno>
 #include <cstdlib>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <variant>
 
 TProgramSettings* Settings = nullptr;
 
@@ -23,24 +14,60 @@ const char* const GeneralSection = "General Settings";
 const char* const LayoutSection = "Keyboard Layouts";
 const char* const KeyPath = "SOFTWARE\\Veltrona\\Clavora";
 
-std::string Flag(bool Value) {
-    return Value ? "1" : "0";
+// One value of "General Settings", kept in a field of the settings. A flag
+// is stored as one of two texts; any other text, or none, reads as its
+// default, so that only the text of the other state changes it. A text that
+// is missing or empty reads as its default.
+struct TSetting {
+    const char* Name; // the value's name, as stored
+    std::variant<bool TProgramSettings::*, std::string TProgramSettings::*> Field;
+    bool FlagDefault = false;
+    const char* OnText = "";
+    const char* OffText = "";
+    const char* TextDefault = "";
+    bool Saved = true;
+};
+
+TSetting Flag(const char* Name, bool TProgramSettings::*Field, bool Default, const char* OnText,
+              const char* OffText) {
+    return {Name, Field, Default, OnText, OffText};
+}
+
+TSetting Text(const char* Name, std::string TProgramSettings::*Field, const char* Default,
+              bool Saved = true) {
+    return {Name, Field, false, "", "", Default, Saved};
+}
+
+// Every stored setting, in the order they are saved, which is the order in
+// which new values are added to the file. The data path's default (the
+// learner's folder) and the rule that a missing layout is detected are
+// worked out in Load.
+const TSetting Table[] = {
+    Flag("KeyboardAutoDetect", &TProgramSettings::KeyboardAutoDetect, false, "1", "0"),
+    Text("KeyboardLayout", &TProgramSettings::KeyboardLayout, ""),
+    Text("DefaultContents", &TProgramSettings::DefaultContents, "Beginner.cnt"),
+    Flag("PlayTheme", &TProgramSettings::PlayTheme, true, "1", "0"),
+    Flag("MaximizedBook", &TProgramSettings::MaximizedBook, true, "1", "0"),
+    Flag("ScaleBook", &TProgramSettings::ScaleBook, true, "1", "0"),
+    Flag("MeasuringUnit", &TProgramSettings::MeasuringUnit, false, "WPM", "CPS"),
+    Text("LastUser", &TProgramSettings::LastUser, ""),
+    // Set by whoever installs the program, never by the program itself.
+    Text("AutoLogon", &TProgramSettings::AutoLogon, "", false),
+    Text("DataPath", &TProgramSettings::DataPath, "", false),
+};
+
+bool FlagFrom(const TSetting& Setting, const std::string& Stored) {
+    return Setting.FlagDefault ? Stored != Setting.OffText : Stored == Setting.OnText;
+}
+
+const TSetting& SettingNamed(const std::string& Name) {
+    for (const TSetting& Setting : Table)
+        if (Name == Setting.Name) return Setting;
+    std::abort();
 }
 
 bool EndsWithSeparator(const std::string& Path) {
     return !Path.empty() && (Path.back() == '\\' || Path.back() == '/');
-}
-
-// A path inside a desktop entry's Exec key: quoted, with the characters the
-// format reserves escaped.
-std::string QuotedExec(const std::string& Path) {
-    std::string Result = "\"";
-    for (char C : Path) {
-        if (C == '"' || C == '`' || C == '$' || C == '\\') Result += '\\';
-        if (C == '%') Result += '%';
-        Result += C;
-    }
-    return Result + "\"";
 }
 
 } // namespace
@@ -48,6 +75,10 @@ std::string QuotedExec(const std::string& Path) {
 TProgramSettings::TProgramSettings() : Registry(std::make_unique<TRegIniFile2>()) {
     if (!Registry->OpenKey(std::string("\\") + KeyPath, true))
         LogError(-7001, std::string("read/write to ") + KeyPath);
+    ReadLayoutNames();
+}
+
+void TProgramSettings::ReadLayoutNames() {
     LayoutNames = Registry->ReadSection(LayoutSection);
 }
 
@@ -72,26 +103,18 @@ void TProgramSettings::WriteValue(const std::string& Section, const std::string&
 }
 
 void TProgramSettings::Load() {
-    if (LayoutNames.empty()) {
-        FirstRunSetup();
-        // The layouts just seeded are the ones the options page offers.
-        LayoutNames = Registry->ReadSection(LayoutSection);
+    for (const TSetting& Setting : Table) {
+        const std::string Stored = ReadSetting(Setting.Name);
+        if (auto Flag = std::get_if<bool TProgramSettings::*>(&Setting.Field))
+            this->*(*Flag) = FlagFrom(Setting, Stored);
+        else
+            this->*std::get<std::string TProgramSettings::*>(Setting.Field) =
+                Stored.empty() ? Setting.TextDefault : Stored;
     }
-    KeyboardAutoDetect = ReadSetting("KeyboardAutoDetect") == "1";
-    KeyboardLayout = ReadSetting("KeyboardLayout");
-    PlayTheme = ReadSetting("PlayTheme") != "0";
-    MeasuringUnit = ReadSetting("MeasuringUnit") == "WPM";
-    AutoLogon = ReadSetting("AutoLogon");
-    MaximizedBook = ReadSetting("MaximizedBook") != "0";
-    ScaleBook = ReadSetting("ScaleBook") != "0";
-    DefaultContents = ReadSetting("DefaultContents");
-    if (DefaultContents.empty()) DefaultContents = "Beginner.cnt";
     if (!FileExists(DefaultContents)) LogError(-1, "Default contents: " + DefaultContents);
-    DataPath = ReadSetting("DataPath");
     // By default the learner's data lives in the learner's own folder.
     if (DataPath.empty()) DataPath = UserLayer().empty() ? ".\\" : UserLayer();
     if (!EndsWithSeparator(DataPath)) DataPath += "\\";
-    LastUser = ReadSetting("LastUser");
     if (KeyboardLayout.empty()) {
         KeyboardAutoDetect = true;
         KeyboardLayout = "English";
@@ -99,20 +122,20 @@ void TProgramSettings::Load() {
 }
 
 void TProgramSettings::Save() {
-    WriteSetting("KeyboardAutoDetect", Flag(KeyboardAutoDetect));
-    WriteSetting("KeyboardLayout", KeyboardLayout);
-    WriteSetting("DefaultContents", DefaultContents);
-    WriteSetting("PlayTheme", Flag(PlayTheme));
-    WriteSetting("MaximizedBook", Flag(MaximizedBook));
-    WriteSetting("ScaleBook", Flag(ScaleBook));
-    WriteSetting("MeasuringUnit", MeasuringUnit ? "WPM" : "CPS");
-    WriteSetting("LastUser", LastUser);
+    for (const TSetting& Setting : Table) {
+        if (!Setting.Saved) continue;
+        if (auto Flag = std::get_if<bool TProgramSettings::*>(&Setting.Field))
+            WriteSetting(Setting.Name, this->*(*Flag) ? Setting.OnText : Setting.OffText);
+        else
+            WriteSetting(Setting.Name,
+                         this->*std::get<std::string TProgramSettings::*>(Setting.Field));
+    }
 }
 
 bool TProgramSettings::ScaleBookWanted() {
     TRegIniFile2 Store;
     if (!Store.OpenKey(std::string("\\") + KeyPath, false)) return true;
-    return Store.ReadString(GeneralSection, "ScaleBook", "") != "0";
+    return FlagFrom(SettingNamed("ScaleBook"), Store.ReadString(GeneralSection, "ScaleBook", ""));
 }
 
 std::string TProgramSettings::LayoutFileFor(const std::string& Default) {
@@ -139,74 +162,4 @@ std::string TProgramSettings::SpeedUnitName() const {
 
 float TProgramSettings::DisplaySpeed(float Cpm) const {
     return MeasuringUnit ? Cpm * 0.2f : Cpm;
-}
-
-void TProgramSettings::FirstRunSetup() {
-    if (MessageDlg("Do you want to create an icon for Clavora?", mtConfirmation, mbYes | mbNo) ==
-        mrYes)
-        CreateDesktopEntry();
-    ApplySetupFile();
-}
-
-void TProgramSettings::ApplySetupFile() {
-    TTextFile Setup;
-    const int Status = Setup.Open("setup.net", TTextFile::tmRead);
-    if (Status != 1) {
-        LogError(Status, "File Setup.Net open failed.");
-        return;
-    }
-    std::string Line;
-    for (;;) {
-        const int Result = Setup.NextLine(Line, 255);
-        if (!Line.empty()) {
-            // Section\Name=Value; a line without all three is passed over.
-            const TStringList Fields = Split(Line, "\\=");
-            if (Fields.size() >= 3) WriteValue(Fields[0], Fields[1], Fields[2]);
-        }
-        if (Result != 1) break;
-    }
-    Setup.Close();
-}
-
-bool TProgramSettings::CreateDesktopEntry() {
-    // The desktop's menu plays the part of the program group, its entry
-    // with an icon the part of the program item.
-    const std::string DataHome = UserFolders::DataHome();
-    const std::string Applications = DataHome + "/applications";
-    const std::string IconFolder = DataHome + "/icons/hicolor/64x64/apps";
-    const std::string Program = Application::ProgramDirectory() + "/clavora";
-    const std::string IconFile = IconFolder + "/clavora.png";
-
-    const std::string Entry = "[Desktop Entry]\n"
-                              "Type=Application\n"
-                              "Version=1.0\n"
-                              "Name=Clavora 98\n"
-                              "GenericName=Touch Typing Tutor\n"
-                              "Comment=Learn to touch type with guided lessons, drills and games\n"
-                              "Exec=" +
-                              QuotedExec(Program) +
-                              "\n"
-                              "Icon=" +
-                              IconFile +
-                              "\n"
-                              "Terminal=false\n"
-                              "Categories=Education;\n";
-    if (DataHome.empty() || !MakeFolders(Applications) || !ReplaceFile(Applications + "/clavora.desktop", Entry)) {
-        MessageDlg("#6432 Clavora was unable to create a program group", mtInformation, mbOK);
-        return false;
-    }
-    std::string Icon;
-    ReadWholeFile(ResolveFileName(Application::ProgramDirectory() + "/Pictures/Clavora.png"), Icon);
-    if (Icon.empty() || !MakeFolders(IconFolder) || !ReplaceFile(IconFile, Icon)) {
-        MessageDlg("#6433 Clavora was unable to create a program icon", mtInformation, mbOK);
-        return false;
-    }
-    return true;
-}
-
-void TProgramSettings::CreateProgramGroup() {
-    CreateDesktopEntry();
-    ApplySetupFile();
-    MessageDlg("Installation done! Please restart Clavora using icon created.", mtInformation,
-               mbOK);
 }

@@ -3,6 +3,9 @@
 // "Keyboard Layouts". Read once at start-up, saved at shutdown and after the
 // options page. The object also carries the version texts and the
 // small-screen flag for the rest of the program.
+//
+// Each stored setting is one line of the table in TProgramSettings.cpp: its
+// name, its field, how it is stored, its default and whether it is saved.
 #pragma once
 
 #include "files/TRegIniFile2.h"
@@ -43,8 +46,13 @@ public:
     std::unique_ptr<TRegIniFile2> Registry;
     bool SmallScreen = false;
 
+    // Reads every setting; a missing or unreadable value gives its default.
     void Load();
+    // Writes the settings the learner can change.
     void Save();
+    // Reads the names of the "Keyboard Layouts" section again, after the
+    // section was seeded.
+    void ReadLayoutNames();
     // The "ScaleBook" value as stored, read before the settings object (and
     // the toolkit) exist: on unless it is "0".
     static bool ScaleBookWanted();
@@ -57,16 +65,6 @@ public:
     // Names the language of the active keyboard layout (installed by
     // start-up; tests install their own). Without it nothing is detected.
     std::function<std::string()> DetectLanguage;
-
-    // The installation of "/AUTOSETUP": desktop entry, seeding, message.
-    // Returns when done; the caller ends the program.
-    void CreateProgramGroup();
-    void FirstRunSetup();
-    void ApplySetupFile();
-
-    // The desktop entry and its icon (the program group and item); false
-    // when either could not be written, after telling the learner.
-    bool CreateDesktopEntry();
 
 private:
     bool FWriteReported = false;

@@ -1,50 +1,13 @@
-// The settings: the INI store, the round trip of every value, first run and
-// seeding, the layout lookup and the unwritable store.
+// The settings: the INI store, the default, round trip and fallback of every
+// value, the layout lookup and the unwritable store.
+#include "app/Setup.h"
 #include "files/TProgramSettings.h"
 #include "files/TRegIniFile2.h"
-#include "platform/Dialogs.h"
 #include "platform/FileNames.h"
-#include "tests/support/TestSupport.h"
+#include "tests/settings/SettingsFixture.h"
 
-#include <gtest/gtest.h>
-
-#include <sys/stat.h>
-
-namespace {
-
-class SettingsTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ClearDialogLog();
-        SetDialogResponder([this](const TDialogRequest& R) {
-            return R.Buttons & mbYes ? IconAnswer : int(mrOk);
-        });
-    }
-    void TearDown() override { SetDialogResponder(nullptr); }
-
-    std::string IniPath() const { return Dir / "config/Veltrona/Clavora.ini"; }
-    void WriteIni(const std::string& Text) {
-        mkdir((Dir / "config/Veltrona").c_str(), 0755);
-        WriteFileBytes(IniPath(), Text);
-    }
-    std::vector<std::string> DialogTexts() const {
-        std::vector<std::string> Texts;
-        for (const auto& R : DialogLog()) Texts.push_back(R.Text);
-        return Texts;
-    }
-
-    TScopedTempDir Dir;
-    int IconAnswer = mrNo;
-};
-
-const char* const Seed = "$version=1.0\r\n$end\r\n"
-                         "Keyboard Layouts\\English=qwerty.kbd;US\r\n"
-                         "\r\n"
-                         "Keyboard Layouts\\Swedish=nordic.kbd\r\n"
-                         "General Settings\\NotEnoughFields\r\n"
-                         "Keyboard Layouts\\German=qwertz.kbd"; // no line end on the last line
-
-} // namespace
+#include <functional>
+#include <memory>
 
 TEST_F(SettingsTest, StoreKeepsBytesOrderAndLinesItDoesNotKnow) {
     WriteIni("; written by hand\n[General Settings]\nDataPath=\\\\server\\share;x,y\n"
@@ -62,33 +25,6 @@ TEST_F(SettingsTest, StoreKeepsBytesOrderAndLinesItDoesNotKnow) {
               "garbage without equals\n\xFF\xFE binary\nLastUser=Anna  Evil=1\n"
               "[Keyboard Layouts]\nM\xE4rta=a.kbd\nEnglish=qwerty.kbd\nFinnish=nordic.kbd;x\n"
               "\n[New Section]\nA=b\n");
-}
-
-TEST_F(SettingsTest, FirstRunAsksSeedsAndReadsTheDefaults) {
-    WriteFileBytes(Dir / "setup.net", Seed);
-    WriteFileBytes(Dir / "Beginner.cnt", "contents name=x\r\n");
-    IconAnswer = mrYes;
-    TProgramSettings Store;
-    EXPECT_TRUE(Store.LayoutNames.empty());
-    Store.Load();
-    ASSERT_FALSE(DialogLog().empty());
-    EXPECT_EQ(DialogLog()[0].Text, "Do you want to create an icon for Clavora?");
-    EXPECT_EQ(DialogLog()[0].Type, mtConfirmation);
-    EXPECT_TRUE(PathExists(Dir / "data/applications/clavora.desktop"));
-    EXPECT_TRUE(Store.KeyboardAutoDetect);
-    EXPECT_EQ(Store.KeyboardLayout, "English");
-    EXPECT_TRUE(Store.PlayTheme);
-    EXPECT_FALSE(Store.MeasuringUnit);
-    EXPECT_TRUE(Store.MaximizedBook);
-    EXPECT_EQ(Store.DefaultContents, "Beginner.cnt");
-    EXPECT_EQ(Store.DataPath, ".\\");
-    EXPECT_EQ(Store.LastUser, "");
-    EXPECT_EQ(Store.SpeedUnitName(), "cpm");
-    EXPECT_EQ(Store.Registry->ReadSectionValues("Keyboard Layouts"),
-              (TStringList{"English=qwerty.kbd;US", "Swedish=nordic.kbd", "German=qwertz.kbd"}));
-    // The seeded layouts are offered at once, not only from the next start.
-    EXPECT_EQ(Store.LayoutNames, (TStringList{"English", "Swedish", "German"}));
-    EXPECT_EQ(TProgramSettings().LayoutNames, Store.LayoutNames);
 }
 
 TEST_F(SettingsTest, ValuesSurviveARoundTripAndAutoLogonIsNeverWritten) {
@@ -171,6 +107,7 @@ TEST_F(SettingsTest, AStoreThatCannotBeWrittenIsReportedAndDefaultsServe) {
     ASSERT_FALSE(DialogLog().empty());
     EXPECT_EQ(DialogLog()[0].Text, "#-7001 Access denied when using product registry entry\n\r"
                                    "read/write to SOFTWARE\\Veltrona\\Clavora");
+    FirstRunSetup(Store);
     Store.Load();
     Store.Save();
     EXPECT_EQ(Store.KeyboardLayout, "English");
@@ -194,31 +131,96 @@ TEST_F(SettingsTest, AStoreThatStopsTakingWritesIsReportedOnce) {
                                                       "SOFTWARE\\Veltrona\\Clavora"});
 }
 
-TEST_F(SettingsTest, AMissingSetupFileIsReportedWithItsStatus) {
-    WriteFileBytes(Dir / "Beginner.cnt", "");
-    TProgramSettings Store;
-    Store.ApplySetupFile();
-    EXPECT_EQ(DialogTexts(),
-              std::vector<std::string>{"#-1 File not found\n\rFile Setup.Net open failed."});
+namespace {
+
+std::string YesNo(bool Value) {
+    return Value ? "yes" : "no";
 }
 
-TEST_F(SettingsTest, TheDesktopEntryIsAValidEntryWithItsIcon) {
-    ASSERT_TRUE(Dir.Path().size() > 0);
-    TProgramSettings Store;
-    // Without a program icon the entry is written, then the icon fails.
-    EXPECT_FALSE(Store.CreateDesktopEntry());
-    EXPECT_EQ(DialogLog().back().Text, "#6433 Clavora was unable to create a program icon");
-    const std::string Entry = ReadFileBytes(Dir / "data/applications/clavora.desktop");
-    EXPECT_NE(Entry.find("[Desktop Entry]\nType=Application\n"), std::string::npos);
-    EXPECT_NE(Entry.find("\nName=Clavora 98\n"), std::string::npos);
-    EXPECT_NE(Entry.find("\nIcon=" + Dir.Path() + "/data/icons/hicolor/64x64/apps/clavora.png\n"),
-              std::string::npos);
+// One stored setting: how it reads when absent, what a stored value reads
+// as and is written back as, and how a malformed value reads.
+struct TSettingRow {
+    const char* Key;
+    std::function<std::string(const TProgramSettings&)> Value;
+    const char* Absent;
+    const char* Stored;
+    const char* FromStored;
+    // Changes the value away from what Stored gave, and the text then
+    // written; nullptr when the program never writes the value.
+    std::function<void(TProgramSettings&)> Change;
+    const char* Written;
+    const char* Malformed;
+    const char* FromMalformed;
+};
 
-    // A data folder that cannot hold folders: the group fails.
-    ClearDialogLog();
-    setenv("XDG_DATA_HOME", (Dir / "setup.net").c_str(), 1);
-    WriteFileBytes(Dir / "setup.net", "");
-    EXPECT_FALSE(Store.CreateDesktopEntry());
-    ASSERT_EQ(DialogLog().size(), 1u);
-    EXPECT_EQ(DialogLog()[0].Text, "#6432 Clavora was unable to create a program group");
+} // namespace
+
+TEST_F(SettingsTest, EachSettingHasItsDefaultRoundTripsAndFallsBackFromMalformedText) {
+    WriteFileBytes(Dir / "Beginner.cnt", "");
+    WriteFileBytes(Dir / "Advanced.cnt", "");
+    const TSettingRow Rows[] = {
+        {"KeyboardAutoDetect", [](auto& S) { return YesNo(S.KeyboardAutoDetect); }, "no", "1",
+         "yes", [](auto& S) { S.KeyboardAutoDetect = false; }, "0", "yes", "no"},
+        {"KeyboardLayout", [](auto& S) { return S.KeyboardLayout; }, "English", "Swedish",
+         "Swedish", [](auto& S) { S.KeyboardLayout = "M\xE4rta"; }, "M\xE4rta", "", "English"},
+        {"PlayTheme", [](auto& S) { return YesNo(S.PlayTheme); }, "yes", "0", "no",
+         [](auto& S) { S.PlayTheme = true; }, "1", "no", "yes"},
+        {"MeasuringUnit", [](auto& S) { return YesNo(S.MeasuringUnit); }, "no", "WPM", "yes",
+         [](auto& S) { S.MeasuringUnit = false; }, "CPS", "wpm", "no"},
+        {"AutoLogon", [](auto& S) { return S.AutoLogon; }, "", "%USERNAME%", "%USERNAME%",
+         [](auto& S) { S.AutoLogon = "changed"; }, nullptr, "", ""},
+        {"MaximizedBook", [](auto& S) { return YesNo(S.MaximizedBook); }, "yes", "0", "no",
+         [](auto& S) { S.MaximizedBook = true; }, "1", "false", "yes"},
+        {"ScaleBook", [](auto& S) { return YesNo(S.ScaleBook); }, "yes", "0", "no",
+         [](auto& S) { S.ScaleBook = true; }, "1", "00", "yes"},
+        {"DefaultContents", [](auto& S) { return S.DefaultContents; }, "Beginner.cnt",
+         "Advanced.cnt", "Advanced.cnt", [](auto& S) { S.DefaultContents = "Beginner.cnt"; },
+         "Beginner.cnt", "", "Beginner.cnt"},
+        {"DataPath", [](auto& S) { return S.DataPath; }, ".\\", "D:\\Data", "D:\\Data\\",
+         [](auto& S) { S.DataPath = "/elsewhere/"; }, nullptr, "", ".\\"},
+        {"LastUser", [](auto& S) { return S.LastUser; }, "", "Anna", "Anna",
+         [](auto& S) { S.LastUser = "M\xC4RTA"; }, "M\xC4RTA", "", ""},
+    };
+    for (const TSettingRow& Row : Rows) {
+        SCOPED_TRACE(Row.Key);
+        // Without a layout the layout becomes English and is detected; the
+        // other rows keep a layout so that their own defaults show.
+        const std::string Others =
+            std::string(Row.Key) == "KeyboardLayout" ? "" : "KeyboardLayout=Swedish\n";
+        const auto LoadFrom = [&](const std::string& General) {
+            WriteIni("[General Settings]\n" + Others + General +
+                     "[Keyboard Layouts]\nEnglish=qwerty.kbd\n");
+            auto Store = std::make_unique<TProgramSettings>();
+            Store->Load();
+            return Store;
+        };
+        EXPECT_EQ(Row.Value(*LoadFrom("")), Row.Absent);
+        EXPECT_EQ(Row.Value(*LoadFrom(std::string(Row.Key) + "=" + Row.Malformed + "\n")),
+                  Row.FromMalformed);
+
+        auto Store = LoadFrom(std::string(Row.Key) + "=" + Row.Stored + "\n");
+        EXPECT_EQ(Row.Value(*Store), Row.FromStored);
+        Store->Save();
+        EXPECT_EQ(Store->ReadSetting(Row.Key), Row.Stored) << "saved as it was read";
+        Row.Change(*Store);
+        const std::string Changed = Row.Value(*Store);
+        Store->Save();
+        EXPECT_EQ(Store->ReadSetting(Row.Key), Row.Written ? Row.Written : Row.Stored);
+        TProgramSettings Again;
+        Again.Load();
+        EXPECT_EQ(Row.Value(Again), Row.Written ? Changed : std::string(Row.FromStored));
+    }
+    EXPECT_EQ(DialogTexts(), std::vector<std::string>{}) << "every contents file exists";
+}
+
+TEST_F(SettingsTest, AFreshStoreIsSavedWithTheDefaultsInTheirOrder) {
+    WriteIni("[Keyboard Layouts]\nEnglish=qwerty.kbd\n");
+    WriteFileBytes(Dir / "Beginner.cnt", "");
+    TProgramSettings Store;
+    Store.Load();
+    Store.Save();
+    EXPECT_EQ(ReadFileBytes(IniPath()),
+              "[Keyboard Layouts]\nEnglish=qwerty.kbd\n\n[General Settings]\n"
+              "KeyboardAutoDetect=1\nKeyboardLayout=English\nDefaultContents=Beginner.cnt\n"
+              "PlayTheme=1\nMaximizedBook=1\nScaleBook=1\nMeasuringUnit=CPS\nLastUser=\n");
 }
