@@ -17,7 +17,7 @@ const char* const DefaultPicture = "Ch1.pic";
 
 TChapter::TChapter(TCourseReader& Reader, const std::string& ChapterNumber, bool IsHeaderOnly)
     : HeaderOnly(IsHeaderOnly), NumberText(ChapterNumber) {
-    const int32_t LessonMinutes = CurrentUser ? CurrentUser->FLessonMinutes : 0;
+    const int32_t LessonMinutes = CurrentUser->FLessonMinutes;
     int32_t Groups = 0;
     int64_t TotalShare = 0;
     if (Reader.Status() != fsOk) {
@@ -39,7 +39,7 @@ TChapter::TChapter(TCourseReader& Reader, const std::string& ChapterNumber, bool
             Picture = Reader.Value(Line);
         } else if (Line.Key == "new keys") {
             const std::string Keys = Reader.Value(Line);
-            Groups = CurrentUser ? CurrentUser->AddKeyGroup(Keys) : Groups + 1;
+            Groups = CurrentUser->AddKeyGroup(Keys);
         } else if (Line.Key == "extradesc") {
             ExtraDesc = Reader.Value(Line);
         } else if (Line.Key == "durationpercent") {
@@ -85,7 +85,6 @@ void TChapter::DistributeMinutes() {
 }
 
 void TChapter::RecordCompleted(const TBookMark& Bookmark, const TExercise& Exercise) const {
-    if (!CurrentUser) return;
     CurrentUser->RecordExerciseCompleted(Bookmark.FChapter, Bookmark.FExercise,
                                          Exercise.KnownGroups);
 }

@@ -19,7 +19,7 @@ std::unique_ptr<TContents> TContents::CreateHeaderOnly(const std::string& FileNa
 
 int32_t TContents::Load(const std::string& FileName) {
     Chapters.clear();
-    if (CurrentUser) CurrentUser->FKeyGroups.clear();
+    CurrentUser->FKeyGroups.clear();
     TTextFile File;
     const int32_t Opened = File.Open(FileName, TTextFile::tmRead);
     if (Opened != fsOk) return Opened;
@@ -43,7 +43,7 @@ int32_t TContents::Load(const std::string& FileName) {
         }
     }
     File.Close();
-    if (CurrentUser) CurrentUser->FChapterCount = int32_t(Chapters.size());
+    CurrentUser->FChapterCount = int32_t(Chapters.size());
     return 0;
 }
 
@@ -58,9 +58,7 @@ TStringList TContents::ChapterTitles(bool WithLessonPrefix) const {
 }
 
 TBookMark& TContents::CurrentBookmark() {
-    if (Bookmark) return *Bookmark;
-    static TBookMark Spare; // only when there is no current user (never in the program)
-    return CurrentUser && CurrentUser->FBookMark ? *CurrentUser->FBookMark : Spare;
+    return Bookmark ? *Bookmark : *CurrentUser->FBookMark;
 }
 
 int TContents::Run(bool& Finished) {

@@ -36,7 +36,7 @@ int TEventLoader::Run(const TBookMark* Bookmark) const {
     const TEventOutcome Outcome = (*Class)(*this);
     // The introduction's own typing is not the learner's course progress.
     if ((Keyword == "TEXT" || Keyword == "EXAM") && Bookmark &&
-        Bookmark->FMode != TBookMark::bmIntroduction && Outcome.Measured && CurrentUser)
+        Bookmark->FMode != TBookMark::bmIntroduction && Outcome.Measured)
         CurrentUser->RecordChapterResults(Bookmark->FChapter, Bookmark->FExercise,
                                           Outcome.Measured->Speed, Outcome.Measured->Accuracy,
                                           Outcome.Measured->Efficiency);
