@@ -39,7 +39,7 @@ void FreeAnalysisObjects() {
 }
 
 void ResetAnalysisObjects() {
-    if (BackSpaceCounter) BackSpaceCounter->Reset();
-    if (EfficiencyCalc) EfficiencyCalc->Reset();
-    if (DeviationCalc) DeviationCalc->Reset();
+    BackSpaceCounter->Reset();
+    EfficiencyCalc->Reset();
+    DeviationCalc->Reset();
 }

@@ -13,10 +13,10 @@ std::string Adverb(double Grade) {
 } // namespace
 
 std::string TStudyingTip::Comment() const {
-    const float Accuracy = EfficiencyCalc ? EfficiencyCalc->AccuracyGrade() : 0;
-    const float BackSpace = BackSpaceCounter ? BackSpaceCounter->BackSpaceGrade() : 0;
+    const float Accuracy = EfficiencyCalc->AccuracyGrade();
+    const float BackSpace = BackSpaceCounter->BackSpaceGrade();
     const float SingleKeys = FDifficultKeys ? float(FDifficultKeys->DifficultyGrade()) : 4;
-    const float Speed = EfficiencyCalc ? EfficiencyCalc->SpeedGrade() : 0;
+    const float Speed = EfficiencyCalc->SpeedGrade();
     return CommentFor(Accuracy, BackSpace, SingleKeys, Speed);
 }
 
