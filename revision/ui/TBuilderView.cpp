@@ -20,7 +20,7 @@ TBuilderView::TBuilderView() {
     Host = BookForm;
     ViewName = "Builder";
     // The graph lives on the left page's panel, which the page borrows.
-    FGraph = new TGraph(BuilderStg ? BuilderStg->LeftPage : nullptr);
+    FGraph = new TGraph(BuilderStg->LeftPage);
     FGraph->setObjectName(QStringLiteral("DiffKeysGraph"));
 }
 
@@ -31,9 +31,7 @@ TBuilderView::~TBuilderView() {
 
 void TBuilderView::Activate() {
     TFormView::Activate();
-    if (!Host) Host = BookForm;
     TBuilderStg* Stg = BuilderStg;
-    if (!BookForm || !Stg) return;
     BookForm->SetPageMode(2);
     BookForm->Title->setText(QStringLiteral("Revision Wizard"));
     Borrow(Stg->LeftPage, BookForm->LeftPage);
@@ -59,8 +57,8 @@ void TBuilderView::Activate() {
         Keys->AddLevel("Good", QColor(0, 0, 128), 50);
     }
     for (int Rank = 1; Rank <= 8; ++Rank) {
-        const double Value = DifficultKeys ? DifficultKeys->DifficultyAtRank(Rank) : 0;
-        const char Key = DifficultKeys ? char(DifficultKeys->KeyAtRank(Rank)) : 0;
+        const double Value = DifficultKeys->DifficultyAtRank(Rank);
+        const char Key = char(DifficultKeys->KeyAtRank(Rank));
         if (Keys)
             Keys->AddPoint(Value > 0 ? std::string(1, Key) : std::string(),
                            float(std::max(Value, 0.0)));
@@ -96,14 +94,12 @@ void TBuilderView::Activate() {
 }
 
 int TBuilderView::KeyChoice() const {
-    if (!BuilderStg) return kcDifficult;
     if (BuilderStg->CurrentKeys->isChecked()) return kcCurrent;
     if (BuilderStg->ChooseKeys->isChecked()) return kcTyped;
     return kcDifficult;
 }
 
 int TBuilderView::Method() const {
-    if (!BuilderStg) return rmKeyboard;
     if (BuilderStg->CrazySentences->isChecked()) return rmCrazySentences;
     if (BuilderStg->BubblesGame->isChecked()) return rmBubbles;
     if (BuilderStg->LexidropGame->isChecked()) return rmLexidrop;
@@ -113,7 +109,7 @@ int TBuilderView::Method() const {
 void TBuilderView::ButtonClick(QObject* Sender) {
     PlayEffect(ClickSound);
     TBuilderStg* Stg = BuilderStg;
-    if (!Sender || !Stg) return;
+    if (!Sender) return;
     const QString Name = Sender->objectName();
     if (Name == QLatin1String("Next"))
         SetResult(brNext);
@@ -133,7 +129,6 @@ void TBuilderView::ButtonClick(QObject* Sender) {
 
 void TBuilderView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
     TFormView::KeyDown(Sender, Key, Shift);
-    if (!BookForm) return;
     QObject* Click = BookForm->NextOrBackFor(Key, Shift);
     if (!Click) return;
     Key = 0;
@@ -144,11 +139,9 @@ void TBuilderView::Deactivate() {
     for (const QMetaObject::Connection& C : FConnections)
         QObject::disconnect(C);
     FConnections.clear();
-    if (BookForm) {
-        BookForm->ReleaseKeys(this);
-        for (TImage* Button : {BookForm->Next, BookForm->Back})
-            Button->OnClick = nullptr;
-        BookForm->SetConsoleButtons(0);
-    }
+    BookForm->ReleaseKeys(this);
+    for (TImage* Button : {BookForm->Next, BookForm->Back})
+        Button->OnClick = nullptr;
+    BookForm->SetConsoleButtons(0);
     TFormView::Deactivate();
 }

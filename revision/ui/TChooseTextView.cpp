@@ -89,7 +89,7 @@ TChooseTextView::TChooseTextView() {
 TChooseTextView::~TChooseTextView() {
     BeforeDestruction();
     delete FPreview.data();
-    if (EventViewStg && EventViewStg->TextList->itemDelegate() == FPainter)
+    if (EventViewStg->TextList->itemDelegate() == FPainter)
         EventViewStg->TextList->setItemDelegate(nullptr);
     delete FPainter;
 }
@@ -98,16 +98,16 @@ int32_t TChooseTextView::Fill(const TStringList& Names, const std::string& Mask)
     FFiles.clear();
     int32_t Result = 0;
     const std::string Extension = Mask.size() > 2 ? Mask.substr(2) : std::string();
-    QListWidget* List = EventViewStg ? EventViewStg->TextList : nullptr;
-    if (List) List->clear();
-    if (EventViewStg) EventViewStg->Copyright->clear();
+    QListWidget* List = EventViewStg->TextList;
+    List->clear();
+    EventViewStg->Copyright->clear();
     for (const std::string& Name : Names) {
         const std::string FileName = Name + "." + Extension;
         const TStoryInfo Info = ReadStory(FileName, false);
         FFiles.push_back(FileName);
         const std::string Line = Info.Description.empty() ? "[User file];" + Name
                                                           : Info.Author + ":;" + Info.Description;
-        if (List) List->addItem(ToQ(Line));
+        List->addItem(ToQ(Line));
         Result = Info.Status == fsOk ? 0 : Info.Status;
     }
     if (!FFiles.empty()) FChosenFile = FFiles.front();
@@ -116,9 +116,7 @@ int32_t TChooseTextView::Fill(const TStringList& Names, const std::string& Mask)
 
 void TChooseTextView::Activate() {
     TFormView::Activate();
-    if (!Host) Host = BookForm;
     TEventViewStg* Stg = EventViewStg;
-    if (!BookForm || !Stg) return;
     BookForm->SetPageMode(2);
     BookForm->Title->setText(QStringLiteral("Story Typing"));
     Stg->ContinueLabel->setText(ToQ(FCurrentStory));
@@ -174,7 +172,6 @@ void TChooseTextView::Activate() {
 
 void TChooseTextView::Preview() {
     TEventViewStg* Stg = EventViewStg;
-    if (!Stg) return;
     Stg->NewStory->setChecked(true);
     if (FPreview) {
         // The preview takes the tip's place.
@@ -195,7 +192,7 @@ void TChooseTextView::Preview() {
 void TChooseTextView::ButtonClick(QObject* Sender) {
     PlayEffect(ClickSound);
     TEventViewStg* Stg = EventViewStg;
-    if (!Sender || !Stg) return;
+    if (!Sender) return;
     const QString Name = Sender->objectName();
     if (Name == QLatin1String("Next")) {
         SetResult(Stg->NewStory->isChecked() ? crNewStory : crContinue);
@@ -211,7 +208,6 @@ void TChooseTextView::ButtonClick(QObject* Sender) {
 
 void TChooseTextView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
     TFormView::KeyDown(Sender, Key, Shift);
-    if (!BookForm) return;
     QObject* Click = BookForm->NextOrBackFor(Key, Shift);
     if (!Click) return;
     Key = 0;
@@ -219,16 +215,12 @@ void TChooseTextView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState S
 }
 
 void TChooseTextView::Deactivate() {
-    if (EventViewStg) {
-        QObject::disconnect(FListClick);
-        QObject::disconnect(FNewStoryClick);
-    }
-    if (BookForm) {
-        BookForm->ReleaseKeys(this);
-        for (TImage* Button : {BookForm->Next, BookForm->Back})
-            Button->OnClick = nullptr;
-        BookForm->SetConsoleButtons(0);
-    }
+    QObject::disconnect(FListClick);
+    QObject::disconnect(FNewStoryClick);
+    BookForm->ReleaseKeys(this);
+    for (TImage* Button : {BookForm->Next, BookForm->Back})
+        Button->OnClick = nullptr;
+    BookForm->SetConsoleButtons(0);
     if (FPreview) FPreview->hide();
     TFormView::Deactivate();
 }

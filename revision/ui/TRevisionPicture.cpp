@@ -15,8 +15,6 @@ TRevisionPicture::~TRevisionPicture() {
 
 void TRevisionPicture::Activate() {
     TFormView::Activate();
-    if (!Host) Host = BookForm;
-    if (!BookForm || !RevisionStg) return;
     Borrow(RevisionStg->Panel1, BookForm->LeftPage);
     RevisionStg->Panel1->move(0, 0);
 }

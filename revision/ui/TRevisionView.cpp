@@ -46,9 +46,7 @@ TRevisionView::~TRevisionView() {
 
 void TRevisionView::Activate() {
     TFormView::Activate();
-    if (!Host) Host = BookForm;
     TRevisionStg* Stg = RevisionStg;
-    if (!BookForm || !Stg) return;
     BookForm->SetPageMode(2);
     BookForm->SetConsoleButtons(0);
     Borrow(Stg->Panel2, BookForm->RightPage);
@@ -82,8 +80,8 @@ void TRevisionView::Activate() {
 }
 
 void TRevisionView::VocabularyChanged() {
-    QComboBox* List = RevisionStg ? RevisionStg->DropFileList : nullptr;
-    if (!List || List->currentIndex() <= 0)
+    QComboBox* List = RevisionStg->DropFileList;
+    if (List->currentIndex() <= 0)
         FVocabulary = "-stud-";
     else
         FVocabulary = FromQ(List->currentText());
@@ -107,8 +105,8 @@ void TRevisionView::ButtonClick(QObject* Sender) {
 void TRevisionView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
     TRevisionStg* Stg = RevisionStg;
     if (Key == VK_ESCAPE && Shift == 0) {
-        if (BookForm) BookForm->DoEscape();
-    } else if (Shift == ssAlt && Stg) {
+        BookForm->DoEscape();
+    } else if (Shift == ssAlt) {
         QObject* Click = nullptr;
         if (Key == 'R')
             Click = Stg->WizardBox;
@@ -130,12 +128,11 @@ void TRevisionView::Deactivate() {
     for (const QMetaObject::Connection& C : FConnections)
         QObject::disconnect(C);
     FConnections.clear();
-    if (TRevisionStg* Stg = RevisionStg) {
-        for (TImage* Box : {Stg->WizardBox, Stg->StoryBox, Stg->BubblesBox, Stg->LexidropBox})
-            Box->OnClick = nullptr;
-        for (QLabel* Label :
-             {Stg->WizardLbl, Stg->WizardText, Stg->StoryLbl, Stg->BubblesLbl, Stg->LexidropLbl})
-            Label->removeEventFilter(FLabelClicks.get());
-    }
+    TRevisionStg* Stg = RevisionStg;
+    for (TImage* Box : {Stg->WizardBox, Stg->StoryBox, Stg->BubblesBox, Stg->LexidropBox})
+        Box->OnClick = nullptr;
+    for (QLabel* Label :
+         {Stg->WizardLbl, Stg->WizardText, Stg->StoryLbl, Stg->BubblesLbl, Stg->LexidropLbl})
+        Label->removeEventFilter(FLabelClicks.get());
     TFormView::Deactivate();
 }

@@ -11,7 +11,7 @@ TWizResultView* WizResultView = nullptr;
 namespace {
 
 float DifficultyOf(char Key) {
-    return DifficultKeys ? float(DifficultKeys->Difficulty(static_cast<unsigned char>(Key))) : 0;
+    return float(DifficultKeys->Difficulty(static_cast<unsigned char>(Key)));
 }
 
 TGraph* MakeGraph(QWidget* Page, int Top, const std::string& Keys,
@@ -63,8 +63,6 @@ void TWizResultView::SnapshotAfter() {
 
 void TWizResultView::Activate() {
     TFormView::Activate();
-    if (!Host) Host = BookForm;
-    if (!BookForm || !EventViewStg) return;
     Borrow(EventViewStg->WizResultPanel, BookForm->LeftPage);
     EventViewStg->WizResultPanel->move(0, 0);
     FreeGraphs();
