@@ -58,7 +58,8 @@ std::string ComponentName(QObject* Sender) {
     return Sender ? FromQ(Sender->objectName()) : "";
 }
 
-// What the statistics page and the study report show of the course.
+// What the statistics page and the study report show of the course; a
+// course that could not be loaded leaves none.
 TCourseSummary CurrentCourseSummary() {
     if (!CurrentCourse) return {};
     return {CurrentCourse->ContentsName, CurrentCourse->ChapterTitles(false)};
@@ -110,7 +111,7 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
     }
     Application::SetHelpFile("CLAVORA.HLP");
 
-    if (!Settings) Settings = new TProgramSettings;
+    Settings = new TProgramSettings;
     Settings->DetectLanguage = &DetectKeyboardLanguage;
     Settings->Version = ProductInfo::Version;
     Settings->Build = ProductInfo::Build;
@@ -230,22 +231,19 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
     if (!Visitor) Settings->LastUser = CurrentUser->FName;
 
     // The first run after the login is compared with the learner's last one.
-    if (ExercInfoView) {
-        ExercInfoView->SetSpeed(CurrentUser->FLastSpeed);
-        ExercInfoView->SetAccuracy(CurrentUser->FLastAccuracy);
-        ExercInfoView->SetBackSpace(CurrentUser->FLastBackspace);
-        ExercInfoView->SetEfficiency(CurrentUser->FLastEfficiency);
-    }
+    ExercInfoView->SetSpeed(CurrentUser->FLastSpeed);
+    ExercInfoView->SetAccuracy(CurrentUser->FLastAccuracy);
+    ExercInfoView->SetBackSpace(CurrentUser->FLastBackspace);
+    ExercInfoView->SetEfficiency(CurrentUser->FLastEfficiency);
 
     // The learner's course. Its errors are told when guided studying loads it
     // to run it.
     if (CurrentUser->FCourseFile.empty()) CurrentUser->FCourseFile = Settings->DefaultContents;
     LoadCurrentCourse(CurrentUser->FCourseFile);
-    if (DifficultKeys)
-        DifficultKeys->SetStudiedKeys(CurrentUser->StudiedKeys(CurrentUser->FKeyGroupsReached));
+    DifficultKeys->SetStudiedKeys(CurrentUser->StudiedKeys(CurrentUser->FKeyGroupsReached));
 
     BookForm->SetPageMode(2);
-    if (Settings->SmallScreen && Navigate) {
+    if (Settings->SmallScreen) {
         // The navigation console sits on the book window's bottom edge.
         const QRect Frame = BookForm->frameGeometry();
         Navigate->move(Frame.left(), Frame.top() + Frame.height() - Navigate->height());
@@ -267,7 +265,7 @@ void TMain::Start(int ArgumentCount, char** Arguments) {
 }
 
 std::optional<std::string> TMain::AutoLogonName() {
-    if (!Settings || Settings->AutoLogon.empty()) return std::nullopt;
+    if (Settings->AutoLogon.empty()) return std::nullopt;
     // An automatic name is used as the login page would take it; one that
     // expands to nothing usable, or to more than the 98 characters the name
     // may have, leaves the login to the learner.
@@ -408,7 +406,7 @@ void TMain::Shutdown() {
     // Every slot, the theme's too: a learner who leaves at login leaves it
     // playing, and its player must stop before the program ends.
     FreeAllEffects();
-    if (Settings) Settings->Save();
+    Settings->Save();
     delete KeyData;
     KeyData = nullptr;
     FreeController(GuidedStudying);
