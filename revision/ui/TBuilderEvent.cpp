@@ -44,24 +44,22 @@ TBuilderEvent::~TBuilderEvent() {
 
 int TBuilderEvent::Execute() {
     TUser* User = CurrentUser;
-    const int Reached = User ? User->FKeyGroupsReached : 0;
+    const int Reached = User->FKeyGroupsReached;
     FCurrentGroup = FGroupsStudied != 0 ? FGroupsStudied : Reached;
     if (FGroupsStudied <= 0) FGroupsStudied = Reached;
-    if (KnownKeys.empty() && User) KnownKeys = User->StudiedKeys(FGroupsStudied);
+    if (KnownKeys.empty()) KnownKeys = User->StudiedKeys(FGroupsStudied);
 
-    if (BuilderStg) {
-        const std::string Current = RemoveCapitals(
-            KeepLettersAndPunctuation(User ? User->KeyGroup(FCurrentGroup) : std::string()));
-        BuilderStg->StudiedKeys->setText(ToQ(Current));
-        BuilderStg->CurrentKeys->setEnabled(!Current.empty() && Current != ".");
-        const bool Sentences = FGroupsStudied > 3;
-        BuilderStg->CrazySentences->setEnabled(Sentences);
-        if (Sentences)
-            BuilderStg->CrazySentences->setChecked(true);
-        else
-            BuilderStg->Keyboard->setChecked(true);
-        BuilderStg->ShowPreview(Sentences ? "Page2" : "Page1");
-    }
+    const std::string Current =
+        RemoveCapitals(KeepLettersAndPunctuation(User->KeyGroup(FCurrentGroup)));
+    BuilderStg->StudiedKeys->setText(ToQ(Current));
+    BuilderStg->CurrentKeys->setEnabled(!Current.empty() && Current != ".");
+    const bool Sentences = FGroupsStudied > 3;
+    BuilderStg->CrazySentences->setEnabled(Sentences);
+    if (Sentences)
+        BuilderStg->CrazySentences->setChecked(true);
+    else
+        BuilderStg->Keyboard->setChecked(true);
+    BuilderStg->ShowPreview(Sentences ? "Page2" : "Page1");
     Page.reset(new TBuilderView);
     const int Result = Page->Run();
     if (Result == TBuilderView::brNext) return Build();
@@ -74,19 +72,15 @@ int TBuilderEvent::Build() {
     In.Choice = Page ? Page->KeyChoice() : kcDifficult;
     In.Method = Page ? Page->Method() : rmKeyboard;
     In.KnownKeys = KnownKeys;
-    if (User) {
-        In.CurrentGroup = User->KeyGroup(FCurrentGroup);
-        In.StudiedKeys = User->StudiedKeys(FGroupsStudied);
-        In.LastGroup = User->KeyGroup(FGroupsStudied);
-    }
-    if (BuilderStg) {
-        In.DifficultKeys = FromQ(BuilderStg->DifKeys->text());
-        In.Typed = FromQ(BuilderStg->YourKeys->text());
-    }
+    In.CurrentGroup = User->KeyGroup(FCurrentGroup);
+    In.StudiedKeys = User->StudiedKeys(FGroupsStudied);
+    In.LastGroup = User->KeyGroup(FGroupsStudied);
+    In.DifficultKeys = FromQ(BuilderStg->DifKeys->text());
+    In.Typed = FromQ(BuilderStg->YourKeys->text());
     const TKeyChoiceResult Choice = ChooseRevisionKeys(In);
     if (!Choice.Message.empty()) MessageDlg(Choice.Message, mtInformation, mbOK);
     const std::string& Keys = Choice.Keys;
-    if (WizResultView) WizResultView->SnapshotBefore(Keys);
+    WizResultView->SnapshotBefore(Keys);
 
     const int L = int(Keys.size());
     TRevisionBuilder Builder;
@@ -139,8 +133,8 @@ int TBuilderEvent::Build() {
         break;
     }
     if (Typed) {
-        if (WizResultView) WizResultView->SnapshotAfter();
-        if (ChapterView && WizResultView) ChapterView->LeftSubView = WizResultView;
+        WizResultView->SnapshotAfter();
+        ChapterView->LeftSubView = WizResultView;
     }
     if (Event) Event->BeforeDestruction();
     return Result;

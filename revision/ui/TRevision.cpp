@@ -41,31 +41,29 @@ TRevision::~TRevision() {
 void TRevision::Run() {
     FPicture = new TRevisionPicture;
     FMenu = new TRevisionView;
-    if (ChapterView) {
+    ChapterView->LeftSubView = FPicture;
+    ChapterView->RightSubView = FMenu;
+    for (;;) {
+        BookForm->Title->setText(QStringLiteral("Revision"));
+        const int Choice = ChapterView->Run();
         ChapterView->LeftSubView = FPicture;
         ChapterView->RightSubView = FMenu;
-        for (;;) {
-            if (BookForm) BookForm->Title->setText(QStringLiteral("Revision"));
-            const int Choice = ChapterView->Run();
-            ChapterView->LeftSubView = FPicture;
-            ChapterView->RightSubView = FMenu;
-            int Result = 1;
-            if (Choice == 0)
-                break;
-            else if (Choice == TRevisionView::rvLexidrop)
-                Result = PlayLexidrop();
-            else if (Choice == TRevisionView::rvBubbles)
-                Result = PlayBubbles();
-            else if (Choice == TRevisionView::rvStory)
-                Result = TypeStory();
-            else if (Choice == TRevisionView::rvWizard)
-                Result = RunWizard();
-            if (Result == 0) break;
-        }
-        ChapterView->LeftSubView = nullptr;
-        ChapterView->RightSubView = nullptr;
+        int Result = 1;
+        if (Choice == 0)
+            break;
+        else if (Choice == TRevisionView::rvLexidrop)
+            Result = PlayLexidrop();
+        else if (Choice == TRevisionView::rvBubbles)
+            Result = PlayBubbles();
+        else if (Choice == TRevisionView::rvStory)
+            Result = TypeStory();
+        else if (Choice == TRevisionView::rvWizard)
+            Result = RunWizard();
+        if (Result == 0) break;
     }
-    if (CurrentUser) CurrentUser->Save();
+    ChapterView->LeftSubView = nullptr;
+    ChapterView->RightSubView = nullptr;
+    CurrentUser->Save();
     FreeView(FMenu);
     FreeView(FPicture);
 }
@@ -74,8 +72,8 @@ int TRevision::PlayLexidrop() {
     const std::string Vocabulary = FMenu ? FMenu->FVocabulary : std::string("-stud-");
     std::optional<TStringList> Words;
     if (Vocabulary == "-stud-") {
-        const int Reached = CurrentUser ? CurrentUser->FKeyGroupsReached : 0;
-        const std::string Keys = CurrentUser ? CurrentUser->StudiedKeys(Reached) : std::string();
+        const int Reached = CurrentUser->FKeyGroupsReached;
+        const std::string Keys = CurrentUser->StudiedKeys(Reached);
         TRevisionBuilder Builder;
         if (!Keys.empty()) Builder.BuildGameWords(Keys, Reached, GameWordsPerKey(int(Keys.size())));
         if (Keys.empty() || Builder.FLines.empty()) {
@@ -93,8 +91,8 @@ int TRevision::PlayLexidrop() {
 }
 
 int TRevision::PlayBubbles() {
-    const int Reached = CurrentUser ? CurrentUser->FKeyGroupsReached : 0;
-    const std::string Studied = CurrentUser ? CurrentUser->StudiedKeys(Reached) : std::string();
+    const int Reached = CurrentUser->FKeyGroupsReached;
+    const std::string Studied = CurrentUser->StudiedKeys(Reached);
     if (!TRevisionEvents::Bubbles) return 0;
     return RunMade(TRevisionEvents::Bubbles("Bubb;Bubb;0;0"), 0,
                    BubblesKeySet(FMenu ? FMenu->FKeySet : 1, Studied));

@@ -49,7 +49,7 @@ TEventOutcome RunBuilderEvent(const TEventLoader& Loader) {
     Event.AllowCancel = Loader.AllowCancel;
     Event.TimeLimit = Loader.TimeLimit;
     Event.FGroupsStudied = Loader.KnownGroups;
-    Event.KnownKeys = CurrentUser ? CurrentUser->StudiedKeys(Loader.KnownGroups) : std::string();
+    Event.KnownKeys = CurrentUser->StudiedKeys(Loader.KnownGroups);
     Outcome.Result = Event.Execute();
     return Outcome;
 }
