@@ -25,7 +25,6 @@ class TDemoEndView : public TFormView {
 public:
     TDemoEndView() {
         Host = BookForm;
-        if (!BookForm) return;
         FNote = new QLabel(BookForm);
         FNote->setObjectName(QStringLiteral("DemoEndNote"));
         FNote->setText(QStringLiteral("Press Enter or Next to close the exercise."));
@@ -44,7 +43,7 @@ public:
 
     void Activate() override {
         TFormView::Activate();
-        if (!BookForm || !FNote) return;
+        if (!FNote) return;
         Borrow(FNote, BookForm->RightPage);
         FNote->show();
         BookForm->SetPageMode(2);
@@ -54,11 +53,9 @@ public:
     }
 
     void Deactivate() override {
-        if (BookForm) {
-            BookForm->Title->clear();
-            BookForm->Next->OnClick = nullptr;
-            BookForm->SetConsoleButtons(0);
-        }
+        BookForm->Title->clear();
+        BookForm->Next->OnClick = nullptr;
+        BookForm->SetConsoleButtons(0);
         if (FNote) FNote->hide();
         TFormView::Deactivate();
     }
