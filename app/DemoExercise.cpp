@@ -1,6 +1,7 @@
 #include "app/DemoExercise.h"
 
 #include "analysis/results/TExercInfoView.h"
+#include "app/ResultsHandOver.h"
 #include "engine/ui/TChapterView.h"
 #include "engine/ui/TKeyboardEvent.h"
 #include "engine/ui/TNewKeysEvent.h"
@@ -139,6 +140,7 @@ int RunDemoExercise(const std::string& EventLine) {
         if (!Left) return Result;
     } else {
         TTextEvent Event(EventLine);
+        Event.ResultSink = ShowOnResultsPage;
         if (!TextToType(Event, EventLine)) return -1;
         Result = Event.Execute();
     }

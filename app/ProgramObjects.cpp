@@ -2,10 +2,12 @@
 
 #include "analysis/AnalysisObjects.h"
 #include "analysis/results/TExercInfoView.h"
+#include "app/ResultsHandOver.h"
 #include "course/CurrentCourse.h"
 #include "course/TEventClasses.h"
 #include "course/ui/EventClassTable.h"
 #include "engine/ui/TChapterView.h"
+#include "engine/ui/TEvent.h"
 #include "files/Sounds.h"
 #include "files/TProgramSettings.h"
 #include "forms/TAboutStorage.h"
@@ -87,6 +89,8 @@ const TStep Steps[] = {
     {"chapter container", MakeObject<TChapterView, ChapterView>,
      FreePage<TChapterView, ChapterView>},
     {"results page", CreateExercInfoView, FreeExercInfoView},
+    {"results hand-over", [] { SetProgramResultSink(ShowOnResultsPage); },
+     [] { SetProgramResultSink(nullptr); }},
     {"chapter pages", CreateChapterPages, FreeChapterPages},
     {"top-ten page", CreateTopTenView, FreeTopTenView},
     {"wizard results page", CreateWizResultView, FreeWizResultView},

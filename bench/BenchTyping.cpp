@@ -169,6 +169,7 @@ void BM_TypingSession30Min(benchmark::State& State) {
             const size_t From = size_t(Events * 41) % 2000;
             const std::string Text = Base.substr(From, 450);
             TTextEvent Event("Session=TEXT;1;NIL");
+            Event.ResultSink = ProgramResultSink();
             Event.Text = Text;
             const std::string Typed = KeysFor(Text) + '\r';
             RunEvent(Event, [&] {

@@ -1,6 +1,5 @@
 #include "analysis/results/TExercInfoView.h"
 
-#include "analysis/AnalysisObjects.h"
 #include "files/TProgramSettings.h"
 #include "forms/TChapterStgs.h"
 #include "forms/TGeneralStg.h"
@@ -28,24 +27,6 @@ TChapterStgs* Page() {
 }
 
 } // namespace
-
-TRunResults MeasuredResults() {
-    TRunResults R;
-    if (EfficiencyCalc) {
-        R.Speed = EfficiencyCalc->Speed();
-        R.SpeedLevel = LevelName(EfficiencyCalc->SpeedGrade());
-        R.Accuracy = EfficiencyCalc->Accuracy();
-        R.AccuracyLevel = LevelName(EfficiencyCalc->AccuracyGrade());
-        R.Efficiency = EfficiencyCalc->Efficiency();
-        R.EfficiencyLevel = LevelName(EfficiencyCalc->EfficiencyGrade());
-    }
-    if (BackSpaceCounter) {
-        R.BackSpace = BackSpaceCounter->Percentage();
-        R.BackSpaceLevel = LevelName(BackSpaceCounter->BackSpaceGrade());
-    }
-    if (StudyingTip) R.Comment = StudyingTip->Comment();
-    return R;
-}
 
 TExercInfoView::TExercInfoView() {
     Host = BookForm;
@@ -137,6 +118,14 @@ void TExercInfoView::SetBackSpaceLevel(const std::string& Level) {
 void TExercInfoView::SetComment(const std::string& Comment) {
     CommentText = Comment;
     if (Page()) SetLabel(Page()->TipLbl, Comment);
+}
+
+void TExercInfoView::TakeRun(const std::optional<TRunResults>& Scored) {
+    ViewName = "ExercInfo";
+    if (Scored)
+        TakeResults(*Scored);
+    else
+        Valid = false;
 }
 
 void TExercInfoView::TakeResults(const TRunResults& Results) {

@@ -3,39 +3,24 @@
 // name and an arrow telling how it changed since the scored run before, and
 // the commentator's sentence.
 //
-// One instance lives for the whole run (ExercInfoView). After a run the
-// text event hands its results over (TakeResults, or the setters one by one
-// after ShiftToPrevious and Valid := true) and hangs the page into the
-// chapter view as its left sub-view. At login the four setters are called
-// with the learner's stored last results, so that the first run after a
-// login is compared with the last one before it. Every setter also keeps the
-// current user's last results up to date.
+// One instance lives for the whole run (ExercInfoView). After a text run,
+// whoever ran it hands the page the run's results (TakeRun; TakeResults, or
+// the setters one by one after ShiftToPrevious and Valid := true) and hangs
+// the page into the chapter view as its left sub-view. At login the four
+// setters are called with the learner's stored last results, so that the
+// first run after a login is compared with the last one before it. Every
+// setter also keeps the current user's last results up to date.
 #pragma once
 
+#include "analysis/TRunResults.h"
 #include "analysis/results/ResultChange.h"
 #include "shell/TFormView.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class TImage;
-
-// What a text run hands to the results page, in the order it is set.
-struct TRunResults {
-    int32_t Speed = 0; // characters per minute
-    std::string SpeedLevel;
-    float Accuracy = 0; // score 0..100
-    std::string AccuracyLevel;
-    int32_t Efficiency = 0; // percent
-    std::string EfficiencyLevel;
-    float BackSpace = 0; // percent of the keys
-    std::string BackSpaceLevel;
-    std::string Comment;
-};
-
-// The results of the measurement just finished, read from the analysis
-// objects: the measures, their level names and the commentator's sentence.
-TRunResults MeasuredResults();
 
 class TExercInfoView : public TFormView {
 public:
@@ -80,8 +65,11 @@ public:
     void SetComment(const std::string& Comment);
 
     // A scored run: Valid, then ShiftToPrevious and every setter in the
-    // order the text event calls them.
+    // order a text run gives them.
     void TakeResults(const TRunResults& Results);
+    // After a text run: the results of a scored run, or none for a run too
+    // short to be scored, which leaves the page saying so.
+    void TakeRun(const std::optional<TRunResults>& Scored);
 
     // The arrow each row shows now.
     TChange SpeedChange() const { return FSpeedChange; }

@@ -1,6 +1,5 @@
 #include "course/ui/EventClassTable.h"
 
-#include "analysis/results/TExercInfoView.h"
 #include "engine/ui/TKeyboardEvent.h"
 #include "engine/ui/TMessageEvent.h"
 #include "engine/ui/TNewKeysEvent.h"
@@ -17,10 +16,16 @@ void PrepareEvent(TEvent& Event, const TEventLoader& Loader) {
     Event.KnownKeys = CurrentUser ? CurrentUser->StudiedKeys(Loader.KnownGroups) : std::string();
 }
 
-std::optional<TMeasuredRun> MeasuredRun() {
-    if (!ExercInfoView || !ExercInfoView->Valid) return std::nullopt;
-    return TMeasuredRun{float(ExercInfoView->SpeedValue), ExercInfoView->AccuracyValue,
-                        float(ExercInfoView->EfficiencyValue)};
+std::optional<TMeasuredRun> MeasuredRun(const std::optional<TRunResults>& Scored) {
+    if (!Scored) return std::nullopt;
+    return TMeasuredRun{float(Scored->Speed), Scored->Accuracy, float(Scored->Efficiency)};
+}
+
+TResultSink CourseResultSink(std::optional<TMeasuredRun>& Measured) {
+    return [&Measured](const std::optional<TRunResults>& Scored) {
+        Measured = MeasuredRun(Scored);
+        if (const TResultSink& Program = ProgramResultSink()) Program(Scored);
+    };
 }
 
 void RegisterEventClasses() {

@@ -16,26 +16,28 @@
 
 #include "course/TEventClasses.h"
 #include "course/TEventLoader.h"
-
-class TEvent;
+#include "engine/ui/TEvent.h"
 
 // What the loader hands every event before it runs: its cancel permission,
 // its time limit when it is a timed event, and the keys of the learner's
 // first KnownGroups key groups.
 void PrepareEvent(TEvent& Event, const TEventLoader& Loader);
-// The scored run the results page holds after a text event, if any.
-std::optional<TMeasuredRun> MeasuredRun();
+// The scored run of the figures an event handed over, if it was scored.
+std::optional<TMeasuredRun> MeasuredRun(const std::optional<TRunResults>& Scored);
+// The sink the course runner gives an event: the figures go into Measured
+// and on to the program's sink (the results page).
+TResultSink CourseResultSink(std::optional<TMeasuredRun>& Measured);
 
 // Makes the event of class T from the loader's line, prepares it, runs it
-// and frees it.
+// and frees it. The outcome holds the run the event measured, if any.
 template <class T> TEventOutcome RunEventOf(const TEventLoader& Loader) {
     TEventOutcome Outcome;
     {
         T Event(Loader.Line);
         PrepareEvent(Event, Loader);
+        Event.ResultSink = CourseResultSink(Outcome.Measured);
         Outcome.Result = Event.Execute();
     }
-    Outcome.Measured = MeasuredRun();
     return Outcome;
 }
 

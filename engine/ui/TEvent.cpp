@@ -27,6 +27,11 @@ TStoryChooser& StoryChooser() {
     return Chooser;
 }
 
+TResultSink& ProgramSink() {
+    static TResultSink Sink;
+    return Sink;
+}
+
 // The text of the source after its prefix, when the source starts with the
 // prefix in any case.
 bool HasPrefix(const std::string& Source, const std::string& Prefix) {
@@ -54,6 +59,14 @@ bool ReadTextFile(const std::string& Name, std::string& Out) {
 }
 
 } // namespace
+
+void SetProgramResultSink(TResultSink Sink) {
+    ProgramSink() = std::move(Sink);
+}
+
+const TResultSink& ProgramResultSink() {
+    return ProgramSink();
+}
 
 void SetStoryChooser(TStoryChooser Chooser) {
     StoryChooser() = Chooser ? std::move(Chooser) : TStoryChooser(MinimalChooser);
@@ -155,6 +168,10 @@ void TEvent::CloseQuery(bool& Refused) {
     if (MessageDlg("You haven't finished this exercise yet, proceed anyway?", mtConfirmation,
                    mbYes | mbNo) == mrNo)
         Refused = true;
+}
+
+void TEvent::HandOverResults(const std::optional<TRunResults>& Scored) const {
+    if (ResultSink) ResultSink(Scored);
 }
 
 int TEvent::Execute() {

@@ -8,6 +8,7 @@
 // the current user's study time when it closes.
 #pragma once
 
+#include "analysis/TRunResults.h"
 #include "files/TextUtils.h"
 #include "shell/TFormView.h"
 
@@ -32,6 +33,11 @@ enum : std::uint8_t {
     esCompleted = 3,
 };
 
+// What a finished event hands to whoever ran it: the figures of a run long
+// enough to be scored, or none for a run too short. Called once, as the
+// event closes, by the events that measure a run; the others never call it.
+using TResultSink = std::function<void(const std::optional<TRunResults>& Scored)>;
+
 class TEvent : public TFormView {
 public:
     // Cuts the line into its tokens at "=" and ";" (commas stay inside tokens).
@@ -51,6 +57,9 @@ public:
     // The characters the learner has been taught so far (set by the creator).
     std::string KnownKeys;
     bool AllowCancel = true;
+    // Where the results go; installed by whoever runs the event. Without
+    // one they go nowhere.
+    TResultSink ResultSink;
 
     // Token N of the line, or "" when the line has no such token.
     std::string Param(int N) const;
@@ -82,6 +91,9 @@ public:
     // 1 when the event is to be shown, or the story chooser's answer.
     int LoadText(const std::string& Source);
 
+    // Hands the results to the sink, if one is installed.
+    void HandOverResults(const std::optional<TRunResults>& Scored) const;
+
     // The minutes of study that an event shown for Days counts.
     static int StudyMinutes(double Days);
 
@@ -98,3 +110,9 @@ private:
 using TStoryChooser = std::function<int(const TStringList& Names, const std::string& Mask,
                                         const std::string& CurrentStory, std::string& Chosen)>;
 void SetStoryChooser(TStoryChooser Chooser);
+
+// The sink the program's runners hand the events they run, when they have
+// no sink of their own to give: start-up installs one that shows the
+// results page. None until installed, and none again after SetProgramResultSink(nullptr).
+void SetProgramResultSink(TResultSink Sink);
+const TResultSink& ProgramResultSink();

@@ -1,8 +1,6 @@
 #include "engine/ui/TTextEvent.h"
 
 #include "analysis/AnalysisObjects.h"
-#include "analysis/results/TExercInfoView.h"
-#include "engine/ui/TChapterView.h"
 #include "engine/ui/TNervoGraph.h"
 #include "engine/ui/TTypingCanvas.h"
 #include "engine/ui/TViewCanvas.h"
@@ -185,14 +183,7 @@ void TTextEvent::Deactivate() {
     if (FromStoryChooser && CurrentUser) CurrentUser->FStoryPosition = StartPos;
     if (DifficultKeys) DifficultKeys->Merge();
     if (EfficiencyCalc) EfficiencyCalc->SetElapsed(TypingSeconds());
-    if (ExercInfoView) {
-        ExercInfoView->ViewName = "ExercInfo";
-        if (ChapterView) ChapterView->LeftSubView = ExercInfoView;
-        if (ResultsValid())
-            ExercInfoView->TakeResults(MeasuredResults());
-        else
-            ExercInfoView->Valid = false;
-    }
+    HandOverResults(ResultsValid() ? std::optional<TRunResults>(MeasuredResults()) : std::nullopt);
     TCustomTextEvent::Deactivate();
     if (BookForm) BookForm->ReleaseKeys(this);
 }

@@ -1,8 +1,8 @@
 // The text typing event: the learner types the model text word by word into
 // the typing line on the console screen below it. Each finished word is
 // judged against the model (see WordJudge.h); every key feeds the analysis,
-// and when the event closes its measures go to the results page, which then
-// becomes the chapter container's left page.
+// and when the event closes its measures go to the sink of whoever ran it
+// (the program's runners show them on the results page).
 //
 // Token 4 of the event line, "TRUE" in any case, highlights the current
 // model word; otherwise the text is shown plain, and the current word is
@@ -46,7 +46,7 @@ public:
     void Activate() override;
     // The typing logic: backspace, Enter and printable characters.
     void KeyPress(QObject* Sender, char& Key) override;
-    // The results hand-over.
+    // Hands the results to the sink.
     void Deactivate() override;
     void Pause() override;
     void Finish() override;

@@ -26,8 +26,11 @@ std::string Joined(const TStringList& Lines) {
     return Text;
 }
 
-// Hands the event what every built exercise gets, and runs it.
-int RunPrepared(TEvent& Event, bool AllowCancel, std::int32_t TimeLimit, const std::string& Keys) {
+// Hands the event what every built exercise gets, and runs it. Its results
+// go where the builder's own go.
+int RunPrepared(TEvent& Event, const TResultSink& Sink, bool AllowCancel, std::int32_t TimeLimit,
+                const std::string& Keys) {
+    Event.ResultSink = Sink;
     Event.AllowCancel = AllowCancel;
     if (auto* Timed = dynamic_cast<TTimedEvent*>(&Event)) Timed->TimeLimit = TimeLimit;
     Event.KnownKeys = Keys;
@@ -96,7 +99,7 @@ int TBuilderEvent::Build() {
         if (TRevisionEvents::Drill) Event = TRevisionEvents::Drill("Event;Keyboard;0;Nil");
         if (!Event) break;
         Event->Text = Joined(Builder.FLines);
-        Result = RunPrepared(*Event, AllowCancel, TimeLimit, KnownKeys);
+        Result = RunPrepared(*Event, ResultSink, AllowCancel, TimeLimit, KnownKeys);
         Typed = true;
         break;
     case rmCrazySentences:
@@ -107,7 +110,7 @@ int TBuilderEvent::Build() {
         if (TRevisionEvents::Text) Event = TRevisionEvents::Text("Event;Text;0;NIL;True");
         if (!Event) break;
         Event->Text = Joined(Builder.FLines);
-        Result = RunPrepared(*Event, AllowCancel, TimeLimit, KnownKeys);
+        Result = RunPrepared(*Event, ResultSink, AllowCancel, TimeLimit, KnownKeys);
         Typed = true;
         break;
     case rmBubbles:
@@ -116,7 +119,7 @@ int TBuilderEvent::Build() {
             break;
         }
         if (TRevisionEvents::Bubbles) Event = TRevisionEvents::Bubbles("Bubb;Bubb;0;0");
-        if (Event) Result = RunPrepared(*Event, AllowCancel, TimeLimit, Keys);
+        if (Event) Result = RunPrepared(*Event, ResultSink, AllowCancel, TimeLimit, Keys);
         break;
     case rmLexidrop: {
         Builder.BuildGameWords(Keys, FGroupsStudied, GameWordsPerKey(L));
@@ -126,7 +129,7 @@ int TBuilderEvent::Build() {
         }
         if (TRevisionEvents::Lexidrop)
             Event = TRevisionEvents::Lexidrop("Drop;Drop;0;-none-.vcb", Builder.FLines);
-        if (Event) Result = RunPrepared(*Event, AllowCancel, TimeLimit, std::string());
+        if (Event) Result = RunPrepared(*Event, ResultSink, AllowCancel, TimeLimit, std::string());
         break;
     }
     default:

@@ -21,6 +21,7 @@ namespace {
 
 int RunMade(std::unique_ptr<TEvent> Event, std::int32_t TimeLimit, const std::string& Keys) {
     if (!Event) return 0;
+    Event->ResultSink = ProgramResultSink();
     Event->AllowCancel = false;
     if (auto* Timed = dynamic_cast<TTimedEvent*>(Event.get())) Timed->TimeLimit = TimeLimit;
     Event->KnownKeys = Keys;

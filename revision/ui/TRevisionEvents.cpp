@@ -46,6 +46,7 @@ void TRevisionEvents::Reset() {
 TEventOutcome RunBuilderEvent(const TEventLoader& Loader) {
     TEventOutcome Outcome;
     TBuilderEvent Event(Loader.Line);
+    Event.ResultSink = ProgramResultSink();
     Event.AllowCancel = Loader.AllowCancel;
     Event.TimeLimit = Loader.TimeLimit;
     Event.FGroupsStudied = Loader.KnownGroups;

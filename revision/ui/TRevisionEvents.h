@@ -34,5 +34,6 @@ struct TRevisionEvents {
 
 // Makes, prepares and runs the "BUILDER" event of a loader's line: besides
 // the cancel permission and the known keys it takes the loader's time limit,
-// for the exercise it builds, and its known key groups.
+// for the exercise it builds, and its known key groups. The exercise's
+// results go to the program's sink.
 TEventOutcome RunBuilderEvent(const TEventLoader& Loader);

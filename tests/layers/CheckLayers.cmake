@@ -31,12 +31,12 @@ set(ALLOWED_shell platform files forms users)
 set(ALLOWED_keyboard/ui ${UI_BASE})
 set(ALLOWED_users/ui ${UI_BASE})
 set(ALLOWED_analysis/results ${UI_BASE} analysis)
-set(ALLOWED_engine/ui ${UI_BASE} analysis engine keyboard/ui analysis/results)
-set(ALLOWED_games/ui ${UI_BASE} analysis engine engine/ui keyboard/ui analysis/results games)
-set(ALLOWED_revision/ui ${UI_BASE} analysis engine engine/ui keyboard/ui analysis/results games
-    games/ui course users/ui revision)
-set(ALLOWED_course/ui ${UI_BASE} analysis engine engine/ui keyboard/ui analysis/results games
-    games/ui revision revision/ui course)
+set(ALLOWED_engine/ui ${UI_BASE} analysis engine keyboard/ui)
+set(ALLOWED_games/ui ${UI_BASE} analysis engine engine/ui keyboard/ui games)
+set(ALLOWED_revision/ui ${UI_BASE} analysis engine engine/ui keyboard/ui games games/ui course
+    users/ui revision)
+set(ALLOWED_course/ui ${UI_BASE} analysis engine engine/ui keyboard/ui games games/ui revision
+    revision/ui course)
 set(ALLOWED_guided/ui ${UI_BASE} analysis engine engine/ui keyboard/ui analysis/results course
     course/ui users/ui guided)
 set(ALLOWED_pages/ui ${UI_BASE} keyboard/ui pages)

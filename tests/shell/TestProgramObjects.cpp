@@ -8,6 +8,7 @@
 #include "course/TChapterPages.h"
 #include "course/TEventClasses.h"
 #include "engine/ui/TChapterView.h"
+#include "engine/ui/TEvent.h"
 #include "files/TProgramSettings.h"
 #include "forms/TAboutStorage.h"
 #include "forms/TAddViewsStg.h"
@@ -71,6 +72,8 @@ const TGlobal Globals[] = {
     {"ExercInfoView", Get<ExercInfoView>},
     {"TopTenView", Get<TopTenView>},
     {"ChapterPages", [] { return static_cast<const void*>(ChapterPages()); }},
+    {"ProgramResultSink",
+     [] { return ProgramResultSink() ? static_cast<const void*>(&ProgramResultSink()) : nullptr; }},
 };
 
 } // namespace

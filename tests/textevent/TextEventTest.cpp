@@ -1,6 +1,6 @@
 // A text typed in the real book window, with the results it leaves on the
-// results page worked out by hand; the hint without highlighting; runs too
-// short to be scored.
+// results page (through the sink start-up installs) worked out by hand; the
+// hint without highlighting; runs too short to be scored.
 #include "tests/textevent/TextEventFixture.h"
 
 #include "analysis/AnalysisObjects.h"
@@ -82,6 +82,7 @@ TEST_F(TextEventTest, AWholeTextTypedWithSlipsGivesTheResultsWorkedOutByHand) {
     ExercInfoView->SetEfficiency(45);
 
     TTextEvent Event("Cat=TEXT;1;my cat sat on the mat and ran off to find a red fox;TRUE");
+    Event.ResultSink = ProgramResultSink();
     ASSERT_TRUE(Event.HighlightWords);
     TDriver Driver;
     Driver.Do("type the text", [&] {
@@ -212,6 +213,7 @@ TEST_F(TextEventTest, RunsTooShortLeaveTheResultsPageSayingSo) {
     for (const TCase& C : Cases) {
         SCOPED_TRACE(C.Keys);
         TTextEvent Event(std::string("Short=TEXT;1;") + C.Text);
+        Event.ResultSink = ProgramResultSink();
         TDriver Driver;
         Driver.Do("type", [&] {
             Type(C.Keys, C.Step);
