@@ -3,8 +3,9 @@
 #include "analysis/results/TExercInfoView.h"
 #include "engine/ui/TChapterView.h"
 
+// Installed after the chapter container and the results page are made, and
+// taken away before they are freed.
 void ShowOnResultsPage(const std::optional<TRunResults>& Scored) {
-    if (!ExercInfoView) return;
-    if (ChapterView) ChapterView->LeftSubView = ExercInfoView;
+    ChapterView->LeftSubView = ExercInfoView;
     ExercInfoView->TakeRun(Scored);
 }
