@@ -21,11 +21,6 @@ void SetLabel(QLabel* Label, const std::string& Text) {
     if (Label) Label->setText(ToQ(Text));
 }
 
-// The page's controls, or null before the storage form exists.
-TChapterStgs* Page() {
-    return ChapterStgs;
-}
-
 } // namespace
 
 TExercInfoView::TExercInfoView() {
@@ -33,7 +28,7 @@ TExercInfoView::TExercInfoView() {
 }
 
 void TExercInfoView::SetExerciseName(const std::string& Name) {
-    if (Page()) SetLabel(Page()->ExerciseIDLbl, Name);
+    SetLabel(ChapterStgs->ExerciseIDLbl, Name);
 }
 
 void TExercInfoView::ShiftToPrevious() {
@@ -51,73 +46,69 @@ bool TExercInfoView::HasPrevious(double Previous) const {
 TChange TExercInfoView::ShowChange(TImage* Picture, double Current, double Previous, double Step,
                                    bool Emphasised) {
     const TChange Change = ResultChange(Current, Previous, Step, HasPrevious(Previous));
-    if (Picture && GeneralStg) {
-        const TImage* Source =
-            GeneralStg->ChangePicture(ChangePictureName(Change, Emphasised).c_str());
-        Picture->SetPicture(Source ? Source->Picture() : QPixmap());
-    }
+    const TImage* Source = GeneralStg->ChangePicture(ChangePictureName(Change, Emphasised).c_str());
+    Picture->SetPicture(Source ? Source->Picture() : QPixmap());
     return Change;
 }
 
 void TExercInfoView::SetSpeed(int32_t Cpm) {
     SpeedValue = Cpm;
-    if (CurrentUser) CurrentUser->FLastSpeed = Cpm;
-    TChapterStgs* P = Page();
-    if (P) SetLabel(P->SpeedLbl, SpeedText(Settings ? Settings->DisplaySpeed(float(Cpm)) : Cpm));
+    CurrentUser->FLastSpeed = Cpm;
+    // The event tests' world has no settings: speeds stay in characters per
+    // minute there.
+    SetLabel(ChapterStgs->SpeedLbl,
+             SpeedText(Settings ? Settings->DisplaySpeed(float(Cpm)) : float(Cpm)));
     FSpeedChange =
-        ShowChange(P ? P->SpeedChange : nullptr, SpeedValue, PrevSpeedValue, SpeedStep, false);
+        ShowChange(ChapterStgs->SpeedChange, SpeedValue, PrevSpeedValue, SpeedStep, false);
 }
 
 void TExercInfoView::SetSpeedLevel(const std::string& Level) {
     SpeedLevel = Level;
-    if (Page()) SetLabel(Page()->SpeedGradeLbl, Level);
+    SetLabel(ChapterStgs->SpeedGradeLbl, Level);
 }
 
 void TExercInfoView::SetAccuracy(float Accuracy) {
     AccuracyValue = Accuracy;
-    if (CurrentUser) CurrentUser->FLastAccuracy = Accuracy;
-    TChapterStgs* P = Page();
-    if (P) SetLabel(P->ErrorsLbl, WholePercentText(Accuracy));
-    FAccuracyChange = ShowChange(P ? P->ErrorsChange : nullptr, AccuracyValue, PrevAccuracyValue,
+    CurrentUser->FLastAccuracy = Accuracy;
+    SetLabel(ChapterStgs->ErrorsLbl, WholePercentText(Accuracy));
+    FAccuracyChange = ShowChange(ChapterStgs->ErrorsChange, AccuracyValue, PrevAccuracyValue,
                                  AccuracyStep, false);
 }
 
 void TExercInfoView::SetAccuracyLevel(const std::string& Level) {
     AccuracyLevel = Level;
-    if (Page()) SetLabel(Page()->ErrorsGradeLbl, Level);
+    SetLabel(ChapterStgs->ErrorsGradeLbl, Level);
 }
 
 void TExercInfoView::SetEfficiency(int32_t Efficiency) {
     EfficiencyValue = Efficiency;
-    if (CurrentUser) CurrentUser->FLastEfficiency = Efficiency;
-    TChapterStgs* P = Page();
-    if (P) SetLabel(P->EfficiencyLbl, WholePercentText(Efficiency));
-    FEfficiencyChange = ShowChange(P ? P->EfficiencyChange : nullptr, EfficiencyValue,
+    CurrentUser->FLastEfficiency = Efficiency;
+    SetLabel(ChapterStgs->EfficiencyLbl, WholePercentText(Efficiency));
+    FEfficiencyChange = ShowChange(ChapterStgs->EfficiencyChange, EfficiencyValue,
                                    PrevEfficiencyValue, EfficiencyStep, true);
 }
 
 void TExercInfoView::SetEfficiencyLevel(const std::string& Level) {
     EfficiencyLevel = Level;
-    if (Page()) SetLabel(Page()->EfficiencyGradeLbl, Level);
+    SetLabel(ChapterStgs->EfficiencyGradeLbl, Level);
 }
 
 void TExercInfoView::SetBackSpace(float Percent) {
     BackSpaceValue = Percent;
-    if (CurrentUser) CurrentUser->FLastBackspace = Percent;
-    TChapterStgs* P = Page();
-    if (P) SetLabel(P->BackSpaceLbl, OneDecimalPercentText(Percent));
-    FBackSpaceChange = ShowChange(P ? P->BackSpaceChange : nullptr, BackSpaceValue,
-                                  PrevBackSpaceValue, BackSpaceStep, false);
+    CurrentUser->FLastBackspace = Percent;
+    SetLabel(ChapterStgs->BackSpaceLbl, OneDecimalPercentText(Percent));
+    FBackSpaceChange = ShowChange(ChapterStgs->BackSpaceChange, BackSpaceValue, PrevBackSpaceValue,
+                                  BackSpaceStep, false);
 }
 
 void TExercInfoView::SetBackSpaceLevel(const std::string& Level) {
     BackSpaceLevel = Level;
-    if (Page()) SetLabel(Page()->BackSpaceGradeLbl, Level);
+    SetLabel(ChapterStgs->BackSpaceGradeLbl, Level);
 }
 
 void TExercInfoView::SetComment(const std::string& Comment) {
     CommentText = Comment;
-    if (Page()) SetLabel(Page()->TipLbl, Comment);
+    SetLabel(ChapterStgs->TipLbl, Comment);
 }
 
 void TExercInfoView::TakeRun(const std::optional<TRunResults>& Scored) {
@@ -144,27 +135,22 @@ void TExercInfoView::TakeResults(const TRunResults& Results) {
 
 void TExercInfoView::Activate() {
     TFormView::Activate();
-    // The page may have been made before the book window.
-    if (!Host) Host = BookForm;
-    if (Page() && BookForm) BorrowChildren(Page()->Panel4, BookForm->LeftPage);
+    BorrowChildren(ChapterStgs->Panel4, BookForm->LeftPage);
 }
 
 bool TExercInfoView::Show() {
-    if (TChapterStgs* P = Page()) {
-        SetLabel(P->SpeedUnit, Settings ? Settings->SpeedUnitName() : std::string("cpm"));
-        if (!Valid) {
-            for (QLabel* Label : {P->SpeedLbl, P->ErrorsLbl, P->BackSpaceLbl})
-                Label->setText(QStringLiteral("-"));
-            for (QLabel* Label : {P->EfficiencyLbl, P->SpeedGradeLbl, P->ErrorsGradeLbl,
-                                  P->BackSpaceGradeLbl, P->EfficiencyGradeLbl})
-                Label->clear();
-            for (TImage* Picture :
-                 {P->SpeedChange, P->ErrorsChange, P->BackSpaceChange, P->EfficiencyChange})
-                Picture->SetPicture(QPixmap());
-            SetLabel(P->TipLbl, TooShortText);
-        }
-    }
+    TChapterStgs* P = ChapterStgs;
+    SetLabel(P->SpeedUnit, Settings ? Settings->SpeedUnitName() : std::string("cpm"));
     if (!Valid) {
+        for (QLabel* Label : {P->SpeedLbl, P->ErrorsLbl, P->BackSpaceLbl})
+            Label->setText(QStringLiteral("-"));
+        for (QLabel* Label : {P->EfficiencyLbl, P->SpeedGradeLbl, P->ErrorsGradeLbl,
+                              P->BackSpaceGradeLbl, P->EfficiencyGradeLbl})
+            Label->clear();
+        for (TImage* Picture :
+             {P->SpeedChange, P->ErrorsChange, P->BackSpaceChange, P->EfficiencyChange})
+            Picture->SetPicture(QPixmap());
+        SetLabel(P->TipLbl, TooShortText);
         FSpeedChange = FAccuracyChange = FBackSpaceChange = FEfficiencyChange = TChange::None;
     }
     const bool Declined = TFormView::Show();

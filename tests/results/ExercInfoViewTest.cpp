@@ -35,6 +35,9 @@ protected:
         Application::ResetTerminated();
         SetDialogResponder([](const TDialogRequest&) { return int(mrOk); });
         SetCurrentUser(std::make_unique<TUser>());
+        // The page's world as the program makes it: the book window first,
+        // then the storage forms whose controls the page borrows.
+        BookForm = new TBookForm;
         ChapterStgs = new TChapterStgs;
         GeneralStg = new TGeneralStg;
         CreateExercInfoView();
@@ -46,6 +49,8 @@ protected:
         GeneralStg = nullptr;
         delete ChapterStgs;
         ChapterStgs = nullptr;
+        delete BookForm;
+        BookForm = nullptr;
         SetCurrentUser(nullptr);
         SetDialogResponder(nullptr);
         Settings = nullptr;
@@ -239,8 +244,7 @@ TEST_F(ResultsPageTest, MeasuredResultsNameTheLevelsAtTheirBreakPoints) {
 // The page on the left page of the book window, in the chapter container
 // beside a right page, as a text event hangs it in after a run.
 TEST_F(ResultsPageTest, ShownOnTheLeftPageOfTheBook) {
-    BookForm = new TBookForm;
-    std::unique_ptr<TBookForm> Book(BookForm);
+    BookForm->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(BookForm));
     BookForm->SetPageMode(2);
     BookForm->Title->setText(QStringLiteral("Chapter 3"));
@@ -305,5 +309,4 @@ TEST_F(ResultsPageTest, ShownOnTheLeftPageOfTheBook) {
     EXPECT_TRUE(Driver.Finished());
     EXPECT_FALSE(Page->IsOpen);
     EXPECT_EQ(ChapterStgs->TipLbl->parentWidget(), ChapterStgs->Panel4) << "given back";
-    BookForm = nullptr;
 }
