@@ -102,7 +102,7 @@ int TContents::Run(bool& Finished) {
         }
         Mark.FExercise = 1;
         Mark.FEvent = 1;
-        if (Guided && CurrentUser) CurrentUser->FChapterMinutes = 0;
+        if (Guided) CurrentUser->FChapterMinutes = 0;
     }
     if (Mark.FChapter > Count) {
         Finished = true;

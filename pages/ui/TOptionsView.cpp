@@ -105,11 +105,10 @@ void TOptionsView::Activate() {
 
     TUser* User = CurrentUser;
     CheckOnly({S.SoundButton1, S.SoundButton2},
-              !User || User->FSoundsOn != 0 ? S.SoundButton1 : S.SoundButton2);
-    CheckOnly({S.NormalFont, S.LargeFont},
-              User && User->FLargeFont == 1 ? S.LargeFont : S.NormalFont);
+              User->FSoundsOn != 0 ? S.SoundButton1 : S.SoundButton2);
+    CheckOnly({S.NormalFont, S.LargeFont}, User->FLargeFont == 1 ? S.LargeFont : S.NormalFont);
     CheckOnly({S.lesson1, S.lesson2, S.lesson3, S.lessonfree},
-              User ? LessonButton(S, User->FLessonMinutes) : nullptr);
+              LessonButton(S, User->FLessonMinutes));
 
     Keyboard->hide();
     Borrow(Keyboard, S.KeybPanel);
@@ -204,7 +203,6 @@ void TOptionsView::StoreChoices() {
     Settings->Save();
 
     TUser* User = CurrentUser;
-    if (!User) return;
     User->FSoundsOn = S.SoundButton1->isChecked() ? 1 : 0;
     const struct {
         QRadioButton* Button;
