@@ -3,6 +3,7 @@
 #include "platform/Application.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
+#include "platform/Trace.h"
 #include "shell/TBookForm.h"
 
 #include <QWidget>
@@ -81,6 +82,7 @@ bool TFormView::Show() {
         SetActiveView(this);
     }
     IsOpen = true;
+    if (Tracing()) Trace("page " + (ViewName.empty() ? ClassName(typeid(*this)) : ViewName));
     SetResult(0);
     Activate();
     if (LeftSubView) LeftSubView->ShowNested();

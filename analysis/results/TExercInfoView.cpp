@@ -5,10 +5,13 @@
 #include "forms/TGeneralStg.h"
 #include "platform/Controls.h"
 #include "platform/Latin1.h"
+#include "platform/Trace.h"
 #include "shell/TBookForm.h"
 #include "users/TUser.h"
 
 #include <QLabel>
+
+#include <cstdio>
 
 TExercInfoView* ExercInfoView = nullptr;
 
@@ -154,8 +157,17 @@ bool TExercInfoView::Show() {
         FSpeedChange = FAccuracyChange = FBackSpaceChange = FEfficiencyChange = TChange::None;
     }
     const bool Declined = TFormView::Show();
+    if (Tracing()) Trace(TraceLine());
     Valid = false;
     return Declined;
+}
+
+std::string TExercInfoView::TraceLine() const {
+    if (!Valid) return "result none";
+    char Line[160];
+    std::snprintf(Line, sizeof Line, "result speed=%d accuracy=%.1f efficiency=%d backspace=%.1f",
+                  SpeedValue, double(AccuracyValue), EfficiencyValue, double(BackSpaceValue));
+    return Line;
 }
 
 void CreateExercInfoView() {

@@ -85,6 +85,9 @@ public:
     static const char* const TooShortText;
 
 private:
+    // The trace's line for the results shown.
+    std::string TraceLine() const;
+
     bool HasPrevious(double Previous) const;
     TChange ShowChange(TImage* Picture, double Current, double Previous, double Step,
                        bool Emphasised);

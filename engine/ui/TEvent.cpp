@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
+#include "platform/Trace.h"
 #include "shell/TBookForm.h"
 #include "users/TUser.h"
 
@@ -100,6 +101,7 @@ void TEvent::Activate() {
     State = esWaiting;
     OnCloseQuery = [this](bool& Refused) { CloseQuery(Refused); };
     ShownAt = Now();
+    if (Tracing()) Trace("event start " + ClassName(typeid(*this)) + " " + Param(0));
     if (!BookForm) return;
     BookForm->SetPageMode(1);
     BookForm->SetConsoleButtons(AllowCancel ? cbNext | cbCancel : cbNext);
@@ -133,6 +135,8 @@ void TEvent::Close(bool& Refused) {
     const bool WasOpen = IsOpen;
     TFormView::Close(Refused);
     if (Refused || !WasOpen || IsOpen) return;
+    if (Tracing())
+        Trace("event end " + ClassName(typeid(*this)) + " " + std::to_string(ResultCode));
     if (CurrentUser) CurrentUser->AddStudyMinutes(StudyMinutes(Now() - ShownAt));
     if (!BookForm) return;
     BookForm->SetPageMode(2);

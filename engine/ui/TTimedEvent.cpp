@@ -3,6 +3,7 @@
 #include "files/Sounds.h"
 #include "forms/TEventsStg.h"
 #include "platform/Clock.h"
+#include "platform/Trace.h"
 #include "shell/TBookForm.h"
 
 #include <QFrame>
@@ -75,6 +76,7 @@ void TTimedEvent::Finish() {
     PlayEffect(TheEndSound);
     if (Timer) Timer->stop();
     State = esCompleted;
+    if (Tracing()) Trace("event completed " + ClassName(typeid(*this)));
     if (!EventsStg) return;
     QFrame* Box = EventsStg->EventMsg;
     Box->raise();
