@@ -21,6 +21,12 @@ mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$HOME"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 cp -r "$APP_SOURCE" "$WORK/app"
 unset QT_QPA_PLATFORM
+# The program notes each page, event and result it shows in the trace; the
+# steps below wait on its lines rather than on the clock.
+export CLAVORA_TRACE=$WORK/trace
+: >"$CLAVORA_TRACE"
+# The lines of the trace already waited for.
+TRACE_SEEN=0
 XVFB_PID= WM_PID= APP_PID=
 
 cleanup() {
@@ -127,6 +133,31 @@ wait_dialog() {
   fail "no message box appeared"
 }
 
+# wait_trace <pattern> [seconds]: waits (10 s unless told) for a line of the
+# trace that matches the extended regular expression as a whole, among the
+# lines after the last one waited for, and marks it as waited for. Fails when
+# the program ends or the time runs out first.
+wait_trace() {
+  local deadline=$((SECONDS + ${2:-10})) found
+  while :; do
+    found=$(tail -n "+$((TRACE_SEEN + 1))" "$CLAVORA_TRACE" | grep -nxE -m 1 "$1" | cut -d: -f1 || true)
+    if [ -n "$found" ]; then
+      TRACE_SEEN=$((TRACE_SEEN + found))
+      return 0
+    fi
+    [ -n "${APP_PID:-}" ] && ! kill -0 "$APP_PID" 2>/dev/null &&
+      fail "the program ended before the trace showed \"$1\""
+    [ $SECONDS -lt $deadline ] || fail "the trace did not show \"$1\" in time; it shows: $(tail -n 5 "$CLAVORA_TRACE" | tr '\n' '|')"
+    sleep 0.05
+  done
+}
+
+# The last trace line that matches the extended regular expression (whole
+# line), empty when none does.
+trace_line() {
+  grep -xE "$1" "$CLAVORA_TRACE" | tail -n 1 || true
+}
+
 start_program() {
   "$WORK/app/clavora" "$@" >"$WORK/stdout" 2>"$WORK/stderr" &
   APP_PID=$!
@@ -161,16 +192,17 @@ start_program_window() {
 # holds and Enter. A new learner ("log_in Name new") then answers Yes to the
 # new-user question.
 log_in() {
-  xdotool windowactivate --sync "$WINDOW" 2>/dev/null || true
+  wait_trace 'page Cover' 20
+  activate_window
   xdotool key --clearmodifiers ctrl+a
   xdotool type --delay 60 "$1"
   xdotool key Return
-  sleep 0.8
   if [ "${2:-}" = new ]; then
+    wait_trace 'page NewUser'
     xdotool key Return
-    sleep 0.8
   fi
-  sleep 0.7
+  # Past the cover: the learner's first page is shown.
+  wait_trace 'page (Welcome|ChpContents|ChpBegin|StdProfile)' 20
 }
 
 # Window geometry: sets WIN_X WIN_Y WIN_W WIN_H.
@@ -205,13 +237,46 @@ screenshot() {
   import -window root "$SHOTS/$1.png"
 }
 
-close_window() {
-  xdotool windowactivate --sync "$WINDOW" 2>/dev/null || true
-  xdotool key --clearmodifiers alt+F4
+# Brings the book window to the front; fails when the window manager does not
+# after a few tries.
+activate_window() {
+  local attempt
+  for attempt in 1 2 3 4 5; do
+    xdotool windowactivate --sync "$WINDOW" 2>/dev/null &&
+      [ "$(xdotool getactivewindow 2>/dev/null)" = "$WINDOW" ] && return 0
+    sleep 0.2
+  done
+  fail "the book window could not be brought to the front"
 }
 
-# Waits for the program to end; sets APP_STATUS.
+# Closes the book window and waits until the program has ended; a close that
+# was lost is sent again. Sets APP_STATUS.
+close_window() {
+  local attempt
+  for attempt in 1 2 3; do
+    activate_window
+    xdotool key --clearmodifiers alt+F4
+    wait_program_ended 5 && break
+    # Still running with its window gone: it is ending, and is waited for.
+    xwininfo -id "$WINDOW" 2>/dev/null | grep -q IsViewable || break
+  done
+  wait_program
+  [ "$APP_STATUS" -eq 0 ] || fail "exit status $APP_STATUS after the window was closed"
+}
+
+# wait_program_ended <seconds>: true once the program has ended.
+wait_program_ended() {
+  local deadline=$((SECONDS + $1))
+  while kill -0 "$APP_PID" 2>/dev/null; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.05
+  done
+}
+
+# Waits for the program to end; sets APP_STATUS. Once it has been waited for
+# (by close_window), APP_STATUS stays as it was.
 wait_program() {
+  [ -n "${APP_PID:-}" ] || return 0
   local waited=0
   while kill -0 "$APP_PID" 2>/dev/null; do
     sleep 0.1
