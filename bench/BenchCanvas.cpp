@@ -110,7 +110,7 @@ void BM_TypeCharRepaint(benchmark::State& State) {
     QApplication::processEvents();
     size_t Next = 0;
     TimedCalls(State, Canvas, [&Canvas, &Next] {
-        const unsigned char C = (unsigned char)Text[Next++ % Text.size()];
+        const unsigned char C = static_cast<unsigned char>(Text[Next++ % Text.size()]);
         if (C > 32) {
             Canvas.TypeChar(C);
             return true;

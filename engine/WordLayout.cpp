@@ -32,7 +32,7 @@ bool CanvasFull(int PenRow, int FontHeight, int ClientHeight) {
 
 bool MovesToNextLine(int WordWidth, int ClientWidth) {
     // (ClientWidth - 6) x 0.7 >= WordWidth, in integers.
-    return (long long)(ClientWidth - 6) * 7 >= (long long)WordWidth * 10;
+    return static_cast<long long>(ClientWidth - 6) * 7 >= static_cast<long long>(WordWidth) * 10;
 }
 
 TPage LayOutPage(const std::string& Text, std::size_t Start, const TPageGeometry& Geometry,

@@ -15,9 +15,9 @@ void SetAcceleratedCaption(QLabel* Label, const char* Caption) {
     const QString Text = QString::fromLatin1(Caption);
     QString Shown;
     for (qsizetype I = 0; I < Text.size(); ++I) {
-        if (Text[I] == '&' && I + 1 < Text.size()) {
+        if (Text[I] == QLatin1Char('&') && I + 1 < Text.size()) {
             ++I;
-            if (Text[I] == '&')
+            if (Text[I] == QLatin1Char('&'))
                 Shown += QStringLiteral("&amp;");
             else
                 Shown += QStringLiteral("<u>") + QString(Text[I]).toHtmlEscaped() +

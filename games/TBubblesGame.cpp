@@ -18,7 +18,7 @@ TBubblesGame::TBubblesGame(int AreaWidth, int AreaHeight) : Width(AreaWidth), He
 std::string TBubblesGame::KeySet(const std::string& Keys) {
     std::string Out;
     for (char C : Keys) {
-        const unsigned char U = (unsigned char)C;
+        const unsigned char U = static_cast<unsigned char>(C);
         // A blank or a control character cannot be read on a bubble.
         if (U <= ' ' || U == 127 || (U >= 128 && U < 160)) continue;
         Out += C;
@@ -112,7 +112,7 @@ int TBubblesGame::RiseSpeed() const {
 int TBubblesGame::PickLetter(int Slot) {
     const int L = int(FKeys.size());
     auto LetterAt = [this](int Position) {
-        return int((unsigned char)FKeys[size_t(Position - 1)]);
+        return int(static_cast<unsigned char>(FKeys[size_t(Position - 1)]));
     };
     const int Start = Random(L) + 1;
     const bool Forward = Random(2) == 1;

@@ -154,7 +154,8 @@ void TBookForm::CreateCover() {
     UserCancel->Cancel = true;
     LogOK->setDefault(true);
     for (QWidget* Control :
-         {(QWidget*)UserYes, (QWidget*)UserCancel, (QWidget*)LogOK, (QWidget*)LogVisitor})
+         {static_cast<QWidget*>(UserYes), static_cast<QWidget*>(UserCancel),
+           static_cast<QWidget*>(LogOK), static_cast<QWidget*>(LogVisitor)})
         Control->hide();
     setTabOrder(NameField, LogOK);
     setTabOrder(LogOK, LogVisitor);

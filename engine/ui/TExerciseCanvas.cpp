@@ -48,8 +48,8 @@ void TExerciseCanvas::SetBackColor(const QColor& Color) {
 }
 
 std::string TExerciseCanvas::WordAt(int Offset) const {
-    const long long Index = (long long)FCurrent + Offset;
-    if (Index < 0 || Index >= (long long)FWords.size()) return std::string();
+    const long long Index = static_cast<long long>(FCurrent) + Offset;
+    if (Index < 0 || Index >= static_cast<long long>(FWords.size())) return std::string();
     return FWords[size_t(Index)].Text;
 }
 

@@ -93,7 +93,7 @@ void TTextEvent::Activate() {
 void TTextEvent::KeyPress(QObject* Sender, char& Key) {
     TCustomTextEvent::KeyPress(Sender, Key);
     if (State == esCompleted || !TypingCanvas || !Canvas) return;
-    const unsigned char Ch = (unsigned char)Key;
+    const unsigned char Ch = static_cast<unsigned char>(Key);
     // The event has the keyboard: nothing it sees goes on to a control.
     Key = 0;
     // The clock starts with the first key, whatever it is; started here,

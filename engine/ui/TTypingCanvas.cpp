@@ -67,7 +67,7 @@ void TTypingCanvas::Backspace() {
 }
 
 void TTypingCanvas::EndWord(int Kind, int Mark) {
-    FWords.back().Mark = (unsigned char)(Mark);
+    FWords.back().Mark = static_cast<unsigned char>(Mark);
     RedrawCurrent(2);
     const int FinishedX = FWords.back().X;
     AddWord("");

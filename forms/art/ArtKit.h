@@ -49,10 +49,10 @@ void Prepare(QPainter& P);
 // A font by family name and pixel size.
 QFont Font(const QString& Family, int PixelSize, bool Bold = false, bool Italic = false);
 inline QFont Sans(int PixelSize, bool Bold = false) {
-    return Font("Arial", PixelSize, Bold);
+    return Font(QStringLiteral("Arial"), PixelSize, Bold);
 }
 inline QFont Serif(int PixelSize, bool Bold = false, bool Italic = false) {
-    return Font("Times New Roman", PixelSize, Bold, Italic);
+    return Font(QStringLiteral("Times New Roman"), PixelSize, Bold, Italic);
 }
 
 // Blurs an image in place (three box passes, close to a Gaussian of the given radius).

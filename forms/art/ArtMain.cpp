@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     QGuiApplication App(argc, argv);
     const QStringList Args = App.arguments();
 
-    if (Args.size() == 4 && Args[1] == "--preview") return WritePreviews(Args[2], Args[3]) ? 0 : 1;
+    if (Args.size() == 4 && Args[1] == QStringLiteral("--preview")) return WritePreviews(Args[2], Args[3]) ? 0 : 1;
     if (Args.size() != 2) {
         std::fprintf(stderr, "usage: clavora_art <folder> | --preview <folder> <output folder>\n");
         return 2;
@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     DrawWelcomePictures(Pictures);
 
     for (const TPicture& Pic : Pictures) {
-        const QString Path = Dir + "/" + Pic.Name;
+        const QString Path = Dir + QStringLiteral("/") + Pic.Name;
         if (!Art::SavePng(Pic.Image, Path)) {
             std::fprintf(stderr, "clavora_art: cannot write %s\n", qPrintable(Path));
             return 1;

@@ -180,11 +180,11 @@ QImage DefaultChapterPicture() {
 } // namespace
 
 void DrawChapterPictures(TPictureList& Out) {
-    Out.push_back({"RowActive.png", ActiveRow()});
-    Out.push_back({"RowInactive.png", InactiveRow()});
-    Out.push_back({"RowCompleted.png", CompletedRow()});
-    Out.push_back({"ExercisesStrip.png", ExercisesStrip()});
-    Out.push_back({"NumeralFrame.png", NumeralFrame()});
+    Out.push_back({QStringLiteral("RowActive.png"), ActiveRow()});
+    Out.push_back({QStringLiteral("RowInactive.png"), InactiveRow()});
+    Out.push_back({QStringLiteral("RowCompleted.png"), CompletedRow()});
+    Out.push_back({QStringLiteral("ExercisesStrip.png"), ExercisesStrip()});
+    Out.push_back({QStringLiteral("NumeralFrame.png"), NumeralFrame()});
     // Chapter pictures lie beside the courses, not among the book's pictures.
-    Out.push_back({"../Ch1.pic", DefaultChapterPicture()});
+    Out.push_back({QStringLiteral("../Ch1.pic"), DefaultChapterPicture()});
 }

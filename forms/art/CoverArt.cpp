@@ -156,7 +156,7 @@ QImage Cover() {
     }
 
     // Title and subtitle.
-    const QPainterPath Title = TextPath(Art::Serif(50, true), "Clavora 98", Cx, 103);
+    const QPainterPath Title = TextPath(Art::Serif(50, true), QStringLiteral("Clavora 98"), Cx, 103);
     Stamp(P, Title, 66, 106);
     Stamp(P, Fleuron(QPointF(Cx, 126), 5), 121, 131);
     QPainterPath Rules;
@@ -165,7 +165,7 @@ QImage Cover() {
     Stamp(P, Rules, 124, 128);
     QFont Sub = Art::Serif(20, false, true);
     Sub.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
-    Stamp(P, TextPath(Sub, "Touch Typing Tutor", Cx, 160), 145, 162);
+    Stamp(P, TextPath(Sub, QStringLiteral("Touch Typing Tutor"), Cx, 160), 145, 162);
 
     // The emblem: a ring holding three key caps and a quill.
     const QPointF E(Cx, 262);
@@ -198,7 +198,7 @@ QImage Cover() {
         Dark.setColorAt(0, Art::Mix(Cloth, QColor(0x4A, 0x66, 0xA0), 0.2));
         Dark.setColorAt(1, ClothDark);
         P.fillPath(Face, Dark);
-        Stamp(P, KeyCap(Keys[I], Letters[I]), Keys[I].top(), Keys[I].bottom());
+        Stamp(P, KeyCap(Keys[I], QLatin1String(Letters[I])), Keys[I].top(), Keys[I].bottom());
     }
 
     // The name plate: a calm, pressed-in panel round the login area
@@ -239,7 +239,7 @@ QImage AppIcon() {
     P.fillPath(TopShape, Face);
     P.strokePath(TopShape, QPen(QColor(0xB5, 0xAC, 0x96), 1));
 
-    QPainterPath C = TextPath(Art::Serif(38, true), "C", Top.center().x(), 0);
+    QPainterPath C = TextPath(Art::Serif(38, true), QStringLiteral("C"), Top.center().x(), 0);
     C.translate(0, Top.center().y() - C.boundingRect().center().y());
     P.fillPath(C, QColor(0x1D, 0x31, 0x5E));
     // A gold bar under the letter, like the home-row bump.
@@ -272,8 +272,8 @@ QImage Link(int W, int H, const QString& Text, void (*Icon)(QPainter&, double, c
 } // namespace
 
 void DrawCoverPictures(TPictureList& Out) {
-    Out.push_back({"Cover.png", Cover()});
-    Out.push_back({"Clavora.png", AppIcon()});
-    Out.push_back({"LinkWww.png", Link(177, 23, "Clavora on the web", Icons::Globe, false)});
-    Out.push_back({"LinkEmail.png", Link(140, 21, "Write to us", Icons::Envelope, true)});
+    Out.push_back({QStringLiteral("Cover.png"), Cover()});
+    Out.push_back({QStringLiteral("Clavora.png"), AppIcon()});
+    Out.push_back({QStringLiteral("LinkWww.png"), Link(177, 23, QStringLiteral("Clavora on the web"), Icons::Globe, false)});
+    Out.push_back({QStringLiteral("LinkEmail.png"), Link(140, 21, QStringLiteral("Write to us"), Icons::Envelope, true)});
 }

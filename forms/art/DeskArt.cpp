@@ -116,6 +116,6 @@ QImage Desk16() {
 } // namespace
 
 void DrawDeskPictures(TPictureList& Out) {
-    Out.push_back({"Desk.png", Desk()});
-    Out.push_back({"Desk16.png", Desk16()});
+    Out.push_back({QStringLiteral("Desk.png"), Desk()});
+    Out.push_back({QStringLiteral("Desk16.png"), Desk16()});
 }

@@ -77,7 +77,7 @@ QImage RightColumn() {
     P.setPen(QPen(QColor(0x6E, 0x52, 0x18), 1));
     P.drawPath(PlateShape);
     P.setFont(Art::Serif(13, true));
-    Art::EmbossedText(P, Plate, Qt::AlignCenter, "CLAVORA 98", QColor(0x4A, 0x36, 0x0C),
+    Art::EmbossedText(P, Plate, Qt::AlignCenter, QStringLiteral("CLAVORA 98"), QColor(0x4A, 0x36, 0x0C),
                       QColor(255, 240, 200, 200), {0, 1});
     return Img;
 }
@@ -139,7 +139,7 @@ QImage KeyFace() {
 } // namespace
 
 void DrawEventPictures(TPictureList& Out) {
-    Out.push_back({"RightConsole.png", RightColumn()});
-    Out.push_back({"LeftConsole.png", LeftColumn()});
-    Out.push_back({"KeyFace.png", KeyFace()});
+    Out.push_back({QStringLiteral("RightConsole.png"), RightColumn()});
+    Out.push_back({QStringLiteral("LeftConsole.png"), LeftColumn()});
+    Out.push_back({QStringLiteral("KeyFace.png"), KeyFace()});
 }

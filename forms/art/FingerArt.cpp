@@ -186,7 +186,7 @@ QImage LitFinger(int N) {
 } // namespace
 
 void DrawFingerPictures(TPictureList& Out) {
-    Out.push_back({"Fingers.png", Hands()});
+    Out.push_back({QStringLiteral("Fingers.png"), Hands()});
     for (int N = 1; N <= 9; ++N)
         Out.push_back({QStringLiteral("Finger%1.png").arg(N), LitFinger(N)});
 }

@@ -173,12 +173,12 @@ QImage Lamp(bool Lit) {
 } // namespace
 
 void DrawGamePictures(TPictureList& Out) {
-    Out.push_back({"DropWallLeft.png", StoneWall(30, 203, 30, 14, true, 0x3A11)});
-    Out.push_back({"DropWallRight.png", StoneWall(30, 203, 30, 14, false, 0x3A12)});
-    Out.push_back({"DropBase.png", ShaftBase()});
-    Out.push_back({"DropActive.png", ActiveRow()});
-    Out.push_back({"DropInactive.png", InactiveRow()});
-    Out.push_back({"BubbleTile.png", WaterTile()});
-    Out.push_back({"BubbleOn.png", Lamp(true)});
-    Out.push_back({"BubbleOff.png", Lamp(false)});
+    Out.push_back({QStringLiteral("DropWallLeft.png"), StoneWall(30, 203, 30, 14, true, 0x3A11)});
+    Out.push_back({QStringLiteral("DropWallRight.png"), StoneWall(30, 203, 30, 14, false, 0x3A12)});
+    Out.push_back({QStringLiteral("DropBase.png"), ShaftBase()});
+    Out.push_back({QStringLiteral("DropActive.png"), ActiveRow()});
+    Out.push_back({QStringLiteral("DropInactive.png"), InactiveRow()});
+    Out.push_back({QStringLiteral("BubbleTile.png"), WaterTile()});
+    Out.push_back({QStringLiteral("BubbleOn.png"), Lamp(true)});
+    Out.push_back({QStringLiteral("BubbleOff.png"), Lamp(false)});
 }

@@ -103,8 +103,8 @@ QImage WizardPicture() {
     QPainter P(&Img);
     Art::Prepare(P);
     Badge(P, QRectF(8, 8, 144, 144), QColor(0xFF, 0xF6, 0xD8), QColor(0xE6, 0xC6, 0x6C));
-    KeyCap(P, QRectF(30, 78, 44, 44), "Q", QColor(0xF4, 0xF1, 0xE8));
-    KeyCap(P, QRectF(80, 86, 44, 44), "Z", QColor(0xF4, 0xF1, 0xE8));
+    KeyCap(P, QRectF(30, 78, 44, 44), QStringLiteral("Q"), QColor(0xF4, 0xF1, 0xE8));
+    KeyCap(P, QRectF(80, 86, 44, 44), QStringLiteral("Z"), QColor(0xF4, 0xF1, 0xE8));
     // The wand.
     P.setPen(QPen(QColor(0x2A, 0x22, 0x30), 7, Qt::SolidLine, Qt::RoundCap));
     P.drawLine(QPointF(122, 70), QPointF(76, 34));
@@ -148,9 +148,9 @@ QImage BubblesPicture() {
     QPainter P(&Img);
     Art::Prepare(P);
     Badge(P, QRectF(3, 3, 74, 74), QColor(0xF2, 0xFA, 0xFF), QColor(0xA8, 0xCC, 0xEA));
-    Bubble(P, QPointF(28, 50), 14, "a");
-    Bubble(P, QPointF(52, 40), 12, "s");
-    Bubble(P, QPointF(36, 22), 9, "d");
+    Bubble(P, QPointF(28, 50), 14, QStringLiteral("a"));
+    Bubble(P, QPointF(52, 40), 12, QStringLiteral("s"));
+    Bubble(P, QPointF(36, 22), 9, QStringLiteral("d"));
     return Img;
 }
 
@@ -163,9 +163,9 @@ QImage LexidropPicture() {
     P.setPen(QPen(Leaf.darker(130), 1.5));
     P.drawLine(QPointF(22, 14), QPointF(22, 66));
     P.drawLine(QPointF(58, 14), QPointF(58, 66));
-    WordTag(P, QRectF(25, 18, 30, 11), "rain", QColor(0xFF, 0xF4, 0xC8));
-    WordTag(P, QRectF(25, 36, 30, 11), "leaf", QColor(0xFF, 0xF4, 0xC8));
-    WordTag(P, QRectF(25, 54, 30, 11), "fall", QColor(0xFF, 0xD8, 0xC0));
+    WordTag(P, QRectF(25, 18, 30, 11), QStringLiteral("rain"), QColor(0xFF, 0xF4, 0xC8));
+    WordTag(P, QRectF(25, 36, 30, 11), QStringLiteral("leaf"), QColor(0xFF, 0xF4, 0xC8));
+    WordTag(P, QRectF(25, 54, 30, 11), QStringLiteral("fall"), QColor(0xFF, 0xD8, 0xC0));
     return Img;
 }
 
@@ -174,7 +174,7 @@ QImage StripPicture() {
     QImage Img = Art::NewImage(329, 50);
     QPainter P(&Img);
     Art::Prepare(P);
-    const QString Keys = "ASDFGHJKL";
+    const QString Keys = QStringLiteral("ASDFGHJKL");
     const double W = 32, Gap = 3.5, Left = (329 - (9 * W + 8 * Gap)) / 2;
     for (int I = 0; I < 9; ++I) {
         const QColor Face =
@@ -197,11 +197,11 @@ QImage MenuPicture() {
 
     P.setPen(Navy);
     P.setFont(Art::Serif(26, true, true));
-    P.drawText(QRectF(0, 58, 339, 36), Qt::AlignHCenter | Qt::AlignVCenter, "Practise again");
+    P.drawText(QRectF(0, 58, 339, 36), Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("Practise again"));
     P.setFont(Art::Sans(13));
     P.setPen(QColor(0x4A, 0x55, 0x6A));
     P.drawText(QRectF(30, 94, 279, 40), Qt::AlignHCenter | Qt::TextWordWrap,
-               "Revise the keys you find hard, type a story or play a game.");
+               QStringLiteral("Revise the keys you find hard, type a story or play a game."));
 
     const QPointF C(170, 236);
     // The circle of arrows.
@@ -209,16 +209,16 @@ QImage MenuPicture() {
     P.translate(C - QPointF(80, 80));
     Icons::Repeat(P, 160, Leaf);
     P.restore();
-    KeyCap(P, QRectF(C.x() - 46, C.y() - 26, 42, 42), "F", QColor(0xFF, 0xF1, 0xC4));
-    KeyCap(P, QRectF(C.x() + 4, C.y() - 26, 42, 42), "J", QColor(0xFF, 0xF1, 0xC4));
-    KeyCap(P, QRectF(C.x() - 21, C.y() + 16, 42, 42), "?", QColor(0xF6, 0xF4, 0xEE));
+    KeyCap(P, QRectF(C.x() - 46, C.y() - 26, 42, 42), QStringLiteral("F"), QColor(0xFF, 0xF1, 0xC4));
+    KeyCap(P, QRectF(C.x() + 4, C.y() - 26, 42, 42), QStringLiteral("J"), QColor(0xFF, 0xF1, 0xC4));
+    KeyCap(P, QRectF(C.x() - 21, C.y() + 16, 42, 42), QStringLiteral("?"), QColor(0xF6, 0xF4, 0xEE));
 
     Sheet(P, QRectF(34, 330, 64, 78), -8, 7);
     Sheet(P, QRectF(50, 326, 64, 78), 4, 7);
-    Bubble(P, QPointF(258, 372), 20, "q");
-    Bubble(P, QPointF(292, 336), 14, "z");
-    Bubble(P, QPointF(236, 326), 10, "x");
-    WordTag(P, QRectF(132, 360, 62, 20), "words", QColor(0xFF, 0xF4, 0xC8));
+    Bubble(P, QPointF(258, 372), 20, QStringLiteral("q"));
+    Bubble(P, QPointF(292, 336), 14, QStringLiteral("z"));
+    Bubble(P, QPointF(236, 326), 10, QStringLiteral("x"));
+    WordTag(P, QRectF(132, 360, 62, 20), QStringLiteral("words"), QColor(0xFF, 0xF4, 0xC8));
     Art::AddGrain(Img, QRect(0, 46, 339, 381), 2, 9011);
     return Img;
 }
@@ -238,32 +238,32 @@ QImage PreviewFrame(const QString& Title) {
 }
 
 QImage KeyboardPreview() {
-    QImage Img = PreviewFrame("Words with the keyboard");
+    QImage Img = PreviewFrame(QStringLiteral("Words with the keyboard"));
     QPainter P(&Img);
     Art::Prepare(P);
-    P.setFont(Art::Font("Courier New", 15, true));
+    P.setFont(Art::Font(QStringLiteral("Courier New"), 15, true));
     P.setPen(QColor(0x30, 0x30, 0x30));
-    P.drawText(QRectF(12, 24, 263, 22), Qt::AlignLeft | Qt::AlignVCenter, "quiz jazz maze quay");
+    P.drawText(QRectF(12, 24, 263, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("quiz jazz maze quay"));
     P.setPen(QPen(Gold, 2));
     P.drawLine(QPointF(12, 46), QPointF(50, 46));
-    const QString Rows[3] = {"QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
+    const QString Rows[3] = {QStringLiteral("QWERTYUIOP"), QStringLiteral("ASDFGHJKL"), QStringLiteral("ZXCVBNM")};
     const double W = 19, Gap = 3;
     for (int R = 0; R < 3; ++R)
         for (int I = 0; I < Rows[R].size(); ++I) {
             const QString K = Rows[R].mid(I, 1);
-            const bool Hot = K == "Q" || K == "Z";
+            const bool Hot = K == QStringLiteral("Q") || K == QStringLiteral("Z");
             KeyCap(P, QRectF(30 + R * 9 + I * (W + Gap), 52 + R * (W + 2), W, W), K,
                    Hot ? QColor(0xFF, 0xD9, 0x8A) : QColor(0xF6, 0xF4, 0xEE), 0.45);
         }
     P.setPen(QColor(0x60, 0x68, 0x70));
     P.setFont(Art::Sans(11));
     P.drawText(QRectF(10, 118, 267, 18), Qt::AlignLeft | Qt::AlignVCenter,
-               "A drill of words full of your keys.");
+               QStringLiteral("A drill of words full of your keys."));
     return Img;
 }
 
 QImage SentencesPreview() {
-    QImage Img = PreviewFrame("Crazy sentences");
+    QImage Img = PreviewFrame(QStringLiteral("Crazy sentences"));
     QPainter P(&Img);
     Art::Prepare(P);
     P.setFont(Art::Serif(14));
@@ -271,69 +271,69 @@ QImage SentencesPreview() {
     const char* Lines[3] = {"A quiet zebra quizzed the", "lazy queen about frozen",
                             "jazz on a quay."};
     for (int I = 0; I < 3; ++I)
-        P.drawText(QRectF(14, 24 + I * 19, 260, 19), Qt::AlignLeft | Qt::AlignVCenter, Lines[I]);
+        P.drawText(QRectF(14, 24 + I * 19, 260, 19), Qt::AlignLeft | Qt::AlignVCenter, QLatin1String(Lines[I]));
     // The typing line with a caret.
     P.setPen(QPen(QColor(0x9C, 0xB8, 0x9C), 1));
     P.setBrush(Qt::white);
     P.drawRoundedRect(QRectF(12, 86, 263, 26), 4, 4);
-    P.setFont(Art::Font("Courier New", 14, true));
+    P.setFont(Art::Font(QStringLiteral("Courier New"), 14, true));
     P.setPen(Navy);
-    P.drawText(QRectF(18, 86, 250, 26), Qt::AlignLeft | Qt::AlignVCenter, "A quiet zeb");
+    P.drawText(QRectF(18, 86, 250, 26), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("A quiet zeb"));
     P.fillRect(QRectF(111, 91, 2, 16), Navy);
     P.setPen(QColor(0x60, 0x68, 0x70));
     P.setFont(Art::Sans(11));
     P.drawText(QRectF(10, 118, 267, 18), Qt::AlignLeft | Qt::AlignVCenter,
-               "Funny sentences made of your keys.");
+               QStringLiteral("Funny sentences made of your keys."));
     return Img;
 }
 
 QImage BubblesPreview() {
-    QImage Img = PreviewFrame("Bubbles game");
+    QImage Img = PreviewFrame(QStringLiteral("Bubbles game"));
     QPainter P(&Img);
     Art::Prepare(P);
     QLinearGradient Water(0, 24, 0, 116);
     Water.setColorAt(0, QColor(0xE8, 0xF4, 0xFC));
     Water.setColorAt(1, QColor(0x9C, 0xC8, 0xEA));
     P.fillRect(QRectF(10, 24, 267, 92), Water);
-    Bubble(P, QPointF(50, 90), 16, "q");
-    Bubble(P, QPointF(104, 56), 13, "z");
-    Bubble(P, QPointF(160, 94), 15, "a");
-    Bubble(P, QPointF(214, 46), 12, "j");
-    Bubble(P, QPointF(250, 86), 11, "k");
+    Bubble(P, QPointF(50, 90), 16, QStringLiteral("q"));
+    Bubble(P, QPointF(104, 56), 13, QStringLiteral("z"));
+    Bubble(P, QPointF(160, 94), 15, QStringLiteral("a"));
+    Bubble(P, QPointF(214, 46), 12, QStringLiteral("j"));
+    Bubble(P, QPointF(250, 86), 11, QStringLiteral("k"));
     P.setPen(QColor(0x60, 0x68, 0x70));
     P.setFont(Art::Sans(11));
     P.drawText(QRectF(10, 118, 267, 18), Qt::AlignLeft | Qt::AlignVCenter,
-               "Pop the bubbles by typing their letters.");
+               QStringLiteral("Pop the bubbles by typing their letters."));
     return Img;
 }
 
 QImage LexidropPreview() {
-    QImage Img = PreviewFrame("Lexidrop game");
+    QImage Img = PreviewFrame(QStringLiteral("Lexidrop game"));
     QPainter P(&Img);
     Art::Prepare(P);
     P.fillRect(QRectF(80, 24, 127, 92), QColor(0x1E, 0x2E, 0x4A));
-    WordTag(P, QRectF(96, 30, 70, 16), "quiz", QColor(0xFF, 0xF4, 0xC8));
-    WordTag(P, QRectF(118, 54, 70, 16), "zero", QColor(0xFF, 0xF4, 0xC8));
-    WordTag(P, QRectF(90, 78, 70, 16), "query", QColor(0xFF, 0xC8, 0xA8));
+    WordTag(P, QRectF(96, 30, 70, 16), QStringLiteral("quiz"), QColor(0xFF, 0xF4, 0xC8));
+    WordTag(P, QRectF(118, 54, 70, 16), QStringLiteral("zero"), QColor(0xFF, 0xF4, 0xC8));
+    WordTag(P, QRectF(90, 78, 70, 16), QStringLiteral("query"), QColor(0xFF, 0xC8, 0xA8));
     P.fillRect(QRectF(80, 104, 127, 12), QColor(0x6E, 0x9C, 0x5A));
     P.setPen(QColor(0x60, 0x68, 0x70));
     P.setFont(Art::Sans(11));
     P.drawText(QRectF(10, 118, 267, 18), Qt::AlignLeft | Qt::AlignVCenter,
-               "Type the falling words before they land.");
+               QStringLiteral("Type the falling words before they land."));
     return Img;
 }
 
 } // namespace
 
 void DrawRevisionPictures(TPictureList& Out) {
-    Out.push_back({"Revision.png", MenuPicture()});
-    Out.push_back({"Wizard.png", WizardPicture()});
-    Out.push_back({"StoryBox.png", StoryPicture()});
-    Out.push_back({"BubblesBox.png", BubblesPicture()});
-    Out.push_back({"LexidropBox.png", LexidropPicture()});
-    Out.push_back({"RevisionStrip.png", StripPicture()});
-    Out.push_back({"PreviewKeyboard.png", KeyboardPreview()});
-    Out.push_back({"PreviewSentences.png", SentencesPreview()});
-    Out.push_back({"PreviewBubbles.png", BubblesPreview()});
-    Out.push_back({"PreviewLexidrop.png", LexidropPreview()});
+    Out.push_back({QStringLiteral("Revision.png"), MenuPicture()});
+    Out.push_back({QStringLiteral("Wizard.png"), WizardPicture()});
+    Out.push_back({QStringLiteral("StoryBox.png"), StoryPicture()});
+    Out.push_back({QStringLiteral("BubblesBox.png"), BubblesPicture()});
+    Out.push_back({QStringLiteral("LexidropBox.png"), LexidropPicture()});
+    Out.push_back({QStringLiteral("RevisionStrip.png"), StripPicture()});
+    Out.push_back({QStringLiteral("PreviewKeyboard.png"), KeyboardPreview()});
+    Out.push_back({QStringLiteral("PreviewSentences.png"), SentencesPreview()});
+    Out.push_back({QStringLiteral("PreviewBubbles.png"), BubblesPreview()});
+    Out.push_back({QStringLiteral("PreviewLexidrop.png"), LexidropPreview()});
 }

@@ -26,36 +26,36 @@ struct TTab {
 };
 
 const TTab Tabs[] = {
-    {"TabGuided.png",
+    {QStringLiteral("TabGuided.png"),
      {28, 18, 113, 43},
-     {"Guided", "Studying"},
+     {QStringLiteral("Guided"), QStringLiteral("Studying")},
      12,
      false,
      QColor(0x2E, 0x6D, 0xB4),
      Icons::MortarBoard},
-    {"TabRevision.png",
+    {QStringLiteral("TabRevision.png"),
      {141, 18, 114, 43},
-     {"Revision"},
+     {QStringLiteral("Revision")},
      13,
      false,
      QColor(0x3C, 0x96, 0x4A),
      Icons::Repeat},
-    {"TabStatistics.png",
+    {QStringLiteral("TabStatistics.png"),
      {255, 18, 129, 43},
-     {"Statistics"},
+     {QStringLiteral("Statistics")},
      13,
      false,
      QColor(0xD0, 0x84, 0x1C),
      Icons::Chart},
-    {"TabAbout.png", {415, 28, 47, 28}, {"About"}, 10, true, QColor(0x7A, 0x5B, 0xB5), Icons::Info},
-    {"TabOptions.png",
+    {QStringLiteral("TabAbout.png"), {415, 28, 47, 28}, {QStringLiteral("About")}, 10, true, QColor(0x7A, 0x5B, 0xB5), Icons::Info},
+    {QStringLiteral("TabOptions.png"),
      {483, 28, 83, 28},
-     {"Options"},
+     {QStringLiteral("Options")},
      12,
      false,
      QColor(0x23, 0x8F, 0x92),
      Icons::Gear},
-    {"TabExit.png", {685, 27, 58, 30}, {"Exit"}, 12, false, QColor(0xB8, 0x44, 0x3A), Icons::Door},
+    {QStringLiteral("TabExit.png"), {685, 27, 58, 30}, {QStringLiteral("Exit")}, 12, false, QColor(0xB8, 0x44, 0x3A), Icons::Door},
 };
 
 // The outline of a tab: slanted sides, rounded top corners, open at the
@@ -179,7 +179,7 @@ void DrawTabPictures(TPictureList& Out) {
         for (const TTab& Tab : Tabs)
             DrawSelected(P, Tab, Canvas);
     }
-    Out.push_back({"TabRow.png", Row});
+    Out.push_back({QStringLiteral("TabRow.png"), Row});
 
     for (const TTab& Tab : Tabs) {
         // The page edge and paper below it, in front of the tab.

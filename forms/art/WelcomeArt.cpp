@@ -198,9 +198,9 @@ QImage RestartCard() {
 } // namespace
 
 void DrawWelcomePictures(TPictureList& Out) {
-    Out.push_back({"WelcomeTitle.png", WelcomeTitle()});
-    Out.push_back({"WelcomeIntro.png", IntroCard()});
-    Out.push_back({"WelcomeStudy.png", StudyCard()});
-    Out.push_back({"CourseDone.png", CourseDone()});
-    Out.push_back({"Restart.png", RestartCard()});
+    Out.push_back({QStringLiteral("WelcomeTitle.png"), WelcomeTitle()});
+    Out.push_back({QStringLiteral("WelcomeIntro.png"), IntroCard()});
+    Out.push_back({QStringLiteral("WelcomeStudy.png"), StudyCard()});
+    Out.push_back({QStringLiteral("CourseDone.png"), CourseDone()});
+    Out.push_back({QStringLiteral("Restart.png"), RestartCard()});
 }

@@ -94,7 +94,7 @@ void TBubbles::Activate() {
 void TBubbles::KeyPress(QObject* Sender, char& Key) {
     TCustomGameEvent::KeyPress(Sender, Key);
     if (Key == 0 || !FGame) return;
-    const unsigned char Ch = (unsigned char)Key;
+    const unsigned char Ch = static_cast<unsigned char>(Key);
     Key = 0;
     // The first key only starts the game; after the end keys change nothing.
     if (State == esWaiting) {

@@ -182,12 +182,12 @@ void TLexidropEvent::KeyPress(QObject* Sender, char& Key) {
     case TLexidropGame::kIgnored:
         return;
     case TLexidropGame::kRight:
-        DifficultKeys->RecordKey((unsigned char)Expected, false);
+        DifficultKeys->RecordKey(static_cast<unsigned char>(Expected), false);
         WordBar->AdvanceChar();
         DrawRow(Game.FallRow);
         return;
     case TLexidropGame::kWordDone:
-        DifficultKeys->RecordKey((unsigned char)Expected, false);
+        DifficultKeys->RecordKey(static_cast<unsigned char>(Expected), false);
         WordBar->AdvanceChar();
         DropStgFrm->DropTimer->stop();
         SetScore(Game.Score);
@@ -196,7 +196,7 @@ void TLexidropEvent::KeyPress(QObject* Sender, char& Key) {
         return;
     case TLexidropGame::kWrong:
         PlayEffect(ErrorSound);
-        DifficultKeys->RecordKey((unsigned char)Expected, true);
+        DifficultKeys->RecordKey(static_cast<unsigned char>(Expected), true);
         return;
     }
 }

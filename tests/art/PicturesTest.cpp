@@ -14,12 +14,12 @@ namespace {
 
 QString PicturesDir() {
     const char* App = std::getenv("CLAVORA_APP_DIR");
-    return QString::fromLocal8Bit(App ? App : ".") + "/Pictures";
+    return QString::fromLocal8Bit(App ? App : ".") + QStringLiteral("/Pictures");
 }
 
 // A picture with the density its file names (see PictureDensity.h).
 QImage Load(const QString& Name) {
-    QImage Img(PicturesDir() + "/" + Name);
+    QImage Img(PicturesDir() + QLatin1Char('/') + Name);
     ApplyPictureDensity(Img);
     return Img.convertToFormat(QImage::Format_ARGB32);
 }
@@ -74,12 +74,12 @@ bool OpaqueIn(const QImage& Img, const QRect& R) {
 TEST(Pictures, EveryPictureHasItsSizeAndContent) {
     for (const TExpected& E : Expected) {
         SCOPED_TRACE(E.Name);
-        const QImage Img = Load(E.Name);
+        const QImage Img = Load(QLatin1String(E.Name));
         ASSERT_FALSE(Img.isNull());
         EXPECT_EQ(Img.deviceIndependentSize().toSize(), QSize(E.W, E.H));
         // Drawn with two pixels a unit, except the desk, which is stretched
         // over the window anyway.
-        const bool Desk = QString(E.Name).startsWith("Desk");
+        const bool Desk = QLatin1String(E.Name).startsWith(QLatin1String("Desk"));
         EXPECT_EQ(Img.devicePixelRatio(), Desk ? 1 : 2);
         EXPECT_GE(DistinctColours(Img), 3) << "looks blank";
     }
@@ -88,18 +88,18 @@ TEST(Pictures, EveryPictureHasItsSizeAndContent) {
 TEST(Pictures, FolderStaysSmall) {
     qint64 Total = 0;
     for (const TExpected& E : Expected)
-        Total += QFileInfo(PicturesDir() + "/" + E.Name).size();
+        Total += QFileInfo(PicturesDir() + QLatin1Char('/') + QLatin1String(E.Name)).size();
     EXPECT_LT(Total, 700 * 1024);
-    EXPECT_LT(QFileInfo(PicturesDir() + "/Desk.png").size(), 250 * 1024);
+    EXPECT_LT(QFileInfo(PicturesDir() + QStringLiteral("/Desk.png")).size(), 250 * 1024);
 }
 
 TEST(Pictures, BackgroundsAndCoverAreOpaque) {
     for (const char* Name : {"Desk.png", "Desk16.png"}) {
-        const QImage Img = Load(Name);
+        const QImage Img = Load(QLatin1String(Name));
         EXPECT_TRUE(OpaqueIn(Img, Img.rect())) << Name;
     }
     // The cover fills its panel (356 x 499, the picture lying at -1,-3).
-    const QImage Cover = Load("Cover.png");
+    const QImage Cover = Load(QStringLiteral("Cover.png"));
     EXPECT_TRUE(OpaqueIn(Cover, Px(Cover, QRect(1, 3, 356, 499))));
 }
 
@@ -108,7 +108,7 @@ TEST(Pictures, BackgroundsAndCoverAreOpaque) {
 TEST(Pictures, ButtonsAndConsolesHaveTransparentCorners) {
     for (const char* Name : {"BtnBegin.png", "BtnNext.png", "BtnBack.png", "BtnSkipF.png",
                              "BtnCancel.png", "BtnSkipB.png", "Console1.png", "Console2.png"}) {
-        const QImage Img = Load(Name);
+        const QImage Img = Load(QLatin1String(Name));
         const int R = Img.width() - 1, B = Img.height() - 1;
         for (QPoint P : {QPoint(0, 0), QPoint(R, 0), QPoint(0, B), QPoint(R, B)})
             EXPECT_EQ(qAlpha(Img.pixel(P)), 0) << Name << " at " << P.x() << "," << P.y();
@@ -118,7 +118,7 @@ TEST(Pictures, ButtonsAndConsolesHaveTransparentCorners) {
 // The white page panels lie over the pages: the paper round them must be white
 // too, or their edges show.
 TEST(Pictures, PaperAroundThePagePanelsIsWhite) {
-    const QImage Pages = Load("BookPages.png");
+    const QImage Pages = Load(QStringLiteral("BookPages.png"));
     for (const QRect& Units : {QRect(28, 13, 338, 428), QRect(405, 13, 338, 428)}) {
         const QRect Panel = Px(Pages, Units);
         const QRect Ring = Panel.adjusted(-1, -1, 1, 1);
@@ -136,7 +136,7 @@ TEST(Pictures, PaperAroundThePagePanelsIsWhite) {
 // The pages are flat, so that a wide page has no fold round it; the fold
 // picture shades their middle and meets them without a seam at its sides.
 TEST(Pictures, TheFoldShadesTheMiddleOfThePagesOnly) {
-    const QImage Pages = Load("BookPages.png"), Fold = Load("Fold.png");
+    const QImage Pages = Load(QStringLiteral("BookPages.png")), Fold = Load(QStringLiteral("Fold.png"));
     const QImage Under = Pages.copy(Px(Pages, QRect(370, 0, 35, 442)));
     ASSERT_EQ(Fold.size(), Under.size());
     for (int Y = 0; Y < Fold.height(); ++Y)
@@ -153,7 +153,7 @@ TEST(Pictures, TheFoldShadesTheMiddleOfThePagesOnly) {
 
 // The last row of the tab row runs on into the first row of the pages.
 TEST(Pictures, TabRowJoinsThePages) {
-    const QImage Row = Load("TabRow.png"), Pages = Load("BookPages.png");
+    const QImage Row = Load(QStringLiteral("TabRow.png")), Pages = Load(QStringLiteral("BookPages.png"));
     int Worst = 0;
     const QRect Seam = Px(Row, QRect(0, 60, 777, 1));
     for (int X = 0; X <= Seam.right(); ++X) {
@@ -168,10 +168,10 @@ TEST(Pictures, TabRowJoinsThePages) {
 // tab. Along the picture's edges nothing may change, so the swap has no seam,
 // while the tab itself must look different.
 TEST(Pictures, MenuPicturesSwapWithoutSeam) {
-    const QImage Row = Load("TabRow.png");
+    const QImage Row = Load(QStringLiteral("TabRow.png"));
     for (const auto& Tab : Tabs) {
         SCOPED_TRACE(Tab.Name);
-        const QImage Menu = Load(Tab.Name);
+        const QImage Menu = Load(QLatin1String(Tab.Name));
         ASSERT_EQ(Menu.size(), Px(Menu, Tab.Rect).size());
         QImage Shown = Row.copy(Px(Row, Tab.Rect));
         {

@@ -14,7 +14,7 @@ namespace {
 
 void Type(TTypingCanvas& Canvas, const std::string& S) {
     for (char C : S)
-        Canvas.TypeChar((unsigned char)C);
+        Canvas.TypeChar(static_cast<unsigned char>(C));
 }
 
 // A canvas with Rows rows.

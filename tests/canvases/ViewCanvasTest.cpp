@@ -211,7 +211,7 @@ TEST(WordViewCanvas, MarksOneCharacterAfterAnother) {
     EXPECT_EQ(Canvas.Word().Color.rgb(), Canvas.RestTextColor.rgb());
     // A new font keeps the game's colour; Clear keeps the one word.
     Canvas.SetWord("dog");
-    Canvas.setFont(QFont("Arial", 20));
+    Canvas.setFont(QFont(QStringLiteral("Arial"), 20));
     EXPECT_EQ(Canvas.Word().Color.rgb(), QColor(128, 0, 0).rgb());
     Canvas.Clear();
     EXPECT_EQ(Canvas.WordCount(), 1);

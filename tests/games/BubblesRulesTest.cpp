@@ -24,8 +24,8 @@ protected:
         B.FSize = Kind == 2 ? 45 : 40;
         B.Launch(3, Game.Height);
         B.FY = Y;
-        B.SetLetter((unsigned char)Letter);
-        Game.FSlotLetters[size_t(Slot)] = (unsigned char)Letter;
+        B.SetLetter(static_cast<unsigned char>(Letter));
+        Game.FSlotLetters[size_t(Slot)] = static_cast<unsigned char>(Letter);
     }
 
     // Ticks until the condition holds (at most Limit ticks); returns the ticks.

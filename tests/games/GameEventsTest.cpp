@@ -229,7 +229,7 @@ TEST_F(GameEvents, TopTenPageTakesTheNameAtThePlaceReached) {
     EXPECT_FALSE(Box->isHidden());
     EXPECT_FALSE(EventViewStg->Congratulations->isHidden());
     EXPECT_EQ(Box->y(), EventViewStg->Name[8]->y() - 4);
-    EXPECT_EQ(Box->text(), "Ann");
+    EXPECT_EQ(Box->text(), QStringLiteral("Ann"));
     EXPECT_EQ(TextOf(EventViewStg->Points[8]), "400");
     EXPECT_EQ(TextOf(EventViewStg->Points[9]), "370");
 
@@ -252,7 +252,7 @@ TEST_F(GameEvents, TopTenPageTakesTheNameAtThePlaceReached) {
     // A name with ";" is stored as typed and shown as "the Winner"; a score
     // that does not make the list shows no box.
     TopTenView->Submit("bubbles", "Bo", 5000);
-    Box->setText("A;B");
+    Box->setText(QStringLiteral("A;B"));
     TopTenView->Commit();
     EXPECT_EQ(TextOf(EventViewStg->Name[0]), "the Winner");
     ASSERT_EQ(Stored.Load("bubbles"), fsOk);

@@ -64,7 +64,7 @@ protected:
 TEST_F(LayoutForDrillsTest, GermanChosenInTheOptionsIsTheNextDrillsKeyboard) {
     TDriver Options;
     Options.Do("choose German and leave", [] {
-        OptioStg->Layout->setCurrentIndex(OptioStg->Layout->findText("German"));
+        OptioStg->Layout->setCurrentIndex(OptioStg->Layout->findText(QStringLiteral("German")));
         TFormView::CloseActiveView();
     });
     Options.Start();

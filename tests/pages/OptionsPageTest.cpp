@@ -131,17 +131,17 @@ TEST_F(OptionsPageTest, ShowsTheChoicesChangesTheLayoutAtOnceAndStoresTheRestOnL
                 QStringList Items;
                 for (int I = 0; I < S.Layout->count(); ++I)
                     Items << S.Layout->itemText(I);
-                EXPECT_EQ(Items.join(','), "English,Finnish,German,Klingon");
-                EXPECT_EQ(S.Layout->currentText(), "English");
+                EXPECT_EQ(Items.join(QLatin1Char(',')), QStringLiteral("English,Finnish,German,Klingon"));
+                EXPECT_EQ(S.Layout->currentText(), QStringLiteral("English"));
                 EXPECT_EQ(Highlighted(), "qwerty");
                 EXPECT_TRUE(IsShownOnWindow(Page()->Keyboard));
                 EXPECT_TRUE(IsShownOnWindow(S.lessonfree));
                 EXPECT_TRUE(IsShownOnWindow(S.CpsChoice));
                 if (const char* Shots = std::getenv("CLAVORA_SHOTS"))
-                    BookForm->grab().save(QString::fromLocal8Bit(Shots) + "/options.png");
+                    BookForm->grab().save(QString::fromLocal8Bit(Shots) + QStringLiteral("/options.png"));
 
                 // Choosing a layout leaves detection and loads it at once.
-                S.Layout->setCurrentIndex(S.Layout->findText("German"));
+                S.Layout->setCurrentIndex(S.Layout->findText(QStringLiteral("German")));
                 EXPECT_EQ(CheckedButtons(), "SoundButton2 LargeFont UserLayout WpmChoice ");
                 EXPECT_EQ(Highlighted(), "qwertz");
                 EXPECT_EQ(KeyData->KeyOf('y'), 39) << "y is left on the lower row";
@@ -201,13 +201,13 @@ TEST_F(OptionsPageTest, LayoutsThatCannotBeNamedOrLoadedLeaveTheLayoutInUse) {
                 EXPECT_FALSE(S.AutoDetect->isEnabled());
                 EXPECT_EQ(CheckedButtons(),
                           "lesson2 SoundButton1 NormalFont UserLayout CpsChoice ");
-                EXPECT_EQ(S.Layout->currentText(), "Finnish");
+                EXPECT_EQ(S.Layout->currentText(), QStringLiteral("Finnish"));
                 // The Finnish keyboard: its upper row begins as the US one.
                 EXPECT_EQ(Highlighted(), "qwerty");
                 EXPECT_GT(KeyData->KeyOf('\xE5'), 0) << "a-ring has a key";
 
                 ClearDialogLog();
-                S.Layout->setCurrentIndex(S.Layout->findText("Klingon"));
+                S.Layout->setCurrentIndex(S.Layout->findText(QStringLiteral("Klingon")));
                 ASSERT_EQ(DialogLog().size(), 1u);
                 EXPECT_EQ(DialogLog()[0].Type, mtError);
                 EXPECT_NE(DialogLog()[0].Text.find("#-500"), std::string::npos);
@@ -216,7 +216,7 @@ TEST_F(OptionsPageTest, LayoutsThatCannotBeNamedOrLoadedLeaveTheLayoutInUse) {
                 // Still the Finnish keyboard, and the choice that names it.
                 EXPECT_GT(KeyData->KeyOf('\xE5'), 0);
                 EXPECT_EQ(Highlighted(), "qwerty");
-                EXPECT_EQ(S.Layout->currentText(), "Finnish");
+                EXPECT_EQ(S.Layout->currentText(), QStringLiteral("Finnish"));
                 EXPECT_EQ(Settings->KeyboardLayout, "Finnish");
                 EXPECT_TRUE(Running("MenuOptions"));
                 ClickWidget(BookForm->MenuLogo);

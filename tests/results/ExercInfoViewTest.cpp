@@ -268,8 +268,8 @@ TEST_F(ResultsPageTest, ShownOnTheLeftPageOfTheBook) {
     Driver.Do("look at the page", [&] {
         EXPECT_TRUE(Page->IsOpen && Page->IsNested);
         for (QWidget* Control :
-             {(QWidget*)ChapterStgs->InfoTitle, (QWidget*)ChapterStgs->SpeedLbl,
-              (QWidget*)ChapterStgs->EfficiencyChange, (QWidget*)ChapterStgs->TipLbl}) {
+             {static_cast<QWidget*>(ChapterStgs->InfoTitle), static_cast<QWidget*>(ChapterStgs->SpeedLbl),
+              static_cast<QWidget*>(ChapterStgs->EfficiencyChange), static_cast<QWidget*>(ChapterStgs->TipLbl)}) {
             EXPECT_EQ(Control->parentWidget(), BookForm->LeftPage);
             EXPECT_TRUE(IsShownOnWindow(Control)) << Control->objectName().toStdString();
         }
@@ -300,7 +300,7 @@ TEST_F(ResultsPageTest, ShownOnTheLeftPageOfTheBook) {
             EXPECT_LE(Probe.heightForWidth(Tip->width()), Tip->height()) << Sentence;
         }
 
-        const QString Shot = QCoreApplication::applicationDirPath() + "/results-page.png";
+        const QString Shot = QCoreApplication::applicationDirPath() + QStringLiteral("/results-page.png");
         EXPECT_TRUE(BookForm->grab().save(Shot));
         Right.SetResult(3);
     });

@@ -170,7 +170,7 @@ TEST_F(RevisionTest, KeysTheWizardCannotUseAreReplacedOrRefused) {
                   // Keys of one's own without a letter.
                   ClickRadio(BuilderStg->Keyboard);
                   BuilderStg->YourKeys->setFocus();
-                  QTest::keyClicks(BuilderStg->YourKeys, "12");
+                  QTest::keyClicks(BuilderStg->YourKeys, QStringLiteral("12"));
                   EXPECT_TRUE(BuilderStg->ChooseKeys->isChecked());
                   PressKey(BookForm, Qt::Key_Return);
               })
@@ -210,7 +210,7 @@ TEST_F(RevisionTest, KeysTheWizardCannotUseAreReplacedOrRefused) {
                   // A key studied that no bank group of the learner's level has.
                   BuilderStg->YourKeys->clear();
                   ClickRadio(BuilderStg->ChooseKeys);
-                  QTest::keyClicks(BuilderStg->YourKeys, "q");
+                  QTest::keyClicks(BuilderStg->YourKeys, QStringLiteral("q"));
                   PressKey(BookForm, Qt::Key_Return);
               })
         .Then(

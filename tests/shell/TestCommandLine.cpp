@@ -84,9 +84,9 @@ TEST_F(ProgramTest, AnExerciseTypedInTheTerminalIsShownInLatin1) {
     TDriver Driver;
     std::string Shown;
     Driver.Then(
-        "the model text", [] { return BookForm->findChild<TViewCanvas*>("ModelText") != nullptr; },
+        "the model text", [] { return BookForm->findChild<TViewCanvas*>(QStringLiteral("ModelText")) != nullptr; },
         [&] {
-            Shown = BookForm->findChild<TViewCanvas*>("ModelText")->FullText();
+            Shown = BookForm->findChild<TViewCanvas*>(QStringLiteral("ModelText"))->FullText();
             BookForm->close();
         });
     RunProgram(Driver, {"--exercise", "E=TEXT;1;na\xC3\xAFve caf\xC3\xA9;TRUE"});

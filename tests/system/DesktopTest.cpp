@@ -17,7 +17,7 @@
 #include <unistd.h>
 
 TEST(Desktop, OffscreenTheKeyboardLanguageComesFromTheConsoleConfigurationOnly) {
-    ASSERT_EQ(QGuiApplication::platformName(), "offscreen");
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("offscreen"));
     TScopedTempDir Dir;
     int XkbAsked = 0;
     SetXkbLayoutQuery([&] {

@@ -25,8 +25,8 @@ double MsSince(Clock::time_point Start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - Start).count();
 }
 
-const std::map<QString, QString> FastGiveUp = {{"CLAVORA_RETRY_MS", "5"},
-                                               {"CLAVORA_BUSY_ANSWER", "no"}};
+const std::map<QString, QString> FastGiveUp = {{QStringLiteral("CLAVORA_RETRY_MS"), QStringLiteral("5")},
+                                               {QStringLiteral("CLAVORA_BUSY_ANSWER"), QStringLiteral("no")}};
 
 class Copies : public ::testing::Test {
 protected:
@@ -68,9 +68,9 @@ protected:
 
 TEST_F(Copies, ReadersGoTogether) {
     Learners(3);
-    TCopy First({"hold", "read"});
+    TCopy First({QStringLiteral("hold"), QStringLiteral("read")});
     ASSERT_EQ(First.ReadLine(), "open 1");
-    TCopy Second({"hold", "read"}, FastGiveUp);
+    TCopy Second({QStringLiteral("hold"), QStringLiteral("read")}, FastGiveUp);
     EXPECT_EQ(Second.ReadLine(), "open 1");
     std::unique_ptr<TUser> User = TUser::FindUser("u2");
     ASSERT_NE(User, nullptr);
@@ -86,7 +86,7 @@ TEST_F(Copies, ReadersGoTogether) {
 TEST_F(Copies, AReaderMakesAWriterWaitFourteenRetriesThenAsks) {
     Learners(2);
     const std::string Before = ReadFileBytes("Userbase.kq4");
-    TCopy Reader({"hold", "read"});
+    TCopy Reader({QStringLiteral("hold"), QStringLiteral("read")});
     ASSERT_EQ(Reader.ReadLine(), "open 1");
     std::unique_ptr<TUser> User = TUser::FindUser("U1");
     ASSERT_NE(User, nullptr);
@@ -119,7 +119,7 @@ TEST_F(Copies, AReaderMakesAWriterWaitFourteenRetriesThenAsks) {
 
 TEST_F(Copies, AWriterKeepsOutReadersAndWriters) {
     Learners(2);
-    TCopy Writer({"hold", "update"});
+    TCopy Writer({QStringLiteral("hold"), QStringLiteral("update")});
     ASSERT_EQ(Writer.ReadLine(), "open 1");
 
     EXPECT_EQ(TUser::FindUser("U0"), nullptr);
@@ -131,9 +131,9 @@ TEST_F(Copies, AWriterKeepsOutReadersAndWriters) {
     EXPECT_EQ(Shown[1].substr(0, 5), "#-801");
     EXPECT_EQ(Shown[2].substr(0, 6), "#-1505");
 
-    TCopy OtherReader({"hold", "read"}, FastGiveUp);
+    TCopy OtherReader({QStringLiteral("hold"), QStringLiteral("read")}, FastGiveUp);
     EXPECT_EQ(OtherReader.ReadLine(), "open -2");
-    TCopy OtherWriter({"hold", "update"}, FastGiveUp);
+    TCopy OtherWriter({QStringLiteral("hold"), QStringLiteral("update")}, FastGiveUp);
     EXPECT_EQ(OtherWriter.ReadLine(), "open -2");
     OtherReader.Release();
     OtherWriter.Release();
@@ -148,7 +148,7 @@ TEST_F(Copies, ASaveWaitsWhileTheFileIsHeldAndGoesThroughWhenItIsLetGo) {
     TRecFile Held;
     ASSERT_EQ(TUser::OpenDatabase(Held, TUser::daRead), 1);
     // The other copy tries again every 200 ms and would say yes to go on.
-    TCopy Saver({"save", "U1", "4321"});
+    TCopy Saver({QStringLiteral("save"), QStringLiteral("U1"), QStringLiteral("4321")});
     EXPECT_EQ(Saver.ReadLine(900), ""); // nothing within 900 ms: it waits
     EXPECT_TRUE(Saver.Running());
     Held.Close();
@@ -169,7 +169,7 @@ TEST_F(Copies, AKilledWriterNeverHarmsAnotherLearnersRecord) {
     std::mt19937 Random(2024);
     int Torn = 0;
     for (int Kill = 0; Kill < 50; ++Kill) {
-        TCopy Crasher({"crash", "U" + QString::number(Victim)});
+        TCopy Crasher({QStringLiteral("crash"), QStringLiteral("U") + QString::number(Victim)});
         ASSERT_EQ(Crasher.ReadLine(), "ready") << Crasher.Errors();
         std::this_thread::sleep_for(milliseconds(Random() % 40));
         Crasher.Kill();
@@ -231,7 +231,7 @@ TEST_F(Copies, ADatabaseThatCannotBeWrittenKeepsTheLearnerInMemory) {
         chmod(Dir.Path().c_str(), 0555);
     }
     const auto Start = Clock::now();
-    TCopy Saver({"readonly", "U1"}, {}, Modifier);
+    TCopy Saver({QStringLiteral("readonly"), QStringLiteral("U1")}, {}, Modifier);
     EXPECT_EQ(Saver.ReadLine(), "saved -2 kept 1");
     EXPECT_EQ(Saver.ReadLine().substr(0, 12), "dialog #-801");
     EXPECT_EQ(Saver.Finish(), 0) << Saver.Errors();

@@ -45,7 +45,7 @@ QColor FingerColour(int Finger) {
 }
 
 QFont Sans(int Px, bool Bold) {
-    QFont F("Arial");
+    QFont F(QStringLiteral("Arial"));
     F.setPixelSize(Px);
     F.setBold(Bold);
     return F;
@@ -59,7 +59,7 @@ QString Caption(const std::string& Keys) {
     if (!Run) {
         QString S;
         for (char C : Keys) {
-            if (!S.isEmpty()) S += ' ';
+            if (!S.isEmpty()) S += QLatin1Char(' ');
             S += ToQ(std::string(1, C));
         }
         return S;
@@ -165,7 +165,7 @@ QImage Picture(const TKeyData& Layout, const std::string& New, const std::string
 
     P.setPen(QColor(70, 60, 50));
     P.setFont(Sans(13, false));
-    P.drawText(QRectF(0, 8, W, 18), Qt::AlignCenter, "New keys");
+    P.drawText(QRectF(0, 8, W, 18), Qt::AlignCenter, QStringLiteral("New keys"));
     const QString Big = Caption(New);
     P.setFont(Sans(Big.size() <= 5 ? 40 : Big.size() <= 11 ? 28 : 19, true));
     P.setPen(QColor(40, 40, 40));
@@ -185,16 +185,16 @@ QImage Picture(const TKeyData& Layout, const std::string& New, const std::string
                                         {5, "index"},  {6, "middle"}, {7, "ring"},   {8, "little"}};
     QString Left, Right;
     for (int F : Fingers) {
-        if (F >= 1 && F <= 4) Left += QString(Left.isEmpty() ? "" : ", ") + Names[F];
-        if (F >= 5 && F <= 8) Right += QString(Right.isEmpty() ? "" : ", ") + Names[F];
+        if (F >= 1 && F <= 4) Left += (Left.isEmpty() ? QString() : QStringLiteral(", ")) + QLatin1String(Names[F]);
+        if (F >= 5 && F <= 8) Right += (Right.isEmpty() ? QString() : QStringLiteral(", ")) + QLatin1String(Names[F]);
     }
     P.setFont(Sans(10, false));
     P.setPen(QColor(70, 60, 50));
-    if (!Left.isEmpty()) P.drawText(QRectF(6, 284, W - 12, 13), Qt::AlignLeft, "left: " + Left);
-    if (!Right.isEmpty()) P.drawText(QRectF(6, 297, W - 12, 13), Qt::AlignLeft, "right: " + Right);
+    if (!Left.isEmpty()) P.drawText(QRectF(6, 284, W - 12, 13), Qt::AlignLeft, QStringLiteral("left: ") + Left);
+    if (!Right.isEmpty()) P.drawText(QRectF(6, 297, W - 12, 13), Qt::AlignLeft, QStringLiteral("right: ") + Right);
     P.setFont(Sans(9, false));
     P.drawText(QRectF(0, 167, W, 13), Qt::AlignCenter,
-               Shift ? "hold Shift with the other hand" : "");
+               Shift ? QStringLiteral("hold Shift with the other hand") : QString());
     return Img;
 }
 
