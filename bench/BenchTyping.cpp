@@ -135,7 +135,7 @@ void BM_Keystroke(benchmark::State& State) {
         Event.Finish();
         Event.SetResult(erNext);
     });
-    if (Typing.Paints < Keys / 2 || Model.Paints < Event.Words.WordsTyped / 2) {
+    if (Typing.Paints < Keys / 2 || Model.Paints < Event.Run.Words().WordsTyped / 2) {
         State.SkipWithError("the keys did not repaint the canvases");
         return;
     }
@@ -145,7 +145,7 @@ void BM_Keystroke(benchmark::State& State) {
     };
     State.counters["p50_us"] = At(0.50);
     State.counters["p99_us"] = At(0.99);
-    State.counters["words"] = Event.Words.WordsTyped;
+    State.counters["words"] = Event.Run.Words().WordsTyped;
     State.counters["paints"] = Typing.Paints + Model.Paints;
 }
 BENCHMARK(BM_Keystroke)->Iterations(Keys)->Unit(benchmark::kMicrosecond);

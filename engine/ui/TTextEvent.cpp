@@ -16,16 +16,14 @@
 #include <QFrame>
 #include <QLabel>
 
-#include <cmath>
-
 namespace {
 
-constexpr double ClockSecondsPerDay = 100000.0;
-// Intervals longer than this are breaks, not part of the rhythm.
-constexpr double LongestInterval = 5;
-constexpr unsigned char BackSpaceKey = 8;
-constexpr unsigned char EnterKey = 13;
 constexpr int ScreenMargin = 5;
+
+// The program's analysis objects, which the run feeds.
+TRunAnalysis ProgramAnalysis() {
+    return TRunAnalysis{ErrorFinder, EfficiencyCalc, BackSpaceCounter, DeviationCalc};
+}
 
 } // namespace
 
@@ -54,10 +52,14 @@ TTextEvent::~TTextEvent() {
 
 void TTextEvent::Activate() {
     TCustomTextEvent::Activate();
-    Words.Reset();
-    LastKeyTime = 0;
     ResetAnalysisObjects();
     if (!BookForm || !EventsStg || !Canvas || !TypingCanvas || !RhythmGraph) return;
+    // The run lays out the model text as the canvas shows it.
+    TViewCanvas* Model = Canvas;
+    Run.Begin(
+        Text ? *Text : std::string(), StartPos, Model->PageGeometry(),
+        [Model](const std::string& S) { return Model->TextWidth(S); }, HighlightWords);
+    Model->ShowPage(Run.Page());
     QWidget* Page = BookForm->WidePage;
 
     // The typing screen under the model text.
@@ -100,47 +102,37 @@ void TTextEvent::KeyPress(QObject* Sender, char& Key) {
     // before the key is handled, so that a key that completes the event at
     // once does not start it running again.
     if (State == esWaiting) Start();
-    const double At = Now();
-    if (IsTypingKey(Ch)) {
-        if (BackSpaceCounter) BackSpaceCounter->CountKey(Ch);
-        if (LastKeyTime > 0) {
-            if (RhythmGraph) RhythmGraph->KeyStroke();
-            const double Interval = (At - LastKeyTime) * ClockSecondsPerDay;
-            if (Interval <= LongestInterval && DeviationCalc)
-                DeviationCalc->AddInterval(Ch, float(Interval));
-        }
-        if (Ch == BackSpaceKey) {
-            if (!TypingCanvas->CurrentWord().Text.empty())
-                TypingCanvas->Backspace();
-            else
-                PlayEffect(ErrorSound);
-        } else if (Ch == EnterKey || Ch == ' ') {
-            EndWord(Ch == EnterKey ? 1 : 0);
-        } else {
-            TypingCanvas->TypeChar(Ch);
-        }
-    }
-    LastKeyTime = At;
+    Draw(Run.Key(Ch, Now(), ProgramAnalysis()), Ch);
 }
 
-void TTextEvent::EndWord(int Kind) {
-    const std::string Typed = TypingCanvas->CurrentWord().Text;
-    int Mark = 0;
-    if (!Typed.empty() && ErrorFinder && EfficiencyCalc) {
-        const TModelWords Model{Canvas->WordAt(-1), Canvas->WordAt(0), Canvas->WordAt(1),
-                                Canvas->WordAt(2)};
-        const TWordVerdict Verdict = Words.Judge(Typed, Model, *ErrorFinder, *EfficiencyCalc);
-        for (int I = 0; I < Verdict.Advance; ++I)
-            Canvas->Advance();
-        Mark = Verdict.Mark;
-        if (Words.HintDue(HighlightWords)) {
-            PlayEffect(TypingSound);
-            Canvas->ShowHint();
-        }
+void TTextEvent::Draw(const TKeyStep& Step, unsigned char Ch) {
+    if (Step.Stroke && RhythmGraph) RhythmGraph->KeyStroke();
+    switch (Step.Action) {
+    case TKeyAction::None:
+        return;
+    case TKeyAction::Char:
+        if (TypingCanvas->TypeChar(Ch)) Run.BreakWord(Ch);
+        return;
+    case TKeyAction::Erase:
+        TypingCanvas->Backspace();
+        return;
+    case TKeyAction::Refused:
+        PlayEffect(ErrorSound);
+        return;
+    case TKeyAction::WordEnd:
+        break;
     }
-    TypingCanvas->EndWord(Kind, Mark);
-    if (Canvas->WordAt(0).empty()) Finish();
-    StartPos = Canvas->LinePos();
+    if (Step.NewPage)
+        Canvas->ShowPage(Run.Page(), Run.Current());
+    else
+        Canvas->MoveTo(Run.Current());
+    if (Step.Hint) {
+        PlayEffect(TypingSound);
+        Canvas->ShowHint();
+    }
+    TypingCanvas->EndWord(Step.EndKind, Step.Mark);
+    if (Step.Ended) Finish();
+    StartPos = Run.LinePos();
 }
 
 void TTextEvent::Start() {
@@ -161,13 +153,11 @@ void TTextEvent::Finish() {
 }
 
 std::int32_t TTextEvent::TypingSeconds() const {
-    if (LastKeyTime <= 0 || StartTime <= 0) return 0;
-    const double Seconds = std::nearbyint((LastKeyTime - StartTime) * ClockSecondsPerDay);
-    return Seconds > 0 ? std::int32_t(Seconds) : 0;
+    return Run.TypingSeconds(StartTime);
 }
 
 bool TTextEvent::ResultsValid() const {
-    return Words.WordsTyped >= MinWords && TypingSeconds() >= MinSeconds;
+    return Run.ResultsValid(StartTime);
 }
 
 void TTextEvent::Deactivate() {

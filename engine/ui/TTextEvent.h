@@ -14,7 +14,7 @@
 // clock seconds of typing up to the last key.
 #pragma once
 
-#include "engine/WordJudge.h"
+#include "engine/TTypingRun.h"
 #include "engine/ui/TCustomTextEvent.h"
 
 #include <QPointer>
@@ -27,19 +27,15 @@ public:
     explicit TTextEvent(const std::string& Line);
     ~TTextEvent() override;
 
-    // The words of the run: WordsTyped and BadRun.
-    TWordJudge Words;
+    // The state of the run: the model text's page and current word, the
+    // word being typed, the judging and the moments of the keys. The
+    // canvases draw what it says.
+    TTypingRun Run;
     bool HighlightWords = false;
-    // When the last key came (days); 0 before the first key.
-    double LastKeyTime = 0;
     // What the learner types, and the rhythm graph; made with the book
     // window as owner, freed with the event.
     QPointer<TTypingCanvas> TypingCanvas;
     QPointer<TNervoGraph> RhythmGraph;
-
-    // Fewest words and clock seconds of a run whose results count.
-    static constexpr int MinWords = 5;
-    static constexpr int MinSeconds = 10;
 
     // The typing screen below the model text, the rhythm graph and a fresh
     // measurement.
@@ -58,5 +54,6 @@ public:
     bool ResultsValid() const;
 
 private:
-    void EndWord(int Kind);
+    // Draws what one key changed.
+    void Draw(const TKeyStep& Step, unsigned char Ch);
 };

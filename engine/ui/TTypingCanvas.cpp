@@ -45,18 +45,22 @@ void TTypingCanvas::RedrawCurrent(int Erase) {
     PlaceCaret();
 }
 
-void TTypingCanvas::TypeChar(unsigned char Ch) {
-    if (Ch <= 32) return;
+bool TTypingCanvas::TypeChar(unsigned char Ch) {
+    if (Ch <= 32) return false;
     const std::string Typed(1, char(Ch));
+    bool Broken = false;
     if (Overflows(FCaretX + TextWidth(Typed))) {
-        if (MovesToNextLine(TextWidth(CurrentWord().Text), width()))
+        if (MovesToNextLine(TextWidth(CurrentWord().Text), width())) {
             NewLine();
-        else
+        } else {
             EndWord(1, 0);
+            Broken = true;
+        }
     }
     TWordInfo& Word = FWords.back();
     if (Word.Text.size() < TWordInfo::MaxLength) Word.Text += Typed;
     RedrawCurrent(0);
+    return Broken;
 }
 
 void TTypingCanvas::Backspace() {

@@ -12,8 +12,9 @@ public:
 
     // Appends a character (at most 70 to a word); characters up to 32 are
     // ignored. A word reaching the right margin moves to the next line or,
-    // when it is too long for that, is ended there.
-    void TypeChar(unsigned char Ch);
+    // when it is too long for that, is ended there: then the character
+    // starts a new word and TypeChar answers true.
+    bool TypeChar(unsigned char Ch);
     // Removes the last character of the word being typed, if any.
     void Backspace();
     // Ends the word being typed with Mark (0 none, 1 solid, 2 dotted) and

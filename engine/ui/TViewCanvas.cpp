@@ -38,26 +38,48 @@ void TViewCanvas::SetText(const std::string& Text, int Pos) {
     LayOut();
 }
 
-void TViewCanvas::LayOut() {
-    Clear();
-    FCurrent = 0;
-    FCursor = FMode == 1 ? -1 : 0;
+TPageGeometry TViewCanvas::PageGeometry() const {
     TPageGeometry Geometry;
     Geometry.ClientWidth = width();
     Geometry.ClientHeight = height();
     Geometry.FontHeight = FontHeight();
-    TPage Page = LayOutPage(FFullText, size_t(FPageStart), Geometry,
-                            [this](const std::string& S) { return TextWidth(S); });
+    return Geometry;
+}
+
+void TViewCanvas::LayOut() {
+    ShowPage(LayOutPage(FFullText, size_t(FPageStart), PageGeometry(),
+                        [this](const std::string& S) { return TextWidth(S); }));
+}
+
+void TViewCanvas::ShowPage(const TPage& Page, int Current) {
+    if (FHintShown) {
+        SetMode(2);
+        FHintShown = false;
+    }
+    Clear();
+    FCurrent = 0;
+    FCursor = FMode == 1 ? -1 : 0;
     const QColor Color = FontColor();
-    for (TWordInfo& Word : Page.Words) {
-        Word.Color = Color;
-        FWords.push_back(std::move(Word));
+    for (const TWordInfo& Word : Page.Words) {
+        FWords.push_back(Word);
+        FWords.back().Color = Color;
     }
     FPenX = Page.PenX;
     FPenRow = Page.PenRow;
     FNextPageStart = int(Page.NextPageStart);
     ShowHint();
     update();
+    MoveTo(Current);
+}
+
+void TViewCanvas::MoveTo(int Current) {
+    while (FCurrent < Current && FCurrent < WordCount()) {
+        if (FHintShown) {
+            SetMode(2);
+            FHintShown = false;
+        }
+        if (!StepWord()) break;
+    }
 }
 
 void TViewCanvas::NextPage() {
@@ -94,16 +116,18 @@ void TViewCanvas::Advance() {
         return;
     }
 
+    const bool LineEnd = FWords[size_t(FCurrent)].LineEnd;
+    if (!StepWord()) NextPage();
+    if (LineEnd) FLinePos = FCurrent < WordCount() ? FWords[size_t(FCurrent)].Offset : 0;
+}
+
+bool TViewCanvas::StepWord() {
     TWordInfo& Word = FWords[size_t(FCurrent)];
-    const bool LineEnd = Word.LineEnd;
     if (FMode == 1) Word.Color = TypedTextColor;
     FCurrent += 1;
-    if (FCurrent < WordCount()) {
-        DrawWordAt(FCurrent - 1, 2);
-        DrawWordAt(FCurrent, 2);
-        DrawWordAt(FCurrent + 1, 1);
-    } else {
-        NextPage();
-    }
-    if (LineEnd) FLinePos = FCurrent < WordCount() ? FWords[size_t(FCurrent)].Offset : 0;
+    if (FCurrent >= WordCount()) return false;
+    DrawWordAt(FCurrent - 1, 2);
+    DrawWordAt(FCurrent, 2);
+    DrawWordAt(FCurrent + 1, 1);
+    return true;
 }

@@ -2,6 +2,7 @@
 // current character highlighted.
 #pragma once
 
+#include "engine/WordLayout.h"
 #include "engine/ui/TExerciseCanvas.h"
 
 #include <string>
@@ -27,12 +28,22 @@ public:
 
     // The learner finished the current word (modes 1-3) or character (mode 0).
     void Advance();
+    // The page a typing run laid out, from its first word, as SetText and
+    // NextPage show theirs; then the words before Current as passed.
+    void ShowPage(const TPage& Page, int Current = 0);
+    // Passes the words up to Current on this page (modes 1-3), as Advance
+    // does one at a time.
+    void MoveTo(int Current);
+    // The page the canvas lays out in its size and font.
+    TPageGeometry PageGeometry() const;
     // In mode 2 shows the current word highlighted until the next Advance.
     void ShowHint();
     void NextPage();
 
 private:
     void LayOut();
+    // Passes the current word; false when it was the last of the page.
+    bool StepWord();
 
     int FMode = 1;
     std::string FFullText;

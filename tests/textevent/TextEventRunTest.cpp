@@ -35,7 +35,7 @@ TEST_F(TextEventTest, AnyFirstKeyStartsTheClockAndOnlyTypingKeysCount) {
         EXPECT_EQ(BackSpaceCounter->Keys, 4);
         // An empty word is committed without being a word.
         Type("  ");
-        EXPECT_EQ(Event.Words.WordsTyped, 1);
+        EXPECT_EQ(Event.Run.Words().WordsTyped, 1);
         EXPECT_EQ(Event.Canvas->WordAt(0), "def");
         PressKey(BookForm, Qt::Key_Escape);
     });
@@ -52,7 +52,7 @@ TEST_F(TextEventTest, TenThousandKeysWithoutASpaceKeepEverythingBounded) {
         EXPECT_LT(Typing.WordCount(), 40);
         EXPECT_EQ(BackSpaceCounter->Keys, 10000);
         Type(" ");
-        EXPECT_EQ(Event.Words.WordsTyped, 1);
+        EXPECT_EQ(Event.Run.Words().WordsTyped, 1);
         EXPECT_EQ(Event.State, esCompleted) << "the one model word was passed as a wrong one";
         PressKey(BookForm, Qt::Key_Return);
     });
@@ -71,7 +71,7 @@ TEST_F(TextEventTest, TheTimeOutCompletesTheEventAndLaterKeysChangeNothing) {
         EXPECT_FALSE(Event.TypingCanvas->isEnabled());
         EXPECT_FALSE(Event.RhythmGraph->Running());
         Type("three ");
-        EXPECT_EQ(Event.Words.WordsTyped, 2);
+        EXPECT_EQ(Event.Run.Words().WordsTyped, 2);
         EXPECT_EQ(BackSpaceCounter->Keys, 8);
         EXPECT_EQ(Event.TypingCanvas->CurrentWord().Text, "");
         PressKey(BookForm, Qt::Key_Return);

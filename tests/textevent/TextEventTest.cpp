@@ -119,7 +119,7 @@ TEST_F(TextEventTest, AWholeTextTypedWithSlipsGivesTheResultsWorkedOutByHand) {
         // Keys after completion change nothing.
         Type("zz \b");
         EXPECT_EQ(BackSpaceCounter->Keys, 55);
-        EXPECT_EQ(Event.Words.WordsTyped, 14);
+        EXPECT_EQ(Event.Run.Words().WordsTyped, 14);
         PressKey(BookForm, Qt::Key_Return);
     });
     EXPECT_EQ(RunEvent(Event, Driver), erNext);
