@@ -90,7 +90,8 @@ TEST_F(TypingRun, KeysTypedThroughAWholeTextSayWhatToDraw) {
     for (const TRow& R : Rows) {
         SCOPED_TRACE(std::string("key ") + std::to_string(int(R.Key)) + " at " +
                      std::to_string(R.Second));
-        const TKeyStep Step = Run.Key((unsigned char)R.Key, R.Second / SecondsPerDay, Analysis);
+        const TKeyStep Step =
+            Run.Key(static_cast<unsigned char>(R.Key), R.Second / SecondsPerDay, Analysis);
         EXPECT_EQ(Step.Action, R.Action);
         EXPECT_EQ(Step.Stroke, R.Stroke);
         EXPECT_EQ(Run.Typed(), R.Typed);
@@ -118,7 +119,7 @@ TEST_F(TypingRun, HighlightingNeverCallsForTheHint) {
     Run.Begin("aa bb cc", 0, OneRow(), TenEach, true);
     for (const char* Keys : {"x ", "y "})
         for (const char* K = Keys; *K; ++K)
-            EXPECT_FALSE(Run.Key((unsigned char)*K, 1 / SecondsPerDay, Analysis).Hint);
+            EXPECT_FALSE(Run.Key(static_cast<unsigned char>(*K), 1 / SecondsPerDay, Analysis).Hint);
     EXPECT_EQ(Run.Words().BadRun, 2);
 }
 
@@ -138,7 +139,7 @@ TEST_F(TypingRun, EdgesOfTheTextAndOfTheWord) {
     Run.Begin("ab", 99, OneRow(), TenEach, false);
     EXPECT_EQ(Run.WordAt(0), "ab") << "an offset past the end starts at the beginning";
     for (char C : std::string("abc"))
-        Run.Key((unsigned char)C, 1 / SecondsPerDay, Analysis);
+        Run.Key(static_cast<unsigned char>(C), 1 / SecondsPerDay, Analysis);
     Run.BreakWord('c');
     EXPECT_EQ(Run.Typed(), "c");
     for (int I = 0; I < 80; ++I)
