@@ -130,3 +130,38 @@ TEST_F(TextEventTest, AStoryIsResumedAtTheLineTheLearnerReached) {
     });
     EXPECT_EQ(RunEvent(Again, Driver), erCancelled);
 }
+
+// A text of several pages, typed word by word, with one word skipped at the
+// end of the first page: the model canvas shows the run's page and current
+// word after every word, and its neighbours are the ones judged against.
+TEST_F(TextEventTest, TheModelCanvasFollowsTheRunThroughItsPages) {
+    std::string Text;
+    for (int I = 0; I < 600; ++I) {
+        const std::string Word{char('b' + I / 26 % 24), char('a' + I % 26), 'x'};
+        Text += (I ? " " : "") + Word;
+    }
+    TTextEvent Event("Pages=TEXT;1;" + Text + ";TRUE");
+    TDriver Driver;
+    Driver.Do("type", [&] {
+        const TTypingRun& Run = Event.Run;
+        const TViewCanvas& Model = *Event.Canvas;
+        int Pages = 1, Skipped = 0;
+        while (!Run.WordAt(0).empty() && Pages < 3) {
+            const int Start = Run.PageStart();
+            const bool Skip = Skipped == 0 && Run.Current() == int(Run.Page().Words.size()) - 2;
+            Type(Run.WordAt(Skip ? 1 : 0) + " ");
+            Skipped += Skip;
+            Pages += Run.PageStart() != Start;
+            ASSERT_EQ(Model.WordCount(), int(Run.Page().Words.size()));
+            ASSERT_EQ(Model.Current(), Run.Current());
+            for (int Offset = -1; Offset <= 2; ++Offset)
+                ASSERT_EQ(Model.WordAt(Offset), Run.WordAt(Offset)) << Offset;
+        }
+        EXPECT_EQ(Pages, 3);
+        EXPECT_EQ(Event.State, esRunning);
+        EXPECT_EQ(Skipped, 1);
+        EXPECT_EQ(Event.Run.Words().BadRun, 0);
+        PressKey(BookForm, Qt::Key_Escape);
+    });
+    EXPECT_EQ(RunEvent(Event, Driver), erCancelled);
+}
