@@ -152,6 +152,25 @@ wait_trace() {
   done
 }
 
+# wait_event <class>: waits for an event of the class to start, and brings
+# the book to the front for its keys.
+wait_event() {
+  wait_trace "event start $1 .*" 20
+  activate_window
+}
+
+# Lets the screen catch up with what was just traced or typed before a
+# screenshot: nothing tells when the window has been drawn.
+settle() {
+  sleep 0.2
+}
+
+# trace_shows <pattern>: true when a line after the last one waited for
+# matches (as wait_trace matches), without waiting.
+trace_shows() {
+  tail -n "+$((TRACE_SEEN + 1))" "$CLAVORA_TRACE" | grep -qxE "$1"
+}
+
 # The last trace line that matches the extended regular expression (whole
 # line), empty when none does.
 trace_line() {
@@ -192,7 +211,9 @@ start_program_window() {
 # holds and Enter. A new learner ("log_in Name new") then answers Yes to the
 # new-user question.
 log_in() {
-  wait_trace 'page Cover' 20
+  # The cover may have been waited for already.
+  { [ "$TRACE_SEEN" -gt 0 ] && [ "$(sed -n "${TRACE_SEEN}p" "$CLAVORA_TRACE")" = "page Cover" ]; } ||
+    wait_trace 'page Cover' 20
   activate_window
   xdotool key --clearmodifiers ctrl+a
   xdotool type --delay 60 "$1"

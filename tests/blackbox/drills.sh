@@ -10,16 +10,17 @@ source "$(dirname "$0")/common.sh" "$1" "$2"
 
 run_drill() { # name, event line, keys before the wrong one, wrong key, the rest, a last key
   start_program --exercise "$2"
-  xdotool windowactivate --sync "$WINDOW" 2>/dev/null || true
-  sleep 0.3
+  wait_event '[A-Za-z]+'
+  settle
   screenshot "$1-start"
   xdotool type --delay 200 "$3"
   xdotool type --delay 200 "$4"
-  sleep 0.3
+  settle
   screenshot "$1-wrong-key"
   xdotool type --delay 200 "$5"
   [ -z "${6:-}" ] || xdotool key --delay 200 "$6"
-  sleep 0.4
+  wait_trace 'event completed [A-Za-z]+'
+  settle
   kill -0 "$APP_PID" 2>/dev/null || fail "$1: the program ended before Enter after the drill"
   screenshot "$1-completed"
   xdotool key Return

@@ -20,8 +20,11 @@ cp "$(dirname "$0")/first_hour.cnt" "$XDG_DATA_HOME/Clavora/FirstHour.cnt"
 differs() { ! cmp -s "$SHOTS/$1.png" "$SHOTS/$2.png" || fail "$3"; }
 
 start_program
+wait_trace 'page Cover' 20
+settle
 screenshot hour-01-cover
 log_in "hanna berg" new
+settle
 screenshot hour-02-welcome
 differs hour-01-cover hour-02-welcome "no welcome page after the login"
 
@@ -29,71 +32,86 @@ differs hour-01-cover hour-02-welcome "no welcome page after the login"
 # returns to guided studying). Without its course installed the learner is
 # told so instead.
 xdotool key alt+i
-sleep 1
 if ls "$WORK/app" | grep -qix 'introd.kqs'; then
+  wait_trace 'page ChpContents'
+  settle
   screenshot hour-03-introduction
   xdotool key Return
-  sleep 1
+  wait_event TMessageEvent
+  settle
   screenshot hour-03a-introduction-page
   xdotool key Escape
-  sleep 0.8
+  wait_trace 'event end TMessageEvent [0-9]+'
+  wait_trace 'page ChpContents'
   xdotool key Escape
 else
   wait_dialog
   screenshot hour-03-introduction
   answer_dialog Return
 fi
-sleep 0.8
+wait_trace 'page Welcome'
+settle
 screenshot hour-03b-welcome-again
 
 xdotool key alt+b
-sleep 1
+wait_trace 'page StdProfile'
+settle
 screenshot hour-04-profile
 # The course of the settings is preselected; 25 minutes a lesson.
 click_book $((28 + 19 + 8 + 40)) $((74 + 246 + 28 + 12))
-sleep 0.3
+settle
 screenshot hour-05-profile-25-minutes
 differs hour-04-profile hour-05-profile-25-minutes "the lesson length did not change"
 xdotool key Return
-sleep 1.2
+wait_trace 'page ChpContents'
+settle
 screenshot hour-06-chapter
 
 xdotool key Return
-sleep 1
+wait_event TMessageEvent
+settle
 screenshot hour-07-message
-# A minute on the message page counts as studied.
+# A minute on the message page counts as studied: the clock is what is
+# tested here.
 sleep 47
 xdotool key Return
-sleep 1
+wait_trace 'event end TMessageEvent 3'
+wait_trace 'page ChpContents'
+settle
 screenshot hour-08-chapter-after-message
 xdotool key Return
-sleep 1
+wait_event TTextEvent
 xdotool type --delay 600 "sad fad dad lad ask all fall add salad flask "
-sleep 0.3
+wait_trace 'event completed TTextEvent'
+settle
 screenshot hour-09-text
 xdotool key Return
-sleep 1
+wait_trace 'event end TTextEvent 3'
+wait_trace 'result speed=[0-9]+ accuracy=100\.0 .*'
+wait_trace 'page ChpContents'
+settle
 screenshot hour-10-results
 
 click_book $((255 + 64)) $((18 + 25))
-sleep 1
+wait_trace 'page Statistics'
+settle
 screenshot hour-11-statistics
 click_book $((28 + 56)) $((18 + 21))
-sleep 1.2
+wait_trace 'page ChpContents'
+settle
 screenshot hour-12-back-to-the-chapter
-kill -0 "$APP_PID" 2>/dev/null || fail "the program ended"
 close_window
-wait_program
-[ "$APP_STATUS" -eq 0 ] || fail "exit status $APP_STATUS"
 
 # Started again, the learner logs in by name and resumes.
 start_program
+wait_trace 'page Cover' 20
+settle
 screenshot hour-13-cover-again
 log_in "hanna berg"
+wait_trace 'page ChpContents'
+settle
 screenshot hour-14-resumed
 close_window
-wait_program
-[ "$APP_STATUS" -eq 0 ] || fail "exit status $APP_STATUS"
 
 grep -q '^LastUser=Hanna Berg' "$XDG_CONFIG_HOME/Veltrona/Clavora.ini" || fail "LastUser not saved"
 python3 - "$XDG_DATA_HOME/Clavora/Userbase.kq4" <<'PY' || fail "the learner's record is not as studied"

@@ -10,10 +10,10 @@ wait_dialog
 screenshot first-run-question
 answer_dialog Escape
 start_program_window
+wait_trace 'page Cover' 20
+settle
 screenshot first-run-book
 close_window
-wait_program
-[ "$APP_STATUS" -eq 0 ] || fail "exit status $APP_STATUS"
 [ ! -e "$XDG_DATA_HOME/applications/clavora.desktop" ] || fail "an icon was made though the learner said No"
 ini=$XDG_CONFIG_HOME/Veltrona/Clavora.ini
 grep -q '^English=qwerty.kbd' "$ini" || fail "settings not seeded"

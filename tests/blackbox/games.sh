@@ -35,7 +35,9 @@ leave_game() {
   xdotool key Escape
   wait_dialog
   answer_dialog Return
-  sleep 0.8
+  wait_trace 'page TopTen'
+  activate_window
+  settle
 }
 
 # The top-ten file of a list in the data folder, as records of 514 bytes;
@@ -51,14 +53,15 @@ PY
 }
 
 start_program --exercise 'Drop=LEXIDROP;1;Single.vcb'
-xdotool windowactivate --sync "$WINDOW" 2>/dev/null || true
-sleep 0.3
+wait_event TLexidropEvent
+settle
 screenshot lexidrop-waiting
 # Each word falls a row a second at first; typing it takes well under that.
 for round in 1 2 3 4; do
   xdotool type --delay 120 "ju"
   [ "$round" = 2 ] && xdotool type --delay 120 "x"
   xdotool type --delay 120 "mp"
+  # The game's own pace: the next word comes after a while.
   sleep 0.4
 done
 xdotool type --delay 120 "ju"
@@ -67,7 +70,7 @@ leave_game
 screenshot lexidrop-topten
 xdotool type --delay 50 "Tess"
 xdotool key Return
-sleep 0.3
+wait_trace 'page TDemoEndView'
 xdotool key Return
 wait_program
 [ "$APP_STATUS" -eq 0 ] || fail "exit status $APP_STATUS after the falling words"
@@ -80,20 +83,20 @@ SCORE=$(list_places "$DATA" | awk '$1 == "Tess" {print $2}')
 [ "$SCORE" -ge 40 ] || fail "four words scored $SCORE"
 
 start_program --exercise 'Bubb=BUBBLES;1;0'
-xdotool windowactivate --sync "$WINDOW" 2>/dev/null || true
-sleep 0.3
+wait_event TBubbles
 xdotool key space
 # Bubbles come every second or two and take about ten seconds to rise.
 sleep 7
 screenshot bubbles-game
 # Every letter once: each bubble on screen pops.
 xdotool type --delay 20 "qwertyuiopasdfghjklzxcvbnm"
+# Soon, before new bubbles rise.
 sleep 0.05
 screenshot bubbles-popped
 leave_game
 screenshot bubbles-topten
 xdotool key Return
-sleep 0.3
+wait_trace 'page TDemoEndView'
 xdotool key Return
 wait_program
 [ "$APP_STATUS" -eq 0 ] || fail "exit status $APP_STATUS after the bubbles"

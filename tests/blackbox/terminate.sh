@@ -21,17 +21,17 @@ stage_question() {
 stage_results() {
   xdotool type --delay 120 "The quick brown fox jumps."
   xdotool key Return
-  sleep 0.3
+  wait_trace 'event completed TTextEvent'
   xdotool key Return
-  sleep 0.6
+  wait_trace 'page TDemoEndView'
+  settle
 }
 
 for row in "waiting TERM" "typing INT" "typing TERM" "question TERM" "question INT" "results TERM"; do
   set -- $row
   seed_settings
   start_program --exercise "$LINE"
-  xdotool windowactivate --sync "$WINDOW" 2>/dev/null || true
-  sleep 0.3
+  wait_event TTextEvent
   "stage_$1"
   screenshot "terminate-$1"
   kill -0 "$APP_PID" 2>/dev/null || fail "$1: the program ended before the signal"

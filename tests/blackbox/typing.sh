@@ -19,22 +19,22 @@ activate_window
 # xdotool waits half the delay after each press and each release: about
 # 150 ms a key, some 15 clock seconds in all, long enough to be scored.
 xdotool type --delay 300 "The quick brwn fox jumsp over the the lazy dog, and then it runs "
-# Nothing tells when the last key has been drawn.
-sleep 0.2
+settle
 screenshot typing-page
 xdotool type --delay 300 "far awz"
 xdotool key --delay 300 BackSpace
 xdotool type --delay 300 "ay into woods."
 xdotool key Return
 wait_trace 'event completed TTextEvent'
-sleep 0.2
+settle
 screenshot typing-completed
 xdotool key Return
 wait_trace 'event end TTextEvent 3'
 wait_trace 'page ExercInfo'
 wait_trace 'result .*'
 RESULT=$(trace_line 'result .*')
-sleep 0.2
+wait_trace 'page TDemoEndView'
+settle
 screenshot typing-results
 # Some 85 keys in some 15 seconds, with a handful of mistakes and one
 # backspace: a few hundred characters a minute, an accuracy well short of
