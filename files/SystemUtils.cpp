@@ -83,6 +83,15 @@ void ReleaseRandomSeed() {
     RandomSource.Fixed = false;
 }
 
+TRandomState SavedRandomState() {
+    return {RandomSource.State, RandomSource.Fixed};
+}
+
+void RestoreRandomState(const TRandomState& Saved) {
+    RandomSource.State = Saved.State;
+    RandomSource.Fixed = Saved.Fixed;
+}
+
 int Random(int Range) {
     if (Range < 1) return 0;
     // Rejects the few values that would make the low numbers more likely.

@@ -30,6 +30,13 @@ void Randomize();
 void FixRandomSeed(uint64_t Seed);
 // Lets Randomize reseed from the clock again.
 void ReleaseRandomSeed();
+// The random source's whole state, to put back later (tests).
+struct TRandomState {
+    uint64_t State;
+    bool Fixed;
+};
+TRandomState SavedRandomState();
+void RestoreRandomState(const TRandomState& Saved);
 // A whole number from 0 to Range - 1, every one equally likely; 0 when Range
 // is less than 1.
 int Random(int Range);

@@ -72,6 +72,10 @@ std::string ProgramDirectory() {
 
 void SetProgramDirectory(const std::string& Directory) { FProgramDirectory = Directory; }
 
+const std::string& ProgramDirectorySetting() {
+    return FProgramDirectory;
+}
+
 void SetHelpFile(const std::string& Name) { FHelpFile = Name; }
 const std::string& HelpFile() { return FHelpFile; }
 

@@ -29,6 +29,8 @@ void InstallTerminationSignals();
 // unless set otherwise, as tests do).
 std::string ProgramDirectory();
 void SetProgramDirectory(const std::string& Directory);
+// The folder SetProgramDirectory set, "" when none was.
+const std::string& ProgramDirectorySetting();
 
 // The help book and its topics.
 void SetHelpFile(const std::string& Name);

@@ -21,3 +21,7 @@ double SystemNow() {
 double Now() { return FClock ? FClock->Now() : SystemNow(); }
 
 void SetClock(TClock* Clock) { FClock = Clock; }
+
+TClock* InstalledClock() {
+    return FClock;
+}

@@ -17,6 +17,8 @@ double Now();
 // Replaces the clock; nullptr restores the system clock. The caller keeps
 // ownership of the clock it installs.
 void SetClock(TClock* Clock);
+// The clock installed, nullptr while the system clock runs.
+TClock* InstalledClock();
 
 // The system clock's reading in days (local time).
 double SystemNow();

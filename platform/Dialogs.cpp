@@ -34,5 +34,17 @@ void SetHelpHandler(std::function<void(int)> Handler) { FHelpHandler = std::move
 
 void SetDialogPresenter(TDialogHandler Presenter) { FPresenter = std::move(Presenter); }
 void SetDialogResponder(TDialogHandler Responder) { FResponder = std::move(Responder); }
+
+const std::function<void(int)>& InstalledHelpHandler() {
+    return FHelpHandler;
+}
+
+const TDialogHandler& InstalledDialogPresenter() {
+    return FPresenter;
+}
+
+const TDialogHandler& InstalledDialogResponder() {
+    return FResponder;
+}
 const std::vector<TDialogRequest>& DialogLog() { return FLog; }
 void ClearDialogLog() { FLog.clear(); }

@@ -42,13 +42,16 @@ int MessageDlg(const std::string& Text, TMsgDlgType Type, TMsgDlgButtons Buttons
 
 // What Help does: opens the dialog's help topic.
 void SetHelpHandler(std::function<void(int HelpContext)> Handler);
+const std::function<void(int HelpContext)>& InstalledHelpHandler();
 
 // The presenter that shows real windows (installed by the GUI at start-up).
 void SetDialogPresenter(TDialogHandler Presenter);
+const TDialogHandler& InstalledDialogPresenter();
 
 // A responder answers in place of the presenter while installed (tests).
 // Passing an empty function removes it.
 void SetDialogResponder(TDialogHandler Responder);
+const TDialogHandler& InstalledDialogResponder();
 
 // Every request shown since the last ClearDialogLog (for tests and diagnostics).
 const std::vector<TDialogRequest>& DialogLog();

@@ -168,3 +168,11 @@ void SetXkbLayoutQuery(std::function<std::string()> Query) {
 void SetKeyboardConfigFile(const std::string& FileName) {
     FConfigFile = FileName;
 }
+
+const std::function<std::string()>& InstalledXkbLayoutQuery() {
+    return FXkbQuery;
+}
+
+const std::string& KeyboardConfigFile() {
+    return FConfigFile;
+}

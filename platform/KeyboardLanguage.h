@@ -29,6 +29,8 @@ std::string XkbLayoutOfFile(const std::string& FileName);
 
 // Replaces the XKB query (tests); an empty function restores the real one.
 void SetXkbLayoutQuery(std::function<std::string()> Query);
+const std::function<std::string()>& InstalledXkbLayoutQuery();
 // Replaces the console keyboard configuration file (tests); "" restores
 // /etc/default/keyboard.
 void SetKeyboardConfigFile(const std::string& FileName);
+const std::string& KeyboardConfigFile();

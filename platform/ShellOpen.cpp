@@ -22,3 +22,7 @@ int ShellOpen(const std::string& Target) {
 }
 
 void SetShellOpener(std::function<bool(const std::string&)> Opener) { FOpener = std::move(Opener); }
+
+const std::function<bool(const std::string&)>& InstalledShellOpener() {
+    return FOpener;
+}

@@ -10,3 +10,4 @@ int ShellOpen(const std::string& Target);
 // Replaces the opener (tests); an empty function restores the desktop's.
 #include <functional>
 void SetShellOpener(std::function<bool(const std::string& Target)> Opener);
+const std::function<bool(const std::string& Target)>& InstalledShellOpener();

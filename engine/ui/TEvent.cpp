@@ -73,6 +73,10 @@ void SetStoryChooser(TStoryChooser Chooser) {
     StoryChooser() = Chooser ? std::move(Chooser) : TStoryChooser(MinimalChooser);
 }
 
+const TStoryChooser& InstalledStoryChooser() {
+    return StoryChooser();
+}
+
 TEvent::TEvent(const std::string& Line) : Params(Split(Line, "=;")) {
     Host = BookForm;
 }

@@ -110,6 +110,7 @@ private:
 using TStoryChooser = std::function<int(const TStringList& Names, const std::string& Mask,
                                         const std::string& CurrentStory, std::string& Chosen)>;
 void SetStoryChooser(TStoryChooser Chooser);
+const TStoryChooser& InstalledStoryChooser();
 
 // The sink the program's runners hand the events they run, when they have
 // no sink of their own to give: start-up installs one that shows the

@@ -9,6 +9,7 @@
 #include "course/TContents.h"
 #include "files/InputError.h"
 #include "platform/Dialogs.h"
+#include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
 #include "users/TUser.h"
 
@@ -91,10 +92,10 @@ std::string Describe(const std::string& Case) {
 class CourseGolden : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(CourseGolden, LoadsAsWrittenOut) {
+    TSeamGuard Seams;
     SetDialogResponder([](const TDialogRequest&) { return int(mrOk); });
     const std::string Expected = GoldenDir + "/" + GetParam() + "/expected.txt";
     const std::string Actual = Describe(GetParam());
-    SetDialogResponder(nullptr);
     if (std::getenv("CLAVORA_GOLDEN_WRITE")) WriteFileBytes(Expected, Actual);
     EXPECT_EQ(Actual, ReadFileBytes(Expected));
 }

@@ -4,6 +4,7 @@
 #include "course/TContents.h"
 #include "files/InputError.h"
 #include "platform/Dialogs.h"
+#include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
 #include "users/TUser.h"
 
@@ -22,7 +23,6 @@ protected:
         ClearDialogLog();
         SetDialogResponder([](const TDialogRequest&) { return int(mrOk); });
     }
-    void TearDown() override { SetDialogResponder(nullptr); }
 
     // Writes the lines as "course.cnt" and loads it.
     std::unique_ptr<TContents> Load(const std::string& Text, bool HeaderOnly = false) {
@@ -33,6 +33,7 @@ protected:
         return Course;
     }
 
+    TSeamGuard Seams;
     TScopedTempDir Dir;
 };
 

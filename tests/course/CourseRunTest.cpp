@@ -7,6 +7,7 @@
 #include "course/TContents.h"
 #include "course/TEventClasses.h"
 #include "platform/Dialogs.h"
+#include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
 #include "users/TUser.h"
 
@@ -68,7 +69,6 @@ protected:
         SetDialogResponder([](const TDialogRequest&) { return int(mrOk); });
     }
     void TearDown() override {
-        SetDialogResponder(nullptr);
         SetChapterPages(nullptr);
         ClearEventClasses();
     }
@@ -99,6 +99,7 @@ protected:
         return Made;
     }
 
+    TSeamGuard Seams;
     TScopedTempDir Dir;
     TScriptedEvents Events;
     TScriptedPages Pages;

@@ -33,11 +33,6 @@ void EventTest::SetUp() {
 void EventTest::TearDown() {
     FreeProgramObjects();
     SetCurrentUser(nullptr);
-    SetStoryChooser(nullptr);
-    SetDialogResponder(nullptr);
-    SetClock(nullptr);
-    Application::ResetTerminated();
-    Application::SetProgramDirectory("");
     Dir.reset();
 }
 

@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "tests/support/TDriver.h"
 #include "tests/support/TFakeClock.h"
+#include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +32,9 @@ protected:
     int RunEvent(TEvent& Event, TDriver& Driver);
 
     TFakeClock Clock;
+    // Puts back every seam after TearDown (declared after the clock it may
+    // point at).
+    TSeamGuard Seams;
     std::unique_ptr<TScopedTempDir> Dir;
 };
 

@@ -2,6 +2,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "tests/support/TFakeClock.h"
+#include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -21,11 +22,6 @@ protected:
         Clock.Set(35956.5 + 1.0 / 86400.0); // 1998-06-10 12:00:01
         SetErrorLogInfo(DefaultErrorLogInfo());
     }
-    void TearDown() override {
-        SetDialogResponder(nullptr);
-        SetClock(nullptr);
-    }
-
     std::vector<std::string> LogLines() {
         std::vector<std::string> Lines;
         const std::string Text = ReadFileBytes("Errors.log");
@@ -38,6 +34,7 @@ protected:
 
     TScopedTempDir Dir;
     TFakeClock Clock;
+    TSeamGuard Seams;
     std::vector<TDialogRequest> Shown;
 };
 

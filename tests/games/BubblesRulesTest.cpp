@@ -2,6 +2,7 @@
 // bubble timer 100 ms after the last, each key, with a fixed random seed.
 #include "files/SystemUtils.h"
 #include "games/TBubblesGame.h"
+#include "tests/support/TSeamGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,7 @@ constexpr double Start = 46000.0;
 class BubblesRules : public ::testing::Test {
 protected:
     void SetUp() override { FixRandomSeed(16); }
-    void TearDown() override { ReleaseRandomSeed(); }
+    TSeamGuard Seams;
 
     // Puts a letter bubble of a kind into a slot, at a height.
     static void Place(TBubblesGame& Game, int Slot, char Letter, int Kind = 1, int Y = 200) {

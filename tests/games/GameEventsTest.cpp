@@ -30,10 +30,6 @@ protected:
         EventTest::SetUp();
         FixRandomSeed(16);
     }
-    void TearDown() override {
-        ReleaseRandomSeed();
-        EventTest::TearDown();
-    }
 
     // Keys as the learner types them, a tenth of a second apart.
     void Type(const std::string& Keys) {

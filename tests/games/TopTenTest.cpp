@@ -6,6 +6,7 @@
 #include "games/TtopTen.h"
 #include "platform/Dialogs.h"
 #include "platform/SharedFile.h"
+#include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -47,10 +48,8 @@ protected:
         });
         SetBusyRetryInterval(std::chrono::milliseconds(2));
     }
-    void TearDown() override {
-        SetDialogResponder(nullptr);
-        SetBusyRetryInterval(std::chrono::milliseconds(200));
-    }
+    void TearDown() override { SetBusyRetryInterval(std::chrono::milliseconds(200)); }
+    TSeamGuard Seams;
     TScopedTempDir Dir;
     std::vector<std::string> Shown;
 };

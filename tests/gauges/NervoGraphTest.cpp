@@ -5,6 +5,7 @@
 #include "tests/gauges/PaintLog.h"
 #include "tests/support/TDriver.h"
 #include "tests/support/TFakeClock.h"
+#include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
 
 #include <QImage>
@@ -24,7 +25,6 @@ protected:
         Graph = new TNervoGraph(&Parent);
         Graph->setGeometry(20, 30, 115, 104);
     }
-    void TearDown() override { SetClock(nullptr); }
 
     // Keystrokes every Interval clock seconds, ticking every 100 ms.
     void Type(double Interval, int Ticks) {
@@ -45,6 +45,7 @@ protected:
     double FSinceKey = 0;
 
     TFakeClock Clock;
+    TSeamGuard Seams;
     QWidget Parent;
     TNervoGraph* Graph = nullptr;
 };

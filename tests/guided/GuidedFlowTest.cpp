@@ -11,6 +11,7 @@
 #include "guided/TGuidedStudying.h"
 #include "guided/TIntroduction.h"
 #include "platform/Dialogs.h"
+#include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
 #include "users/TUser.h"
 
@@ -123,7 +124,6 @@ protected:
     void TearDown() override {
         SetCurrentCourse(nullptr);
         SetCurrentUser(nullptr);
-        SetDialogResponder(nullptr);
         SetChapterPages(nullptr);
         ClearEventClasses();
         FreeDifficultKeys();
@@ -131,6 +131,7 @@ protected:
     // The learner as stored in the database.
     static std::unique_ptr<TUser> Stored() { return TUser::FindUser("Ann"); }
 
+    TSeamGuard Seams;
     TScopedTempDir Dir;
     TScriptedGuidedPages Pages;
     TScriptedSpread Spread;

@@ -5,6 +5,7 @@
 #include "files/TTextFile.h"
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
+#include "tests/support/TSeamGuard.h"
 #include "tools/coursetool/TCourseScan.h"
 #include "tools/coursetool/TLayoutChars.h"
 #include "users/TUser.h"
@@ -141,12 +142,12 @@ TEST_P(ShippedCourse, EveryExerciseUsesOnlyTheKeysTaughtBeforeIt) {
 }
 
 TEST_P(ShippedCourse, LoadsWithoutAMessage) {
+    TSeamGuard Seams;
     SetCurrentUser(std::make_unique<TUser>("Checker"));
     ClearDialogLog();
     SetDialogResponder([](const TDialogRequest&) { return int(mrOk); });
     int32_t Status = 99;
     TContents Loaded(GetParam().File, Status);
-    SetDialogResponder(nullptr);
     EXPECT_EQ(Status, 0);
     EXPECT_TRUE(DialogLog().empty()) << DialogLog().front().Text;
     EXPECT_EQ(Loaded.Chapters.size(), Course.Chapters().size());

@@ -35,10 +35,6 @@ protected:
             return Opens;
         });
     }
-    void TearDown() override {
-        SetShellOpener(nullptr);
-        ProgramTest::TearDown();
-    }
     std::vector<std::string> Opened;
     bool Opens = true;
 };

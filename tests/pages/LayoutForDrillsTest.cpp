@@ -44,7 +44,6 @@ protected:
         KeyData = nullptr;
         delete Settings;
         Settings = nullptr;
-        SetProgramLayers("", "");
     }
     void Type(char C, Qt::Key Key) {
         Clock.AdvanceClockSeconds(0.3);

@@ -69,10 +69,6 @@ protected:
         SetKeyboard("us");
         SetKeyboardConfigFile(Keyboard);
     }
-    void TearDown() override {
-        SetKeyboardConfigFile("");
-        ProgramTest::TearDown();
-    }
     void SetKeyboard(const std::string& XkbLayout) {
         WriteFileBytes(Keyboard, XkbLayout.empty() ? "" : "XKBLAYOUT=\"" + XkbLayout + "\"\n");
     }

@@ -1,5 +1,6 @@
 #include "platform/FileNames.h"
 #include "platform/UserFolders.h"
+#include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -115,6 +116,7 @@ TEST(FileNames, RenameCopiesAcrossFileSystems) {
 // The program directory: the learner's layer over the shipped material, which
 // is never written.
 TEST(FileNames, TheUserLayerLiesOverTheShippedOne) {
+    TSeamGuard Seams;
     TScopedTempDir Dir;
     for (const char* Folder : {"user", "user/Stories", "shipped", "shipped/Stories"})
         MakeDir(Folder);
@@ -154,7 +156,6 @@ TEST(FileNames, TheUserLayerLiesOverTheShippedOne) {
     EXPECT_EQ(ListFiles(Dir / "shipped/*"),
               (std::vector<std::string>{"Beginner.cnt", "UserBase.org"}));
     EXPECT_EQ(ListFiles(Dir / "shipped/Stories/*"), (std::vector<std::string>{"Fox.txt"}));
-    SetProgramLayers("", "");
 }
 
 TEST(FileNames, MaterialNamesStayInsideTheProgramDirectory) {

@@ -12,6 +12,7 @@
 #include "platform/Dialogs.h"
 #include "shell/TBookForm.h"
 #include "tests/support/TDriver.h"
+#include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
 #include "users/TUser.h"
 
@@ -52,10 +53,7 @@ protected:
         delete BookForm;
         BookForm = nullptr;
         SetCurrentUser(nullptr);
-        SetDialogResponder(nullptr);
         Settings = nullptr;
-        Application::ResetTerminated();
-        Application::SetProgramDirectory("");
         Dir.reset();
     }
 
@@ -87,6 +85,7 @@ protected:
         return "unknown";
     }
 
+    TSeamGuard Seams;
     std::unique_ptr<TScopedTempDir> Dir;
     TExercInfoView* Page = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "files/SystemUtils.h"
 #include "platform/Dialogs.h"
 #include "tests/revision/BankFixture.h"
+#include "tests/support/TSeamGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -35,10 +36,7 @@ protected:
         ClearDialogLog();
         SetDialogResponder([](const TDialogRequest&) { return int(mrOk); });
     }
-    void TearDown() override {
-        SetDialogResponder(nullptr);
-        ReleaseRandomSeed();
-    }
+    TSeamGuard Seams;
     TScopedTempDir Dir;
 };
 

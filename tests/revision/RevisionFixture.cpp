@@ -17,11 +17,6 @@ void RevisionTest::SetUp() {
     SetClock(&Clock);
 }
 
-void RevisionTest::TearDown() {
-    SetClock(nullptr);
-    ProgramTest::TearDown();
-}
-
 void RevisionTest::MakeNora() {
     auto User = std::make_unique<TUser>("Nora");
     for (const char* Group : {"fj", "dk", "sl", "a;", "qz"})

@@ -15,7 +15,6 @@ class TEvent;
 class RevisionTest : public ProgramTest {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     // Nora: groups "fj", "dk", "sl", "a;", "qz" (all five reached; the bank
     // has q and z only from later levels); j and f difficult (120 and 100),

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/Dialogs.h"
+#include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -19,8 +20,6 @@ protected:
         SetDialogResponder(
             [this](const TDialogRequest& R) { return R.Buttons & mbYes ? IconAnswer : int(mrOk); });
     }
-    void TearDown() override { SetDialogResponder(nullptr); }
-
     std::string IniPath() const { return Dir / "config/Veltrona/Clavora.ini"; }
     void WriteIni(const std::string& Text) {
         mkdir((Dir / "config/Veltrona").c_str(), 0755);
@@ -33,6 +32,7 @@ protected:
         return Texts;
     }
 
+    TSeamGuard Seams;
     TScopedTempDir Dir;
     int IconAnswer = mrNo;
 };

@@ -44,10 +44,6 @@ void ProgramTest::SetUp() {
 }
 
 void ProgramTest::TearDown() {
-    SetDialogResponder(nullptr);
-    Application::SetProgramDirectory("");
-    SetProgramLayers("", "");
-    Application::ResetTerminated();
     FDir.reset();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "tests/support/TDriver.h"
+#include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -28,5 +29,7 @@ protected:
 
     std::string LogInAs = "Tester";
 
+    // Puts back every seam, also those the program installs, after TearDown.
+    TSeamGuard Seams;
     std::unique_ptr<TScopedTempDir> FDir;
 };

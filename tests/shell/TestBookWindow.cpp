@@ -10,6 +10,7 @@
 #include "shell/TFormView.h"
 #include "shell/TNavigate.h"
 #include "tests/support/TDriver.h"
+#include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
 
 #include <QApplication>
@@ -47,13 +48,8 @@ protected:
         Book.reset(BookForm);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(BookForm));
     }
-    void TearDown() override {
-        Book.reset();
-        SetDialogResponder(nullptr);
-        SetShellOpener(nullptr);
-        Application::ResetTerminated();
-        Application::SetProgramDirectory("");
-    }
+    void TearDown() override { Book.reset(); }
+    TSeamGuard Seams;
     std::unique_ptr<TBookForm> Book;
 };
 

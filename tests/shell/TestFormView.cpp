@@ -3,6 +3,7 @@
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "shell/TFormView.h"
+#include "tests/support/TSeamGuard.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -62,11 +63,7 @@ protected:
         ClearDialogLog();
         SetDialogResponder([](const TDialogRequest&) { return int(mrOk); });
     }
-    void TearDown() override {
-        SetDialogResponder(nullptr);
-        Application::ResetTerminated();
-        TFormView::SetActiveView(nullptr);
-    }
+    TSeamGuard Seams;
 };
 
 std::vector<std::string> ChildNames(QWidget* Parent) {

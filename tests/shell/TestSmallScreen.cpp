@@ -67,7 +67,6 @@ TEST_F(ProgramTest, YesOnASmallScreenGivesABorderlessBookAndTheNavigationConsole
     EXPECT_EQ(Warnings, 2);
     ASSERT_EQ(Opened.size(), 1u);
     EXPECT_EQ(Opened[0], "file://" + Shipped("Clavora.html#topic1010"));
-    SetShellOpener(nullptr);
 }
 
 // Run on a 1280 x 960 screen drawn at twice the size, which leaves 640 x 480

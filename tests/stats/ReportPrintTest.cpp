@@ -1,6 +1,7 @@
 // The study report's two ways out: the default printer (here a printer that
 // prints into a PDF file) and the PDF file of a machine without one, and
 // what a failure of either leaves behind.
+#include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
 #include "users/ui/StudyReport.h"
 
@@ -35,7 +36,7 @@ TReportData Report() {
 
 class ReportPrintTest : public ::testing::Test {
 protected:
-    void TearDown() override { SetReportPrinterSource(nullptr); }
+    TSeamGuard Seams;
     TScopedTempDir Dir;
 };
 

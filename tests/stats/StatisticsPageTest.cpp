@@ -125,11 +125,6 @@ protected:
         });
         SetReportPrinterSource([] { return nullptr; });
     }
-    void TearDown() override {
-        SetShellOpener(nullptr);
-        SetReportPrinterSource(nullptr);
-        ProgramTest::TearDown();
-    }
     std::vector<std::string> Opened;
 };
 

@@ -4,6 +4,7 @@
 #include "files/SystemUtils.h"
 #include "platform/KeyboardLanguage.h"
 #include "platform/ShellOpen.h"
+#include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
 
 #include <QGuiApplication>
@@ -18,6 +19,7 @@
 
 TEST(Desktop, OffscreenTheKeyboardLanguageComesFromTheConsoleConfigurationOnly) {
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("offscreen"));
+    TSeamGuard Seams;
     TScopedTempDir Dir;
     int XkbAsked = 0;
     SetXkbLayoutQuery([&] {
@@ -30,11 +32,10 @@ TEST(Desktop, OffscreenTheKeyboardLanguageComesFromTheConsoleConfigurationOnly) 
     SetKeyboardConfigFile(Dir / "missing");
     EXPECT_EQ(DetectKeyboardLanguage(), "Not available");
     EXPECT_EQ(XkbAsked, 0);
-    SetKeyboardConfigFile("");
-    SetXkbLayoutQuery(nullptr);
 }
 
 TEST(Desktop, ShellOpenReportsSuccessAbove32AndFailureAsZero) {
+    TSeamGuard Seams;
     std::string Opened;
     SetShellOpener([&](const std::string& Target) {
         Opened = Target;
@@ -44,7 +45,6 @@ TEST(Desktop, ShellOpenReportsSuccessAbove32AndFailureAsZero) {
     EXPECT_EQ(Opened, "http://www.example.com/clavora");
     EXPECT_LE(ShellOpen("/nonexistent/Report.pdf"), 32);
     EXPECT_EQ(Opened, "/nonexistent/Report.pdf");
-    SetShellOpener(nullptr);
 }
 
 namespace {

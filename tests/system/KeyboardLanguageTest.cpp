@@ -2,6 +2,7 @@
 // the console configuration that stands in when there is no X display.
 #include "platform/KeyboardLanguage.h"
 #include "files/SystemUtils.h"
+#include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -72,6 +73,7 @@ TEST(KeyboardLanguage, TheConsoleConfigurationNamesTheFirstLayout) {
 }
 
 TEST(KeyboardLanguage, WithoutAGuiApplicationOnlyTheConsoleConfigurationIsAsked) {
+    TSeamGuard Seams;
     TScopedTempDir Dir;
     int XkbAsked = 0;
     SetXkbLayoutQuery([&] {
@@ -86,6 +88,4 @@ TEST(KeyboardLanguage, WithoutAGuiApplicationOnlyTheConsoleConfigurationIsAsked)
     SetKeyboardConfigFile(Dir / "missing");
     EXPECT_EQ(DetectKeyboardLanguage(), "Not available");
     EXPECT_EQ(XkbAsked, 0);
-    SetKeyboardConfigFile("");
-    SetXkbLayoutQuery(nullptr);
 }

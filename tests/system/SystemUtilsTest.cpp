@@ -1,6 +1,7 @@
 // The random source and shuffle, the interpolation of the scoring, and the
 // character filters and word reader on short strings.
 #include "files/SystemUtils.h"
+#include "tests/support/TSeamGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ namespace {
 
 class RandomTest : public ::testing::Test {
 protected:
-    void TearDown() override { ReleaseRandomSeed(); }
+    TSeamGuard Seams;
 };
 
 TStringList Letters(int Count) {

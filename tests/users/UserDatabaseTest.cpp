@@ -1,4 +1,5 @@
 #include "platform/Dialogs.h"
+#include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
 #include "tests/users/Generations.h"
 #include "users/TUser.h"
@@ -22,7 +23,6 @@ protected:
         TUser::SetRetryInterval(std::chrono::milliseconds(2));
     }
     void TearDown() override {
-        SetDialogResponder(nullptr);
         TUser::SetRetryInterval(std::chrono::milliseconds(200));
         FreeDifficultKeys();
     }
@@ -44,6 +44,7 @@ protected:
         WriteFileBytes("Userbase.kq4", Bytes + Tail);
     }
 
+    TSeamGuard Seams;
     TScopedTempDir Dir;
     std::vector<std::string> Shown;
     std::function<int(const TDialogRequest&)> Answer = [](const TDialogRequest&) {

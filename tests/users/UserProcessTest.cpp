@@ -1,6 +1,7 @@
 // Several copies of the program on one database: the helper program holds,
 // saves and crashes while this process works on the same file.
 #include "platform/Dialogs.h"
+#include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
 #include "tests/users/Generations.h"
 #include "tests/users/TCopy.h"
@@ -39,7 +40,6 @@ protected:
         TUser::SetRetryInterval(milliseconds(5));
     }
     void TearDown() override {
-        SetDialogResponder(nullptr);
         TUser::SetRetryInterval(milliseconds(200));
         FreeDifficultKeys();
     }
@@ -62,6 +62,7 @@ protected:
         return false;
     }
 
+    TSeamGuard Seams;
     TScopedTempDir Dir;
     std::vector<std::string> Shown;
 };

@@ -32,6 +32,10 @@ void SetReportPrinterSource(TPrinterSource Source) {
     PrinterSource = std::move(Source);
 }
 
+const TPrinterSource& InstalledReportPrinterSource() {
+    return PrinterSource;
+}
+
 bool DrawStudyReport(QPagedPaintDevice& Device, const TReportData& Data) {
     Device.setPageOrientation(QPageLayout::Portrait);
     QPainter Painter;

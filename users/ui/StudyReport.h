@@ -35,3 +35,4 @@ inline const std::string StudyReportFileName = "Study Report.pdf";
 // none. Tests replace it; an empty function restores the system's.
 using TPrinterSource = std::function<std::unique_ptr<QPrinter>()>;
 void SetReportPrinterSource(TPrinterSource Source);
+const TPrinterSource& InstalledReportPrinterSource();
