@@ -1,7 +1,7 @@
 // The typing canvas: characters, backspace, word ends, the 70 % rule,
 // scrolling, the caret and what a keystroke repaints.
-#include "PaintSpy.h"
 #include "engine/ui/TTypingCanvas.h"
+#include "tests/support/TPaintSpy.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,8 +1,8 @@
 // The view canvas and the word view canvas: pages, modes, targets, the hint,
 // what a step repaints and what is painted.
-#include "PaintSpy.h"
 #include "engine/ui/TViewCanvas.h"
 #include "engine/ui/TWordViewCanvas.h"
+#include "tests/support/TPaintSpy.h"
 
 #include <QApplication>
 #include <QImage>

@@ -2,7 +2,7 @@
 // each key exactly, with the end of a word asking for a space and the end of
 // a line for Enter; the new-keys introduction cutting its text into groups;
 // what the keyboard, the hands and the finger's name show at each step.
-#include "tests/events/EventFixture.h"
+#include "tests/support/EventFixture.h"
 
 #include "app/DemoExercise.h"
 #include "engine/ui/TKeyboardEvent.h"

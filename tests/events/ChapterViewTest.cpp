@@ -1,6 +1,6 @@
 // The two-page chapter container: keys reach both pages, and the right
 // page's close ends the container with its result.
-#include "tests/events/EventFixture.h"
+#include "tests/support/EventFixture.h"
 
 #include "engine/ui/TChapterView.h"
 #include "engine/ui/TMessageEvent.h"

@@ -1,6 +1,6 @@
 // The events' storage form: how the console is laid out for borrowing, the
 // pictures it lends, and the pie gauge's share.
-#include "tests/events/EventFixture.h"
+#include "tests/support/EventFixture.h"
 
 #include "forms/TEventsStg.h"
 #include "platform/Controls.h"

@@ -1,6 +1,6 @@
 // The event: its line's tokens, text sources, shortcuts and buttons, the
 // question before leaving, and the study time it adds to the learner.
-#include "tests/events/EventFixture.h"
+#include "tests/support/EventFixture.h"
 
 #include "engine/ui/TEvent.h"
 #include "files/ErrorLog.h"

@@ -1,6 +1,6 @@
 // The message page in the real book window: title, text, picture, the
 // console's Next and Cancel with their shortcuts, and the time it adds.
-#include "tests/events/EventFixture.h"
+#include "tests/support/EventFixture.h"
 
 #include "engine/ui/TMessageEvent.h"
 #include "engine/ui/TViewCanvas.h"

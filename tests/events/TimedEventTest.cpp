@@ -1,6 +1,6 @@
 // The timed event with a fake clock: counting down and up, pausing, the
 // time-out, the completion message, and the console it borrows.
-#include "tests/events/EventFixture.h"
+#include "tests/support/EventFixture.h"
 
 #include "engine/ui/TTimedEvent.h"
 #include "forms/TEventsStg.h"

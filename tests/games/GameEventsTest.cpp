@@ -15,7 +15,7 @@
 #include "games/ui/TTopTenView.h"
 #include "platform/Controls.h"
 #include "shell/TBookForm.h"
-#include "tests/events/EventFixture.h"
+#include "tests/support/EventFixture.h"
 
 #include <QLabel>
 #include <QLineEdit>

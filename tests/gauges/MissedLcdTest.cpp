@@ -1,7 +1,7 @@
 #include "engine/ui/TMissedLcd.h"
 
-#include "tests/gauges/PaintLog.h"
 #include "tests/support/TDriver.h"
+#include "tests/support/TPaintSpy.h"
 
 #include <QImage>
 
@@ -87,21 +87,21 @@ TEST(MissedLcd, RepaintsOnlyWhatChanged) {
     Lcd->SetCount(6);
     Lcd->SetLit(2);
     Parent.show();
-    TPaintLog Log(Lcd);
-    ASSERT_TRUE(WaitUntil([&] { return !Log.Rects.empty(); }));
+    TPaintSpy Log(Lcd);
+    ASSERT_TRUE(WaitUntil([&] { return !Log.Rects().empty(); }));
     Settle();
 
-    Log.Rects.clear();
+    Log.Reset();
     Lcd->SetLit(2);
     Lcd->SetCount(6);
     Settle();
-    EXPECT_TRUE(Log.Rects.empty()) << "the same values again repaint nothing";
+    EXPECT_TRUE(Log.Rects().empty()) << "the same values again repaint nothing";
 
     Lcd->SetLit(3);
-    ASSERT_TRUE(WaitUntil([&] { return !Log.Rects.empty(); }));
+    ASSERT_TRUE(WaitUntil([&] { return !Log.Rects().empty(); }));
     Settle();
-    ASSERT_EQ(Log.Rects.size(), 1u);
-    EXPECT_EQ(Log.Rects[0], QRect(20, 0, 10, 10)) << "only the third lamp";
+    ASSERT_EQ(Log.Rects().size(), 1u);
+    EXPECT_EQ(Log.Rects()[0], QRect(20, 0, 10, 10)) << "only the third lamp";
 }
 
 } // namespace

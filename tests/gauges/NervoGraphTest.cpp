@@ -2,9 +2,9 @@
 
 #include "files/TProgramSettings.h"
 #include "platform/Clock.h"
-#include "tests/gauges/PaintLog.h"
 #include "tests/support/TDriver.h"
 #include "tests/support/TFakeClock.h"
+#include "tests/support/TPaintSpy.h"
 #include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
 
@@ -129,28 +129,28 @@ TEST_F(NervoGraph, WrapsToTheLeftAndClearsTheRightEdge) {
 
 TEST_F(NervoGraph, TickRepaintsOnlyANarrowStrip) {
     Parent.show();
-    TPaintLog Log(Graph);
-    ASSERT_TRUE(WaitUntil([&] { return !Log.Rects.empty(); }));
+    TPaintSpy Log(Graph);
+    ASSERT_TRUE(WaitUntil([&] { return !Log.Rects().empty(); }));
     Settle();
     const TNervoPlot P = Graph->Plot();
 
     for (int Round = 0; Round < 3; ++Round) {
-        Log.Rects.clear();
+        Log.Reset();
         Type(0.2, 1);
-        ASSERT_TRUE(WaitUntil([&] { return !Log.Rects.empty(); }));
+        ASSERT_TRUE(WaitUntil([&] { return !Log.Rects().empty(); }));
         Settle();
-        for (const QRect& R : Log.Rects) {
+        for (const QRect& R : Log.Rects()) {
             EXPECT_LE(R.width(), TNervoGraph::StepPixels + 2) << "round " << Round;
             EXPECT_GE(R.top(), P.Top - 1);
             EXPECT_LE(R.bottom(), P.Bottom + 1);
         }
     }
     // A keystroke alone paints nothing.
-    Log.Rects.clear();
+    Log.Reset();
     Clock.AdvanceClockSeconds(0.2);
     Graph->KeyStroke();
     Settle();
-    EXPECT_TRUE(Log.Rects.empty());
+    EXPECT_TRUE(Log.Rects().empty());
 }
 
 TEST_F(NervoGraph, TheLineOutlivesARepaintAndRestartsAfterAResize) {

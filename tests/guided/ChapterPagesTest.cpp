@@ -2,7 +2,7 @@
 // pictures, the console buttons each kind of chapter offers, the keys and
 // clicks of the contents page, and the pages' parts where the book shows
 // them.
-#include "tests/events/EventFixture.h"
+#include "tests/support/EventFixture.h"
 
 #include "course/TChapter.h"
 #include "course/TChapterPages.h"

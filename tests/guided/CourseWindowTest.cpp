@@ -2,7 +2,7 @@
 // window: the chapter spread, a message, a drill and a text with its
 // results beside the exercise list, over to the next chapter and back; and
 // the introduction left with Cancel.
-#include "tests/textevent/TextEventFixture.h"
+#include "tests/support/TextEventFixture.h"
 
 #include "analysis/results/TExercInfoView.h"
 #include "app/DemoCourse.h"

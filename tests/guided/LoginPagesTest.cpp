@@ -3,7 +3,7 @@
 // the new-user question; the automatic login; the welcome page; the studying
 // profile with its course list, lesson lengths, pie and preview; and the
 // course-completed page with its two ways on.
-#include "tests/shell/ProgramFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 #include "app/TMain.h"
 #include "course/CurrentCourse.h"

@@ -5,7 +5,7 @@
 #include "keyboard/ui/TFingers.h"
 #include "keyboard/ui/TKeyboard.h"
 
-#include "tests/canvases/PaintSpy.h"
+#include "tests/support/TPaintSpy.h"
 
 #include <QApplication>
 #include <QTest>

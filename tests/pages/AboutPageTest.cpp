@@ -1,6 +1,6 @@
 // The about page in the running program: the version block, the learner,
 // the three links (and a desktop that cannot open them), Escape and Ctrl+Tab.
-#include "tests/shell/ProgramFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 #include "app/TMain.h"
 #include "files/TProgramSettings.h"

@@ -1,7 +1,7 @@
 // A layout chosen on the options page is the keyboard of the next drill: on
 // the German keyboard z sits on the upper letter row, y on the lower one, and
 // ä right of ö on the home row.
-#include "tests/events/EventFixture.h"
+#include "tests/support/EventFixture.h"
 
 #include "engine/ui/TKeyboardEvent.h"
 #include "files/TProgramSettings.h"

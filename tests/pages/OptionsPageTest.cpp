@@ -1,7 +1,7 @@
 // The options page in the running program: what it shows of the settings and
 // the learner, the keyboard layout changing at once (or not at all when its
 // file is missing), and the choices stored when the page is left.
-#include "tests/shell/ProgramFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 #include "app/TMain.h"
 #include "files/TProgramSettings.h"

@@ -3,7 +3,7 @@
 // open, and screenshots of the book when CLAVORA_TEST_SHOTS names a folder.
 #pragma once
 
-#include "tests/shell/ProgramFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 #include "platform/Clock.h"
 #include "tests/support/TFakeClock.h"

@@ -4,7 +4,7 @@
 #include "engine/ui/TViewCanvas.h"
 #include "platform/Dialogs.h"
 #include "shell/TBookForm.h"
-#include "tests/shell/ProgramFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -3,7 +3,7 @@
 #include "app/TMain.h"
 #include "platform/Dialogs.h"
 #include "shell/TBookForm.h"
-#include "tests/shell/ProgramFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 #include <cstdlib>
 #include <dirent.h>

@@ -1,6 +1,6 @@
 // The whole program driven as a learner drives it: tab clicks, shortcuts,
 // Escape, pages that refuse to close, the exit picture and the window's close.
-#include "tests/shell/ProgramFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 #include "app/TMain.h"
 #include "files/ErrorLog.h"

@@ -1,6 +1,6 @@
 // The program's objects have one owner: everything a run of the program made
 // is gone when it ends, so no global is left pointing at a freed object.
-#include "tests/shell/ProgramFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 #include "analysis/AnalysisObjects.h"
 #include "analysis/results/TExercInfoView.h"

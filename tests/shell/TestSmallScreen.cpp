@@ -1,6 +1,6 @@
 // Start-up on a screen 640 pixels wide: the warning, its Help, and the
 // borderless book with the navigation console; or the end of the program.
-#include "tests/shell/ProgramFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 #include "app/TMain.h"
 #include "files/TProgramSettings.h"

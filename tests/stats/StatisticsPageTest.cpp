@@ -3,7 +3,7 @@
 // keys and the chapter graphs, prints the report (written as a PDF, since
 // tests have no printer) and leaves with Escape. Also the page of a learner
 // without results, and a data folder the report cannot be written to.
-#include "tests/shell/ProgramFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 #include "app/TMain.h"
 #include "files/TProgramSettings.h"

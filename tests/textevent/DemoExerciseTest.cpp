@@ -1,6 +1,6 @@
 // One text event run on its own, as "--exercise <line>" asks: the event,
 // then its results in the chapter container.
-#include "tests/textevent/TextEventFixture.h"
+#include "tests/support/TextEventFixture.h"
 
 #include "analysis/results/TExercInfoView.h"
 #include "app/DemoExercise.h"

@@ -1,6 +1,6 @@
 // Where a finished text event's results go: to the sink of whoever ran it,
 // once, and nowhere when nobody installed one.
-#include "tests/textevent/TextEventFixture.h"
+#include "tests/support/TextEventFixture.h"
 
 #include "analysis/AnalysisObjects.h"
 #include "analysis/results/TExercInfoView.h"

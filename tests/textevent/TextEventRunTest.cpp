@@ -1,7 +1,7 @@
 // The text event at its edges: the clock and the keys it takes, input
 // without end, the time-out, no text at all, and a story resumed at the
 // line the learner reached.
-#include "tests/textevent/TextEventFixture.h"
+#include "tests/support/TextEventFixture.h"
 
 #include "analysis/AnalysisObjects.h"
 #include "engine/ui/TNervoGraph.h"

@@ -1,7 +1,7 @@
 // A text typed in the real book window, with the results it leaves on the
 // results page (through the sink start-up installs) worked out by hand; the
 // hint without highlighting; runs too short to be scored.
-#include "tests/textevent/TextEventFixture.h"
+#include "tests/support/TextEventFixture.h"
 
 #include "analysis/AnalysisObjects.h"
 #include "analysis/results/TExercInfoView.h"

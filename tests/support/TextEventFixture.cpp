@@ -1,4 +1,4 @@
-#include "tests/textevent/TextEventFixture.h"
+#include "tests/support/TextEventFixture.h"
 
 #include "shell/TBookForm.h"
 

@@ -3,7 +3,7 @@
 // test, in a temporary program directory; and the learner's typing.
 #pragma once
 
-#include "tests/events/EventFixture.h"
+#include "tests/support/EventFixture.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "tests/shell/ProgramFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 #include "app/ClavoraMain.h"
 #include "app/TMain.h"

@@ -1,5 +1,8 @@
-// Records the regions a widget is asked to repaint.
+// Records what a widget is asked to repaint, for the tests that a change
+// repaints only what it changed.
 #pragma once
+
+#include "tests/support/TDriver.h"
 
 #include <QEvent>
 #include <QObject>
@@ -12,6 +15,7 @@
 class TPaintSpy : public QObject {
 public:
     explicit TPaintSpy(QWidget* Widget) { Widget->installEventFilter(this); }
+    // The region of each paint, in order.
     std::vector<QRegion> Regions;
     // Everything repainted since the last Reset.
     QRegion All() const {
@@ -19,6 +23,13 @@ public:
         for (const QRegion& Part : Regions)
             R += Part;
         return R;
+    }
+    // The rectangle around each paint's region, in order.
+    std::vector<QRect> Rects() const {
+        std::vector<QRect> Result;
+        for (const QRegion& Part : Regions)
+            Result.push_back(Part.boundingRect());
+        return Result;
     }
     void Reset() { Regions.clear(); }
 
@@ -41,4 +52,9 @@ inline bool InsideBands(const QRegion& R, const std::vector<QRect>& Bands) {
         if (!Inside) return false;
     }
     return true;
+}
+
+// Lets pending paints happen.
+inline void Settle() {
+    WaitUntil([] { return false; }, 60);
 }

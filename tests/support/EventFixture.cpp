@@ -1,4 +1,4 @@
-#include "tests/events/EventFixture.h"
+#include "tests/support/EventFixture.h"
 
 #include "app/ProgramObjects.h"
 #include "engine/ui/TEvent.h"
