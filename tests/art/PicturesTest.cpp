@@ -1,6 +1,14 @@
-// The generated pictures: sizes, content, and the seams between pictures that
-// the book window lays side by side or on top of each other.
+// The generated pictures: content, and the seams between pictures that the
+// book window lays side by side or on top of each other, where the window
+// lays them. (That each is the size of its control the book window's own
+// test checks.)
+#include "platform/Application.h"
+#include "platform/Controls.h"
+#include "platform/Dialogs.h"
 #include "platform/PictureDensity.h"
+#include "shell/TBookForm.h"
+#include "tests/support/TSeamGuard.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -9,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -30,30 +39,34 @@ QRect Px(const QImage& Img, const QRect& Units) {
     return QRect(Units.topLeft() * D, Units.size() * D);
 }
 
-struct TExpected {
-    const char* Name;
-    int W, H;
+const char* const Names[] = {
+    "Desk.png",        "Desk16.png",        "BookPages.png", "TabRow.png",     "TabGuided.png",
+    "TabRevision.png", "TabStatistics.png", "TabAbout.png",  "TabOptions.png", "TabExit.png",
+    "Fold.png",        "TitleStrip.png",    "Console1.png",  "Console2.png",   "BtnBegin.png",
+    "BtnNext.png",     "BtnBack.png",       "BtnSkipF.png",  "BtnCancel.png",  "BtnSkipB.png",
+    "LinkWww.png",     "LinkEmail.png",     "Cover.png",     "Clavora.png",
 };
 
-const TExpected Expected[] = {
-    {"Desk.png", 1024, 768},        {"Desk16.png", 804, 556},   {"BookPages.png", 779, 469},
-    {"TabRow.png", 779, 61},        {"TabGuided.png", 113, 43}, {"TabRevision.png", 114, 43},
-    {"TabStatistics.png", 129, 43}, {"TabAbout.png", 47, 28},   {"TabOptions.png", 83, 28},
-    {"TabExit.png", 58, 30},        {"Fold.png", 35, 442},      {"TitleStrip.png", 342, 56},
-    {"Console1.png", 193, 80},      {"Console2.png", 193, 80},  {"BtnBegin.png", 51, 63},
-    {"BtnNext.png", 49, 63},        {"BtnBack.png", 50, 63},    {"BtnSkipF.png", 51, 63},
-    {"BtnCancel.png", 66, 63},      {"BtnSkipB.png", 50, 63},   {"LinkWww.png", 177, 23},
-    {"LinkEmail.png", 140, 21},     {"Cover.png", 369, 511},    {"Clavora.png", 64, 64},
-};
+// The book window, for where it lays its pictures.
+class BookPictures : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Application::SetProgramDirectory(std::getenv("CLAVORA_APP_DIR"));
+        SetDialogResponder([](const TDialogRequest&) { return int(mrOk); });
+        Book = std::make_unique<TBookForm>();
+    }
+    void TearDown() override { Book.reset(); }
+    // Where Part lies on the picture of Picture, in the picture's units.
+    QRect Under(const QWidget* Part, const TImage* Picture) const {
+        const QPoint Origin = Picture->mapTo(Book.get(), QPoint(0, 0));
+        return QRect(Part->mapTo(Book.get(), QPoint(0, 0)) - Origin, Part->size());
+    }
+    static QImage Of(const TImage* Picture) {
+        return Load(QString::fromStdString(Picture->PictureName()));
+    }
 
-// Tab pictures and where they lie on the tab row.
-const struct {
-    const char* Name;
-    QRect Rect;
-} Tabs[] = {
-    {"TabGuided.png", {28, 18, 113, 43}},      {"TabRevision.png", {141, 18, 114, 43}},
-    {"TabStatistics.png", {255, 18, 129, 43}}, {"TabAbout.png", {415, 28, 47, 28}},
-    {"TabOptions.png", {483, 28, 83, 28}},     {"TabExit.png", {685, 27, 58, 30}},
+    TSeamGuard Seams;
+    std::unique_ptr<TBookForm> Book;
 };
 
 int DistinctColours(const QImage& Img) {
@@ -71,15 +84,14 @@ bool OpaqueIn(const QImage& Img, const QRect& R) {
     return true;
 }
 
-TEST(Pictures, EveryPictureHasItsSizeAndContent) {
-    for (const TExpected& E : Expected) {
-        SCOPED_TRACE(E.Name);
-        const QImage Img = Load(QLatin1String(E.Name));
+TEST(Pictures, EveryPictureHasItsDensityAndContent) {
+    for (const char* Name : Names) {
+        SCOPED_TRACE(Name);
+        const QImage Img = Load(QLatin1String(Name));
         ASSERT_FALSE(Img.isNull());
-        EXPECT_EQ(Img.deviceIndependentSize().toSize(), QSize(E.W, E.H));
         // Drawn with two pixels a unit, except the desk, which is stretched
         // over the window anyway.
-        const bool Desk = QLatin1String(E.Name).startsWith(QLatin1String("Desk"));
+        const bool Desk = QLatin1String(Name).startsWith(QLatin1String("Desk"));
         EXPECT_EQ(Img.devicePixelRatio(), Desk ? 1 : 2);
         EXPECT_GE(DistinctColours(Img), 3) << "looks blank";
     }
@@ -87,20 +99,22 @@ TEST(Pictures, EveryPictureHasItsSizeAndContent) {
 
 TEST(Pictures, FolderStaysSmall) {
     qint64 Total = 0;
-    for (const TExpected& E : Expected)
-        Total += QFileInfo(PicturesDir() + QLatin1Char('/') + QLatin1String(E.Name)).size();
+    for (const char* Name : Names)
+        Total += QFileInfo(PicturesDir() + QLatin1Char('/') + QLatin1String(Name)).size();
     EXPECT_LT(Total, 700 * 1024);
     EXPECT_LT(QFileInfo(PicturesDir() + QStringLiteral("/Desk.png")).size(), 250 * 1024);
 }
 
-TEST(Pictures, BackgroundsAndCoverAreOpaque) {
+TEST_F(BookPictures, BackgroundsAndCoverAreOpaque) {
     for (const char* Name : {"Desk.png", "Desk16.png"}) {
         const QImage Img = Load(QLatin1String(Name));
         EXPECT_TRUE(OpaqueIn(Img, Img.rect())) << Name;
     }
-    // The cover fills its panel (356 x 499, the picture lying at -1,-3).
-    const QImage Cover = Load(QStringLiteral("Cover.png"));
-    EXPECT_TRUE(OpaqueIn(Cover, Px(Cover, QRect(1, 3, 356, 499))));
+    // The cover fills its panel.
+    const QImage Cover = Of(Book->Image3);
+    EXPECT_TRUE(OpaqueIn(Cover, Px(Cover, Under(Book->BookCover, Book->Image3))));
+    const QImage Icon = Load(QStringLiteral("Clavora.png"));
+    EXPECT_EQ(Icon.width(), Icon.height()) << "the program's icon is square";
 }
 
 // Buttons and the console tray under them sit on pages and on the exercise
@@ -117,10 +131,10 @@ TEST(Pictures, ButtonsAndConsolesHaveTransparentCorners) {
 
 // The white page panels lie over the pages: the paper round them must be white
 // too, or their edges show.
-TEST(Pictures, PaperAroundThePagePanelsIsWhite) {
-    const QImage Pages = Load(QStringLiteral("BookPages.png"));
-    for (const QRect& Units : {QRect(28, 13, 338, 428), QRect(405, 13, 338, 428)}) {
-        const QRect Panel = Px(Pages, Units);
+TEST_F(BookPictures, PaperAroundThePagePanelsIsWhite) {
+    const QImage Pages = Of(Book->Image4);
+    for (const QWidget* Page : {Book->LeftPage, Book->RightPage}) {
+        const QRect Panel = Px(Pages, Under(Page, Book->Image4));
         const QRect Ring = Panel.adjusted(-1, -1, 1, 1);
         for (int X = Ring.left(); X <= Ring.right(); ++X)
             for (int Y = Ring.top(); Y <= Ring.bottom(); ++Y) {
@@ -135,27 +149,32 @@ TEST(Pictures, PaperAroundThePagePanelsIsWhite) {
 
 // The pages are flat, so that a wide page has no fold round it; the fold
 // picture shades their middle and meets them without a seam at its sides.
-TEST(Pictures, TheFoldShadesTheMiddleOfThePagesOnly) {
-    const QImage Pages = Load(QStringLiteral("BookPages.png")), Fold = Load(QStringLiteral("Fold.png"));
-    const QImage Under = Pages.copy(Px(Pages, QRect(370, 0, 35, 442)));
-    ASSERT_EQ(Fold.size(), Under.size());
+TEST_F(BookPictures, TheFoldShadesTheMiddleOfThePagesOnly) {
+    const QImage Pages = Of(Book->Image4), Fold = Of(Book->PageSeparator);
+    const QRect FoldRect = Under(Book->PageSeparator, Book->Image4);
+    const QImage Paper = Pages.copy(Px(Pages, FoldRect));
+    ASSERT_EQ(Fold.size(), Paper.size());
     for (int Y = 0; Y < Fold.height(); ++Y)
         for (int X : {0, Fold.width() - 1})
-            ASSERT_LE(std::abs(qGray(Fold.pixel(X, Y)) - qGray(Under.pixel(X, Y))), 2)
+            ASSERT_LE(std::abs(qGray(Fold.pixel(X, Y)) - qGray(Paper.pixel(X, Y))), 2)
                 << "at " << X << "," << Y;
     const QPoint Middle(Fold.width() / 2, Fold.height() / 2);
-    EXPECT_LT(qGray(Fold.pixel(Middle)) + 40, qGray(Under.pixel(Middle)));
-    // Flat pages: no darker column in the middle of the sheet.
-    const int Y = Px(Pages, QRect(0, 200, 1, 1)).top();
-    EXPECT_NEAR(qGray(Pages.pixel(Px(Pages, QRect(387, 0, 1, 1)).left(), Y)),
-                qGray(Pages.pixel(Px(Pages, QRect(200, 0, 1, 1)).left(), Y)), 6);
+    EXPECT_LT(qGray(Fold.pixel(Middle)) + 40, qGray(Paper.pixel(Middle)));
+    // Flat pages: no darker column in the middle of the sheet than in the
+    // middle of a page.
+    const QPoint Sheet = Px(Pages, QRect(FoldRect.center(), QSize(1, 1))).topLeft();
+    const QPoint Page =
+        Px(Pages, QRect(Under(Book->LeftPage, Book->Image4).center(), QSize(1, 1))).topLeft();
+    EXPECT_NEAR(qGray(Pages.pixel(Sheet.x(), Page.y())), qGray(Pages.pixel(Page)), 6);
 }
 
 // The last row of the tab row runs on into the first row of the pages.
-TEST(Pictures, TabRowJoinsThePages) {
-    const QImage Row = Load(QStringLiteral("TabRow.png")), Pages = Load(QStringLiteral("BookPages.png"));
+TEST_F(BookPictures, TabRowJoinsThePages) {
+    const QImage Row = Of(Book->TabRowPic), Pages = Of(Book->Image4);
+    ASSERT_EQ(Under(Book->Image4, Book->TabRowPic).top(), Book->TabRowPic->height());
     int Worst = 0;
-    const QRect Seam = Px(Row, QRect(0, 60, 777, 1));
+    // The last row of the tab row, as far as the book shows it.
+    const QRect Seam = Px(Row, QRect(0, Book->TabRowPic->height() - 1, Book->Book->width(), 1));
     for (int X = 0; X <= Seam.right(); ++X) {
         const QRgb A = Row.pixel(X, Seam.bottom()), B = Pages.pixel(X, 0);
         Worst = std::max({Worst, std::abs(qAlpha(A) - qAlpha(B)), std::abs(qRed(A) - qRed(B)),
@@ -167,18 +186,20 @@ TEST(Pictures, TabRowJoinsThePages) {
 // A menu picture lies on the tab row; hiding it shows the tab row's selected
 // tab. Along the picture's edges nothing may change, so the swap has no seam,
 // while the tab itself must look different.
-TEST(Pictures, MenuPicturesSwapWithoutSeam) {
-    const QImage Row = Load(QStringLiteral("TabRow.png"));
-    for (const auto& Tab : Tabs) {
-        SCOPED_TRACE(Tab.Name);
-        const QImage Menu = Load(QLatin1String(Tab.Name));
-        ASSERT_EQ(Menu.size(), Px(Menu, Tab.Rect).size());
-        QImage Shown = Row.copy(Px(Row, Tab.Rect));
+TEST_F(BookPictures, MenuPicturesSwapWithoutSeam) {
+    const QImage Row = Of(Book->TabRowPic);
+    for (const TImage* Tab : {Book->MenuGuided, Book->MenuRevision, Book->MenuInfo, Book->MenuLogo,
+                              Book->MenuOptions, Book->MenuExit}) {
+        SCOPED_TRACE(Tab->PictureName());
+        const QImage Menu = Of(Tab);
+        const QRect Rect = Under(Tab, Book->TabRowPic);
+        ASSERT_EQ(Menu.size(), Px(Menu, Rect).size());
+        QImage Shown = Row.copy(Px(Row, Rect));
         {
             QPainter P(&Shown);
             P.drawImage(0, 0, Menu);
         }
-        const QImage Selected = Row.copy(Px(Row, Tab.Rect));
+        const QImage Selected = Row.copy(Px(Row, Rect));
         const int W = Shown.width(), H = Shown.height();
         for (int Y = 0; Y < H; ++Y)
             for (int X : {0, W - 1})

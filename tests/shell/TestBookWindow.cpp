@@ -3,6 +3,7 @@
 #include "files/InputError.h"
 #include "files/TProgramSettings.h"
 #include "platform/Application.h"
+#include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/Latin1.h"
 #include "platform/ShellOpen.h"
@@ -15,6 +16,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QRegion>
 #include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -53,58 +55,113 @@ protected:
     std::unique_ptr<TBookForm> Book;
 };
 
-QRect Geometry(QWidget* W) {
-    return W->geometry();
-}
-
 } // namespace
 
-TEST_F(BookWindowTest, PartsSitWhereTheyWereDesigned) {
+// The window's parts, checked by how they relate to each other rather than
+// by where they lie: a picture is the size of its control, a part lies inside
+// its panel, parts shown together do not cover each other.
+TEST_F(BookWindowTest, PicturesFitTheirControlsAndPartsLieInsideTheirPanels) {
+    // Every picture control shows its picture at the picture's own size,
+    // except the desk, which is stretched over the whole window.
+    int Shown = 0;
+    for (QWidget* Part : Book->findChildren<QWidget*>()) {
+        auto* Image = dynamic_cast<TImage*>(Part);
+        if (!Image || Image == Book->BackGround32 || Image == Book->BackGround16) continue;
+        SCOPED_TRACE(Image->objectName().toStdString());
+        ASSERT_FALSE(Image->Picture().isNull());
+        EXPECT_EQ(Image->size(), Image->Picture().deviceIndependentSize().toSize());
+        ++Shown;
+    }
+    EXPECT_GE(Shown, 20) << "the tabs, the book, the fold, the console and its buttons...";
+
+    // Each part lies inside the panel or picture that carries it. Pictures
+    // that make up a panel's background may reach past its edges.
     const struct {
         QWidget* Part;
-        QRect Rect;
-    } Parts[] = {
-        {Book->Image4, {0, 61, 779, 469}},
-        {Book->TabRowPic, {0, 0, 779, 61}},
-        {Book->MenuGuided, {28, 18, 113, 43}},
-        {Book->MenuRevision, {141, 18, 114, 43}},
-        {Book->MenuInfo, {255, 18, 129, 43}},
-        {Book->MenuLogo, {415, 28, 47, 28}},
-        {Book->MenuOptions, {483, 28, 83, 28}},
-        {Book->MenuExit, {685, 27, 58, 30}},
-        {Book->WidePage, {28, 74, 718, 428}},
-        {Book->LeftPage, {28, 74, 338, 428}},
-        {Book->PageSeparator, {370, 61, 35, 442}},
-        {Book->RightPage, {405, 74, 338, 428}},
-        {Book->TitleConsole, {28, 61, 345, 52}},
-        {Book->Image1, {-10, -3, 342, 56}},
-        {Book->BtnConsole, {553, 424, 193, 78}},
-        {Book->ConsolePic1, {0, 0, 193, 80}},
-        {Book->BeginB, {136, 13, 51, 63}},
-        {Book->Next, {137, 13, 49, 63}},
-        {Book->Back, {72, 13, 50, 63}},
-        {Book->SkipF, {72, 13, 51, 63}},
-        {Book->Cancel, {61, 13, 66, 63}},
-        {Book->SkipB, {10, 13, 50, 63}},
-        {Book->Image3, {-1, -3, 369, 511}},
-        {Book->Shape1, {74, 366, 237, 95}},
-        {Book->NameField, {87, 395, 211, 24}},
-        {Book->UserYes, {87, 426, 89, 25}},
-        {Book->UserCancel, {210, 426, 89, 25}},
-        {Book->LogOK, {144, 426, 89, 25}},
-        {Book->LogVisitor, {252, 451, 60, 20}},
+        QWidget* Within;
+    } Inside[] = {
+        {Book->MenuGuided, Book->TabRowPic},  {Book->MenuRevision, Book->TabRowPic},
+        {Book->MenuInfo, Book->TabRowPic},    {Book->MenuLogo, Book->TabRowPic},
+        {Book->MenuOptions, Book->TabRowPic}, {Book->MenuExit, Book->TabRowPic},
+        {Book->WidePage, Book->Image4},       {Book->LeftPage, Book->WidePage},
+        {Book->RightPage, Book->WidePage},    {Book->PageSeparator, Book->Image4},
+        {Book->TitleConsole, Book->Book},     {Book->Title, Book->TitleConsole},
+        {Book->BtnConsole, Book->WidePage},   {Book->BeginB, Book->BtnConsole},
+        {Book->Next, Book->BtnConsole},       {Book->Back, Book->BtnConsole},
+        {Book->SkipF, Book->BtnConsole},      {Book->Cancel, Book->BtnConsole},
+        {Book->SkipB, Book->BtnConsole},      {Book->Shape1, Book->BookCover},
+        {Book->NameField, Book->Shape1},      {Book->UserYes, Book->Shape1},
+        {Book->UserCancel, Book->Shape1},     {Book->LogOK, Book->Shape1},
+        {Book->LogVisitor, Book->BookCover},  {Book->NewUserLbl, Book->Shape1},
+        {Book->emaillink, Book->StatusBar},
     };
-    for (const auto& P : Parts)
-        EXPECT_EQ(Geometry(P.Part), P.Rect) << P.Part->objectName().toStdString();
-    EXPECT_EQ(Book->Book->size(), QSize(777, 529));
-    EXPECT_EQ(Book->BookCover->size(), QSize(356, 499));
-    EXPECT_EQ(Book->Title->pos(), QPoint(16, 8));
-    EXPECT_EQ(Book->Title->font().pixelSize(), 29);
+    // Where a part lies, in the window's coordinates.
+    const auto InWindow = [&](QWidget* W) {
+        return W == Book.get() ? W->rect() : QRect(W->mapTo(Book.get(), QPoint(0, 0)), W->size());
+    };
+    for (const auto& P : Inside)
+        EXPECT_TRUE(InWindow(P.Within).contains(InWindow(P.Part)))
+            << P.Part->objectName().toStdString() << " inside "
+            << P.Within->objectName().toStdString();
+    // The book and the cover are covered by their pictures: no desk shows
+    // through a gap.
+    const auto Covered = [&](QWidget* Panel, std::initializer_list<QWidget*> Pictures) {
+        QRegion Left(InWindow(Panel));
+        for (QWidget* Picture : Pictures)
+            Left -= InWindow(Picture);
+        return Left.isEmpty();
+    };
+    EXPECT_TRUE(Covered(Book->Book, {Book->TabRowPic, Book->Image4}));
+    EXPECT_TRUE(Covered(Book->BookCover, {Book->Image3}));
+    EXPECT_TRUE(Covered(Book->BtnConsole, {Book->ConsolePic1}));
+    EXPECT_EQ(Book->ConsolePic1->geometry(), Book->ConsolePic2->geometry());
+
+    // Parts shown side by side keep apart and in order, left to right.
+    const std::vector<std::vector<QWidget*>> Rows = {
+        {Book->MenuGuided, Book->MenuRevision, Book->MenuInfo, Book->MenuLogo, Book->MenuOptions,
+         Book->MenuExit},
+        {Book->LeftPage, Book->PageSeparator, Book->RightPage},
+        // The console's three places: Skip back; Back, Skip forward or
+        // Cancel; Next or Begin.
+        {Book->SkipB, Book->Back, Book->Next},
+        {Book->SkipB, Book->SkipF, Book->BeginB},
+        {Book->SkipB, Book->Cancel, Book->Next},
+        {Book->SkipB, Book->Cancel, Book->BeginB},
+        {Book->UserYes, Book->UserCancel},
+    };
+    for (const auto& Row : Rows)
+        for (size_t I = 1; I < Row.size(); ++I)
+            EXPECT_LT(InWindow(Row[I - 1]).right(), InWindow(Row[I]).left())
+                << Row[I - 1]->objectName().toStdString() << " before "
+                << Row[I]->objectName().toStdString();
+
+    // The two pages are alike and level; the wide page spans both.
+    EXPECT_EQ(Book->LeftPage->size(), Book->RightPage->size());
+    EXPECT_EQ(Book->LeftPage->y(), Book->RightPage->y());
+    EXPECT_EQ(Book->WidePage->y(), Book->LeftPage->y());
+    EXPECT_EQ(Book->WidePage->height(), Book->LeftPage->height());
+    EXPECT_EQ(Book->WidePage->x(), Book->LeftPage->x());
+    // The console sits in the wide page's lower right corner.
+    EXPECT_EQ(InWindow(Book->BtnConsole).bottomRight(), InWindow(Book->WidePage).bottomRight());
+    // The console's buttons stand on one line; the cover's buttons are alike
+    // and on one line, under the name field.
+    for (QWidget* Button : {Book->Next, Book->Back, Book->SkipF, Book->Cancel, Book->SkipB}) {
+        EXPECT_EQ(Button->y(), Book->BeginB->y()) << Button->objectName().toStdString();
+        EXPECT_EQ(Button->height(), Book->BeginB->height()) << Button->objectName().toStdString();
+    }
+    for (QWidget* Button : {Book->UserCancel, Book->LogOK}) {
+        EXPECT_EQ(Button->size(), Book->UserYes->size()) << Button->objectName().toStdString();
+        EXPECT_EQ(Button->y(), Book->UserYes->y()) << Button->objectName().toStdString();
+    }
+    EXPECT_LT(Book->NameField->geometry().bottom(), Book->UserYes->y());
+    EXPECT_EQ(Book->NameField->x(), Book->UserYes->x());
+
+    // The title is bold and larger than the other texts of the book.
     EXPECT_TRUE(Book->Title->font().bold());
+    EXPECT_GT(Book->Title->font().pixelSize(), Book->NameField->font().pixelSize());
     EXPECT_EQ(Book->LoadLabel->text().toStdString(), "Loading, please wait...");
     EXPECT_EQ(Book->LogVisitor->text().toStdString(), "&Visitor");
     EXPECT_EQ(Book->MenuGuided->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_FALSE(Book->MenuGuided->Picture().isNull()) << "the tab pictures are loaded";
     EXPECT_TRUE(Book->BackGround16->isHidden());
 }
 
@@ -160,7 +217,7 @@ TEST_F(BookWindowTest, NormalWindowIsTheBookAndMaximisedCentresIt) {
     Settings = &Store;
     Book->SetMaximized(false);
     EXPECT_FALSE(Store.MaximizedBook) << "the settings follow the window";
-    EXPECT_TRUE(WaitUntil([&] { return Book->size() == QSize(777, 529); }));
+    EXPECT_TRUE(WaitUntil([&] { return Book->size() == Book->Book->size(); }));
     EXPECT_FALSE(Book->StatusBar->isVisible()) << "no room for the status bar";
     EXPECT_EQ(Book->Book->pos(), QPoint(0, 0));
     // The normal window lies in the middle of the screen.
@@ -172,16 +229,20 @@ TEST_F(BookWindowTest, NormalWindowIsTheBookAndMaximisedCentresIt) {
 
     Book->SetMaximized(true);
     // The maximised client area is the screen's, less any frame.
-    EXPECT_TRUE(WaitUntil([&] { return Book->height() > 529 + 21; }));
+    const int Bar = Book->StatusBar->height();
+    EXPECT_TRUE(WaitUntil([&] { return Book->height() > Book->Book->height() + Bar; }));
     const QSize Client = Book->size();
     EXPECT_TRUE(Book->StatusBar->isVisible());
-    EXPECT_EQ(Book->StatusBar->geometry(), QRect(0, Client.height() - 21, Client.width(), 21));
-    EXPECT_EQ(Book->Book->pos(),
-              QPoint((Client.width() - 777) / 2, (Client.height() - 21 - 529) / 2));
-    EXPECT_EQ(Book->BookCover->pos(),
-              QPoint((Client.width() - 356) / 2, (Client.height() - 21 - 499) / 2));
-    EXPECT_EQ(Book->wwwlink->x(), 10);
-    EXPECT_EQ(Book->emaillink->x(), Client.width() - 140 - 10);
+    EXPECT_EQ(Book->StatusBar->geometry(), QRect(0, Client.height() - Bar, Client.width(), Bar));
+    // The book and the cover lie in the middle of the room above the bar.
+    const QRect Room(0, 0, Client.width(), Client.height() - Bar);
+    for (QWidget* Part : {Book->Book, Book->BookCover})
+        EXPECT_LE((Part->geometry().center() - Room.center()).manhattanLength(), 1)
+            << Part->objectName().toStdString();
+    // The links keep the same margin from the bar's two ends.
+    EXPECT_GT(Book->wwwlink->x(), 0);
+    EXPECT_EQ(Book->StatusBar->width() - Book->emaillink->geometry().right() - 1,
+              Book->wwwlink->x());
     EXPECT_TRUE(Store.MaximizedBook);
     Settings = nullptr;
 }
@@ -283,8 +344,14 @@ TEST_F(BookWindowTest, NavigationConsoleMovesTheBookSideways) {
     ClickWidget(Console.Left);
     EXPECT_EQ(Book->Book->x(), 0);
     ClickWidget(Console.Center);
-    EXPECT_EQ(Book->Book->x(), (Book->width() - 777) / 2);
-    EXPECT_EQ(Console.size(), QSize(145, 25));
+    EXPECT_LE(std::abs(Book->Book->geometry().center().x() - Book->rect().center().x()), 1);
+    // The three buttons fill the console, in order.
+    EXPECT_EQ(Console.Left->x(), 0);
+    EXPECT_EQ(Console.Right->geometry().right(), Console.width() - 1);
+    EXPECT_LT(Console.Left->x(), Console.Center->x());
+    EXPECT_LT(Console.Center->x(), Console.Right->x());
+    for (QWidget* Button : {Console.Left, Console.Center, Console.Right})
+        EXPECT_EQ(Button->height(), Console.height());
     EXPECT_EQ(Console.windowTitle().toStdString(), "Navigation");
 }
 

@@ -89,17 +89,31 @@ TEST_F(TextEventTest, AWholeTextTypedWithSlipsGivesTheResultsWorkedOutByHand) {
         // The page: model text above, the typing line in the console's
         // screen below it, the rhythm graph in the speed screen.
         QWidget* Page = BookForm->WidePage;
+        // Where a part lies on the page.
+        const auto OnPage = [Page](const QWidget* W) {
+            const QPoint Origin = Page->mapTo(BookForm, QPoint(0, 0));
+            return QRect(W->mapTo(BookForm, QPoint(0, 0)) - Origin, W->size());
+        };
         EXPECT_EQ(Event.Canvas->parentWidget(), Page);
-        EXPECT_EQ(Event.Canvas->geometry(), QRect(50, 20, 500, 250));
+        EXPECT_TRUE(Page->rect().contains(OnPage(Event.Canvas)));
         EXPECT_EQ(Event.Canvas->Mode(), 1);
-        EXPECT_EQ(EventsStg->LeftConsole->y(), 271);
-        const QRect Screen = EventsStg->Screen1->geometry();
-        EXPECT_EQ(Screen.top(), 306);
-        EXPECT_EQ(Screen.bottom(), Page->height() - 20 - 1);
+        // The console with the typing screen lies under the model text, the
+        // screen on the console and on the page.
+        const QRect Console = OnPage(EventsStg->LeftConsole);
+        const QRect Screen = OnPage(EventsStg->Screen1);
+        EXPECT_GT(Console.top(), OnPage(Event.Canvas).bottom());
+        EXPECT_TRUE(Console.contains(Screen));
+        EXPECT_TRUE(Page->rect().contains(Screen));
+        // The typing line fills the screen within an even margin.
         EXPECT_EQ(Event.TypingCanvas->parentWidget(), Page);
-        EXPECT_EQ(Event.TypingCanvas->geometry(), Screen.adjusted(5, 5, -5, -5));
+        const QRect Typing = OnPage(Event.TypingCanvas);
+        EXPECT_TRUE(Screen.contains(Typing) && Typing != Screen);
+        EXPECT_EQ(Typing.left() - Screen.left(), Screen.right() - Typing.right());
+        EXPECT_EQ(Typing.top() - Screen.top(), Screen.bottom() - Typing.bottom());
+        EXPECT_EQ(Typing.left() - Screen.left(), Typing.top() - Screen.top());
         EXPECT_TRUE(IsShownOnWindow(Event.TypingCanvas));
-        EXPECT_EQ(Event.RhythmGraph->geometry(), QRect(582, 201, 115, 104));
+        // The rhythm graph lies in the speed screen.
+        EXPECT_TRUE(OnPage(EventsStg->Screen3).contains(OnPage(Event.RhythmGraph)));
         EXPECT_TRUE(EventsStg->SpeedTitle->isVisible());
         EXPECT_EQ(TextOf(EventsStg->SpeedTitle2), "cpm");
         EXPECT_FALSE(EventsStg->EventMsg->isVisible());
