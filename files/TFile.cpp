@@ -1,5 +1,6 @@
 #include "files/TFile.h"
 
+#include "files/TFileDevice.h"
 #include "platform/FileNames.h"
 
 #include <limits>
@@ -10,7 +11,7 @@ TFile::~TFile() {
 
 int32_t TFile::Close() {
     if (!FHandle.IsOpen()) return Status;
-    Status = FHandle.Close() == 0 ? fsClosed : fsCloseFailed;
+    Status = FileDevice().Close(FHandle) == 0 ? fsClosed : fsCloseFailed;
     return Status;
 }
 

@@ -1,14 +1,13 @@
 #include "files/TRecFile.h"
 
-#include "files/RecordItems.h"
-
+#include "files/TFileDevice.h"
 #include "platform/FileNames.h"
 #include "platform/SharedFile.h"
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
-#include <vector>
+#include <unistd.h>
 
 int32_t TRecFile::Open(const std::string& Name, int Mode, int Share) {
     if (!BeginOpen(Name)) return Status;
@@ -72,74 +71,19 @@ bool TRecFile::ReadBytes(void* Bytes, int32_t Count) {
     return true;
 }
 
-int32_t TRecFile::ReadBlock(void* Bytes, int32_t Count) {
-    ReadBytes(Bytes, Count);
-    return Status;
-}
-
-int32_t TRecFile::ReadWords(uint16_t* Words, int32_t Count) {
-    if (Status != fsOk) return Status;
-    const size_t N = size_t(std::max(Count, 0));
-    std::vector<unsigned char> Raw(N * 2);
-    if (ReadBytes(Raw.data(), int32_t(Raw.size())))
-        for (size_t I = 0; I < N; ++I)
-            Words[I] = RecordItems::Word(&Raw[2 * I]);
-    return Status;
-}
-
-int32_t TRecFile::ReadInt16(int32_t& Value) {
-    unsigned char Raw[2];
-    if (ReadBytes(Raw, 2)) Value = RecordItems::Int16(Raw);
-    return Status;
-}
-
-int32_t TRecFile::ReadInt32(int32_t& Value) {
-    unsigned char Raw[4];
-    if (ReadBytes(Raw, 4)) Value = RecordItems::Int32(Raw);
-    return Status;
-}
-
-int32_t TRecFile::ReadString(std::string& Value) {
-    unsigned char Raw[ShortStringSlot];
-    if (ReadBytes(Raw, int32_t(ShortStringSlot))) Value = RecordItems::ShortString(Raw);
-    return Status;
-}
-
 int32_t TRecFile::WriteBytes(const void* Bytes, size_t Count) {
     if (Status != fsOk && Status != fsEnd) return Status;
     if (Count == 0) return Status;
-    if (FHandle.Write(Bytes, Count) != static_cast<long long>(Count)) Status = fsWriteFailed;
+    if (FileDevice().Write(FHandle, Bytes, Count) != static_cast<long long>(Count))
+        Status = fsWriteFailed;
     return Status;
 }
 
-int32_t TRecFile::WriteBlock(const void* Bytes, int32_t Count) {
-    return WriteBytes(Bytes, size_t(std::max(Count, 0)));
-}
-
-int32_t TRecFile::WriteWords(const uint16_t* Words, int32_t Count) {
-    const size_t N = size_t(std::max(Count, 0));
-    std::vector<unsigned char> Raw(N * 2);
-    for (size_t I = 0; I < N; ++I)
-        RecordItems::PutWord(&Raw[2 * I], Words[I]);
-    return WriteBytes(Raw.data(), Raw.size());
-}
-
-int32_t TRecFile::WriteInt16(int32_t Value) {
-    unsigned char Raw[2];
-    RecordItems::PutInt16(Raw, Value);
-    return WriteBytes(Raw, 2);
-}
-
-int32_t TRecFile::WriteInt32(int32_t Value) {
-    unsigned char Raw[4];
-    RecordItems::PutInt32(Raw, Value);
-    return WriteBytes(Raw, 4);
-}
-
-int32_t TRecFile::WriteString(const std::string& Value) {
-    unsigned char Raw[ShortStringSlot];
-    RecordItems::PutShortString(Raw, Value);
-    return WriteBytes(Raw, sizeof Raw);
+int32_t TRecFile::Truncate(int32_t Length) {
+    if (!FHandle.IsOpen() || Length < 0 || ftruncate(FHandle.Handle(), off_t(Length)) != 0)
+        return fsWriteFailed;
+    Size = std::min(Size, Length);
+    return 1;
 }
 
 std::unique_ptr<TMappedView> TRecFile::MapRecords(int32_t Count, int32_t RecordSize) const {

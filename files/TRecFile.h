@@ -4,13 +4,14 @@
 #pragma once
 
 #include "files/TFile.h"
+#include "files/TRecordFields.h"
 
 #include <cstdint>
 #include <memory>
 
 class TMappedView;
 
-class TRecFile : public TFile {
+class TRecFile : public TFile, public TRecordFields<TRecFile> {
 public:
     enum TMode { rmOpen = 1, rmOpenToo = 2, rmCreate = 5 };
     // Sharing of an existing file: read-only with others reading only, or
@@ -33,23 +34,19 @@ public:
     std::unique_ptr<TMappedView> MapRecords(int32_t Count, int32_t RecordSize) const;
     bool IsWholeRecords(int32_t RecordSize) const;
 
+    // Cuts the file back to Length bytes, such as the partial record of a
+    // failed append: 1, or -5 when the system refuses. Status is not touched.
+    int32_t Truncate(int32_t Length);
+
+    // The typed items (ReadInt16, WriteString...) come from TRecordFields.
     // Reads happen only while Status is 1; each adds its byte count to
     // Position, sets 0 on a short read (the value is then left as it was,
     // a block keeps the bytes that came) and -7 on a system failure.
-    int32_t ReadBlock(void* Bytes, int32_t Count);
-    int32_t ReadWords(uint16_t* Words, int32_t Count);
-    int32_t ReadInt16(int32_t& Value);
-    int32_t ReadInt32(int32_t& Value);
-    int32_t ReadString(std::string& Value);
-
-    // Writes happen while Status is 1 or 0; a short write sets -5.
-    int32_t WriteBlock(const void* Bytes, int32_t Count);
-    int32_t WriteWords(const uint16_t* Words, int32_t Count);
-    int32_t WriteInt16(int32_t Value); // the low 16 bits
-    int32_t WriteInt32(int32_t Value);
-    int32_t WriteString(const std::string& Value); // 255 characters at most, always 256 bytes
+    // Writes happen while Status is 1 or 0, through the file device; a short
+    // write sets -5.
 
 private:
+    friend class TRecordFields<TRecFile>;
     // Reads Count bytes; true when all came.
     bool ReadBytes(void* Bytes, int32_t Count);
     int32_t WriteBytes(const void* Bytes, size_t Count);

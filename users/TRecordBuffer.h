@@ -10,6 +10,8 @@
 // results that reading it item by item from the file would give.
 #pragma once
 
+#include "files/TRecordFields.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -21,7 +23,7 @@ inline int32_t ClampInt16(int64_t Value) {
     return Value < -32768 ? -32768 : Value > 32767 ? 32767 : int32_t(Value);
 }
 
-class TRecordBuffer {
+class TRecordBuffer : public TRecordFields<TRecordBuffer> {
 public:
     // An empty buffer to write into.
     TRecordBuffer() = default;
@@ -29,17 +31,7 @@ public:
     // file had after reading them (1, or 0 when fewer came than asked).
     TRecordBuffer(const void* Bytes, size_t Count, int32_t FileStatus = 1);
 
-    int32_t ReadBlock(void* Bytes, int32_t Count);
-    int32_t ReadWords(uint16_t* Words, int32_t Count);
-    int32_t ReadInt16(int32_t& Value);
-    int32_t ReadInt32(int32_t& Value);
-    int32_t ReadString(std::string& Value);
-
-    int32_t WriteBlock(const void* Bytes, int32_t Count);
-    int32_t WriteWords(const uint16_t* Words, int32_t Count);
-    int32_t WriteInt16(int32_t Value); // the low 16 bits
-    int32_t WriteInt32(int32_t Value);
-    int32_t WriteString(const std::string& Value); // always 256 bytes
+    // The typed items (ReadInt16, WriteString...) come from TRecordFields.
 
     const std::vector<unsigned char>& Bytes() const { return FBytes; }
 
@@ -47,7 +39,9 @@ public:
     int32_t Position = 0;
 
 private:
-    const unsigned char* Take(size_t Count);
+    friend class TRecordFields<TRecordBuffer>;
+    bool ReadBytes(void* Bytes, int32_t Count);
+    int32_t WriteBytes(const void* Bytes, size_t Count);
 
     std::vector<unsigned char> FBytes;
 };

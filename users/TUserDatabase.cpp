@@ -88,6 +88,24 @@ void CreateEmptyDatabase(const std::string& Name) {
     if (Fd >= 0) close(Fd);
 }
 
+// The database, open for one operation and closed when the guard goes, on
+// every path; Close gives the status of closing where a caller needs it (a
+// write is not done until the file has been synced and closed). Dialogs are
+// shown only after the guard is gone: no operation keeps the file open while
+// a message waits for the learner.
+class TDatabaseFile {
+public:
+    explicit TDatabaseFile(TUser::TAccess Access) : Opened(TUser::OpenDatabase(File, Access)) {}
+    ~TDatabaseFile() { File.Close(); }
+    TDatabaseFile(const TDatabaseFile&) = delete;
+    TDatabaseFile& operator=(const TDatabaseFile&) = delete;
+
+    int32_t Close() { return File.Close(); }
+
+    TRecFile File;
+    const int32_t Opened;
+};
+
 std::string DataPath() {
     return Settings ? Settings->DataPath : ".\\";
 }
@@ -123,22 +141,28 @@ bool TUser::PrepareDatabase(const std::string& ProgramDatabase) {
 
 std::unique_ptr<TUser> TUser::FindUser(const std::string& Name) {
     auto User = std::make_unique<TUser>("", DifficultKeys);
-    TRecFile File;
-    const int32_t Result = OpenDatabase(File, daRead);
+    int32_t Result = fsOk;
+    bool Whole = true;
+    int32_t Index = -1;
+    {
+        TDatabaseFile Database(daRead);
+        Result = Database.Opened;
+        if (Result == fsOk) {
+            TRecFile& File = Database.File;
+            Whole = File.IsWholeRecords(RecordSize);
+            int32_t ReadStatus = fsOk;
+            Index = FindRecord(File, Latin1Case::UpperCase(Name), ReadStatus);
+            if (Index >= 0 && File.SeekRecord(Index, RecordSize) == 1) User->ReadRecord(File);
+        }
+    }
     if (Result == fsNotFound) {
         MessageDlg(MissingText, mtWarning, mbOK);
         return nullptr;
     }
     if (Result != fsOk) {
-        File.Close();
         MessageDlg(CannotOpenText, mtWarning, mbOK);
         return nullptr;
     }
-    const bool Whole = File.IsWholeRecords(RecordSize);
-    int32_t ReadStatus = fsOk;
-    const int32_t Index = FindRecord(File, Latin1Case::UpperCase(Name), ReadStatus);
-    if (Index >= 0 && File.SeekRecord(Index, RecordSize) == 1) User->ReadRecord(File);
-    File.Close();
     if (!Whole) LogError(ErrPartialRecord, DatabaseName());
     if (Index < 0) return nullptr;
     return User;
@@ -146,29 +170,32 @@ std::unique_ptr<TUser> TUser::FindUser(const std::string& Name) {
 
 std::unique_ptr<TUser> TUser::CreateUser(const std::string& Name) {
     auto User = std::make_unique<TUser>(Name, DifficultKeys);
-    TRecFile File;
-    int32_t Result = OpenDatabase(File, daUpdate);
-    if (Result == fsNotFound) {
+    auto Database = std::make_unique<TDatabaseFile>(daUpdate);
+    if (Database->Opened == fsNotFound) {
+        Database.reset();
         MessageDlg(WillCreateText, mtWarning, mbOK);
-        File.Close();
         // Made empty and then opened alone, like every other update: two
         // copies creating their first learners at once must not both write
         // record 0, nor the second empty the file the first has just filled.
         CreateEmptyDatabase(DataPath() + "Userbase.kq4");
-        Result = OpenDatabase(File, daUpdate);
+        Database = std::make_unique<TDatabaseFile>(daUpdate);
     }
-    if (Result != fsOk) {
-        const int32_t Status = File.Status;
-        File.Close();
+    if (Database->Opened != fsOk) {
+        const int32_t Status = Database->File.Status;
+        Database.reset();
         LogErrorCode(ErrCreateFailed, Status);
         return nullptr;
     }
     // Just past the last whole record: a partial one left by an interrupted
     // write is written over.
-    int32_t Status = File.SeekRecord(File.RecordCount(RecordSize), RecordSize) == 1
-                         ? User->WriteRecord(File)
-                         : fsWriteFailed;
-    const int32_t Closed = File.Close();
+    TRecFile& File = Database->File;
+    const int32_t Count = File.RecordCount(RecordSize);
+    int32_t Status =
+        File.SeekRecord(Count, RecordSize) == 1 ? User->WriteRecord(File) : fsWriteFailed;
+    // A record that did not all go is cut off again, so that the database
+    // holds what it held before.
+    if (Status < 0) File.Truncate(Count * RecordSize);
+    const int32_t Closed = Database->Close();
     if (Status >= 0 && Closed != fsClosed) Status = Closed;
     if (Status < 0) {
         LogErrorCode(ErrCreateFailed, Status);
@@ -179,50 +206,56 @@ std::unique_ptr<TUser> TUser::CreateUser(const std::string& Name) {
 
 int32_t TUser::Save() {
     if (IsVisitor()) return 1;
-    TRecFile File;
-    if (OpenDatabase(File, daUpdate) != fsOk) {
-        const int32_t Status = File.Status;
-        File.Close();
-        return Status;
-    }
+    TDatabaseFile Database(daUpdate);
+    if (Database.Opened != fsOk) return Database.File.Status;
+    TRecFile& File = Database.File;
     int32_t ReadStatus = fsOk;
     const int32_t Index = FindRecord(File, Latin1Case::UpperCase(FName), ReadStatus);
-    if (Index < 0) {
-        File.Close();
-        return ReadStatus < 0 ? ReadStatus : ErrNotInDatabase;
-    }
+    if (Index < 0) return ReadStatus < 0 ? ReadStatus : ErrNotInDatabase;
+    // The stored record, to put back should the new one not all go: a record
+    // half old and half new would be neither.
+    std::vector<unsigned char> Stored(RecordSize);
+    if (File.SeekRecord(Index, RecordSize) != 1 ||
+        File.ReadBlock(Stored.data(), RecordSize) != fsOk)
+        return File.Status < 0 ? File.Status : fsReadFailed;
     if (File.SeekRecord(Index, RecordSize) != 1 || WriteRecord(File) < 0) {
         const int32_t Status = File.Status < 0 ? File.Status : fsWriteFailed;
-        File.Close();
+        File.Status = fsOk;
+        if (File.SeekRecord(Index, RecordSize) == 1) File.WriteBlock(Stored.data(), RecordSize);
         return Status;
     }
-    return File.Close();
+    return Database.Close();
 }
 
 std::optional<TStringList> TUser::GetUserList() {
-    TRecFile File;
-    const int32_t Result = OpenDatabase(File, daRead);
+    int32_t Result = fsOk;
+    int32_t Count = 0;
+    int32_t ReadStatus = fsOk;
+    TStringList Names;
+    {
+        TDatabaseFile Database(daRead);
+        Result = Database.Opened;
+        if (Result == fsOk) {
+            Count = Database.File.RecordCount(RecordSize);
+            if (Count <= MaxListedUsers)
+                ReadStatus =
+                    ScanRecords(Database.File, Count, [&](int32_t, const unsigned char* Slot) {
+                        std::string Name(reinterpret_cast<const char*>(Slot + 1), Slot[0]);
+                        if (Latin1Case::AsciiUpperCase(Name) != "VISITOR")
+                            Names.push_back(std::move(Name));
+                        return true;
+                    });
+        }
+    }
     if (Result == fsNotFound) {
         MessageDlg(MissingText, mtWarning, mbOK);
         return std::nullopt;
     }
-    TStringList Names;
     if (Result != fsOk) {
-        File.Close();
         MessageDlg(CannotOpenText, mtWarning, mbOK);
         return Names;
     }
-    const int32_t Count = File.RecordCount(RecordSize);
-    if (Count > MaxListedUsers) {
-        File.Close();
-        return Names;
-    }
-    const int32_t ReadStatus = ScanRecords(File, Count, [&](int32_t, const unsigned char* Slot) {
-        std::string Name(reinterpret_cast<const char*>(Slot + 1), Slot[0]);
-        if (Latin1Case::AsciiUpperCase(Name) != "VISITOR") Names.push_back(std::move(Name));
-        return true;
-    });
-    File.Close();
+    if (Count > MaxListedUsers) return Names;
     if (ReadStatus != fsOk) LogError(ReadStatus, ListErrorText);
     std::stable_sort(Names.begin(), Names.end(), [](const std::string& A, const std::string& B) {
         return Latin1Case::CompareText(A, B) < 0;

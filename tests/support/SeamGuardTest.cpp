@@ -4,6 +4,7 @@
 
 #include "engine/ui/TEvent.h"
 #include "files/SystemUtils.h"
+#include "files/TFileDevice.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -35,6 +36,7 @@ std::string Called;
 
 std::vector<TSeamCase> Cases(const TScopedTempDir& Dir, TFormView (&Views)[2]) {
     static TFakeClock Clocks[] = {TFakeClock(1000.0), TFakeClock(2000.0)};
+    static TFileDevice Devices[2];
     for (int I : {1, 2})
         WriteFileBytes(Dir / ("keyboard" + std::to_string(I)),
                        I == 1 ? "XKBLAYOUT=se\n" : "XKBLAYOUT=\"gb,us\"\n");
@@ -58,6 +60,11 @@ std::vector<TSeamCase> Cases(const TScopedTempDir& Dir, TFormView (&Views)[2]) {
              Called = "none";
              if (InstalledHelpHandler()) InstalledHelpHandler()(1);
              return Called;
+         }},
+        {"file device", [](int W) { SetFileDevice(&Devices[W - 1]); },
+         [] {
+             const TFileDevice* Device = InstalledFileDevice();
+             return Device == &Devices[0] ? "device 1" : Device ? "device 2" : "the system's";
          }},
         {"random seed", [](int W) { FixRandomSeed(uint64_t(W)); },
          [] {

@@ -1,6 +1,7 @@
 #include "tests/support/TSeamGuard.h"
 
 #include "files/SystemUtils.h"
+#include "files/TFileDevice.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -16,6 +17,7 @@ std::vector<TSeamGuard::TSeam>& AllSeams() {
         {"dialog responder", TSeamGuard::Keep(InstalledDialogResponder, SetDialogResponder)},
         {"dialog presenter", TSeamGuard::Keep(InstalledDialogPresenter, SetDialogPresenter)},
         {"help handler", TSeamGuard::Keep(InstalledHelpHandler, SetHelpHandler)},
+        {"file device", TSeamGuard::Keep(InstalledFileDevice, SetFileDevice)},
         {"random seed", TSeamGuard::Keep(SavedRandomState, RestoreRandomState)},
         {"program directory",
          TSeamGuard::Keep(Application::ProgramDirectorySetting, Application::SetProgramDirectory)},

@@ -1,4 +1,6 @@
+#include "files/TFileDevice.h"
 #include "platform/Dialogs.h"
+#include "tests/support/TFailingDevice.h"
 #include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
 #include "tests/users/Generations.h"
@@ -228,6 +230,66 @@ TEST_F(UserDatabase, ABusyDatabaseIsTriedAgainThenTheLearnerDecides) {
     TRecFile Shared;
     EXPECT_EQ(TUser::OpenDatabase(Shared, TUser::daSharedUpdate), -2);
     EXPECT_EQ(Shown.size(), 1u); // only the question
+}
+
+// A disk that fails part way: the failure is reported, and what the database
+// held before stays whole. A save that did not all go puts the learner's
+// previous record back; a new learner that did not all go is cut off again.
+TEST_F(UserDatabase, AFailedWriteOrSyncIsReportedAndLeavesThePreviousRecordsWhole) {
+    enum TOperation { Save, Create };
+    const struct {
+        TOperation Operation;
+        long long Bytes; // what the disk takes (-1: any number)
+        bool ForGood, SyncFails;
+        int32_t Status; // of Save; CreateUser gives null unless 2
+        int Bob;        // Bob's generation afterwards; -1: whole, but either
+    } Rows[] = {
+        {Save, 0, false, false, -5, 2},     {Save, 1, false, false, -5, 2},
+        {Save, 256, false, false, -5, 2},   {Save, 2503, false, false, -5, 2},
+        {Save, 2504, false, true, -6, -1},  {Save, -1, false, false, 2, 3},
+        {Create, 0, false, false, -5, 2},   {Create, 1000, false, false, -5, 2},
+        {Create, 2503, true, false, -5, 2}, {Create, -1, false, true, -6, 2},
+        {Create, -1, false, false, 2, 2},
+    };
+    for (const auto& Row : Rows) {
+        SCOPED_TRACE(std::string(Row.Operation == Save ? "save" : "create") + " on a disk taking " +
+                     std::to_string(Row.Bytes) + (Row.ForGood ? " for good" : "") +
+                     (Row.SyncFails ? ", failing to sync" : ""));
+        std::string Bytes;
+        for (const auto& [Name, Gen] : {std::pair<const char*, int>{"Ann", 1}, {"Bob", 2}}) {
+            TUser User(Name);
+            Generations::Apply(User, Gen);
+            TRecordBuffer Record;
+            User.WriteRecord(Record);
+            Bytes.append(Record.Bytes().begin(), Record.Bytes().end());
+        }
+        WriteFileBytes("Userbase.kq4", Bytes);
+        std::unique_ptr<TUser> Bob = TUser::FindUser("Bob");
+        ASSERT_NE(Bob, nullptr);
+        Generations::Apply(*Bob, 3);
+        {
+            TSeamGuard Disk;
+            TFailingDevice Failing(Row.Bytes, Row.ForGood, Row.SyncFails);
+            SetFileDevice(&Failing);
+            if (Row.Operation == Save) {
+                EXPECT_EQ(Bob->Save(), Row.Status);
+            } else {
+                EXPECT_EQ(TUser::CreateUser("Cid") != nullptr, Row.Status == 2);
+            }
+        }
+        FreeDifficultKeys();
+        CreateDifficultKeys();
+        for (const auto& [Name, Gen] : {std::pair<const char*, int>{"Ann", 1}, {"Bob", Row.Bob}}) {
+            std::unique_ptr<TUser> Back = TUser::FindUser(Name);
+            ASSERT_NE(Back, nullptr) << Name;
+            EXPECT_EQ(Generations::Mismatch(*Back, Gen < 0 ? Generations::Of(*Back) : Gen), "")
+                << Name;
+        }
+        const bool Added = Row.Operation == Create && Row.Status != -5;
+        EXPECT_EQ(ReadFileBytes("Userbase.kq4").size(), (Added ? 3u : 2u) * 2504);
+        EXPECT_EQ(TUser::FindUser("Cid") != nullptr, Added);
+        EXPECT_FALSE(WasShown("#-1517")) << "no partial record is left";
+    }
 }
 
 TEST_F(UserDatabase, StartUpCopiesTheShippedDatabaseIntoTheDataFolder) {
