@@ -117,6 +117,16 @@ std::vector<TSeamCase> Cases(const TScopedTempDir& Dir, TFormView (&Views)[2]) {
              const TFormView* View = TFormView::ActiveView();
              return View == &Views[0] ? "view 1" : View == &Views[1] ? "view 2" : "none";
          }},
+        {"result sink",
+         [](int W) {
+             SetProgramResultSink(
+                 [W](const std::optional<TRunResults>&) { Called = "sink " + std::to_string(W); });
+         },
+         [] {
+             Called = "none";
+             if (ProgramResultSink()) ProgramResultSink()(std::nullopt);
+             return Called;
+         }},
         {"report printer",
          [](int W) {
              SetReportPrinterSource([W] {

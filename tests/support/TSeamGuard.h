@@ -45,5 +45,6 @@ private:
 };
 
 // The seams of the widget libraries: the shell opener, the story chooser, the
-// active view and the report's printer (tests/support/WidgetSeams.cpp).
+// active view, the program's result sink and the report's printer
+// (tests/support/WidgetSeams.cpp).
 void AddWidgetSeams();

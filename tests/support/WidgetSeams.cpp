@@ -12,6 +12,7 @@ void AddWidgetSeams() {
         {"shell opener", TSeamGuard::Keep(InstalledShellOpener, SetShellOpener)},
         {"story chooser", TSeamGuard::Keep(InstalledStoryChooser, SetStoryChooser)},
         {"active view", TSeamGuard::Keep(TFormView::ActiveView, TFormView::SetActiveView)},
+        {"result sink", TSeamGuard::Keep(ProgramResultSink, SetProgramResultSink)},
         {"report printer", TSeamGuard::Keep(InstalledReportPrinterSource, SetReportPrinterSource)},
     });
 }
