@@ -45,6 +45,10 @@ void SetBusyRetryInterval(std::chrono::milliseconds Interval) {
     FRetryInterval = Interval;
 }
 
+std::chrono::milliseconds BusyRetryInterval() {
+    return FRetryInterval;
+}
+
 int32_t OpenWhenFree(TRecFile& File, const std::string& Name, int Share, bool ForWriting,
                      int32_t TimeOutError, const std::string& Context) {
     for (;;) {

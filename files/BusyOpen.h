@@ -22,3 +22,4 @@ int32_t OpenWhenFree(TRecFile& File, const std::string& Name, int Share, bool Fo
 
 // Tests: the pause between two tries (200 ms).
 void SetBusyRetryInterval(std::chrono::milliseconds Interval);
+std::chrono::milliseconds BusyRetryInterval();

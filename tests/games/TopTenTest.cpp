@@ -48,7 +48,6 @@ protected:
         });
         SetBusyRetryInterval(std::chrono::milliseconds(2));
     }
-    void TearDown() override { SetBusyRetryInterval(std::chrono::milliseconds(200)); }
     TSeamGuard Seams;
     TScopedTempDir Dir;
     std::vector<std::string> Shown;

@@ -3,6 +3,7 @@
 #include "tests/support/TSeamGuard.h"
 
 #include "engine/ui/TEvent.h"
+#include "files/BusyOpen.h"
 #include "files/SystemUtils.h"
 #include "files/TFileDevice.h"
 #include "platform/Application.h"
@@ -61,6 +62,8 @@ std::vector<TSeamCase> Cases(const TScopedTempDir& Dir, TFormView (&Views)[2]) {
              if (InstalledHelpHandler()) InstalledHelpHandler()(1);
              return Called;
          }},
+        {"busy retry pause", [](int W) { SetBusyRetryInterval(std::chrono::milliseconds(W)); },
+         [] { return std::to_string(BusyRetryInterval().count()) + " ms"; }},
         {"file device", [](int W) { SetFileDevice(&Devices[W - 1]); },
          [] {
              const TFileDevice* Device = InstalledFileDevice();

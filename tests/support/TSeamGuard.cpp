@@ -1,5 +1,6 @@
 #include "tests/support/TSeamGuard.h"
 
+#include "files/BusyOpen.h"
 #include "files/SystemUtils.h"
 #include "files/TFileDevice.h"
 #include "platform/Application.h"
@@ -17,6 +18,7 @@ std::vector<TSeamGuard::TSeam>& AllSeams() {
         {"dialog responder", TSeamGuard::Keep(InstalledDialogResponder, SetDialogResponder)},
         {"dialog presenter", TSeamGuard::Keep(InstalledDialogPresenter, SetDialogPresenter)},
         {"help handler", TSeamGuard::Keep(InstalledHelpHandler, SetHelpHandler)},
+        {"busy retry pause", TSeamGuard::Keep(BusyRetryInterval, SetBusyRetryInterval)},
         {"file device", TSeamGuard::Keep(InstalledFileDevice, SetFileDevice)},
         {"random seed", TSeamGuard::Keep(SavedRandomState, RestoreRandomState)},
         {"program directory",

@@ -24,10 +24,7 @@ protected:
         });
         TUser::SetRetryInterval(std::chrono::milliseconds(2));
     }
-    void TearDown() override {
-        TUser::SetRetryInterval(std::chrono::milliseconds(200));
-        FreeDifficultKeys();
-    }
+    void TearDown() override { FreeDifficultKeys(); }
     bool WasShown(const std::string& Start) const {
         for (const std::string& Text : Shown)
             if (Text.compare(0, Start.size(), Start) == 0) return true;

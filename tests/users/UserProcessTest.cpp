@@ -39,10 +39,7 @@ protected:
         });
         TUser::SetRetryInterval(milliseconds(5));
     }
-    void TearDown() override {
-        TUser::SetRetryInterval(milliseconds(200));
-        FreeDifficultKeys();
-    }
+    void TearDown() override { FreeDifficultKeys(); }
     // Learners "U0".."U<n-1>", each at generation 1000 + its number.
     static void Learners(int Count) {
         std::string Bytes;
