@@ -20,6 +20,7 @@
 #include "engine/ui/TTextEvent.h"
 #include "engine/ui/TTypingCanvas.h"
 #include "engine/ui/TViewCanvas.h"
+#include "files/TProgramSettings.h"
 #include "forms/TChapterStgs.h"
 #include "forms/TEventViewStg.h"
 #include "forms/TEventsStg.h"
@@ -33,6 +34,7 @@
 #include "users/TUser.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTest>
 #include <QTimer>
 #include <benchmark/benchmark.h>
@@ -81,6 +83,9 @@ TFakeClock Clock;
 // The program's world, as start-up makes it.
 void MakeWorld() {
     StageProgramDirectory(CLAVORA_BENCH_APP_DIR);
+    // The settings as start-up makes them, kept in the staged folder.
+    qputenv("XDG_CONFIG_HOME", (QDir::currentPath() + "/config").toLocal8Bit());
+    Settings = new TProgramSettings;
     SetClock(&Clock);
     SetDialogResponder([](const TDialogRequest& R) { return DefaultAnswer(R.Buttons); });
     SetCurrentUser(std::make_unique<TUser>());

@@ -20,11 +20,11 @@ public:
     void Activate() override {
         TFormView::Activate();
         if (RightSubView) RightSubView->OnClose = [this](TFormView* Right) { RightClosed(Right); };
-        if (BookForm) BookForm->TakeKeys(this);
+        BookForm->TakeKeys(this);
     }
 
     void Deactivate() override {
-        if (BookForm) BookForm->ReleaseKeys(this);
+        BookForm->ReleaseKeys(this);
         TFormView::Deactivate();
     }
 

@@ -28,12 +28,10 @@ TCustomKeyboardEvent::TCustomKeyboardEvent(const std::string& Line) : TCustomTex
     Keyboard->hide();
     Fingers = new TFingers(BookForm);
     Fingers->hide();
-    if (EventsStg) {
-        Keyboard->SetKeyFace(EventsStg->KeyFace->Picture());
-        Fingers->SetBackground(EventsStg->FingersPic->Picture());
-        for (int N = 1; N <= 9; ++N)
-            Fingers->FingerPictures[size_t(N)] = EventsStg->Finger(N)->Picture();
-    }
+    Keyboard->SetKeyFace(EventsStg->KeyFace->Picture());
+    Fingers->SetBackground(EventsStg->FingersPic->Picture());
+    for (int N = 1; N <= 9; ++N)
+        Fingers->FingerPictures[size_t(N)] = EventsStg->Finger(N)->Picture();
     ShowTarget = true;
 }
 
@@ -45,7 +43,7 @@ TCustomKeyboardEvent::~TCustomKeyboardEvent() {
 
 void TCustomKeyboardEvent::Activate() {
     TCustomTextEvent::Activate();
-    if (!BookForm || !EventsStg || !Keyboard || !Fingers || !Canvas) return;
+    if (!Keyboard || !Fingers || !Canvas) return;
     EventsStg->SpeedTitle->hide();
     EventsStg->Screen1->hide();
     EventsStg->Screen3->hide();
@@ -90,14 +88,10 @@ void TCustomKeyboardEvent::Deactivate() {
     }
     if (Fingers) Fingers->hide();
     TCustomTextEvent::Deactivate();
-    if (EventsStg) {
-        EventsStg->SpeedTitle->show();
-        EventsStg->Screen1->show();
-        EventsStg->Screen3->show();
-    }
-    if (BookForm) {
-        BookForm->OnResize = nullptr;
-    }
+    EventsStg->SpeedTitle->show();
+    EventsStg->Screen1->show();
+    EventsStg->Screen3->show();
+    BookForm->OnResize = nullptr;
 }
 
 void TCustomKeyboardEvent::SetTarget(char Ch) {
@@ -110,7 +104,7 @@ void TCustomKeyboardEvent::SetTarget(char Ch) {
 }
 
 void TCustomKeyboardEvent::PlaceFingers() {
-    if (!BookForm || !Fingers) return;
+    if (!Fingers) return;
     Fingers->move(BookForm->Book->x() + FingersLeft, BookForm->Book->y() + FingersTop);
 }
 

@@ -20,12 +20,12 @@ TCustomTextEvent::~TCustomTextEvent() {
 
 void TCustomTextEvent::Activate() {
     TTimedEvent::Activate();
-    if (!BookForm || !Canvas) return;
+    if (!Canvas) return;
     Borrow(Canvas, BookForm->WidePage);
     Canvas->setGeometry(CanvasLeft, CanvasTop, CanvasWidth, CanvasHeight);
     QFont Font = Canvas->font();
     Font.setFamily(QStringLiteral("Times New Roman"));
-    Font.setPointSize(CurrentUser && CurrentUser->FLargeFont == 1 ? 18 : 14);
+    Font.setPointSize(CurrentUser->FLargeFont == 1 ? 18 : 14);
     Canvas->setFont(Font);
     Canvas->HighlightTextColor = QColor(0, 128, 0);
     Canvas->show();

@@ -106,7 +106,6 @@ void TEvent::Activate() {
     OnCloseQuery = [this](bool& Refused) { CloseQuery(Refused); };
     ShownAt = Now();
     if (Tracing()) Trace("event start " + ClassName(typeid(*this)) + " " + Param(0));
-    if (!BookForm) return;
     BookForm->SetPageMode(1);
     BookForm->SetConsoleButtons(AllowCancel ? cbNext | cbCancel : cbNext);
     BookForm->Next->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
@@ -116,7 +115,6 @@ void TEvent::Activate() {
 
 void TEvent::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
     TFormView::KeyDown(Sender, Key, Shift);
-    if (!BookForm) return;
     QObject* Button = nullptr;
     if (Shift == ssAlt) {
         if (Key == 'N')
@@ -141,8 +139,7 @@ void TEvent::Close(bool& Refused) {
     if (Refused || !WasOpen || IsOpen) return;
     if (Tracing())
         Trace("event end " + ClassName(typeid(*this)) + " " + std::to_string(ResultCode));
-    if (CurrentUser) CurrentUser->AddStudyMinutes(StudyMinutes(Now() - ShownAt));
-    if (!BookForm) return;
+    CurrentUser->AddStudyMinutes(StudyMinutes(Now() - ShownAt));
     BookForm->SetPageMode(2);
     BookForm->ReleaseKeys(this);
     BookForm->Next->OnClick = nullptr;
@@ -214,18 +211,18 @@ void TEvent::LoadFile(const std::string& Name) {
 
 int TEvent::AskForStory(const std::string& Mask) {
     FromStoryChooser = true;
-    const std::string Current = CurrentUser ? CurrentUser->FStoryFile : std::string();
+    const std::string Current = CurrentUser->FStoryFile;
     std::string Chosen;
     const TStringList Names = IsMaterialName(Mask) ? TFile::ListNames(Mask) : TStringList();
     const int Answer = StoryChooser()(Names, Mask, Current, Chosen);
     std::string Story;
     if (Answer == scNewStory) {
-        if (CurrentUser) CurrentUser->FStoryFile = Chosen;
+        CurrentUser->FStoryFile = Chosen;
         Story = Chosen;
         StartPos = 0;
     } else if (Answer == scContinue) {
         Story = Current;
-        StartPos = CurrentUser ? CurrentUser->FStoryPosition : 0;
+        StartPos = CurrentUser->FStoryPosition;
     } else {
         return Answer;
     }

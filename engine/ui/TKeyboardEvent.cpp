@@ -22,7 +22,7 @@ void TKeyboardEvent::Activate() {
     TCustomKeyboardEvent::Activate();
     const std::string Next = CurrentTarget();
     SetTarget(Next.empty() ? '\0' : Next[0]);
-    if (EventsStg) EventsStg->EventMsg->hide();
+    EventsStg->EventMsg->hide();
 }
 
 void TKeyboardEvent::KeyPress(QObject* Sender, char& Key) {
@@ -36,11 +36,11 @@ void TKeyboardEvent::KeyPress(QObject* Sender, char& Key) {
     if (std::string(1, Typed) != Expected) {
         PlayEffect(ErrorSound);
         if (Keyboard) Keyboard->MarkKeys(Expected, std::string(1, Typed));
-        if (Fingers && KeyData) Fingers->ShowFinger(KeyData->FingerOf(Target));
-        if (DifficultKeys) DifficultKeys->RecordKey(static_cast<unsigned char>(Target), true);
+        if (Fingers) Fingers->ShowFinger(KeyData->FingerOf(Target));
+        DifficultKeys->RecordKey(static_cast<unsigned char>(Target), true);
         return;
     }
-    if (DifficultKeys) DifficultKeys->RecordKey(static_cast<unsigned char>(Target), false);
+    DifficultKeys->RecordKey(static_cast<unsigned char>(Target), false);
     Canvas->Advance();
     if (Fingers) Fingers->ShowFinger(0);
     const std::string Next = CurrentTarget();
@@ -49,6 +49,6 @@ void TKeyboardEvent::KeyPress(QObject* Sender, char& Key) {
 }
 
 void TKeyboardEvent::Deactivate() {
-    if (DifficultKeys) DifficultKeys->Merge();
+    DifficultKeys->Merge();
     TCustomKeyboardEvent::Deactivate();
 }

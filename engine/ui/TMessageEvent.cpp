@@ -58,7 +58,7 @@ TMessageEvent::TLayout TMessageEvent::PageLayout(int PageWidth, int PageHeight, 
 
 void TMessageEvent::Activate() {
     TEvent::Activate();
-    if (!BookForm || !Canvas || !Picture) return;
+    if (!Canvas || !Picture) return;
     BookForm->Title->setText(QString::fromLatin1(Param(4).c_str()));
     BookForm->Title->adjustSize();
 

@@ -20,11 +20,11 @@ const QColor TNervoGraph::CursorColor = QColor(0, 255, 0);
 namespace {
 
 bool WordsPerMinute() {
-    return Settings != nullptr && Settings->MeasuringUnit;
+    return Settings->MeasuringUnit;
 }
 
 float ToDisplayUnit(float Cpm) {
-    return Settings != nullptr ? Settings->DisplaySpeed(Cpm) : Cpm;
+    return Settings->DisplaySpeed(Cpm);
 }
 
 // Large and light enough to read on the black chart.

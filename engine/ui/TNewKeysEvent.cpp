@@ -33,7 +33,6 @@ TNewKeysEvent::~TNewKeysEvent() {
 void TNewKeysEvent::Activate() {
     TCustomKeyboardEvent::Activate();
     if (Canvas) Canvas->hide();
-    if (!BookForm || !EventsStg) return;
     EventsStg->EventMsg->hide();
     TPanel* Panel = EventsStg->NewKeys;
     Borrow(Panel, BookForm->WidePage);
@@ -75,8 +74,8 @@ void TNewKeysEvent::ShowCurrent() {
     if (GroupIndex < 1 || GroupIndex > std::int32_t(Group.size())) return;
     const char Ch = Group[size_t(GroupIndex - 1)];
     DrawGroup();
-    const int Finger = KeyData ? KeyData->FingerOf(Ch) : -1;
-    if (EventsStg) EventsStg->FingerLbl->setText(ToQ(TKeyData::FingerName(Finger)));
+    const int Finger = KeyData->FingerOf(Ch);
+    EventsStg->FingerLbl->setText(ToQ(TKeyData::FingerName(Finger)));
     SetTarget(Ch);
     if (Fingers) Fingers->ShowFinger(Finger);
 }
@@ -123,7 +122,7 @@ void TNewKeysEvent::KeyPress(QObject* Sender, char& Key) {
 
 void TNewKeysEvent::Finish() {
     TCustomKeyboardEvent::Finish();
-    if (EventsStg) EventsStg->NewKeys->hide();
+    EventsStg->NewKeys->hide();
     SetTarget('\r');
     if (Fingers) Fingers->ShowFinger(8);
 }

@@ -53,7 +53,7 @@ TTextEvent::~TTextEvent() {
 void TTextEvent::Activate() {
     TCustomTextEvent::Activate();
     ResetAnalysisObjects();
-    if (!BookForm || !EventsStg || !Canvas || !TypingCanvas || !RhythmGraph) return;
+    if (!Canvas || !TypingCanvas || !RhythmGraph) return;
     // The run lays out the model text as the canvas shows it.
     TViewCanvas* Model = Canvas;
     Run.Begin(
@@ -82,7 +82,7 @@ void TTextEvent::Activate() {
 
     // The speed display with the rhythm graph.
     EventsStg->SpeedTitle->show();
-    EventsStg->SpeedTitle2->setText(ToQ(Settings ? Settings->SpeedUnitName() : "cpm"));
+    EventsStg->SpeedTitle2->setText(ToQ(Settings->SpeedUnitName()));
     EventsStg->SpeedTitle2->show();
     QFrame* Speed = EventsStg->Screen3;
     Speed->resize(Speed->width(), 105);
@@ -161,19 +161,17 @@ bool TTextEvent::ResultsValid() const {
 }
 
 void TTextEvent::Deactivate() {
-    if (EventsStg) {
-        EventsStg->SpeedTitle->hide();
-        EventsStg->SpeedTitle2->hide();
-    }
+    EventsStg->SpeedTitle->hide();
+    EventsStg->SpeedTitle2->hide();
     if (RhythmGraph) {
         RhythmGraph->StopGraph();
         RhythmGraph->hide();
     }
     if (TypingCanvas) TypingCanvas->hide();
-    if (FromStoryChooser && CurrentUser) CurrentUser->FStoryPosition = StartPos;
-    if (DifficultKeys) DifficultKeys->Merge();
-    if (EfficiencyCalc) EfficiencyCalc->SetElapsed(TypingSeconds());
+    if (FromStoryChooser) CurrentUser->FStoryPosition = StartPos;
+    DifficultKeys->Merge();
+    EfficiencyCalc->SetElapsed(TypingSeconds());
     HandOverResults(ResultsValid() ? std::optional<TRunResults>(MeasuredResults()) : std::nullopt);
     TCustomTextEvent::Deactivate();
-    if (BookForm) BookForm->ReleaseKeys(this);
+    BookForm->ReleaseKeys(this);
 }

@@ -25,7 +25,6 @@ TTimedEvent::~TTimedEvent() = default;
 
 void TTimedEvent::Activate() {
     TEvent::Activate();
-    if (!BookForm || !EventsStg) return;
     BookForm->TitleConsole->hide();
     // The right column first, so that the screens lie on it.
     Borrow(EventsStg->RightConsole, BookForm->WidePage);
@@ -37,11 +36,9 @@ void TTimedEvent::Activate() {
 
 void TTimedEvent::Deactivate() {
     if (Timer) Timer->stop();
-    if (EventsStg) EventsStg->EventMsg->hide();
-    if (BookForm) {
-        BookForm->TitleConsole->show();
-        BookForm->SetExerciseConsole(0);
-    }
+    EventsStg->EventMsg->hide();
+    BookForm->TitleConsole->show();
+    BookForm->SetExerciseConsole(0);
     TEvent::Deactivate();
 }
 
@@ -77,7 +74,6 @@ void TTimedEvent::Finish() {
     if (Timer) Timer->stop();
     State = esCompleted;
     if (Tracing()) Trace("event completed " + ClassName(typeid(*this)));
-    if (!EventsStg) return;
     QFrame* Box = EventsStg->EventMsg;
     Box->raise();
     Box->move(140, 30);
@@ -94,11 +90,9 @@ void TTimedEvent::Start() {
         PauseTime = 0;
     }
     if (Timer) Timer->start();
-    if (EventsStg) {
-        EventsStg->EventMsg->hide();
-        EventsStg->TimeGraph->SetMinValue(0);
-        EventsStg->TimeGraph->SetMaxValue(TimeLimit);
-    }
+    EventsStg->EventMsg->hide();
+    EventsStg->TimeGraph->SetMinValue(0);
+    EventsStg->TimeGraph->SetMaxValue(TimeLimit);
     State = esRunning;
 }
 
@@ -121,13 +115,13 @@ void TTimedEvent::Tick() {
     if (TimeLimit > 0) {
         // A late tick past the limit shows 00:00, never a negative time.
         Shown = std::max(0, TimeLimit - Spent);
-        if (EventsStg) EventsStg->TimeGraph->SetProgress(Spent);
-    } else if (EventsStg) {
+        EventsStg->TimeGraph->SetProgress(Spent);
+    } else {
         EventsStg->TimeGraph->SetProgress(0);
     }
     if (Shown == LastShown) return;
     LastShown = Shown;
-    if (EventsStg) EventsStg->TimeLabel->setText(QString::fromLatin1(ClockText(Shown).c_str()));
+    EventsStg->TimeLabel->setText(QString::fromLatin1(ClockText(Shown).c_str()));
     if (TimeLimit > 0 && Spent >= TimeLimit) {
         Finish();
         State = esCompleted;

@@ -16,14 +16,20 @@
 
 namespace {
 
-// The graph as the text event places it, on a fake clock.
+// The graph as the text event places it, on a fake clock, with the settings at
+// their defaults.
 class NervoGraph : public ::testing::Test {
 protected:
     void SetUp() override {
+        Settings = new TProgramSettings;
         SetClock(&Clock);
         Parent.resize(300, 200);
         Graph = new TNervoGraph(&Parent);
         Graph->setGeometry(20, 30, 115, 104);
+    }
+    void TearDown() override {
+        delete Settings;
+        Settings = nullptr;
     }
 
     // Keystrokes every Interval clock seconds, ticking every 100 ms.
@@ -44,6 +50,7 @@ protected:
     }
     double FSinceKey = 0;
 
+    TScopedTempDir Dir;
     TFakeClock Clock;
     TSeamGuard Seams;
     QWidget Parent;
@@ -169,19 +176,15 @@ TEST_F(NervoGraph, TheLineOutlivesARepaintAndRestartsAfterAResize) {
 }
 
 TEST_F(NervoGraph, ScaleFollowsTheSpeedUnit) {
-    ASSERT_EQ(Settings, nullptr);
+    ASSERT_FALSE(Settings->MeasuringUnit) << "characters per minute unless chosen";
     const TNervoPlot P = Graph->Plot();
     const QRect Labels(0, 0, P.Left - 4, Graph->height());
     const QImage InCpm = Graph->grab(Labels).toImage();
 
-    TScopedTempDir Dir;
-    auto Words = std::make_unique<TProgramSettings>();
-    Words->MeasuringUnit = true;
-    Settings = Words.get();
+    Settings->MeasuringUnit = true;
     const QImage InWpm = Graph->grab(Labels).toImage();
-    Words->MeasuringUnit = false;
+    Settings->MeasuringUnit = false;
     const QImage BackInCpm = Graph->grab(Labels).toImage();
-    Settings = nullptr;
 
     EXPECT_NE(InCpm, InWpm);
     EXPECT_EQ(InCpm, BackInCpm);

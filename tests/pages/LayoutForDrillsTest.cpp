@@ -33,6 +33,8 @@ protected:
         WriteFileBytes(Folder + "/Clavora.ini",
                        "[General Settings]\nKeyboardAutoDetect=0\nKeyboardLayout=English\n"
                        "[Keyboard Layouts]\nEnglish=qwerty.kbd\nGerman=qwertz.kbd;German\n");
+        // The settings made again, now over the layouts written above.
+        delete Settings;
         Settings = new TProgramSettings;
         Settings->KeyboardLayout = "English";
         KeyData = new TKeyData;

@@ -2,6 +2,7 @@
 
 #include "app/ProgramObjects.h"
 #include "engine/ui/TEvent.h"
+#include "files/TProgramSettings.h"
 #include "forms/TEventViewStg.h"
 #include "forms/TEventsStg.h"
 #include "platform/Application.h"
@@ -25,6 +26,9 @@ void EventTest::SetUp() {
     SetDialogResponder([this](const TDialogRequest& Request) {
         return Request.Buttons & mbYes ? Answer : DefaultAnswer(Request.Buttons);
     });
+    // The settings at their defaults, kept in the temporary folder's
+    // configuration folder.
+    Settings = new TProgramSettings;
     SetCurrentUser(std::make_unique<TUser>());
     CreateProgramObjects();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(BookForm));

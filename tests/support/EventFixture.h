@@ -1,6 +1,6 @@
 // The world an event runs in: the book window, the two event storage forms,
-// a learner, a fake clock and dialogs answered by the test, in a temporary
-// program directory.
+// the settings, a learner, a fake clock and dialogs answered by the test, in a
+// temporary program directory.
 #pragma once
 
 #include "platform/Clock.h"
