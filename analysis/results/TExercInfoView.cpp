@@ -57,10 +57,7 @@ TChange TExercInfoView::ShowChange(TImage* Picture, double Current, double Previ
 void TExercInfoView::SetSpeed(int32_t Cpm) {
     SpeedValue = Cpm;
     CurrentUser->FLastSpeed = Cpm;
-    // The event tests' world has no settings: speeds stay in characters per
-    // minute there.
-    SetLabel(ChapterStgs->SpeedLbl,
-             SpeedText(Settings ? Settings->DisplaySpeed(float(Cpm)) : float(Cpm)));
+    SetLabel(ChapterStgs->SpeedLbl, SpeedText(Settings->DisplaySpeed(float(Cpm))));
     FSpeedChange =
         ShowChange(ChapterStgs->SpeedChange, SpeedValue, PrevSpeedValue, SpeedStep, false);
 }
@@ -143,7 +140,7 @@ void TExercInfoView::Activate() {
 
 bool TExercInfoView::Show() {
     TChapterStgs* P = ChapterStgs;
-    SetLabel(P->SpeedUnit, Settings ? Settings->SpeedUnitName() : std::string("cpm"));
+    SetLabel(P->SpeedUnit, Settings->SpeedUnitName());
     if (!Valid) {
         for (QLabel* Label : {P->SpeedLbl, P->ErrorsLbl, P->BackSpaceLbl})
             Label->setText(QStringLiteral("-"));

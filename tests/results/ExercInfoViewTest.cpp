@@ -36,6 +36,8 @@ protected:
         Application::ResetTerminated();
         SetDialogResponder([](const TDialogRequest&) { return int(mrOk); });
         SetCurrentUser(std::make_unique<TUser>());
+        // The settings at their defaults.
+        Settings = new TProgramSettings;
         // The page's world as the program makes it: the book window first,
         // then the storage forms whose controls the page borrows.
         BookForm = new TBookForm;
@@ -53,6 +55,7 @@ protected:
         delete BookForm;
         BookForm = nullptr;
         SetCurrentUser(nullptr);
+        delete Settings;
         Settings = nullptr;
         Dir.reset();
     }
@@ -174,14 +177,12 @@ TEST_F(ResultsPageTest, LoginResultsAreComparedWithAndRunsKeepTheUsersLastResult
 TEST_F(ResultsPageTest, SpeedShowsInTheUnitOfTheSettings) {
     Page->TakeResults(Run(200, 90, 60, 5.0f));
     Page->Show();
-    EXPECT_EQ(Text(ChapterStgs->SpeedUnit), "cpm") << "no settings: characters per minute";
+    EXPECT_EQ(Text(ChapterStgs->SpeedUnit), "cpm") << "characters per minute unless chosen";
     EXPECT_EQ(Text(ChapterStgs->SpeedLbl), "200");
     bool Refused = false;
     Page->Close(Refused);
 
-    TProgramSettings Store;
-    Store.MeasuringUnit = true;
-    Settings = &Store;
+    Settings->MeasuringUnit = true;
     Page->TakeResults(Run(200, 90, 60, 5.0f));
     Page->Show();
     EXPECT_EQ(Text(ChapterStgs->SpeedUnit), "wpm");
@@ -189,7 +190,6 @@ TEST_F(ResultsPageTest, SpeedShowsInTheUnitOfTheSettings) {
     EXPECT_EQ(Page->SpeedValue, 200) << "kept in characters per minute";
     EXPECT_EQ(CurrentUser->FLastSpeed, 200);
     Page->Close(Refused);
-    Settings = nullptr;
 }
 
 TEST_F(ResultsPageTest, AShowWithoutAScoredRunSaysTheTimeWasTooShort) {
@@ -266,9 +266,10 @@ TEST_F(ResultsPageTest, ShownOnTheLeftPageOfTheBook) {
     TDriver Driver;
     Driver.Do("look at the page", [&] {
         EXPECT_TRUE(Page->IsOpen && Page->IsNested);
-        for (QWidget* Control :
-             {static_cast<QWidget*>(ChapterStgs->InfoTitle), static_cast<QWidget*>(ChapterStgs->SpeedLbl),
-              static_cast<QWidget*>(ChapterStgs->EfficiencyChange), static_cast<QWidget*>(ChapterStgs->TipLbl)}) {
+        for (QWidget* Control : {static_cast<QWidget*>(ChapterStgs->InfoTitle),
+                                 static_cast<QWidget*>(ChapterStgs->SpeedLbl),
+                                 static_cast<QWidget*>(ChapterStgs->EfficiencyChange),
+                                 static_cast<QWidget*>(ChapterStgs->TipLbl)}) {
             EXPECT_EQ(Control->parentWidget(), BookForm->LeftPage);
             EXPECT_TRUE(IsShownOnWindow(Control)) << Control->objectName().toStdString();
         }
@@ -299,7 +300,8 @@ TEST_F(ResultsPageTest, ShownOnTheLeftPageOfTheBook) {
             EXPECT_LE(Probe.heightForWidth(Tip->width()), Tip->height()) << Sentence;
         }
 
-        const QString Shot = QCoreApplication::applicationDirPath() + QStringLiteral("/results-page.png");
+        const QString Shot =
+            QCoreApplication::applicationDirPath() + QStringLiteral("/results-page.png");
         EXPECT_TRUE(BookForm->grab().save(Shot));
         Right.SetResult(3);
     });
