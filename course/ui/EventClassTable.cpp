@@ -13,7 +13,7 @@
 void PrepareEvent(TEvent& Event, const TEventLoader& Loader) {
     Event.AllowCancel = Loader.AllowCancel;
     if (auto* Timed = dynamic_cast<TTimedEvent*>(&Event)) Timed->TimeLimit = Loader.TimeLimit;
-    Event.KnownKeys = CurrentUser ? CurrentUser->StudiedKeys(Loader.KnownGroups) : std::string();
+    Event.KnownKeys = CurrentUser->StudiedKeys(Loader.KnownGroups);
 }
 
 std::optional<TMeasuredRun> MeasuredRun(const std::optional<TRunResults>& Scored) {
