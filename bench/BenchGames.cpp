@@ -11,6 +11,7 @@
 #include "app/ProgramObjects.h"
 #include "bench/BenchSupport.h"
 #include "files/SystemUtils.h"
+#include "files/TProgramSettings.h"
 #include "forms/TBubbleStg.h"
 #include "forms/TDropStgFrm.h"
 #include "games/ui/TBubbles.h"
@@ -44,6 +45,9 @@ void MakeWorld() {
     if (!DataFolder->isValid() || !QDir::setCurrent(DataFolder->path()))
         qWarning("no temporary folder for the top-ten lists");
     Application::SetProgramDirectory(CLAVORA_BENCH_APP_DIR);
+    // The settings as start-up makes them, kept in the temporary folder.
+    qputenv("XDG_CONFIG_HOME", (QDir::currentPath() + "/config").toLocal8Bit());
+    Settings = new TProgramSettings;
     SetClock(&Clock);
     SetDialogResponder([](const TDialogRequest& R) { return DefaultAnswer(R.Buttons); });
     SetCurrentUser(std::make_unique<TUser>());

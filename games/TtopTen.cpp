@@ -20,7 +20,7 @@ constexpr size_t ScoreOffset = 256;
 constexpr size_t DateOffset = 258;
 
 std::string DataPath() {
-    return Settings ? Settings->DataPath : ".\\";
+    return Settings->DataPath;
 }
 
 // Makes an empty file when none is there; never empties one another copy of

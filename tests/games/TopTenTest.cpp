@@ -2,6 +2,7 @@
 // copies of the program.
 #include "files/BusyOpen.h"
 #include "files/RecordItems.h"
+#include "files/TProgramSettings.h"
 #include "files/TRecFile.h"
 #include "games/TtopTen.h"
 #include "platform/Dialogs.h"
@@ -42,11 +43,17 @@ std::string Records(const std::vector<std::pair<std::string, int>>& Entries) {
 class TopTen : public ::testing::Test {
 protected:
     void SetUp() override {
+        // The settings at their defaults: the lists lie in the current folder.
+        Settings = new TProgramSettings;
         SetDialogResponder([this](const TDialogRequest& Request) {
             Shown.push_back(Request.Text);
             return Request.Buttons & mbNo ? int(mrNo) : int(mrOk);
         });
         SetBusyRetryInterval(std::chrono::milliseconds(2));
+    }
+    void TearDown() override {
+        delete Settings;
+        Settings = nullptr;
     }
     TSeamGuard Seams;
     TScopedTempDir Dir;
