@@ -44,7 +44,6 @@ void TGuidedStudying::RestartStudying() {
 
 int TGuidedStudying::Run() {
     int Result = 0;
-    if (!CurrentUser) return Result;
     for (;;) {
         if (CurrentUser->FBookMark->FChapter == 0 && !WelcomeLoop(Result)) return Result;
 
