@@ -46,7 +46,7 @@ void MakeWorld() {
         qWarning("no temporary folder for the top-ten lists");
     Application::SetProgramDirectory(CLAVORA_BENCH_APP_DIR);
     // The settings as start-up makes them, kept in the temporary folder.
-    qputenv("XDG_CONFIG_HOME", (QDir::currentPath() + "/config").toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (QDir::currentPath() + QStringLiteral("/config")).toLocal8Bit());
     Settings = new TProgramSettings;
     SetClock(&Clock);
     SetDialogResponder([](const TDialogRequest& R) { return DefaultAnswer(R.Buttons); });

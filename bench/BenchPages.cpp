@@ -31,9 +31,9 @@ namespace {
 void MakeWorld() {
     StageProgramDirectory(CLAVORA_BENCH_APP_DIR);
     // The settings of the run, in the staged folder.
-    const QString Config = QDir::currentPath() + "/config";
-    QDir().mkpath(Config + "/Veltrona");
-    QFile Ini(Config + "/Veltrona/Clavora.ini");
+    const QString Config = QDir::currentPath() + QStringLiteral("/config");
+    QDir().mkpath(Config + QStringLiteral("/Veltrona"));
+    QFile Ini(Config + QStringLiteral("/Veltrona/Clavora.ini"));
     if (!Ini.open(QIODevice::WriteOnly)) std::abort();
     Ini.write("[General Settings]\nKeyboardLayout=English\n"
               "[Keyboard Layouts]\nEnglish=qwerty.kbd\nGerman=qwertz.kbd\n");
@@ -54,8 +54,8 @@ void BM_LayoutSwitch(benchmark::State& State) {
     TOptionsView View;
     View.Show();
     QComboBox* Layout = OptioStg->Layout;
-    const int German = Layout->findText("German");
-    const int English = Layout->findText("English");
+    const int German = Layout->findText(QStringLiteral("German"));
+    const int English = Layout->findText(QStringLiteral("English"));
     bool ToGerman = true;
     for (auto _ : State) {
         const auto Start = std::chrono::steady_clock::now();

@@ -48,7 +48,7 @@ void MakeWorld() {
     SetReportPrinterSource([] { return nullptr; });
     CreateProgramObjects();
     // The settings as start-up makes them, kept in the staged folder.
-    qputenv("XDG_CONFIG_HOME", (QDir::currentPath() + "/config").toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (QDir::currentPath() + QStringLiteral("/config")).toLocal8Bit());
     Settings = new TProgramSettings;
     auto User = std::make_unique<TUser>("Anna");
     User->FChapterCount = Chapters;

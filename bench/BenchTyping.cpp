@@ -84,7 +84,7 @@ TFakeClock Clock;
 void MakeWorld() {
     StageProgramDirectory(CLAVORA_BENCH_APP_DIR);
     // The settings as start-up makes them, kept in the staged folder.
-    qputenv("XDG_CONFIG_HOME", (QDir::currentPath() + "/config").toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (QDir::currentPath() + QStringLiteral("/config")).toLocal8Bit());
     Settings = new TProgramSettings;
     SetClock(&Clock);
     SetDialogResponder([](const TDialogRequest& R) { return DefaultAnswer(R.Buttons); });
