@@ -168,6 +168,8 @@ std::string TExercInfoView::TraceLine() const {
 }
 
 void CreateExercInfoView() {
+    // Making the page is where it is still missing; made once, as every step
+    // of the program's table makes its object.
     if (!ExercInfoView) ExercInfoView = new TExercInfoView();
 }
 

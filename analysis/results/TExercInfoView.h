@@ -100,6 +100,7 @@ private:
 
 // The one results page; null until CreateExercInfoView.
 extern TExercInfoView* ExercInfoView;
-// Made at module initialisation, before the book window exists.
+// Made by the program's table after the storage forms whose controls the page
+// borrows; freed before them.
 void CreateExercInfoView();
 void FreeExercInfoView();
