@@ -105,8 +105,8 @@ void TProgramSettings::WriteValue(const std::string& Section, const std::string&
 void TProgramSettings::Load() {
     for (const TSetting& Setting : Table) {
         const std::string Stored = ReadSetting(Setting.Name);
-        if (auto Flag = std::get_if<bool TProgramSettings::*>(&Setting.Field))
-            this->*(*Flag) = FlagFrom(Setting, Stored);
+        if (auto FlagField = std::get_if<bool TProgramSettings::*>(&Setting.Field))
+            this->*(*FlagField) = FlagFrom(Setting, Stored);
         else
             this->*std::get<std::string TProgramSettings::*>(Setting.Field) =
                 Stored.empty() ? Setting.TextDefault : Stored;
@@ -124,8 +124,8 @@ void TProgramSettings::Load() {
 void TProgramSettings::Save() {
     for (const TSetting& Setting : Table) {
         if (!Setting.Saved) continue;
-        if (auto Flag = std::get_if<bool TProgramSettings::*>(&Setting.Field))
-            WriteSetting(Setting.Name, this->*(*Flag) ? Setting.OnText : Setting.OffText);
+        if (auto FlagField = std::get_if<bool TProgramSettings::*>(&Setting.Field))
+            WriteSetting(Setting.Name, this->*(*FlagField) ? Setting.OnText : Setting.OffText);
         else
             WriteSetting(Setting.Name,
                          this->*std::get<std::string TProgramSettings::*>(Setting.Field));
