@@ -68,10 +68,19 @@ is_book() {
   xprop -id "$1" _CLAVORA_BOOK_SCALE 2>/dev/null | grep -q '= "'
 }
 
-# Presses a key in the message box found by wait_dialog.
+# Presses a key in the message box found by wait_dialog, once the box is
+# confirmed to be in front; fails when it cannot be brought there.
 answer_dialog() {
-  xdotool windowactivate --sync "$DIALOG" 2>/dev/null || true
-  xdotool key --clearmodifiers "$1"
+  local attempt
+  for attempt in 1 2 3 4 5; do
+    if xdotool windowactivate --sync "$DIALOG" 2>/dev/null &&
+      [ "$(xdotool getactivewindow 2>/dev/null)" = "$DIALOG" ]; then
+      xdotool key --clearmodifiers "$1"
+      return 0
+    fi
+    sleep 0.2
+  done
+  fail "the message box could not be brought to the front"
 }
 
 start_display() {
