@@ -5,6 +5,7 @@
 // had.
 #include "files/BusyOpen.h"
 #include "files/TFile.h"
+#include "files/TProgramSettings.h"
 #include "games/TtopTen.h"
 #include "platform/Dialogs.h"
 
@@ -24,6 +25,8 @@ void Check(bool Condition) {
 char Folder[] = "/tmp/clavora-fuzz-topten-XXXXXX";
 
 void RemoveFolder() {
+    delete Settings;
+    Settings = nullptr;
     unlink("fuzz.kqt");
     unlink("Errors.log");
     rmdir(Folder);
@@ -34,6 +37,8 @@ void Prepare() {
     if (Done) return;
     if (!mkdtemp(Folder) || chdir(Folder) != 0) abort();
     atexit(RemoveFolder);
+    // The settings at their defaults: the list lies in the current folder.
+    Settings = new TProgramSettings;
     SetDialogResponder([](const TDialogRequest& Request) {
         return Request.Buttons & mbNo ? int(mrNo) : int(mrOk);
     });
