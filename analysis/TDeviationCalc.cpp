@@ -1,6 +1,5 @@
 #include "analysis/TDeviationCalc.h"
 
-
 void TDeviationCalc::Reset() {
     FRing.fill(0);
     FRingIndex = RingSize;

@@ -2,7 +2,6 @@
 
 #include "platform/Rounding.h"
 
-
 #include <algorithm>
 
 namespace {

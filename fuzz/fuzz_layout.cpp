@@ -66,6 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     }
     for (int Row = 0; Row <= 5; ++Row)
         for (int Column = 0; Column <= 14; ++Column)
-            for (int Level : {0, 1, 4}) Check(Layout.KeyChar(Row, Column, Level) != '\xA4');
+            for (int Level : {0, 1, 4})
+                Check(Layout.KeyChar(Row, Column, Level) != '\xA4');
     return 0;
 }

@@ -27,12 +27,16 @@ void OnSignal(int) {
 
 namespace Application {
 
-bool Terminated() { return FTerminated; }
+bool Terminated() {
+    return FTerminated;
+}
 void Terminate() {
     FTerminated = true;
     if (auto* Dispatcher = QAbstractEventDispatcher::instance()) Dispatcher->wakeUp();
 }
-void ResetTerminated() { FTerminated = false; }
+void ResetTerminated() {
+    FTerminated = false;
+}
 
 void WaitAndProcessMessages() {
     if (!QCoreApplication::instance()) return;
@@ -47,8 +51,8 @@ void ProcessMessages() {
 void InstallTerminationSignals() {
     if (FSignalPipe[0] >= 0) return;
     if (pipe2(FSignalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
-    auto* Notifier = new QSocketNotifier(FSignalPipe[0], QSocketNotifier::Read,
-                                         QCoreApplication::instance());
+    auto* Notifier =
+        new QSocketNotifier(FSignalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(Notifier, &QSocketNotifier::activated, [] {
         char Buffer[16];
         while (read(FSignalPipe[0], Buffer, sizeof Buffer) > 0) {
@@ -70,13 +74,19 @@ std::string ProgramDirectory() {
     return QCoreApplication::applicationDirPath().toLocal8Bit().toStdString();
 }
 
-void SetProgramDirectory(const std::string& Directory) { FProgramDirectory = Directory; }
+void SetProgramDirectory(const std::string& Directory) {
+    FProgramDirectory = Directory;
+}
 
 const std::string& ProgramDirectorySetting() {
     return FProgramDirectory;
 }
 
-void SetHelpFile(const std::string& Name) { FHelpFile = Name; }
-const std::string& HelpFile() { return FHelpFile; }
+void SetHelpFile(const std::string& Name) {
+    FHelpFile = Name;
+}
+const std::string& HelpFile() {
+    return FHelpFile;
+}
 
 } // namespace Application

@@ -18,9 +18,13 @@ double SystemNow() {
     return 25569.0 + LocalSeconds / 86400.0;
 }
 
-double Now() { return FClock ? FClock->Now() : SystemNow(); }
+double Now() {
+    return FClock ? FClock->Now() : SystemNow();
+}
 
-void SetClock(TClock* Clock) { FClock = Clock; }
+void SetClock(TClock* Clock) {
+    FClock = Clock;
+}
 
 TClock* InstalledClock() {
     return FClock;

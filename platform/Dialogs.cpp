@@ -15,8 +15,7 @@ int DefaultAnswer(TMsgDlgButtons Buttons) {
     return mrOk;
 }
 
-int MessageDlg(const std::string& Text, TMsgDlgType Type, TMsgDlgButtons Buttons,
-               int HelpContext) {
+int MessageDlg(const std::string& Text, TMsgDlgType Type, TMsgDlgButtons Buttons, int HelpContext) {
     TDialogRequest Request{Text, Type, Buttons, HelpContext};
     for (;;) {
         FLog.push_back(Request);
@@ -30,10 +29,16 @@ int MessageDlg(const std::string& Text, TMsgDlgType Type, TMsgDlgButtons Buttons
     }
 }
 
-void SetHelpHandler(std::function<void(int)> Handler) { FHelpHandler = std::move(Handler); }
+void SetHelpHandler(std::function<void(int)> Handler) {
+    FHelpHandler = std::move(Handler);
+}
 
-void SetDialogPresenter(TDialogHandler Presenter) { FPresenter = std::move(Presenter); }
-void SetDialogResponder(TDialogHandler Responder) { FResponder = std::move(Responder); }
+void SetDialogPresenter(TDialogHandler Presenter) {
+    FPresenter = std::move(Presenter);
+}
+void SetDialogResponder(TDialogHandler Responder) {
+    FResponder = std::move(Responder);
+}
 
 const std::function<void(int)>& InstalledHelpHandler() {
     return FHelpHandler;
@@ -46,5 +51,9 @@ const TDialogHandler& InstalledDialogPresenter() {
 const TDialogHandler& InstalledDialogResponder() {
     return FResponder;
 }
-const std::vector<TDialogRequest>& DialogLog() { return FLog; }
-void ClearDialogLog() { FLog.clear(); }
+const std::vector<TDialogRequest>& DialogLog() {
+    return FLog;
+}
+void ClearDialogLog() {
+    FLog.clear();
+}

@@ -13,7 +13,8 @@ inline QString ToQ(const std::string& Latin1) {
 inline std::string FromQ(const QString& Text) {
     std::string Result;
     Result.reserve(size_t(Text.size()));
-    for (QChar C : Text) Result.push_back(C.unicode() < 256 ? char(C.unicode()) : '?');
+    for (QChar C : Text)
+        Result.push_back(C.unicode() < 256 ? char(C.unicode()) : '?');
     return Result;
 }
 

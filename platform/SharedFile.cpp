@@ -230,4 +230,3 @@ TMappedView::TMappedView(int Fd, size_t Length) {
 TMappedView::~TMappedView() {
     if (FData) munmap(const_cast<unsigned char*>(FData), FLength);
 }
-

@@ -87,4 +87,3 @@ private:
     const unsigned char* FData = nullptr;
     size_t FLength = 0;
 };
-

@@ -21,7 +21,9 @@ int ShellOpen(const std::string& Target) {
     return Opened ? 33 : 0;
 }
 
-void SetShellOpener(std::function<bool(const std::string&)> Opener) { FOpener = std::move(Opener); }
+void SetShellOpener(std::function<bool(const std::string&)> Opener) {
+    FOpener = std::move(Opener);
+}
 
 const std::function<bool(const std::string&)>& InstalledShellOpener() {
     return FOpener;

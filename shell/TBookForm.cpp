@@ -153,9 +153,8 @@ void TBookForm::CreateCover() {
     UserYes->setDefault(true);
     UserCancel->Cancel = true;
     LogOK->setDefault(true);
-    for (QWidget* Control :
-         {static_cast<QWidget*>(UserYes), static_cast<QWidget*>(UserCancel),
-           static_cast<QWidget*>(LogOK), static_cast<QWidget*>(LogVisitor)})
+    for (QWidget* Control : {static_cast<QWidget*>(UserYes), static_cast<QWidget*>(UserCancel),
+                             static_cast<QWidget*>(LogOK), static_cast<QWidget*>(LogVisitor)})
         Control->hide();
     setTabOrder(NameField, LogOK);
     setTabOrder(LogOK, LogVisitor);

@@ -22,7 +22,9 @@ TFormView::~TFormView() {
     if (FActiveView == this) FActiveView = nullptr;
 }
 
-void TFormView::BeforeDestruction() { WarnAndCloseIfOpen(); }
+void TFormView::BeforeDestruction() {
+    WarnAndCloseIfOpen();
+}
 
 void TFormView::WarnAndCloseIfOpen() {
     if (!IsOpen) return;
@@ -33,7 +35,9 @@ void TFormView::WarnAndCloseIfOpen() {
     FClosingForGood = false;
 }
 
-bool TFormView::CanSkip() { return false; }
+bool TFormView::CanSkip() {
+    return false;
+}
 
 void TFormView::Activate() {}
 
@@ -111,7 +115,9 @@ void TFormView::Close(bool& Refused) {
     if (OnClose) OnClose(this);
 }
 
-void TFormView::Deactivate() { ReturnBorrowed(); }
+void TFormView::Deactivate() {
+    ReturnBorrowed();
+}
 
 void TFormView::SetResult(int Code) {
     ResultCode = Code;
@@ -155,9 +161,13 @@ void TFormView::ReturnBorrowed() {
     }
 }
 
-void TFormView::SetActiveView(TFormView* View) { FActiveView = View; }
+void TFormView::SetActiveView(TFormView* View) {
+    FActiveView = View;
+}
 
-TFormView* TFormView::ActiveView() { return FActiveView; }
+TFormView* TFormView::ActiveView() {
+    return FActiveView;
+}
 
 bool TFormView::CloseActiveView() {
     bool Refused = false;

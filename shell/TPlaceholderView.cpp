@@ -11,7 +11,9 @@ TPlaceholderView::TPlaceholderView(std::string TabName) : FTabName(std::move(Tab
     ViewName = FTabName;
 }
 
-TPlaceholderView::~TPlaceholderView() { BeforeDestruction(); }
+TPlaceholderView::~TPlaceholderView() {
+    BeforeDestruction();
+}
 
 void TPlaceholderView::Activate() {
     TFormView::Activate();
@@ -41,6 +43,10 @@ void TPlaceholderView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState 
 TPlaceholderController::TPlaceholderController(std::string TabName)
     : FView(new TPlaceholderView(std::move(TabName))) {}
 
-TPlaceholderController::~TPlaceholderController() { FreeView(FView); }
+TPlaceholderController::~TPlaceholderController() {
+    FreeView(FView);
+}
 
-void TPlaceholderController::Run() { FView->Run(); }
+void TPlaceholderController::Run() {
+    FView->Run();
+}

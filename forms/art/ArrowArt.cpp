@@ -124,7 +124,9 @@ void DrawArrowPictures(TPictureList& Out) {
         {"ArrowDown2", Turned(DoubleArrow(), 180), &Fall},
     };
     for (const auto& A : Arrows) {
-        Out.push_back({QStringLiteral("%1.png").arg(QLatin1String(A.Name)), PlainArrow(A.Shape, *A.Tone)});
-        Out.push_back({QStringLiteral("%1b.png").arg(QLatin1String(A.Name)), TileArrow(A.Shape, *A.Tone)});
+        Out.push_back(
+            {QStringLiteral("%1.png").arg(QLatin1String(A.Name)), PlainArrow(A.Shape, *A.Tone)});
+        Out.push_back(
+            {QStringLiteral("%1b.png").arg(QLatin1String(A.Name)), TileArrow(A.Shape, *A.Tone)});
     }
 }

@@ -14,7 +14,8 @@ int main(int argc, char** argv) {
     QGuiApplication App(argc, argv);
     const QStringList Args = App.arguments();
 
-    if (Args.size() == 4 && Args[1] == QStringLiteral("--preview")) return WritePreviews(Args[2], Args[3]) ? 0 : 1;
+    if (Args.size() == 4 && Args[1] == QStringLiteral("--preview"))
+        return WritePreviews(Args[2], Args[3]) ? 0 : 1;
     if (Args.size() != 2) {
         std::fprintf(stderr, "usage: clavora_art <folder> | --preview <folder> <output folder>\n");
         return 2;

@@ -209,9 +209,11 @@ QImage TitleStrip() {
 
 void DrawBookPictures(TPictureList& Out) {
     const QImage Canvas = BookCanvas();
-    Out.push_back({QStringLiteral("BookPages.png"), Art::Cut(Canvas, QRect(0, TabRowHeight, 779, 469))});
+    Out.push_back(
+        {QStringLiteral("BookPages.png"), Art::Cut(Canvas, QRect(0, TabRowHeight, 779, 469))});
     QImage Folded = Canvas;
     DrawGutter(Folded);
-    Out.push_back({QStringLiteral("Fold.png"), Art::Cut(Folded, QRect(370, FoldTop, 35, FoldHeight))});
+    Out.push_back(
+        {QStringLiteral("Fold.png"), Art::Cut(Folded, QRect(370, FoldTop, 35, FoldHeight))});
     Out.push_back({QStringLiteral("TitleStrip.png"), TitleStrip()});
 }

@@ -137,10 +137,16 @@ void DrawConsolePictures(TPictureList& Out) {
     const QColor Navy(0x24, 0x44, 0x80), Green(0x2E, 0x8B, 0x3E), Red(0xB5, 0x33, 0x2B);
     Out.push_back({QStringLiteral("Console1.png"), Console()});
     Out.push_back({QStringLiteral("Console2.png"), Console()});
-    Out.push_back({QStringLiteral("BtnBegin.png"), Button(51, QStringLiteral("Begin"), TGlyph::Play, Green)});
-    Out.push_back({QStringLiteral("BtnNext.png"), Button(49, QStringLiteral("Next"), TGlyph::Next, Navy)});
-    Out.push_back({QStringLiteral("BtnBack.png"), Button(50, QStringLiteral("Back"), TGlyph::Back, Navy)});
-    Out.push_back({QStringLiteral("BtnSkipF.png"), Button(51, QStringLiteral("Skip"), TGlyph::SkipF, Navy)});
-    Out.push_back({QStringLiteral("BtnCancel.png"), Button(66, QStringLiteral("Cancel"), TGlyph::Cross, Red)});
-    Out.push_back({QStringLiteral("BtnSkipB.png"), Button(50, QStringLiteral("Skip"), TGlyph::SkipB, Navy)});
+    Out.push_back(
+        {QStringLiteral("BtnBegin.png"), Button(51, QStringLiteral("Begin"), TGlyph::Play, Green)});
+    Out.push_back(
+        {QStringLiteral("BtnNext.png"), Button(49, QStringLiteral("Next"), TGlyph::Next, Navy)});
+    Out.push_back(
+        {QStringLiteral("BtnBack.png"), Button(50, QStringLiteral("Back"), TGlyph::Back, Navy)});
+    Out.push_back(
+        {QStringLiteral("BtnSkipF.png"), Button(51, QStringLiteral("Skip"), TGlyph::SkipF, Navy)});
+    Out.push_back({QStringLiteral("BtnCancel.png"),
+                   Button(66, QStringLiteral("Cancel"), TGlyph::Cross, Red)});
+    Out.push_back(
+        {QStringLiteral("BtnSkipB.png"), Button(50, QStringLiteral("Skip"), TGlyph::SkipB, Navy)});
 }

@@ -156,7 +156,8 @@ QImage Cover() {
     }
 
     // Title and subtitle.
-    const QPainterPath Title = TextPath(Art::Serif(50, true), QStringLiteral("Clavora 98"), Cx, 103);
+    const QPainterPath Title =
+        TextPath(Art::Serif(50, true), QStringLiteral("Clavora 98"), Cx, 103);
     Stamp(P, Title, 66, 106);
     Stamp(P, Fleuron(QPointF(Cx, 126), 5), 121, 131);
     QPainterPath Rules;
@@ -274,6 +275,8 @@ QImage Link(int W, int H, const QString& Text, void (*Icon)(QPainter&, double, c
 void DrawCoverPictures(TPictureList& Out) {
     Out.push_back({QStringLiteral("Cover.png"), Cover()});
     Out.push_back({QStringLiteral("Clavora.png"), AppIcon()});
-    Out.push_back({QStringLiteral("LinkWww.png"), Link(177, 23, QStringLiteral("Clavora on the web"), Icons::Globe, false)});
-    Out.push_back({QStringLiteral("LinkEmail.png"), Link(140, 21, QStringLiteral("Write to us"), Icons::Envelope, true)});
+    Out.push_back({QStringLiteral("LinkWww.png"),
+                   Link(177, 23, QStringLiteral("Clavora on the web"), Icons::Globe, false)});
+    Out.push_back({QStringLiteral("LinkEmail.png"),
+                   Link(140, 21, QStringLiteral("Write to us"), Icons::Envelope, true)});
 }

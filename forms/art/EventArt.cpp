@@ -77,8 +77,8 @@ QImage RightColumn() {
     P.setPen(QPen(QColor(0x6E, 0x52, 0x18), 1));
     P.drawPath(PlateShape);
     P.setFont(Art::Serif(13, true));
-    Art::EmbossedText(P, Plate, Qt::AlignCenter, QStringLiteral("CLAVORA 98"), QColor(0x4A, 0x36, 0x0C),
-                      QColor(255, 240, 200, 200), {0, 1});
+    Art::EmbossedText(P, Plate, Qt::AlignCenter, QStringLiteral("CLAVORA 98"),
+                      QColor(0x4A, 0x36, 0x0C), QColor(255, 240, 200, 200), {0, 1});
     return Img;
 }
 

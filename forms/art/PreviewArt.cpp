@@ -87,14 +87,17 @@ QImage Book(TPreview& Pics, const TBookState& S) {
     // Some page text, to judge the paper against.
     P.setFont(Art::Sans(13));
     P.setPen(QColor(0x20, 0x20, 0x20));
-    P.drawText(QRect(44, 130, 306, 300), Qt::TextWordWrap,
-               QStringLiteral("Place your fingers on the home row: A S D F with the left hand and J K L ; "
-               "with the right. Your thumbs rest lightly on the space bar."));
+    P.drawText(
+        QRect(44, 130, 306, 300), Qt::TextWordWrap,
+        QStringLiteral("Place your fingers on the home row: A S D F with the left hand and J K L ; "
+                       "with the right. Your thumbs rest lightly on the space bar."));
     P.drawText(QRect(421, 90, 306, 300), Qt::TextWordWrap,
                QStringLiteral("Lesson 1 - The home row\n\nasdf jkl; asdf jkl; fjdk slaj"));
 
     const QRect Console(553, 424, 193, 78);
-    Panel(P, Console, Pics.Load(S.Exercise ? QStringLiteral("Console2.png") : QStringLiteral("Console1.png")), {0, 0});
+    Panel(P, Console,
+          Pics.Load(S.Exercise ? QStringLiteral("Console2.png") : QStringLiteral("Console1.png")),
+          {0, 0});
     P.save();
     P.setClipRect(Console);
     const struct {
@@ -121,7 +124,8 @@ QImage CoverView(TPreview& Pics) {
     P.setPen(QPen(Qt::white, 1));
     P.drawRect(QRect(74, 366, 236, 94));
     P.setFont(Art::Sans(13));
-    P.drawText(QPoint(87, 375 + QFontMetrics(P.font()).ascent()), QStringLiteral("Enter your name:"));
+    P.drawText(QPoint(87, 375 + QFontMetrics(P.font()).ascent()),
+               QStringLiteral("Enter your name:"));
     P.fillRect(QRect(87, 395, 211, 24), Qt::white);
     P.setPen(QColor(0x80, 0x80, 0x80));
     P.drawRect(QRect(87, 395, 210, 23));
@@ -142,24 +146,48 @@ bool WritePreviews(const QString& Dir, const QString& OutDir) {
     TPreview Pics{Dir};
     QDir().mkpath(OutDir);
     const QImage Study =
-        Book(Pics, {0, QStringLiteral("Guided Studying"), false, {QStringLiteral("BtnNext.png"), QStringLiteral("BtnCancel.png")}});
+        Book(Pics, {0,
+                    QStringLiteral("Guided Studying"),
+                    false,
+                    {QStringLiteral("BtnNext.png"), QStringLiteral("BtnCancel.png")}});
     const QImage Exercise =
-        Book(Pics, {2, QStringLiteral("Statistics"), true, {QStringLiteral("BtnBegin.png"), QStringLiteral("BtnSkipF.png"), QStringLiteral("BtnSkipB.png")}});
-    const QImage Other = Book(Pics, {5, QStringLiteral("Course Completed"), false, {QStringLiteral("BtnBack.png")}});
+        Book(Pics, {2,
+                    QStringLiteral("Statistics"),
+                    true,
+                    {QStringLiteral("BtnBegin.png"), QStringLiteral("BtnSkipF.png"),
+                     QStringLiteral("BtnSkipB.png")}});
+    const QImage Other =
+        Book(Pics, {5, QStringLiteral("Course Completed"), false, {QStringLiteral("BtnBack.png")}});
     const QImage Closed = CoverView(Pics);
     if (!Pics.Ok) return false;
-    bool Ok = Study.save(OutDir + QStringLiteral("/book.png")) && Exercise.save(OutDir + QStringLiteral("/book-exercise.png")) &&
-              Other.save(OutDir + QStringLiteral("/book-exit.png")) && Closed.save(OutDir + QStringLiteral("/cover.png"));
+    bool Ok = Study.save(OutDir + QStringLiteral("/book.png")) &&
+              Exercise.save(OutDir + QStringLiteral("/book-exercise.png")) &&
+              Other.save(OutDir + QStringLiteral("/book-exit.png")) &&
+              Closed.save(OutDir + QStringLiteral("/cover.png"));
     // Enlarged details of the tab row and the console.
-    Ok = Ok && Study.copy(0, 0, 420, 140).scaled(840, 280).save(OutDir + QStringLiteral("/zoom-tabs-left.png"));
-    Ok = Ok && Study.copy(384, 0, 420, 140).scaled(840, 280).save(OutDir + QStringLiteral("/zoom-tabs-right.png"));
-    Ok = Ok && Exercise.copy(0, 0, 420, 140).scaled(840, 280).save(OutDir + QStringLiteral("/zoom-tabs-left2.png"));
-    Ok = Ok && Study.copy(540, 400, 264, 156).scaled(792, 468).save(OutDir + QStringLiteral("/zoom-console.png"));
-    Ok = Ok &&
-         Exercise.copy(540, 400, 264, 156).scaled(792, 468).save(OutDir + QStringLiteral("/zoom-console2.png"));
-    Ok = Ok && Study.copy(330, 380, 140, 176).scaled(560, 704).save(OutDir + QStringLiteral("/zoom-fold.png"));
-    Ok = Ok && Study.copy(0, 380, 140, 176).scaled(560, 704).save(OutDir + QStringLiteral("/zoom-corner.png"));
-    Ok = Ok &&
-         Study.copy(664, 380, 140, 176).scaled(560, 704).save(OutDir + QStringLiteral("/zoom-corner-right.png"));
+    Ok = Ok && Study.copy(0, 0, 420, 140)
+                   .scaled(840, 280)
+                   .save(OutDir + QStringLiteral("/zoom-tabs-left.png"));
+    Ok = Ok && Study.copy(384, 0, 420, 140)
+                   .scaled(840, 280)
+                   .save(OutDir + QStringLiteral("/zoom-tabs-right.png"));
+    Ok = Ok && Exercise.copy(0, 0, 420, 140)
+                   .scaled(840, 280)
+                   .save(OutDir + QStringLiteral("/zoom-tabs-left2.png"));
+    Ok = Ok && Study.copy(540, 400, 264, 156)
+                   .scaled(792, 468)
+                   .save(OutDir + QStringLiteral("/zoom-console.png"));
+    Ok = Ok && Exercise.copy(540, 400, 264, 156)
+                   .scaled(792, 468)
+                   .save(OutDir + QStringLiteral("/zoom-console2.png"));
+    Ok = Ok && Study.copy(330, 380, 140, 176)
+                   .scaled(560, 704)
+                   .save(OutDir + QStringLiteral("/zoom-fold.png"));
+    Ok = Ok && Study.copy(0, 380, 140, 176)
+                   .scaled(560, 704)
+                   .save(OutDir + QStringLiteral("/zoom-corner.png"));
+    Ok = Ok && Study.copy(664, 380, 140, 176)
+                   .scaled(560, 704)
+                   .save(OutDir + QStringLiteral("/zoom-corner-right.png"));
     return Ok;
 }

@@ -197,7 +197,8 @@ QImage MenuPicture() {
 
     P.setPen(Navy);
     P.setFont(Art::Serif(26, true, true));
-    P.drawText(QRectF(0, 58, 339, 36), Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("Practise again"));
+    P.drawText(QRectF(0, 58, 339, 36), Qt::AlignHCenter | Qt::AlignVCenter,
+               QStringLiteral("Practise again"));
     P.setFont(Art::Sans(13));
     P.setPen(QColor(0x4A, 0x55, 0x6A));
     P.drawText(QRectF(30, 94, 279, 40), Qt::AlignHCenter | Qt::TextWordWrap,
@@ -209,9 +210,11 @@ QImage MenuPicture() {
     P.translate(C - QPointF(80, 80));
     Icons::Repeat(P, 160, Leaf);
     P.restore();
-    KeyCap(P, QRectF(C.x() - 46, C.y() - 26, 42, 42), QStringLiteral("F"), QColor(0xFF, 0xF1, 0xC4));
+    KeyCap(P, QRectF(C.x() - 46, C.y() - 26, 42, 42), QStringLiteral("F"),
+           QColor(0xFF, 0xF1, 0xC4));
     KeyCap(P, QRectF(C.x() + 4, C.y() - 26, 42, 42), QStringLiteral("J"), QColor(0xFF, 0xF1, 0xC4));
-    KeyCap(P, QRectF(C.x() - 21, C.y() + 16, 42, 42), QStringLiteral("?"), QColor(0xF6, 0xF4, 0xEE));
+    KeyCap(P, QRectF(C.x() - 21, C.y() + 16, 42, 42), QStringLiteral("?"),
+           QColor(0xF6, 0xF4, 0xEE));
 
     Sheet(P, QRectF(34, 330, 64, 78), -8, 7);
     Sheet(P, QRectF(50, 326, 64, 78), 4, 7);
@@ -243,10 +246,12 @@ QImage KeyboardPreview() {
     Art::Prepare(P);
     P.setFont(Art::Font(QStringLiteral("Courier New"), 15, true));
     P.setPen(QColor(0x30, 0x30, 0x30));
-    P.drawText(QRectF(12, 24, 263, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("quiz jazz maze quay"));
+    P.drawText(QRectF(12, 24, 263, 22), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("quiz jazz maze quay"));
     P.setPen(QPen(Gold, 2));
     P.drawLine(QPointF(12, 46), QPointF(50, 46));
-    const QString Rows[3] = {QStringLiteral("QWERTYUIOP"), QStringLiteral("ASDFGHJKL"), QStringLiteral("ZXCVBNM")};
+    const QString Rows[3] = {QStringLiteral("QWERTYUIOP"), QStringLiteral("ASDFGHJKL"),
+                             QStringLiteral("ZXCVBNM")};
     const double W = 19, Gap = 3;
     for (int R = 0; R < 3; ++R)
         for (int I = 0; I < Rows[R].size(); ++I) {
@@ -271,14 +276,16 @@ QImage SentencesPreview() {
     const char* Lines[3] = {"A quiet zebra quizzed the", "lazy queen about frozen",
                             "jazz on a quay."};
     for (int I = 0; I < 3; ++I)
-        P.drawText(QRectF(14, 24 + I * 19, 260, 19), Qt::AlignLeft | Qt::AlignVCenter, QLatin1String(Lines[I]));
+        P.drawText(QRectF(14, 24 + I * 19, 260, 19), Qt::AlignLeft | Qt::AlignVCenter,
+                   QLatin1String(Lines[I]));
     // The typing line with a caret.
     P.setPen(QPen(QColor(0x9C, 0xB8, 0x9C), 1));
     P.setBrush(Qt::white);
     P.drawRoundedRect(QRectF(12, 86, 263, 26), 4, 4);
     P.setFont(Art::Font(QStringLiteral("Courier New"), 14, true));
     P.setPen(Navy);
-    P.drawText(QRectF(18, 86, 250, 26), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("A quiet zeb"));
+    P.drawText(QRectF(18, 86, 250, 26), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("A quiet zeb"));
     P.fillRect(QRectF(111, 91, 2, 16), Navy);
     P.setPen(QColor(0x60, 0x68, 0x70));
     P.setFont(Art::Sans(11));

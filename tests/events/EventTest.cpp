@@ -65,8 +65,8 @@ TEST_F(EventTest, AnUnreadableTextFileIsReportedAndTheEventRunsWithoutText) {
     // Names outside the program directory are no material, even when they exist.
     Write("Plain.txt", "readable\r\n");
     mkdir("Sub", 0755);
-    for (const char* Name : {"Missing.txt", "Broken.txt", "/etc/passwd", "Sub/../Plain.txt",
-                             "..\\Plain.txt"}) {
+    for (const char* Name :
+         {"Missing.txt", "Broken.txt", "/etc/passwd", "Sub/../Plain.txt", "..\\Plain.txt"}) {
         SCOPED_TRACE(Name);
         ClearDialogLog();
         TEvent Event(std::string("E=TEXT;1;FILE:") + Name);

@@ -228,7 +228,8 @@ TEST_F(ChapterPagesTest, ThePagesPartsLieOnTheirPagesAndPicturesFitTheirControls
         EXPECT_LT(ChapterStgs->Chapter2->geometry().bottom(),
                   ChapterStgs->Chapter->geometry().center().y());
         if (const char* Shots = std::getenv("CLAVORA_SHOTS"))
-            BookForm->grab().save(QString::fromLocal8Bit(Shots) + QStringLiteral("/chapter-spread.png"));
+            BookForm->grab().save(QString::fromLocal8Bit(Shots) +
+                                  QStringLiteral("/chapter-spread.png"));
         TFormView::CloseActiveView();
     });
     TChapterSpread Spread;

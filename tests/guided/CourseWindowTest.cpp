@@ -71,7 +71,8 @@ protected:
         TextEventTest::SetUp();
         WriteFileBytes(*Dir / "fixture.cnt", Fixture);
         // The chapter picture of chapters without their own.
-        QFile::copy(QString::fromLocal8Bit(std::getenv("CLAVORA_APP_DIR")) + QStringLiteral("/Ch1.pic"),
+        QFile::copy(QString::fromLocal8Bit(std::getenv("CLAVORA_APP_DIR")) +
+                        QStringLiteral("/Ch1.pic"),
                     QString::fromStdString(*Dir / "Ch1.pic"));
         RegisterEventClass("KEYBOARD", [this](const TEventLoader& Loader) {
             DrillLimit = Loader.TimeLimit;
@@ -96,7 +97,8 @@ protected:
     static std::string Text(const QLabel* Label) { return Label->text().toStdString(); }
     static void Shot(const char* Name) {
         if (const char* Shots = std::getenv("CLAVORA_SHOTS"))
-            BookForm->grab().save(QString::fromLocal8Bit(Shots) + QLatin1Char('/') + QLatin1String(Name));
+            BookForm->grab().save(QString::fromLocal8Bit(Shots) + QLatin1Char('/') +
+                                  QLatin1String(Name));
     }
 
     std::unique_ptr<TContents> Course;
@@ -173,7 +175,9 @@ TEST_F(CourseWindowTest, TwoChaptersFromTheBookmarkThroughTheirPages) {
               })
         .Then(
             "the second chapter",
-            [] { return SpreadOpen() && BookForm->Title->text() == QStringLiteral("Reaching out"); },
+            [] {
+                return SpreadOpen() && BookForm->Title->text() == QStringLiteral("Reaching out");
+            },
             [&] {
                 EXPECT_EQ(Text(ChapterStgs->Chapter), "2");
                 EXPECT_EQ(ChapterView->LeftSubView, ChpBeginView);

@@ -65,7 +65,8 @@ TEST_F(AboutPageTest, ShowsTheVersionAndTheLearnerAndOpensTheLinks) {
                          S.Roles.front(), S.Names.back()})
                     EXPECT_TRUE(IsShownOnWindow(Shown)) << Shown->objectName().toStdString();
                 if (const char* Shots = std::getenv("CLAVORA_SHOTS"))
-                    BookForm->grab().save(QString::fromLocal8Bit(Shots) + QStringLiteral("/about.png"));
+                    BookForm->grab().save(QString::fromLocal8Bit(Shots) +
+                                          QStringLiteral("/about.png"));
 
                 ClearDialogLog();
                 for (QWidget* Link :

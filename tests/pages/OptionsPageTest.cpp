@@ -127,14 +127,16 @@ TEST_F(OptionsPageTest, ShowsTheChoicesChangesTheLayoutAtOnceAndStoresTheRestOnL
                 QStringList Items;
                 for (int I = 0; I < S.Layout->count(); ++I)
                     Items << S.Layout->itemText(I);
-                EXPECT_EQ(Items.join(QLatin1Char(',')), QStringLiteral("English,Finnish,German,Klingon"));
+                EXPECT_EQ(Items.join(QLatin1Char(',')),
+                          QStringLiteral("English,Finnish,German,Klingon"));
                 EXPECT_EQ(S.Layout->currentText(), QStringLiteral("English"));
                 EXPECT_EQ(Highlighted(), "qwerty");
                 EXPECT_TRUE(IsShownOnWindow(Page()->Keyboard));
                 EXPECT_TRUE(IsShownOnWindow(S.lessonfree));
                 EXPECT_TRUE(IsShownOnWindow(S.CpsChoice));
                 if (const char* Shots = std::getenv("CLAVORA_SHOTS"))
-                    BookForm->grab().save(QString::fromLocal8Bit(Shots) + QStringLiteral("/options.png"));
+                    BookForm->grab().save(QString::fromLocal8Bit(Shots) +
+                                          QStringLiteral("/options.png"));
 
                 // Choosing a layout leaves detection and loads it at once.
                 S.Layout->setCurrentIndex(S.Layout->findText(QStringLiteral("German")));

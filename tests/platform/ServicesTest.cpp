@@ -45,7 +45,8 @@ TEST(Dialogs, TheResponderAnswersInsteadOfThePresenterAndEveryRequestIsLogged) {
         return int(mrNo);
     });
     EXPECT_EQ(MessageDlg("Shown", mtWarning, mbYes | mbNo), mrNo);
-    SetDialogResponder([](const TDialogRequest& R) { return R.HelpContext == 1010 ? mrYes : mrOk; });
+    SetDialogResponder(
+        [](const TDialogRequest& R) { return R.HelpContext == 1010 ? mrYes : mrOk; });
     EXPECT_EQ(MessageDlg("Answered", mtWarning, mbYes | mbNo | mbHelp, 1010), mrYes);
     EXPECT_EQ(Presented, 1);
     ASSERT_EQ(DialogLog().size(), 2u);
@@ -63,7 +64,8 @@ TEST(Dialogs, TheResponderAnswersInsteadOfThePresenterAndEveryRequestIsLogged) {
     std::vector<int> Topics;
     SetHelpHandler([&](int Topic) { Topics.push_back(Topic); });
     int Asked = 0;
-    SetDialogResponder([&](const TDialogRequest&) { return ++Asked < 3 ? int(mrHelp) : int(mrNo); });
+    SetDialogResponder(
+        [&](const TDialogRequest&) { return ++Asked < 3 ? int(mrHelp) : int(mrNo); });
     EXPECT_EQ(MessageDlg("Small screen", mtWarning, mbYes | mbNo | mbHelp, 1010), mrNo);
     EXPECT_EQ(Topics, (std::vector<int>{1010, 1010}));
     EXPECT_EQ(DialogLog().size(), 3u);

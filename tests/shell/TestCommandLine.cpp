@@ -84,7 +84,8 @@ TEST_F(ProgramTest, AnExerciseTypedInTheTerminalIsShownInLatin1) {
     TDriver Driver;
     std::string Shown;
     Driver.Then(
-        "the model text", [] { return BookForm->findChild<TViewCanvas*>(QStringLiteral("ModelText")) != nullptr; },
+        "the model text",
+        [] { return BookForm->findChild<TViewCanvas*>(QStringLiteral("ModelText")) != nullptr; },
         [&] {
             Shown = BookForm->findChild<TViewCanvas*>(QStringLiteral("ModelText"))->FullText();
             BookForm->close();

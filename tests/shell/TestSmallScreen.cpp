@@ -81,11 +81,12 @@ TEST_F(ProgramTest, AScreenIsSmallByItsRealPixelsNotByTheScaledOnes) {
         return DefaultAnswer(R.Buttons);
     });
     TDriver Driver;
-    Driver.Then("guided", [] { return TMain::RunningMenu == "MenuGuided"; },
-                [] {
-                    EXPECT_FALSE(Settings->SmallScreen);
-                    BookForm->close();
-                });
+    Driver.Then(
+        "guided", [] { return TMain::RunningMenu == "MenuGuided"; },
+        [] {
+            EXPECT_FALSE(Settings->SmallScreen);
+            BookForm->close();
+        });
     EXPECT_EQ(RunProgram(Driver), 0);
     EXPECT_TRUE(std::find(Asked.begin(), Asked.end(), Warning) == Asked.end());
 }

@@ -26,8 +26,9 @@ double MsSince(Clock::time_point Start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - Start).count();
 }
 
-const std::map<QString, QString> FastGiveUp = {{QStringLiteral("CLAVORA_RETRY_MS"), QStringLiteral("5")},
-                                               {QStringLiteral("CLAVORA_BUSY_ANSWER"), QStringLiteral("no")}};
+const std::map<QString, QString> FastGiveUp = {
+    {QStringLiteral("CLAVORA_RETRY_MS"), QStringLiteral("5")},
+    {QStringLiteral("CLAVORA_BUSY_ANSWER"), QStringLiteral("no")}};
 
 class Copies : public ::testing::Test {
 protected:

@@ -23,12 +23,15 @@ TEST(Soak, FourWritersAndAReaderLoseNothing) {
     const double Seconds = Env ? atof(Env) : 60;
     const QString Duration = QString::number(Seconds);
     // Short pauses between tries: five copies keep the file busy all the time.
-    const std::map<QString, QString> Busy = {{QStringLiteral("CLAVORA_RETRY_MS"), QStringLiteral("3")}};
+    const std::map<QString, QString> Busy = {
+        {QStringLiteral("CLAVORA_RETRY_MS"), QStringLiteral("3")}};
 
     std::vector<std::unique_ptr<TCopy>> Writers;
     for (int I = 0; I < 4; ++I)
-        Writers.push_back(std::make_unique<TCopy>(
-            QStringList{QStringLiteral("writer"), QString::number(I), Duration, QStringLiteral("6")}, Busy));
+        Writers.push_back(
+            std::make_unique<TCopy>(QStringList{QStringLiteral("writer"), QString::number(I),
+                                                Duration, QStringLiteral("6")},
+                                    Busy));
     TCopy Reader({QStringLiteral("reader"), Duration}, Busy);
 
     const int Limit = int(Seconds * 1000) + 60000;

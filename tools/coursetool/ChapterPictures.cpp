@@ -185,13 +185,17 @@ QImage Picture(const TKeyData& Layout, const std::string& New, const std::string
                                         {5, "index"},  {6, "middle"}, {7, "ring"},   {8, "little"}};
     QString Left, Right;
     for (int F : Fingers) {
-        if (F >= 1 && F <= 4) Left += (Left.isEmpty() ? QString() : QStringLiteral(", ")) + QLatin1String(Names[F]);
-        if (F >= 5 && F <= 8) Right += (Right.isEmpty() ? QString() : QStringLiteral(", ")) + QLatin1String(Names[F]);
+        if (F >= 1 && F <= 4)
+            Left += (Left.isEmpty() ? QString() : QStringLiteral(", ")) + QLatin1String(Names[F]);
+        if (F >= 5 && F <= 8)
+            Right += (Right.isEmpty() ? QString() : QStringLiteral(", ")) + QLatin1String(Names[F]);
     }
     P.setFont(Sans(10, false));
     P.setPen(QColor(70, 60, 50));
-    if (!Left.isEmpty()) P.drawText(QRectF(6, 284, W - 12, 13), Qt::AlignLeft, QStringLiteral("left: ") + Left);
-    if (!Right.isEmpty()) P.drawText(QRectF(6, 297, W - 12, 13), Qt::AlignLeft, QStringLiteral("right: ") + Right);
+    if (!Left.isEmpty())
+        P.drawText(QRectF(6, 284, W - 12, 13), Qt::AlignLeft, QStringLiteral("left: ") + Left);
+    if (!Right.isEmpty())
+        P.drawText(QRectF(6, 297, W - 12, 13), Qt::AlignLeft, QStringLiteral("right: ") + Right);
     P.setFont(Sans(9, false));
     P.drawText(QRectF(0, 167, W, 13), Qt::AlignCenter,
                Shift ? QStringLiteral("hold Shift with the other hand") : QString());
