@@ -3,6 +3,7 @@
 // The repaint is flushed after every call and checked to have happened, so
 // the painting cost is in the samples. The keystroke figures are the 99th
 // percentile of 10,000 timed calls, reported as the counter p99_us.
+#include "bench/BenchMain.h"
 #include "bench/BenchSupport.h"
 #include "engine/ui/TTypingCanvas.h"
 #include "engine/ui/TViewCanvas.h"
@@ -125,11 +126,5 @@ BENCHMARK(BM_TypeCharRepaint)->Iterations(Calls)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int Argc, char** Argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication App(Argc, Argv);
-    benchmark::Initialize(&Argc, Argv);
-    if (benchmark::ReportUnrecognizedArguments(Argc, Argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksWithWindows(Argc, Argv);
 }

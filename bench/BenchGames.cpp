@@ -9,6 +9,7 @@
 // BM_LexidropDraw times one redraw of the whole shaft: five stacked words,
 // the falling word half typed, every row drawn and the repaint flushed.
 #include "app/ProgramObjects.h"
+#include "bench/BenchMain.h"
 #include "bench/BenchSupport.h"
 #include "files/SystemUtils.h"
 #include "files/TProgramSettings.h"
@@ -134,14 +135,8 @@ BENCHMARK(BM_LexidropDraw)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int Argc, char** Argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication App(Argc, Argv);
-    MakeWorld();
-    benchmark::Initialize(&Argc, Argv);
-    if (benchmark::ReportUnrecognizedArguments(Argc, Argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    FreeProgramObjects();
-    delete DataFolder;
-    return 0;
+    return RunBenchmarksWithWindows(Argc, Argv, MakeWorld, [] {
+        FreeProgramObjects();
+        delete DataFolder;
+    });
 }

@@ -10,6 +10,7 @@
 // they ask for flushed before the clock stops; 10,000 keys, every ninth a
 // wrong one, reported as the counters p50_us and p99_us.
 #include "app/ProgramObjects.h"
+#include "bench/BenchMain.h"
 #include "bench/BenchSupport.h"
 #include "engine/ui/TKeyboardEvent.h"
 #include "engine/ui/TViewCanvas.h"
@@ -179,12 +180,5 @@ BENCHMARK(BM_DrillKeystroke)->Iterations(Keys)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int Argc, char** Argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication App(Argc, Argv);
-    MakeWorld();
-    benchmark::Initialize(&Argc, Argv);
-    if (benchmark::ReportUnrecognizedArguments(Argc, Argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksWithWindows(Argc, Argv, MakeWorld);
 }

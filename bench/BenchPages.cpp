@@ -5,6 +5,7 @@
 // file read, the settings' choice stored, every key of the page's keyboard
 // drawn anew with the six keys lit, and the keyboard painted.
 #include "app/ProgramObjects.h"
+#include "bench/BenchMain.h"
 #include "bench/BenchSupport.h"
 #include "files/TProgramSettings.h"
 #include "forms/TOptioStg.h"
@@ -77,13 +78,5 @@ BENCHMARK(BM_LayoutSwitch)->UseManualTime()->Iterations(100)->Unit(benchmark::kM
 } // namespace
 
 int main(int Argc, char** Argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication App(Argc, Argv);
-    MakeWorld();
-    benchmark::Initialize(&Argc, Argv);
-    if (benchmark::ReportUnrecognizedArguments(Argc, Argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    FreeProgramObjects();
-    return 0;
+    return RunBenchmarksWithWindows(Argc, Argv, MakeWorld, FreeProgramObjects);
 }

@@ -8,6 +8,7 @@
 // BM_ReportPdf writes the study report of the same learner as a PDF file
 // (A4 at 600 dpi), as a machine without a printer does.
 #include "app/ProgramObjects.h"
+#include "bench/BenchMain.h"
 #include "bench/BenchSupport.h"
 #include "files/TProgramSettings.h"
 #include "platform/Application.h"
@@ -111,12 +112,5 @@ BENCHMARK(BM_ReportPdf)->Iterations(20)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int Argc, char** Argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication App(Argc, Argv);
-    MakeWorld();
-    benchmark::Initialize(&Argc, Argv);
-    if (benchmark::ReportUnrecognizedArguments(Argc, Argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksWithWindows(Argc, Argv, MakeWorld);
 }

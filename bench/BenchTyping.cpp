@@ -14,6 +14,7 @@
 #include "analysis/AnalysisObjects.h"
 #include "analysis/results/TExercInfoView.h"
 #include "app/ProgramObjects.h"
+#include "bench/BenchMain.h"
 #include "bench/BenchSupport.h"
 #include "engine/ui/TChapterView.h"
 #include "engine/ui/TNervoGraph.h"
@@ -210,12 +211,5 @@ BENCHMARK(BM_TypingSession30Min)->Iterations(1)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int Argc, char** Argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication App(Argc, Argv);
-    MakeWorld();
-    benchmark::Initialize(&Argc, Argv);
-    if (benchmark::ReportUnrecognizedArguments(Argc, Argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksWithWindows(Argc, Argv, MakeWorld);
 }
