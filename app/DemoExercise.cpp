@@ -1,18 +1,13 @@
 #include "app/DemoExercise.h"
 
-#include "analysis/results/TExercInfoView.h"
-#include "app/ResultsHandOver.h"
-#include "engine/ui/TChapterView.h"
-#include "engine/ui/TKeyboardEvent.h"
-#include "engine/ui/TNewKeysEvent.h"
-#include "engine/ui/TTextEvent.h"
+#include "course/ui/EventClassTable.h"
+#include "engine/ui/RunEvent.h"
 #include "files/ErrorLog.h"
 #include "files/TextUtils.h"
-#include "games/ui/TBubbles.h"
-#include "games/ui/TLexidropEvent.h"
-#include "games/ui/TTopTenView.h"
+#include "games/ui/TCustomGameEvent.h"
 #include "platform/Application.h"
 #include "shell/TBookForm.h"
+#include "shell/TChapterView.h"
 
 #include <QLabel>
 
@@ -108,52 +103,30 @@ bool TextToType(TEvent& Event, const std::string& EventLine) {
 } // namespace
 
 int RunDemoExercise(const std::string& EventLine) {
-    // The keyword picks the class; a drill has no results page after it.
-    const TStringList Tokens = Split(EventLine, "=;");
-    const std::string Keyword = Tokens.size() > 1 ? UpperCase(Trim(Tokens[1])) : std::string();
-    if (Keyword == "KEYBOARD" || Keyword == "NEWKEYS") {
-        std::unique_ptr<TEvent> Drill;
-        if (Keyword == "KEYBOARD")
-            Drill = std::make_unique<TKeyboardEvent>(EventLine);
-        else
-            Drill = std::make_unique<TNewKeysEvent>(EventLine);
-        // Trying a drill out, every key is one the learner knows.
+    // The line makes its event through the keyword table, as a course line does.
+    const std::unique_ptr<TEvent> Event = MakeEvent(EventLine);
+    if (!Event) {
+        LogError(-502, "No exercise of that kind: \"" + EventLine + "\"");
+        return -1;
+    }
+    // A game plays its own letters or words; anything else is typed, and
+    // trying it out every key is one the learner knows.
+    TEventSetup Setup;
+    if (!dynamic_cast<TCustomGameEvent*>(Event.get())) {
+        if (!TextToType(*Event, EventLine)) return -1;
         for (int C = 32; C < 256; ++C)
-            Drill->KnownKeys += char(C);
-        if (!TextToType(*Drill, EventLine)) return -1;
-        return Drill->Execute();
+            Setup.KnownKeys += char(C);
     }
-    int Result = erStop;
-    // The games leave their top-ten page as the left page; a text event its results.
-    TFormView* Left = ExercInfoView;
-    if (Keyword == "LEXIDROP" || Keyword == "BUBBLES") {
-        std::unique_ptr<TCustomGameEvent> Game;
-        if (Keyword == "LEXIDROP")
-            Game = std::make_unique<TLexidropEvent>(EventLine);
-        else
-            Game = std::make_unique<TBubbles>(EventLine);
-        ChapterView->LeftSubView = nullptr;
-        Result = Game->Execute();
-        Left = ChapterView->LeftSubView;
-        Game.reset();
-        // A game that never started has no list to show.
-        if (!Left) return Result;
-    } else {
-        TTextEvent Event(EventLine);
-        Event.ResultSink = ShowOnResultsPage;
-        if (!TextToType(Event, EventLine)) return -1;
-        Result = Event.Execute();
-    }
+    ChapterView->ForgetFollowing();
+    const TEventRecord Record = RunEvent(*Event, Setup);
     if (Application::Terminated()) return erStop;
+    // A drill, or a game that never started, leaves nothing to show.
+    if (!Record.Following && !Record.Measured) return Record.Result;
 
-    // The container as a chapter shows it after an exercise.
-    TFormView* const FormerLeft = ChapterView->LeftSubView;
-    TFormView* const FormerRight = ChapterView->RightSubView;
+    // The container as a chapter shows it after an exercise: what the event
+    // left on the left, how to leave on the right.
     TDemoEndView EndPage;
-    ChapterView->LeftSubView = Left;
-    ChapterView->RightSubView = &EndPage;
-    ChapterView->Run();
-    ChapterView->LeftSubView = FormerLeft;
-    ChapterView->RightSubView = FormerRight;
-    return Result;
+    ChapterView->ShowSpread(nullptr, &EndPage);
+    ChapterView->ForgetFollowing();
+    return Record.Result;
 }

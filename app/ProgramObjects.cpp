@@ -2,12 +2,11 @@
 
 #include "analysis/AnalysisObjects.h"
 #include "analysis/results/TExercInfoView.h"
-#include "app/ResultsHandOver.h"
+#include "app/PageAfterEvent.h"
 #include "course/CurrentCourse.h"
 #include "course/TEventClasses.h"
 #include "course/ui/EventClassTable.h"
-#include "engine/ui/TChapterView.h"
-#include "engine/ui/TEvent.h"
+#include "engine/ui/RunEvent.h"
 #include "files/Sounds.h"
 #include "files/TProgramSettings.h"
 #include "forms/TAboutStorage.h"
@@ -29,6 +28,7 @@
 #include "keyboard/TKeyData.h"
 #include "revision/ui/TWizResultView.h"
 #include "shell/TBookForm.h"
+#include "shell/TChapterView.h"
 #include "shell/TNavigate.h"
 #include "users/TDifficultKeys.h"
 #include "users/TUser.h"
@@ -89,11 +89,15 @@ const TStep Steps[] = {
     {"chapter container", MakeObject<TChapterView, ChapterView>,
      FreePage<TChapterView, ChapterView>},
     {"results page", CreateExercInfoView, FreeExercInfoView},
-    {"results hand-over", [] { SetProgramResultSink(ShowOnResultsPage); },
-     [] { SetProgramResultSink(nullptr); }},
     {"chapter pages", CreateChapterPages, FreeChapterPages},
     {"top-ten page", CreateTopTenView, FreeTopTenView},
     {"wizard results page", CreateWizResultView, FreeWizResultView},
+    // After the pages that may follow an event.
+    {"page after an event", [] { SetAfterEventHook(ShowPageAfterEvent); },
+     [] {
+         SetAfterEventHook(nullptr);
+         ChapterView->ForgetFollowing();
+     }},
     {"studying profile page", CreateStdProfileView, FreeStdProfileView},
     {"event classes", RegisterEventClasses, ClearEventClasses},
 };

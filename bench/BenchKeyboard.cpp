@@ -131,7 +131,7 @@ void BM_DrillKeystroke(benchmark::State& State) {
     static const std::string Text = DrillText(20000);
     TKeyboardEvent Event("Bench=KEYBOARD;1;NIL");
     Event.Text = Text;
-    Event.KnownKeys = "asdfjkl;";
+    Event.Setup.KnownKeys = "asdfjkl;";
     std::vector<double> Samples, CpuSamples;
     Samples.reserve(Keys);
     CpuSamples.reserve(Keys);

@@ -16,7 +16,7 @@
 #include "app/ProgramObjects.h"
 #include "bench/BenchMain.h"
 #include "bench/BenchSupport.h"
-#include "engine/ui/TChapterView.h"
+#include "engine/ui/RunEvent.h"
 #include "engine/ui/TNervoGraph.h"
 #include "engine/ui/TTextEvent.h"
 #include "engine/ui/TTypingCanvas.h"
@@ -30,6 +30,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "shell/TBookForm.h"
+#include "shell/TChapterView.h"
 #include "tests/support/TFakeClock.h"
 #include "users/TDifficultKeys.h"
 #include "users/TUser.h"
@@ -109,9 +110,10 @@ void SendKey(char C) {
 
 // Runs the event modally with Body called from inside its loop; Body ends
 // the event.
-int RunEvent(TTextEvent& Event, const std::function<void()>& Body) {
+// Runs the event as the program does, while Body types into it.
+int RunTyping(TTextEvent& Event, const std::function<void()>& Body) {
     QTimer::singleShot(0, [&Body] { Body(); });
-    return Event.Execute();
+    return RunEvent(Event, TEventSetup()).Result;
 }
 
 void BM_Keystroke(benchmark::State& State) {
@@ -125,7 +127,7 @@ void BM_Keystroke(benchmark::State& State) {
     TPaintCounter Typing, Model;
     Event.TypingCanvas->installEventFilter(&Typing);
     Event.Canvas->installEventFilter(&Model);
-    RunEvent(Event, [&] {
+    RunTyping(Event, [&] {
         size_t Next = 0;
         for (auto _ : State) {
             Clock.AdvanceClockSeconds(KeyStep);
@@ -175,10 +177,9 @@ void BM_TypingSession30Min(benchmark::State& State) {
             const size_t From = size_t(Events * 41) % 2000;
             const std::string Text = Base.substr(From, 450);
             TTextEvent Event("Session=TEXT;1;NIL");
-            Event.ResultSink = ProgramResultSink();
             Event.Text = Text;
             const std::string Typed = KeysFor(Text) + '\r';
-            RunEvent(Event, [&] {
+            RunTyping(Event, [&] {
                 for (char C : Typed) {
                     Clock.AdvanceClockSeconds(KeyStep);
                     SendKey(C);
@@ -193,10 +194,8 @@ void BM_TypingSession30Min(benchmark::State& State) {
             // The results in the chapter container, closed at once.
             TFormView Right;
             Right.Host = BookForm;
-            ChapterView->RightSubView = &Right;
             QTimer::singleShot(0, [&Right] { Right.SetResult(erNext); });
-            ChapterView->Run();
-            ChapterView->RightSubView = nullptr;
+            ChapterView->ShowSpread(nullptr, &Right);
             QCoreApplication::sendPostedEvents();
             if (RssAtMinute1 == 0 && Minutes() >= 1) RssAtMinute1 = ResidentMb();
         }

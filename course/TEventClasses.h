@@ -1,19 +1,13 @@
 // The keyword table of the exercise scripts: which event class an event
-// line's keyword (field 1, upper-cased) makes.
+// line's keyword (field 1, upper-cased) makes, and how it runs.
 //
 // The table lives here, without widgets; the event classes are views and
-// live in the libraries above. Each class is entered with one line at
-// start-up, in the order the keywords are tested:
-//
-//     RegisterEventClass("TEXT", RunEventOf<TTextEvent>);
-//
-// (RunEventOf, in course/ui/EventClassTable.h, makes the event from the
-// loader's line, hands it the loader's cancel permission, time limit and
-// known keys, runs it and frees it.) The table of the program is filled by
-// RegisterEventClasses in course/ui/EventClassTable.cpp: a class whose
-// library course/ui may link adds its line there; a class in a library that
-// itself uses course/ui registers with the same call from start-up. A
-// keyword nobody registered makes no event, and the step counts as done.
+// live in the libraries above. The program's classes are one table in
+// course/ui/EventClassTable.cpp, which enters each keyword here at start-up
+// with a function that makes the event from the loader's line, runs it
+// through RunEvent with the loader's setup and frees it. Tests enter
+// functions of their own to script what the events answer. A keyword nobody
+// registered makes no event, and the step counts as done.
 #pragma once
 
 #include <functional>

@@ -4,37 +4,65 @@
 #include "engine/ui/TMessageEvent.h"
 #include "engine/ui/TNewKeysEvent.h"
 #include "engine/ui/TTextEvent.h"
-#include "engine/ui/TTimedEvent.h"
+#include "files/TextUtils.h"
 #include "games/ui/TBubbles.h"
 #include "games/ui/TLexidropEvent.h"
-#include "revision/ui/TRevisionEvents.h"
+#include "revision/ui/TBuilderEvent.h"
 #include "users/TUser.h"
 
-void PrepareEvent(TEvent& Event, const TEventLoader& Loader) {
-    Event.AllowCancel = Loader.AllowCancel;
-    if (auto* Timed = dynamic_cast<TTimedEvent*>(&Event)) Timed->TimeLimit = Loader.TimeLimit;
-    Event.KnownKeys = CurrentUser->StudiedKeys(Loader.KnownGroups);
+namespace {
+
+struct TClassRow {
+    const char* Keyword; // upper case
+    TEventMaker Make;
+};
+
+// In the order the keywords are tested.
+const TClassRow Classes[] = {
+    {"MESSAGE", MakeEventOf<TMessageEvent>},   {"BUILDER", MakeEventOf<TBuilderEvent>},
+    {"KEYBOARD", MakeEventOf<TKeyboardEvent>}, {"TEXT", MakeEventOf<TTextEvent>},
+    {"EXAM", MakeEventOf<TTextEvent>},         {"LEXIDROP", MakeEventOf<TLexidropEvent>},
+    {"BUBBLES", MakeEventOf<TBubbles>},        {"NEWKEYS", MakeEventOf<TNewKeysEvent>},
+};
+
+} // namespace
+
+std::unique_ptr<TEvent> MakeEvent(const std::string& Line) {
+    // The keyword is cut as the loader cuts it, at "=", ";" and ",".
+    const TStringList Fields = Split(Line, "=;,");
+    if (Fields.size() < 2) return nullptr;
+    const std::string Keyword = UpperCase(Trim(Fields[1]));
+    for (const TClassRow& Row : Classes)
+        if (Keyword == Row.Keyword) return Row.Make(Line);
+    return nullptr;
 }
 
-std::optional<TMeasuredRun> MeasuredRun(const std::optional<TRunResults>& Scored) {
-    if (!Scored) return std::nullopt;
-    return TMeasuredRun{float(Scored->Speed), Scored->Accuracy, float(Scored->Efficiency)};
+TEventSetup SetupOf(const TEventLoader& Loader) {
+    TEventSetup Setup;
+    Setup.TimeLimit = Loader.TimeLimit;
+    Setup.Weight = Loader.Weight;
+    Setup.KnownGroups = Loader.KnownGroups;
+    Setup.KnownKeys = CurrentUser->StudiedKeys(Loader.KnownGroups);
+    Setup.AllowCancel = Loader.AllowCancel;
+    return Setup;
 }
 
-TResultSink CourseResultSink(std::optional<TMeasuredRun>& Measured) {
-    return [&Measured](const std::optional<TRunResults>& Scored) {
-        Measured = MeasuredRun(Scored);
-        if (const TResultSink& Program = ProgramResultSink()) Program(Scored);
-    };
+std::optional<TMeasuredRun> MeasuredRun(const TEventRecord& Record) {
+    if (!Record.Scored) return std::nullopt;
+    return TMeasuredRun{float(Record.Scored->Speed), Record.Scored->Accuracy,
+                        float(Record.Scored->Efficiency)};
+}
+
+TEventOutcome RunMadeEvent(TEventMaker Make, const TEventLoader& Loader) {
+    const std::unique_ptr<TEvent> Event = Make(Loader.Line);
+    const TEventRecord Record = RunEvent(*Event, SetupOf(Loader));
+    return TEventOutcome{Record.Result, MeasuredRun(Record)};
 }
 
 void RegisterEventClasses() {
-    RegisterEventClass("MESSAGE", RunEventOf<TMessageEvent>);
-    RegisterEventClass("BUILDER", RunBuilderEvent);
-    RegisterEventClass("KEYBOARD", RunEventOf<TKeyboardEvent>);
-    RegisterEventClass("TEXT", RunEventOf<TTextEvent>);
-    RegisterEventClass("EXAM", RunEventOf<TTextEvent>);
-    RegisterEventClass("LEXIDROP", RunEventOf<TLexidropEvent>);
-    RegisterEventClass("BUBBLES", RunEventOf<TBubbles>);
-    RegisterEventClass("NEWKEYS", RunEventOf<TNewKeysEvent>);
+    for (const TClassRow& Row : Classes) {
+        const TEventMaker Make = Row.Make;
+        RegisterEventClass(
+            Row.Keyword, [Make](const TEventLoader& Loader) { return RunMadeEvent(Make, Loader); });
+    }
 }

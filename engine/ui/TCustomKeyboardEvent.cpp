@@ -56,7 +56,7 @@ void TCustomKeyboardEvent::Activate() {
     Borrow(Keyboard, BookForm->WidePage);
     Keyboard->setGeometry(KeyboardLeft, KeyboardTop, KeyboardWidth, KeyboardHeight);
     Keyboard->SetBackground(Qt::black);
-    Keyboard->SetKnownKeys(KnownKeys);
+    Keyboard->SetKnownKeys(Setup.KnownKeys);
     Keyboard->show();
 
     QWidget* Console = EventsStg->LeftConsole;

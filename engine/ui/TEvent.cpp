@@ -28,11 +28,6 @@ TStoryChooser& StoryChooser() {
     return Chooser;
 }
 
-TResultSink& ProgramSink() {
-    static TResultSink Sink;
-    return Sink;
-}
-
 // The text of the source after its prefix, when the source starts with the
 // prefix in any case.
 bool HasPrefix(const std::string& Source, const std::string& Prefix) {
@@ -60,14 +55,6 @@ bool ReadTextFile(const std::string& Name, std::string& Out) {
 }
 
 } // namespace
-
-void SetProgramResultSink(TResultSink Sink) {
-    ProgramSink() = std::move(Sink);
-}
-
-const TResultSink& ProgramResultSink() {
-    return ProgramSink();
-}
 
 void SetStoryChooser(TStoryChooser Chooser) {
     StoryChooser() = Chooser ? std::move(Chooser) : TStoryChooser(MinimalChooser);
@@ -107,7 +94,7 @@ void TEvent::Activate() {
     ShownAt = Now();
     if (Tracing()) Trace("event start " + ClassName(typeid(*this)) + " " + Param(0));
     BookForm->SetPageMode(1);
-    BookForm->SetConsoleButtons(AllowCancel ? cbNext | cbCancel : cbNext);
+    BookForm->SetConsoleButtons(Setup.AllowCancel ? cbNext | cbCancel : cbNext);
     BookForm->Next->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
     BookForm->Cancel->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
     BookForm->TakeKeys(this);
@@ -175,8 +162,18 @@ void TEvent::CloseQuery(bool& Refused) {
         Refused = true;
 }
 
-void TEvent::HandOverResults(const std::optional<TRunResults>& Scored) const {
-    if (ResultSink) ResultSink(Scored);
+void TEvent::Prepare(const TEventSetup& Given) {
+    Setup = Given;
+    FRecord = TEventRecord();
+}
+
+void TEvent::HandOverResults(const std::optional<TRunResults>& Scored) {
+    FRecord.Measured = true;
+    FRecord.Scored = Scored;
+}
+
+void TEvent::ShowNext(TFormView* Page) {
+    FRecord.Following = Page;
 }
 
 int TEvent::Execute() {

@@ -33,10 +33,33 @@ enum : std::uint8_t {
     esCompleted = 3,
 };
 
-// What a finished event hands to whoever ran it: the figures of a run long
-// enough to be scored, or none for a run too short. Called once, as the
-// event closes, by the events that measure a run; the others never call it.
-using TResultSink = std::function<void(const std::optional<TRunResults>& Scored)>;
+// How the runner prepares an event: what its exercise line and the
+// learner's progress give it. Events read it; only RunEvent sets it.
+struct TEventSetup {
+    // Clock seconds a timed event may last; 0 = no limit.
+    std::int32_t TimeLimit = 0;
+    // The line's share of the exercise's time (the weight its time limit came from).
+    std::int32_t Weight = 0;
+    // How many of the course's key groups the learner knows here (0 outside
+    // a course: all the learner has reached).
+    std::int32_t KnownGroups = 0;
+    // The characters the learner has been taught so far.
+    std::string KnownKeys;
+    bool AllowCancel = true;
+};
+
+// What a finished event leaves behind: one record, read by whoever ran it
+// and by the one hook that decides the page that follows.
+struct TEventRecord {
+    int Result = 0; // one of the result codes above
+    // The event measured a typing run; Scored holds its figures when the run
+    // was long enough to be scored.
+    bool Measured = false;
+    std::optional<TRunResults> Scored;
+    // The page the event asks to show next (a game's top-ten list, the
+    // wizard's results), or none.
+    TFormView* Following = nullptr;
+};
 
 class TEvent : public TFormView {
 public:
@@ -54,12 +77,8 @@ public:
     // The text was chosen by the learner from the stories.
     bool FromStoryChooser = false;
     std::uint8_t State = esWaiting;
-    // The characters the learner has been taught so far (set by the creator).
-    std::string KnownKeys;
-    bool AllowCancel = true;
-    // Where the results go; installed by whoever runs the event. Without
-    // one they go nowhere.
-    TResultSink ResultSink;
+    // What the runner gave the event (see RunEvent).
+    TEventSetup Setup;
 
     // Token N of the line, or "" when the line has no such token.
     std::string Param(int N) const;
@@ -91,13 +110,22 @@ public:
     // 1 when the event is to be shown, or the story chooser's answer.
     int LoadText(const std::string& Source);
 
-    // Hands the results to the sink, if one is installed.
-    void HandOverResults(const std::optional<TRunResults>& Scored) const;
+    // Takes the setup and forgets the record of an earlier run (RunEvent).
+    void Prepare(const TEventSetup& Given);
+    // Records the figures of the run the event measured, or none for a run
+    // too short to be scored. Called once, as the event closes, by the
+    // events that measure a run.
+    void HandOverResults(const std::optional<TRunResults>& Scored);
+    // Asks for Page to be shown after the event.
+    void ShowNext(TFormView* Page);
+    // What the event has recorded so far (the result code is the runner's).
+    const TEventRecord& Record() const { return FRecord; }
 
     // The minutes of study that an event shown for Days counts.
     static int StudyMinutes(double Days);
 
 private:
+    TEventRecord FRecord;
     void LoadFile(const std::string& Name);
     int AskForStory(const std::string& Mask);
 };
@@ -111,9 +139,3 @@ using TStoryChooser = std::function<int(const TStringList& Names, const std::str
                                         const std::string& CurrentStory, std::string& Chosen)>;
 void SetStoryChooser(TStoryChooser Chooser);
 const TStoryChooser& InstalledStoryChooser();
-
-// The sink the program's runners hand the events they run, when they have
-// no sink of their own to give: start-up installs one that shows the
-// results page. None until installed, and none again after SetProgramResultSink(nullptr).
-void SetProgramResultSink(TResultSink Sink);
-const TResultSink& ProgramResultSink();

@@ -92,7 +92,7 @@ void TTimedEvent::Start() {
     if (Timer) Timer->start();
     EventsStg->EventMsg->hide();
     EventsStg->TimeGraph->SetMinValue(0);
-    EventsStg->TimeGraph->SetMaxValue(TimeLimit);
+    EventsStg->TimeGraph->SetMaxValue(Setup.TimeLimit);
     State = esRunning;
 }
 
@@ -112,9 +112,9 @@ std::string TTimedEvent::ClockText(std::int32_t Seconds) {
 void TTimedEvent::Tick() {
     const std::int32_t Spent = Elapsed();
     std::int32_t Shown = Spent;
-    if (TimeLimit > 0) {
+    if (Setup.TimeLimit > 0) {
         // A late tick past the limit shows 00:00, never a negative time.
-        Shown = std::max(0, TimeLimit - Spent);
+        Shown = std::max(0, Setup.TimeLimit - Spent);
         EventsStg->TimeGraph->SetProgress(Spent);
     } else {
         EventsStg->TimeGraph->SetProgress(0);
@@ -122,7 +122,7 @@ void TTimedEvent::Tick() {
     if (Shown == LastShown) return;
     LastShown = Shown;
     EventsStg->TimeLabel->setText(QString::fromLatin1(ClockText(Shown).c_str()));
-    if (TimeLimit > 0 && Spent >= TimeLimit) {
+    if (Setup.TimeLimit > 0 && Spent >= Setup.TimeLimit) {
         Finish();
         State = esCompleted;
         TimeOut();

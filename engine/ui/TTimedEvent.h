@@ -1,7 +1,7 @@
 // An event with a clock: the exercise console (screens, clock, time gauge,
 // message box) on the page, a clock that starts with the learner's first key,
-// counts up or down to a time limit, pauses while the learner is asked about
-// leaving, and completes the event when the time runs out.
+// counts up or down to the time limit of its setup (none: it counts up), pauses while the learner
+// is asked about leaving, and completes the event when the time runs out.
 //
 // Durations are in clock seconds: a clock second is 1/100000 of a day
 // (0.864 s), the unit of time limits and of every stored speed.
@@ -19,8 +19,6 @@ public:
     explicit TTimedEvent(const std::string& Line);
     ~TTimedEvent() override;
 
-    // Clock seconds; 0 means no limit (the clock counts up).
-    std::int32_t TimeLimit = 0;
     // Days; 0 while the clock has not started or is not paused.
     double StartTime = 0;
     double PauseTime = 0;

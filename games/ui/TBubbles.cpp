@@ -1,6 +1,5 @@
 #include "games/ui/TBubbles.h"
 
-#include "engine/ui/TChapterView.h"
 #include "engine/ui/TMissedLcd.h"
 #include "files/Sounds.h"
 #include "files/SystemUtils.h"
@@ -47,7 +46,7 @@ void TBubbles::Activate() {
     TCustomGameEvent::Activate();
     TImage* Area = BubbleStg->GameArea;
     FGame = std::make_unique<TBubblesGame>(Area->width(), Area->height());
-    FGame->Begin(KnownKeys, Now());
+    FGame->Begin(Setup.KnownKeys, Now());
 
     QWidget* Page = BookForm->WidePage;
     EventsStg->LeftConsole->move(EventsStg->LeftConsole->x(), Area->y() + Area->height() + 1);
@@ -299,7 +298,7 @@ void TBubbles::Deactivate() {
     TCustomGameEvent::Deactivate();
     if (FGame && !Application::Terminated()) {
         TopTenView->Submit("bubbles", PlayerName(), Score);
-        ChapterView->LeftSubView = TopTenView;
+        ShowNext(TopTenView);
     }
     delete FMissedDisplay.data();
     BookForm->ReleaseKeys(this);

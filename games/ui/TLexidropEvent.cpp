@@ -1,6 +1,5 @@
 #include "games/ui/TLexidropEvent.h"
 
-#include "engine/ui/TChapterView.h"
 #include "engine/ui/TWordViewCanvas.h"
 #include "files/Sounds.h"
 #include "files/SystemUtils.h"
@@ -93,7 +92,7 @@ void TLexidropEvent::Activate() {
     if (IsOpen && State != esCompleted) Finish();
     DifficultKeys->Merge();
     TopTenView->Submit("lexidrop", PlayerName(), Score);
-    ChapterView->LeftSubView = TopTenView;
+    ShowNext(TopTenView);
 }
 
 bool TLexidropEvent::RunGame() {

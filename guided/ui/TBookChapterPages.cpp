@@ -2,13 +2,13 @@
 
 #include "analysis/results/TExercInfoView.h"
 #include "course/TChapter.h"
-#include "engine/ui/TChapterView.h"
 #include "forms/TChapterStgs.h"
 #include "guided/ui/TChpBeginView.h"
 #include "guided/ui/TChpContentsView.h"
 #include "guided/ui/TExerciseList.h"
 #include "platform/FileNames.h"
 #include "shell/TBookForm.h"
+#include "shell/TChapterView.h"
 
 namespace {
 TBookChapterPages* Installed = nullptr;
@@ -42,16 +42,18 @@ int TBookChapterPages::ShowChapter(TChapterSpread& Spread) {
     ChpContentsView->CancelAllowed = Spread.CancelAllowed;
     ChpContentsView->SelectedRow = Spread.SelectedRow;
 
-    ChapterView->RightSubView = ChpContentsView;
-    if (Spread.FirstPass || !ChapterView->LeftSubView) ChapterView->LeftSubView = ChpBeginView;
+    // The page an exercise left (its results, a top-ten list) stays beside
+    // the contents until the next exercise begins; a chapter newly opened
+    // shows its begin page.
+    if (Spread.FirstPass) ChapterView->ForgetFollowing();
     BookForm->SetPageMode(2);
-    const int Result = ChapterView->Run();
+    const int Result = ChapterView->ShowSpread(ChpBeginView, ChpContentsView);
     Spread.SelectedRow = ChpContentsView->SelectedRow;
     return Result;
 }
 
 void TBookChapterPages::BeginExercise(const TExercise& Exercise) {
-    ChapterView->LeftSubView = ChpBeginView;
+    ChapterView->ForgetFollowing();
     ExercInfoView->SetExerciseName(Exercise.Name);
 }
 
@@ -66,8 +68,6 @@ void FreeChapterPages() {
     if (ChapterPages() == Installed) SetChapterPages(nullptr);
     delete Installed;
     Installed = nullptr;
-    if (ChapterView->LeftSubView == ChpBeginView) ChapterView->LeftSubView = nullptr;
-    if (ChapterView->RightSubView == ChpContentsView) ChapterView->RightSubView = nullptr;
     FreeView(ChpContentsView);
     FreeView(ChpBeginView);
 }

@@ -1,15 +1,17 @@
 #include "revision/ui/TBuilderEvent.h"
 
-#include "engine/ui/TChapterView.h"
-#include "engine/ui/TTimedEvent.h"
+#include "engine/ui/RunEvent.h"
+#include "engine/ui/TKeyboardEvent.h"
+#include "engine/ui/TTextEvent.h"
 #include "files/ErrorLog.h"
 #include "files/SystemUtils.h"
 #include "forms/TBuilderStg.h"
+#include "games/ui/TBubbles.h"
+#include "games/ui/TLexidropEvent.h"
 #include "platform/Dialogs.h"
 #include "platform/Latin1.h"
 #include "revision/RevisionRules.h"
 #include "revision/TRevisionBuilder.h"
-#include "revision/ui/TRevisionEvents.h"
 #include "revision/ui/TWizResultView.h"
 #include "users/TUser.h"
 
@@ -26,15 +28,14 @@ std::string Joined(const TStringList& Lines) {
     return Text;
 }
 
-// Hands the event what every built exercise gets, and runs it. Its results
-// go where the builder's own go.
-int RunPrepared(TEvent& Event, const TResultSink& Sink, bool AllowCancel, std::int32_t TimeLimit,
-                const std::string& Keys) {
-    Event.ResultSink = Sink;
-    Event.AllowCancel = AllowCancel;
-    if (auto* Timed = dynamic_cast<TTimedEvent*>(&Event)) Timed->TimeLimit = TimeLimit;
-    Event.KnownKeys = Keys;
-    return Event.Execute();
+// What every built exercise gets: the wizard's cancel rule and time limit,
+// and the keys to play (a game) or those the learner knows (a drill, a text).
+TEventSetup BuiltSetup(const TEventSetup& Wizard, const std::string& Keys) {
+    TEventSetup Setup;
+    Setup.TimeLimit = Wizard.TimeLimit;
+    Setup.KnownKeys = Keys;
+    Setup.AllowCancel = Wizard.AllowCancel;
+    return Setup;
 }
 
 } // namespace
@@ -48,9 +49,10 @@ TBuilderEvent::~TBuilderEvent() {
 int TBuilderEvent::Execute() {
     TUser* User = CurrentUser;
     const int Reached = User->FKeyGroupsReached;
+    FGroupsStudied = Setup.KnownGroups;
     FCurrentGroup = FGroupsStudied != 0 ? FGroupsStudied : Reached;
     if (FGroupsStudied <= 0) FGroupsStudied = Reached;
-    if (KnownKeys.empty()) KnownKeys = User->StudiedKeys(FGroupsStudied);
+    if (Setup.KnownKeys.empty()) Setup.KnownKeys = User->StudiedKeys(FGroupsStudied);
 
     const std::string Current =
         RemoveCapitals(KeepLettersAndPunctuation(User->KeyGroup(FCurrentGroup)));
@@ -74,7 +76,7 @@ int TBuilderEvent::Build() {
     TKeyChoiceInput In;
     In.Choice = Page ? Page->KeyChoice() : kcDifficult;
     In.Method = Page ? Page->Method() : rmKeyboard;
-    In.KnownKeys = KnownKeys;
+    In.KnownKeys = Setup.KnownKeys;
     In.CurrentGroup = User->KeyGroup(FCurrentGroup);
     In.StudiedKeys = User->StudiedKeys(FGroupsStudied);
     In.LastGroup = User->KeyGroup(FGroupsStudied);
@@ -87,58 +89,59 @@ int TBuilderEvent::Build() {
 
     const int L = int(Keys.size());
     TRevisionBuilder Builder;
-    std::unique_ptr<TEvent> Event;
     int Result = 0;
     bool Typed = false; // a drill or a text ran
     switch (In.Method) {
-    case rmKeyboard:
+    case rmKeyboard: {
         if (Builder.BuildDrillLines(Keys, FGroupsStudied, DrillWordsPerKey(L)) == 0) {
             MessageDlg("#7878: No words available for chars: " + Keys, mtInformation, mbOK);
             break;
         }
-        if (TRevisionEvents::Drill) Event = TRevisionEvents::Drill("Event;Keyboard;0;Nil");
-        if (!Event) break;
-        Event->Text = Joined(Builder.FLines);
-        Result = RunPrepared(*Event, ResultSink, AllowCancel, TimeLimit, KnownKeys);
+        TKeyboardEvent Drill("Event;Keyboard;0;Nil");
+        Drill.Text = Joined(Builder.FLines);
+        Result = RunEvent(Drill, BuiltSetup(Setup, Setup.KnownKeys)).Result;
         Typed = true;
         break;
-    case rmCrazySentences:
+    }
+    case rmCrazySentences: {
         if (Builder.BuildRows(Keys, FGroupsStudied, RowsPerKey(L)) == 0) {
             MessageDlg("#7879: No rows available for chars: " + Keys, mtInformation, mbOK);
             break;
         }
-        if (TRevisionEvents::Text) Event = TRevisionEvents::Text("Event;Text;0;NIL;True");
-        if (!Event) break;
-        Event->Text = Joined(Builder.FLines);
-        Result = RunPrepared(*Event, ResultSink, AllowCancel, TimeLimit, KnownKeys);
+        TTextEvent Sentences("Event;Text;0;NIL;True");
+        Sentences.Text = Joined(Builder.FLines);
+        Result = RunEvent(Sentences, BuiltSetup(Setup, Setup.KnownKeys)).Result;
         Typed = true;
         break;
-    case rmBubbles:
+    }
+    case rmBubbles: {
         if (L < 3) {
             LogError(-3321, "Not enough keys to play game.");
             break;
         }
-        if (TRevisionEvents::Bubbles) Event = TRevisionEvents::Bubbles("Bubb;Bubb;0;0");
-        if (Event) Result = RunPrepared(*Event, ResultSink, AllowCancel, TimeLimit, Keys);
+        TBubbles Game("Bubb;Bubb;0;0");
+        Result = RunEvent(Game, BuiltSetup(Setup, Keys)).Result;
         break;
+    }
     case rmLexidrop: {
         Builder.BuildGameWords(Keys, FGroupsStudied, GameWordsPerKey(L));
         if (Builder.FLines.empty()) {
             LogError(-3321, "Lexidrop with keys \"" + Keys + "\" - no words available.");
             break;
         }
-        if (TRevisionEvents::Lexidrop)
-            Event = TRevisionEvents::Lexidrop("Drop;Drop;0;-none-.vcb", Builder.FLines);
-        if (Event) Result = RunPrepared(*Event, ResultSink, AllowCancel, TimeLimit, std::string());
+        TLexidropEvent Game("Drop;Drop;0;-none-.vcb");
+        Game.PresetWords = Builder.FLines;
+        Result = RunEvent(Game, BuiltSetup(Setup, std::string())).Result;
         break;
     }
     default:
         break;
     }
+    // After a drill or a text the wizard's results follow, in place of the
+    // results page; a game's top-ten list stays.
     if (Typed) {
         WizResultView->SnapshotAfter();
-        ChapterView->LeftSubView = WizResultView;
+        ShowNext(WizResultView);
     }
-    if (Event) Event->BeforeDestruction();
     return Result;
 }

@@ -15,12 +15,10 @@ public:
     explicit TBuilderEvent(const std::string& Line);
     ~TBuilderEvent() override;
 
-    // Handed on to the exercise it makes (clock seconds; 0 = no limit).
-    std::int32_t TimeLimit = 0;
     // The key group the exercise introduces.
     int FCurrentGroup = 0;
-    // How many key groups may be revised (0 outside a course: all the
-    // learner has reached).
+    // How many key groups may be revised: the setup's known groups, or all
+    // the learner has reached outside a course.
     int FGroupsStudied = 0;
     // The wizard's page while the event runs.
     TViewPtr<TBuilderView> Page;

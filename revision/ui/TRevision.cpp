@@ -1,17 +1,18 @@
 #include "revision/ui/TRevision.h"
 
 #include "course/TEventLoader.h"
-#include "engine/ui/TChapterView.h"
-#include "engine/ui/TEvent.h"
-#include "engine/ui/TTimedEvent.h"
+#include "engine/ui/RunEvent.h"
+#include "engine/ui/TTextEvent.h"
 #include "files/SystemUtils.h"
+#include "games/ui/TBubbles.h"
+#include "games/ui/TLexidropEvent.h"
 #include "platform/Dialogs.h"
 #include "revision/RevisionRules.h"
 #include "revision/TRevisionBuilder.h"
-#include "revision/ui/TRevisionEvents.h"
 #include "revision/ui/TRevisionPicture.h"
 #include "revision/ui/TRevisionView.h"
 #include "shell/TBookForm.h"
+#include "shell/TChapterView.h"
 #include "users/TBookMark.h"
 #include "users/TUser.h"
 
@@ -19,15 +20,13 @@
 
 namespace {
 
-int RunMade(std::unique_ptr<TEvent> Event, std::int32_t TimeLimit, const std::string& Keys) {
-    if (!Event) return 0;
-    Event->ResultSink = ProgramResultSink();
-    Event->AllowCancel = false;
-    if (auto* Timed = dynamic_cast<TTimedEvent*>(Event.get())) Timed->TimeLimit = TimeLimit;
-    Event->KnownKeys = Keys;
-    const int Result = Event->Execute();
-    Event->BeforeDestruction();
-    return Result;
+// The menu's activities run to their end: they have no Cancel.
+TEventSetup MenuSetup(std::int32_t TimeLimit, const std::string& Keys) {
+    TEventSetup Setup;
+    Setup.TimeLimit = TimeLimit;
+    Setup.KnownKeys = Keys;
+    Setup.AllowCancel = false;
+    return Setup;
 }
 
 } // namespace
@@ -42,13 +41,13 @@ TRevision::~TRevision() {
 void TRevision::Run() {
     FPicture = new TRevisionPicture;
     FMenu = new TRevisionView;
-    ChapterView->LeftSubView = FPicture;
-    ChapterView->RightSubView = FMenu;
+    // What an activity leaves (a top-ten list, the results) shows beside the
+    // menu once, then the picture comes back.
+    ChapterView->ForgetFollowing();
     for (;;) {
         BookForm->Title->setText(QStringLiteral("Revision"));
-        const int Choice = ChapterView->Run();
-        ChapterView->LeftSubView = FPicture;
-        ChapterView->RightSubView = FMenu;
+        const int Choice = ChapterView->ShowSpread(FPicture, FMenu);
+        ChapterView->ForgetFollowing();
         int Result = 1;
         if (Choice == 0)
             break;
@@ -62,8 +61,6 @@ void TRevision::Run() {
             Result = RunWizard();
         if (Result == 0) break;
     }
-    ChapterView->LeftSubView = nullptr;
-    ChapterView->RightSubView = nullptr;
     CurrentUser->Save();
     FreeView(FMenu);
     FreeView(FPicture);
@@ -86,24 +83,22 @@ int TRevision::PlayLexidrop() {
         Shuffle(Builder.FLines);
         Words = std::move(Builder.FLines);
     }
-    if (!TRevisionEvents::Lexidrop) return 0;
-    return RunMade(TRevisionEvents::Lexidrop("Drop;Drop;0;" + Vocabulary + ".vcb", Words),
-                   ActivitySeconds, std::string());
+    TLexidropEvent Game("Drop;Drop;0;" + Vocabulary + ".vcb");
+    Game.PresetWords = std::move(Words);
+    return RunEvent(Game, MenuSetup(ActivitySeconds, std::string())).Result;
 }
 
 int TRevision::PlayBubbles() {
     const int Reached = CurrentUser->FKeyGroupsReached;
     const std::string Studied = CurrentUser->StudiedKeys(Reached);
-    if (!TRevisionEvents::Bubbles) return 0;
-    return RunMade(TRevisionEvents::Bubbles("Bubb;Bubb;0;0"), 0,
-                   BubblesKeySet(FMenu ? FMenu->FKeySet : 1, Studied));
+    TBubbles Game("Bubb;Bubb;0;0");
+    return RunEvent(Game, MenuSetup(0, BubblesKeySet(FMenu ? FMenu->FKeySet : 1, Studied))).Result;
 }
 
 int TRevision::TypeStory() {
     const int Minutes = StoryMinutes(FMenu ? FMenu->FDuration : 1);
-    if (!TRevisionEvents::Text) return 0;
-    return RunMade(TRevisionEvents::Text("Text;Text;0;ask:*.exm;false"), Minutes * 60,
-                   std::string());
+    TTextEvent Story("Text;Text;0;ask:*.exm;false");
+    return RunEvent(Story, MenuSetup(Minutes * 60, std::string())).Result;
 }
 
 int TRevision::RunWizard() {

@@ -67,7 +67,7 @@ protected:
 TEST_F(DrillTest, TheCharacterDrillJudgesEveryKeyExactly) {
     TKeyboardEvent Event("drill=KEYBOARD;1;NIL");
     Event.Text = "ab\rc d";
-    Event.KnownKeys = "abcd";
+    Event.Setup.KnownKeys = "abcd";
     // Each step: the key typed, then what is expected next, the marks on the
     // keyboard, the finger shown and the state.
     struct TStep {
@@ -143,7 +143,7 @@ TEST_F(DrillTest, AnEmptyDrillEndsOnlyByCancelOrTheTimeLimit) {
     }
     {
         TKeyboardEvent Event("drill=KEYBOARD;1;NIL");
-        Event.TimeLimit = 5;
+        Event.Setup.TimeLimit = 5;
         TDriver Driver;
         Driver.Do("typing", [&] { Type('x'); }).Do("time passes", [&] {
             Clock.AdvanceClockSeconds(6);

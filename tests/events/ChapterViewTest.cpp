@@ -2,9 +2,9 @@
 // page's close ends the container with its result.
 #include "tests/support/EventFixture.h"
 
-#include "engine/ui/TChapterView.h"
 #include "engine/ui/TMessageEvent.h"
 #include "shell/TBookForm.h"
+#include "shell/TChapterView.h"
 
 namespace {
 
@@ -22,8 +22,6 @@ public:
 TEST_F(EventTest, ChapterContainerEndsWithTheRightPagesResult) {
     TChapterView Container;
     TPage Left, Right;
-    Container.LeftSubView = &Left;
-    Container.RightSubView = &Right;
     TDriver Driver;
     Driver
         .Do("keys",
@@ -39,7 +37,7 @@ TEST_F(EventTest, ChapterContainerEndsWithTheRightPagesResult) {
             Right.SetResult(4);
         });
     Driver.Start();
-    EXPECT_EQ(Container.Run(), 4);
+    EXPECT_EQ(Container.ShowSpread(&Left, &Right), 4);
     EXPECT_TRUE(Driver.Finished());
     EXPECT_FALSE(Container.IsOpen || Left.IsOpen || Right.IsOpen);
     EXPECT_FALSE(Right.OnClose) << "the container unhooks itself";
@@ -50,15 +48,13 @@ TEST_F(EventTest, ChapterContainerEndsWithTheRightPagesResult) {
     TDriver Outside;
     Outside.Do("tab", [] { TFormView::CloseActiveView(); });
     Outside.Start();
-    EXPECT_EQ(Container.Run(), 0);
+    EXPECT_EQ(Container.ShowSpread(&Left, &Right), 0);
     EXPECT_FALSE(Left.IsOpen || Right.IsOpen);
 }
 
 TEST_F(EventTest, ANestedPageGivesTheKeysBackToItsContainer) {
     TChapterView Container;
     TPage Left, Right;
-    Container.LeftSubView = &Left;
-    Container.RightSubView = &Right;
     // An event run from the right page, as a chapter page starts an exercise.
     TMessageEvent Nested("Hello=MESSAGE;0;One more page.;Nested");
     TPage Stranger;
@@ -98,7 +94,7 @@ TEST_F(EventTest, ANestedPageGivesTheKeysBackToItsContainer) {
             Right.SetResult(3);
         });
     Driver.Start();
-    EXPECT_EQ(Container.Run(), 3);
+    EXPECT_EQ(Container.ShowSpread(&Left, &Right), 3);
     EXPECT_TRUE(Driver.Finished());
     EXPECT_EQ(BookForm->KeyHolder(), nullptr);
 }

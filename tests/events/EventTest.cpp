@@ -28,7 +28,7 @@ TEST_F(EventTest, LineTokensKeepCommasAndAbsentTokensAreEmpty) {
     EXPECT_EQ(Event.Param(3), "Hello, world");
     EXPECT_EQ(Event.Param(5), "");
     EXPECT_EQ(Event.Param(-1), "");
-    EXPECT_TRUE(Event.AllowCancel);
+    EXPECT_TRUE(Event.Setup.AllowCancel);
     EXPECT_FALSE(Event.Text);
 }
 
@@ -243,7 +243,7 @@ TEST_F(EventTest, AnEventLeftOpenByTheProgramsEndLetsGoOfTheBook) {
 
 TEST_F(EventTest, WithoutCancelOnlyNextIsOffered) {
     TEvent Event("E=TEXT;1");
-    Event.AllowCancel = false;
+    Event.Setup.AllowCancel = false;
     TDriver Driver;
     Driver.Do("next", [&] {
         EXPECT_EQ(BookForm->ConsoleButtons, cbNext);

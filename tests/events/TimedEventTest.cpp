@@ -36,7 +36,7 @@ std::vector<QObject*> Children(QWidget* W) {
 
 TEST_F(EventTest, ALimitCountsDownAndCompletesTheEventAtZero) {
     TCountingEvent Event("E=TEXT;1");
-    Event.TimeLimit = 90;
+    Event.Setup.TimeLimit = 90;
     TDriver Driver;
     Driver
         .Do("before the first key",
@@ -77,7 +77,7 @@ TEST_F(EventTest, ALimitCountsDownAndCompletesTheEventAtZero) {
 
 TEST_F(EventTest, ALateTickPastTheLimitShowsZero) {
     TCountingEvent Event("E=TEXT;1");
-    Event.TimeLimit = 60;
+    Event.Setup.TimeLimit = 60;
     TDriver Driver;
     Driver.Do("late", [&] {
         Event.Start();

@@ -1,7 +1,7 @@
 // The games in the real book window with a fake clock and a fixed random
 // seed: keys through the window, the fall timer's and the bubble timer's
 // steps called as the timers would, and the top-ten page afterwards.
-#include "engine/ui/TChapterView.h"
+#include "engine/ui/RunEvent.h"
 #include "engine/ui/TMissedLcd.h"
 #include "engine/ui/TWordViewCanvas.h"
 #include "files/SystemUtils.h"
@@ -15,6 +15,7 @@
 #include "games/ui/TTopTenView.h"
 #include "platform/Controls.h"
 #include "shell/TBookForm.h"
+#include "shell/TChapterView.h"
 #include "tests/support/EventFixture.h"
 
 #include <QLabel>
@@ -111,8 +112,10 @@ TEST_F(GameEvents, LexidropTypedWordsScoreAndTheSixthMissEndsTheGame) {
             EXPECT_EQ(TextOf(EventsStg->PointsLabel), "10");
             Enter();
         });
-    EXPECT_EQ(RunEvent(Event, Driver), erNext);
-    EXPECT_EQ(ChapterView->LeftSubView, TopTenView);
+    const TEventRecord Record = RunAsProgram(Event, Driver);
+    EXPECT_EQ(Record.Result, erNext);
+    EXPECT_EQ(Record.Following, TopTenView);
+    EXPECT_EQ(ChapterView->Following(), TopTenView);
     EXPECT_EQ(TopTenView->FPlace, 0);
     EXPECT_EQ(ReadFileBytes("lexidrop.kqt").size(), 10u * 514);
 }
@@ -142,7 +145,7 @@ TEST_F(GameEvents, LexidropWithoutPlayableWordsIsCancelled) {
 TEST_F(GameEvents, LexidropEndsWhenTheTimeRunsOut) {
     TLexidropEvent Event("Drop=LEXIDROP;1;NIL");
     Event.PresetWords = TStringList{"tree"};
-    Event.TimeLimit = 5;
+    Event.Setup.TimeLimit = 5;
     TDriver Driver;
     Driver.Then(
         "the waiting message", [] { return Waiting("Type the word in bar"); },
@@ -157,8 +160,10 @@ TEST_F(GameEvents, LexidropEndsWhenTheTimeRunsOut) {
             EXPECT_EQ(TextOf(EventsStg->TimeLabel), "00:00");
             Enter();
         });
-    EXPECT_EQ(RunEvent(Event, Driver), erNext);
-    EXPECT_EQ(ChapterView->LeftSubView, TopTenView);
+    const TEventRecord Record = RunAsProgram(Event, Driver);
+    EXPECT_EQ(Record.Result, erNext);
+    EXPECT_EQ(Record.Following, TopTenView);
+    EXPECT_EQ(ChapterView->Following(), TopTenView);
 }
 
 TEST_F(GameEvents, BubblesPopScoreAndTheSixthEscapeEndsTheGame) {
@@ -212,8 +217,10 @@ TEST_F(GameEvents, BubblesPopScoreAndTheSixthEscapeEndsTheGame) {
             EXPECT_EQ(TextOf(EventsStg->PointsLabel), Before);
             Enter();
         });
-    EXPECT_EQ(RunEvent(Event, Driver), erNext);
-    EXPECT_EQ(ChapterView->LeftSubView, TopTenView);
+    const TEventRecord Record = RunAsProgram(Event, Driver);
+    EXPECT_EQ(Record.Result, erNext);
+    EXPECT_EQ(Record.Following, TopTenView);
+    EXPECT_EQ(ChapterView->Following(), TopTenView);
     EXPECT_EQ(ReadFileBytes("bubbles.kqt").size(), 10u * 514);
     EXPECT_FALSE(EventsStg->MissedTitle->isVisible());
 }

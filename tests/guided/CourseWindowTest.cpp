@@ -8,7 +8,6 @@
 #include "app/DemoCourse.h"
 #include "course/TContents.h"
 #include "course/ui/EventClassTable.h"
-#include "engine/ui/TChapterView.h"
 #include "engine/ui/TMessageEvent.h"
 #include "engine/ui/TTextEvent.h"
 #include "forms/TChapterStgs.h"
@@ -18,6 +17,7 @@
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "shell/TBookForm.h"
+#include "shell/TChapterView.h"
 #include "users/TUser.h"
 
 #include <QFile>
@@ -131,7 +131,7 @@ TEST_F(CourseWindowTest, TwoChaptersFromTheBookmarkThroughTheirPages) {
             "the message", [] { return ActiveEvent() && !ActiveEvent("StandInDrill"); },
             [&] {
                 EXPECT_NE(dynamic_cast<TMessageEvent*>(ActiveEvent()), nullptr);
-                EXPECT_EQ(ActiveEvent()->KnownKeys, "asdf");
+                EXPECT_EQ(ActiveEvent()->Setup.KnownKeys, "asdf");
                 EXPECT_EQ(Mark.FEvent, 1);
                 PressKey(BookForm, Qt::Key_Return);
             })
@@ -139,7 +139,7 @@ TEST_F(CourseWindowTest, TwoChaptersFromTheBookmarkThroughTheirPages) {
             "the drill", [] { return ActiveEvent("StandInDrill") != nullptr; },
             [&] {
                 EXPECT_EQ(Mark.FEvent, 2);
-                EXPECT_EQ(ActiveEvent()->KnownKeys, "asdf");
+                EXPECT_EQ(ActiveEvent()->Setup.KnownKeys, "asdf");
                 EXPECT_EQ(DrillLimit, 600) << "weight 2 of 3 of 15 minutes";
                 PressKey(BookForm, Qt::Key_Return);
             })

@@ -7,7 +7,6 @@
 
 #include "app/TMain.h"
 #include "course/CurrentCourse.h"
-#include "engine/ui/TChapterView.h"
 #include "engine/ui/TViewCanvas.h"
 #include "files/TProgramSettings.h"
 #include "forms/TAddViewsStg.h"
@@ -19,6 +18,7 @@
 #include "platform/Environment.h"
 #include "platform/FileNames.h"
 #include "shell/TBookForm.h"
+#include "shell/TChapterView.h"
 #include "shell/TFormView.h"
 #include "users/TRecordBuffer.h"
 #include "users/TUser.h"

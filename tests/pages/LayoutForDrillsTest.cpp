@@ -75,7 +75,7 @@ TEST_F(LayoutForDrillsTest, GermanChosenInTheOptionsIsTheNextDrillsKeyboard) {
 
     TKeyboardEvent Drill("drill=KEYBOARD;1;NIL");
     Drill.Text = "zy\xE4";
-    Drill.KnownKeys = "zy\xE4";
+    Drill.Setup.KnownKeys = "zy\xE4";
     // Each expected character missed with an x (key 40, the third of the
     // lower row): the expected key lights up (level 1), the x is marked
     // wrong (level 2).

@@ -3,7 +3,6 @@
 // shown on the left page of the real book window.
 #include "analysis/AnalysisObjects.h"
 #include "analysis/results/TExercInfoView.h"
-#include "engine/ui/TChapterView.h"
 #include "files/TProgramSettings.h"
 #include "forms/TChapterStgs.h"
 #include "forms/TGeneralStg.h"
@@ -11,6 +10,7 @@
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "shell/TBookForm.h"
+#include "shell/TChapterView.h"
 #include "tests/support/TDriver.h"
 #include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
@@ -261,8 +261,6 @@ TEST_F(ResultsPageTest, ShownOnTheLeftPageOfTheBook) {
 
     TChapterView Container;
     TFormView Right;
-    Container.LeftSubView = Page;
-    Container.RightSubView = &Right;
     TDriver Driver;
     Driver.Do("look at the page", [&] {
         EXPECT_TRUE(Page->IsOpen && Page->IsNested);
@@ -306,7 +304,7 @@ TEST_F(ResultsPageTest, ShownOnTheLeftPageOfTheBook) {
         Right.SetResult(3);
     });
     Driver.Start();
-    EXPECT_EQ(Container.Run(), 3);
+    EXPECT_EQ(Container.ShowSpread(Page, &Right), 3);
     EXPECT_TRUE(Driver.Finished());
     EXPECT_FALSE(Page->IsOpen);
     EXPECT_EQ(ChapterStgs->TipLbl->parentWidget(), ChapterStgs->Panel4) << "given back";

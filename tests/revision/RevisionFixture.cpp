@@ -1,10 +1,10 @@
 #include "tests/revision/RevisionFixture.h"
 
 #include "app/TMain.h"
-#include "engine/ui/TChapterView.h"
 #include "forms/TRevisionStg.h"
 #include "platform/Controls.h"
 #include "shell/TBookForm.h"
+#include "shell/TChapterView.h"
 #include "users/TDifficultKeys.h"
 #include "users/TUser.h"
 

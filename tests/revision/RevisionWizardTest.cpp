@@ -6,7 +6,6 @@
 #include "tests/revision/RevisionFixture.h"
 
 #include "app/TMain.h"
-#include "engine/ui/TChapterView.h"
 #include "engine/ui/TKeyboardEvent.h"
 #include "engine/ui/TTextEvent.h"
 #include "forms/TBuilderStg.h"
@@ -19,6 +18,7 @@
 #include "revision/ui/TRevisionView.h"
 #include "revision/ui/TWizResultView.h"
 #include "shell/TBookForm.h"
+#include "shell/TChapterView.h"
 #include "users/TDifficultKeys.h"
 #include "users/TUser.h"
 #include "users/ui/TGraph.h"
@@ -97,9 +97,9 @@ TEST_F(RevisionTest, DifficultKeysAreRevisedWithSentencesAndComparedBeforeAndAft
                 // Five rows for each of the two keys, each group closed by an
                 // empty line; every row practises its key.
                 ASSERT_TRUE(Event->Text.has_value());
-                EXPECT_EQ(Event->TimeLimit, 180);
-                EXPECT_FALSE(Event->AllowCancel);
-                EXPECT_EQ(Event->KnownKeys, "fjdksla;qz");
+                EXPECT_EQ(Event->Setup.TimeLimit, 180);
+                EXPECT_FALSE(Event->Setup.AllowCancel);
+                EXPECT_EQ(Event->Setup.KnownKeys, "fjdksla;qz");
                 int Rows = 0;
                 for (const std::string& Line : Split(*Event->Text, "\r\n")) {
                     const char Key = Rows < 5 ? 'j' : 'f';
@@ -193,8 +193,8 @@ TEST_F(RevisionTest, KeysTheWizardCannotUseAreReplacedOrRefused) {
                     Words += N;
                 }
                 EXPECT_EQ(Lines.size(), (Words + 4) / 5);
-                EXPECT_EQ(Drill->TimeLimit, 180);
-                EXPECT_EQ(Drill->KnownKeys, "fjdksla;qz");
+                EXPECT_EQ(Drill->Setup.TimeLimit, 180);
+                EXPECT_EQ(Drill->Setup.KnownKeys, "fjdksla;qz");
                 Shot("revision-drill");
                 Told.clear();
                 // Leaving for guided studying and coming back.
@@ -269,10 +269,10 @@ TEST_F(RevisionTest, TheMenuStartsTheGamesWithTheChosenKeysAndVocabulary) {
         .Then(
             "bubbles", [&] { return (Game = OpenPage<TBubbles>()) != nullptr; },
             [&] {
-                EXPECT_EQ(Game->KnownKeys.size(), 52u);
-                EXPECT_EQ(Game->KnownKeys.substr(24, 4), "yzAB");
-                EXPECT_EQ(static_cast<TBubbles*>(Game)->TimeLimit, 0);
-                EXPECT_FALSE(Game->AllowCancel);
+                EXPECT_EQ(Game->Setup.KnownKeys.size(), 52u);
+                EXPECT_EQ(Game->Setup.KnownKeys.substr(24, 4), "yzAB");
+                EXPECT_EQ(static_cast<TBubbles*>(Game)->Setup.TimeLimit, 0);
+                EXPECT_FALSE(Game->Setup.AllowCancel);
                 ClickWidget(BookForm->MenuGuided);
             })
         .Then(
@@ -293,7 +293,7 @@ TEST_F(RevisionTest, TheMenuStartsTheGamesWithTheChosenKeysAndVocabulary) {
                 auto* Drop = static_cast<TLexidropEvent*>(Game);
                 EXPECT_EQ(LowerCase(Drop->WordFile), "animals.vcb");
                 EXPECT_FALSE(Drop->PresetWords.has_value());
-                EXPECT_EQ(Drop->TimeLimit, 180);
+                EXPECT_EQ(Drop->Setup.TimeLimit, 180);
                 BookForm->close();
             });
     EXPECT_EQ(RunProgram(Driver), 0);

@@ -111,7 +111,7 @@ TEST_F(RevisionTest, ANewStoryIsChosenAndTypedForTheChosenTime) {
             "typing", [&] { return (Event = OpenPage<TTextEvent>()) != nullptr; },
             [&] {
                 // The third duration is 20 minutes.
-                EXPECT_EQ(Event->TimeLimit, 1200);
+                EXPECT_EQ(Event->Setup.TimeLimit, 1200);
                 ASSERT_TRUE(Event->Text.has_value());
                 EXPECT_EQ(Event->Text->substr(0, 16), "The plain story ");
                 EXPECT_EQ(CurrentUser->FStoryFile, "Plain.exm");
@@ -154,7 +154,7 @@ TEST_F(RevisionTest, AStoryStartedIsContinuedWhereTheLearnerStopped) {
             [&] { return (Event = OpenPage<TTextEvent>()) != nullptr; },
             [&] {
                 EXPECT_EQ(Event->StartPos, 120);
-                EXPECT_EQ(Event->TimeLimit, 300) << "the first duration: 5 minutes";
+                EXPECT_EQ(Event->Setup.TimeLimit, 300) << "the first duration: 5 minutes";
                 BookForm->close();
             });
     EXPECT_EQ(RunProgram(Driver), 0);

@@ -7,8 +7,7 @@
 #include "course/CurrentCourse.h"
 #include "course/TChapterPages.h"
 #include "course/TEventClasses.h"
-#include "engine/ui/TChapterView.h"
-#include "engine/ui/TEvent.h"
+#include "engine/ui/RunEvent.h"
 #include "files/TProgramSettings.h"
 #include "forms/TAboutStorage.h"
 #include "forms/TAddViewsStg.h"
@@ -26,6 +25,7 @@
 #include "games/ui/TTopTenView.h"
 #include "keyboard/TKeyData.h"
 #include "shell/TBookForm.h"
+#include "shell/TChapterView.h"
 #include "shell/TNavigate.h"
 #include "users/TDifficultKeys.h"
 #include "users/TUser.h"
@@ -72,8 +72,8 @@ const TGlobal Globals[] = {
     {"ExercInfoView", Get<ExercInfoView>},
     {"TopTenView", Get<TopTenView>},
     {"ChapterPages", [] { return static_cast<const void*>(ChapterPages()); }},
-    {"ProgramResultSink",
-     [] { return ProgramResultSink() ? static_cast<const void*>(&ProgramResultSink()) : nullptr; }},
+    {"AfterEventHook",
+     [] { return AfterEventHook() ? static_cast<const void*>(&AfterEventHook()) : nullptr; }},
 };
 
 } // namespace

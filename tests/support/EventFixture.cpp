@@ -1,7 +1,7 @@
 #include "tests/support/EventFixture.h"
 
 #include "app/ProgramObjects.h"
-#include "engine/ui/TEvent.h"
+#include "engine/ui/RunEvent.h"
 #include "files/TProgramSettings.h"
 #include "forms/TEventViewStg.h"
 #include "forms/TEventsStg.h"
@@ -54,6 +54,14 @@ int EventTest::RunEvent(TEvent& Event, TDriver& Driver) {
     EXPECT_TRUE(Driver.Finished());
     EXPECT_EQ(Driver.Failure(), "");
     return Result;
+}
+
+TEventRecord EventTest::RunAsProgram(TEvent& Event, TDriver& Driver) {
+    Driver.Start();
+    const TEventRecord Record = ::RunEvent(Event, TEventSetup(Event.Setup));
+    EXPECT_TRUE(Driver.Finished());
+    EXPECT_EQ(Driver.Failure(), "");
+    return Record;
 }
 
 std::string TextOf(const QLabel* Label) {

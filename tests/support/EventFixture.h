@@ -15,6 +15,7 @@
 #include <string>
 
 class TEvent;
+struct TEventRecord;
 
 class EventTest : public ::testing::Test {
 protected:
@@ -30,6 +31,9 @@ protected:
     // Runs the event modally while the driver works through its steps;
     // returns the event's result code.
     int RunEvent(TEvent& Event, TDriver& Driver);
+    // The same through the program's runner, with the setup the event holds:
+    // the after-event hook then decides the page that follows.
+    TEventRecord RunAsProgram(TEvent& Event, TDriver& Driver);
 
     TFakeClock Clock;
     // Puts back every seam after TearDown (declared after the clock it may

@@ -2,7 +2,7 @@
 // also when guards nest.
 #include "tests/support/TSeamGuard.h"
 
-#include "engine/ui/TEvent.h"
+#include "engine/ui/RunEvent.h"
 #include "files/BusyOpen.h"
 #include "files/SystemUtils.h"
 #include "files/TFileDevice.h"
@@ -120,14 +120,13 @@ std::vector<TSeamCase> Cases(const TScopedTempDir& Dir, TFormView (&Views)[2]) {
              const TFormView* View = TFormView::ActiveView();
              return View == &Views[0] ? "view 1" : View == &Views[1] ? "view 2" : "none";
          }},
-        {"result sink",
+        {"after-event hook",
          [](int W) {
-             SetProgramResultSink(
-                 [W](const std::optional<TRunResults>&) { Called = "sink " + std::to_string(W); });
+             SetAfterEventHook([W](const TEventRecord&) { Called = "hook " + std::to_string(W); });
          },
          [] {
              Called = "none";
-             if (ProgramResultSink()) ProgramResultSink()(std::nullopt);
+             if (AfterEventHook()) AfterEventHook()(TEventRecord());
              return Called;
          }},
         {"report printer",

@@ -2,6 +2,7 @@
 // main of every test executable with windows.
 #include "tests/support/TSeamGuard.h"
 
+#include "engine/ui/RunEvent.h"
 #include "engine/ui/TEvent.h"
 #include "platform/ShellOpen.h"
 #include "shell/TFormView.h"
@@ -12,7 +13,7 @@ void AddWidgetSeams() {
         {"shell opener", TSeamGuard::Keep(InstalledShellOpener, SetShellOpener)},
         {"story chooser", TSeamGuard::Keep(InstalledStoryChooser, SetStoryChooser)},
         {"active view", TSeamGuard::Keep(TFormView::ActiveView, TFormView::SetActiveView)},
-        {"result sink", TSeamGuard::Keep(ProgramResultSink, SetProgramResultSink)},
+        {"after-event hook", TSeamGuard::Keep(AfterEventHook, SetAfterEventHook)},
         {"report printer", TSeamGuard::Keep(InstalledReportPrinterSource, SetReportPrinterSource)},
     });
 }

@@ -4,11 +4,11 @@
 
 #include "analysis/results/TExercInfoView.h"
 #include "app/DemoExercise.h"
-#include "engine/ui/TChapterView.h"
 #include "engine/ui/TEvent.h"
 #include "forms/TChapterStgs.h"
 #include "forms/TEventsStg.h"
 #include "shell/TBookForm.h"
+#include "shell/TChapterView.h"
 
 #include <QLabel>
 

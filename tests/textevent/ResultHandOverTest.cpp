@@ -1,15 +1,16 @@
-// Where a finished text event's results go: to the sink of whoever ran it,
-// once, and nowhere when nobody installed one.
+// Where a finished text event's results go: in the record the runner
+// returns, once, to the hook that shows the results page, and nowhere when
+// the event was not run by the runner.
 #include "tests/support/TextEventFixture.h"
 
 #include "analysis/AnalysisObjects.h"
 #include "analysis/results/TExercInfoView.h"
-#include "app/ResultsHandOver.h"
+#include "app/PageAfterEvent.h"
 #include "course/TEventLoader.h"
 #include "course/ui/EventClassTable.h"
-#include "engine/ui/TChapterView.h"
 #include "engine/ui/TTextEvent.h"
 #include "shell/TBookForm.h"
+#include "shell/TChapterView.h"
 
 #include <vector>
 
@@ -22,12 +23,12 @@
 //   backspace   none: 0 %; grade 4                                     Expert
 // The same line with four words is too short to be scored; a story the
 // learner leaves the chooser without is never shown and measures nothing.
-TEST_F(TextEventTest, TheCourseRunnerHandsTheRunsFiguresToItsSinkOnce) {
-    // The program's sink, watched.
+TEST_F(TextEventTest, TheCourseRunnerHandsTheRunsFiguresToTheHookOnce) {
+    // The program's hook, watched.
     std::vector<std::optional<TRunResults>> Received;
-    SetProgramResultSink([&](const std::optional<TRunResults>& Scored) {
-        Received.push_back(Scored);
-        ShowOnResultsPage(Scored);
+    SetAfterEventHook([&](const TEventRecord& Record) {
+        if (Record.Measured) Received.push_back(Record.Scored);
+        ShowPageAfterEvent(Record);
     });
     const TEventClass* Text = FindEventClass("TEXT");
     ASSERT_NE(Text, nullptr);
@@ -80,12 +81,11 @@ TEST_F(TextEventTest, TheCourseRunnerHandsTheRunsFiguresToItsSinkOnce) {
     }
 }
 
-// An event run by nobody in particular: the run is measured as ever, and
-// the results page and the chapter container stay as they were.
-TEST_F(TextEventTest, WithoutASinkTheResultsGoNowhere) {
+// An event run without the runner: the run is measured as ever, and the
+// results page and the chapter container stay as they were.
+TEST_F(TextEventTest, WithoutTheRunnerTheResultsGoNowhere) {
     ExercInfoView->ViewName = "Untouched";
     TTextEvent Event("Keys=TEXT;1;ask bob for the keys");
-    ASSERT_FALSE(Event.ResultSink);
     TDriver Driver;
     Driver.Do("type", [&] {
         Type("ask bob for the keys\r", 0.7);
@@ -98,5 +98,5 @@ TEST_F(TextEventTest, WithoutASinkTheResultsGoNowhere) {
     EXPECT_EQ(ExercInfoView->ViewName, "Untouched");
     EXPECT_FALSE(ExercInfoView->Valid);
     EXPECT_EQ(ExercInfoView->SpeedValue, -1);
-    EXPECT_EQ(ChapterView->LeftSubView, nullptr);
+    EXPECT_EQ(ChapterView->Following(), nullptr);
 }

@@ -61,7 +61,7 @@ TEST_F(TextEventTest, TenThousandKeysWithoutASpaceKeepEverythingBounded) {
 
 TEST_F(TextEventTest, TheTimeOutCompletesTheEventAndLaterKeysChangeNothing) {
     TTextEvent Event("T=TEXT;1;one two three four");
-    Event.TimeLimit = 20;
+    Event.Setup.TimeLimit = 20;
     TDriver Driver;
     Driver.Do("type until the time is up", [&] {
         Type("one two ");

@@ -5,7 +5,6 @@
 
 #include "analysis/AnalysisObjects.h"
 #include "analysis/results/TExercInfoView.h"
-#include "engine/ui/TChapterView.h"
 #include "engine/ui/TNervoGraph.h"
 #include "engine/ui/TTextEvent.h"
 #include "engine/ui/TTypingCanvas.h"
@@ -13,6 +12,7 @@
 #include "forms/TChapterStgs.h"
 #include "forms/TEventsStg.h"
 #include "shell/TBookForm.h"
+#include "shell/TChapterView.h"
 #include "users/TUser.h"
 
 #include <QFrame>
@@ -31,17 +31,15 @@ int MarkOf(const TTypingCanvas& Canvas, const std::string& Word) {
 void ShowResults(const std::function<void()>& Check) {
     TFormView Right;
     Right.Host = BookForm;
-    ChapterView->RightSubView = &Right;
     TDriver Driver;
     Driver.Do("results page", [&] {
         Check();
         Right.SetResult(erNext);
     });
     Driver.Start();
-    EXPECT_EQ(ChapterView->LeftSubView, ExercInfoView);
-    EXPECT_EQ(ChapterView->Run(), erNext);
+    EXPECT_EQ(ChapterView->Following(), ExercInfoView);
+    EXPECT_EQ(ChapterView->ShowSpread(nullptr, &Right), erNext);
     EXPECT_TRUE(Driver.Finished());
-    ChapterView->RightSubView = nullptr;
 }
 
 } // namespace
@@ -82,7 +80,6 @@ TEST_F(TextEventTest, AWholeTextTypedWithSlipsGivesTheResultsWorkedOutByHand) {
     ExercInfoView->SetEfficiency(45);
 
     TTextEvent Event("Cat=TEXT;1;my cat sat on the mat and ran off to find a red fox;TRUE");
-    Event.ResultSink = ProgramResultSink();
     ASSERT_TRUE(Event.HighlightWords);
     TDriver Driver;
     Driver.Do("type the text", [&] {
@@ -136,7 +133,7 @@ TEST_F(TextEventTest, AWholeTextTypedWithSlipsGivesTheResultsWorkedOutByHand) {
         EXPECT_EQ(Event.Run.Words().WordsTyped, 14);
         PressKey(BookForm, Qt::Key_Return);
     });
-    EXPECT_EQ(RunEvent(Event, Driver), erNext);
+    EXPECT_EQ(RunAsProgram(Event, Driver).Result, erNext);
 
     EXPECT_EQ(EfficiencyCalc->KeysRequired(), 52);
     EXPECT_EQ(EfficiencyCalc->TextChars(), 38);
@@ -227,13 +224,12 @@ TEST_F(TextEventTest, RunsTooShortLeaveTheResultsPageSayingSo) {
     for (const TCase& C : Cases) {
         SCOPED_TRACE(C.Keys);
         TTextEvent Event(std::string("Short=TEXT;1;") + C.Text);
-        Event.ResultSink = ProgramResultSink();
         TDriver Driver;
         Driver.Do("type", [&] {
             Type(C.Keys, C.Step);
             PressKey(BookForm, Qt::Key_Return);
         });
-        EXPECT_EQ(RunEvent(Event, Driver), erNext);
+        EXPECT_EQ(RunAsProgram(Event, Driver).Result, erNext);
         EXPECT_EQ(Event.ResultsValid(), C.Valid);
         EXPECT_EQ(ExercInfoView->Valid, C.Valid);
         if (C.Valid) continue;
