@@ -45,12 +45,11 @@ public:
         BookForm->SetPageMode(2);
         BookForm->Title->setText(QStringLiteral("Your Results"));
         BookForm->SetConsoleButtons(cbNext);
-        BookForm->Next->OnClick = [this](QObject*) { SetResult(erNext); };
+        BookForm->TakeClicks(this, [this](QObject*) { SetResult(erNext); });
     }
 
     void Deactivate() override {
         BookForm->Title->clear();
-        BookForm->Next->OnClick = nullptr;
         BookForm->SetConsoleButtons(0);
         if (FNote) FNote->hide();
         TFormView::Deactivate();

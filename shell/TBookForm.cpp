@@ -116,8 +116,10 @@ void TBookForm::CreateParts() {
     SkipF = MakeImage(BtnConsole, "SkipF", 72, 13, 51, 63, "BtnSkipF.png", true);
     Cancel = MakeImage(BtnConsole, "Cancel", 61, 13, 66, 63, "BtnCancel.png", true);
     SkipB = MakeImage(BtnConsole, "SkipB", 10, 13, 50, 63, "BtnSkipB.png", true);
-    for (TImage* Button : {BeginB, Next, Back, SkipF, Cancel, SkipB})
+    for (TImage* Button : {BeginB, Next, Back, SkipF, Cancel, SkipB}) {
         Button->hide();
+        Button->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
+    }
     BtnConsole->hide();
 
     StatusBar = MakeControl<TPanel>(this, "StatusBar", 0, 556 - 21, 804, 21);
@@ -156,6 +158,8 @@ void TBookForm::CreateCover() {
     for (QWidget* Control : {static_cast<QWidget*>(UserYes), static_cast<QWidget*>(UserCancel),
                              static_cast<QWidget*>(LogOK), static_cast<QWidget*>(LogVisitor)})
         Control->hide();
+    for (TButton* Button : {UserYes, UserCancel, LogOK, LogVisitor})
+        Button->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
     setTabOrder(NameField, LogOK);
     setTabOrder(LogOK, LogVisitor);
     setTabOrder(LogVisitor, UserCancel);
@@ -372,6 +376,29 @@ void TBookForm::TakeKeys(TFormView* Holder) {
 void TBookForm::ReleaseKeys(TFormView* Holder) {
     FKeyHolders.erase(std::remove(FKeyHolders.begin(), FKeyHolders.end(), Holder),
                       FKeyHolders.end());
+}
+
+void TBookForm::TakeClicks(TFormView* Holder, TNotifyEvent Handler) {
+    if (!Holder) return;
+    ReleaseClicks(Holder);
+    FClickHolders.emplace_back(Holder, std::move(Handler));
+}
+
+void TBookForm::ReleaseClicks(TFormView* Holder) {
+    FClickHolders.erase(std::remove_if(FClickHolders.begin(), FClickHolders.end(),
+                                       [Holder](const auto& Held) { return Held.first == Holder; }),
+                        FClickHolders.end());
+}
+
+TFormView* TBookForm::ClickHolder() const {
+    return FClickHolders.empty() ? nullptr : FClickHolders.back().first;
+}
+
+void TBookForm::ButtonClick(QObject* Sender) {
+    if (FClickHolders.empty()) return;
+    // A copy: the handler may close its view, which gives the clicks back.
+    const TNotifyEvent Handler = FClickHolders.back().second;
+    if (Handler) Handler(Sender);
 }
 
 TFormView* TBookForm::KeyHolder() const {

@@ -103,6 +103,16 @@ public:
     void ReleaseKeys(TFormView* Holder);
     // The view that receives the keys now, or null.
     TFormView* KeyHolder() const;
+    // The clicks of the book's own buttons (the console's Begin, Next, Back,
+    // SkipF, Cancel and SkipB, and the cover's UserYes, UserCancel, LogOK and
+    // LogVisitor) go to one view at a time in the same way: a view takes
+    // them with the handler they call, holders stack, and a view gives them
+    // back when it closes or is destroyed (TFormView does both for every
+    // view), so a closed page never keeps one. A click with no holder does
+    // nothing.
+    void TakeClicks(TFormView* Holder, TNotifyEvent Handler);
+    void ReleaseClicks(TFormView* Holder);
+    TFormView* ClickHolder() const;
     // The close handler, asked when the window is about to close.
     TCloseEvent OnClose;
     // Told whenever the window's size changes (after the layout).
@@ -148,6 +158,8 @@ private:
     TKeyPreview* FKeyPreview = nullptr;
     // The key holders, the current one last.
     std::vector<TFormView*> FKeyHolders;
+    std::vector<std::pair<TFormView*, TNotifyEvent>> FClickHolders;
+    void ButtonClick(QObject* Sender);
     bool FInLayout = false;
 };
 

@@ -18,7 +18,10 @@ TFormView::~TFormView() {
     // The derived parts are gone: their close query must not be called.
     OnCloseQuery = nullptr;
     WarnAndCloseIfOpen();
-    if (BookForm) BookForm->ReleaseKeys(this);
+    if (BookForm) {
+        BookForm->ReleaseKeys(this);
+        BookForm->ReleaseClicks(this);
+    }
     if (FActiveView == this) FActiveView = nullptr;
 }
 
@@ -109,6 +112,12 @@ void TFormView::Close(bool& Refused) {
         Refused = false;
     }
     Deactivate();
+    // A closed page keeps neither the keys nor the book's buttons (views
+    // made without the book, in tests, have none to give back).
+    if (BookForm) {
+        BookForm->ReleaseKeys(this);
+        BookForm->ReleaseClicks(this);
+    }
     if (!IsNested) SetActiveView(nullptr);
     if (InModalLoop) LoopDone = true;
     IsOpen = false;

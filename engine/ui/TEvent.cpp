@@ -95,8 +95,7 @@ void TEvent::Activate() {
     if (Tracing()) Trace("event start " + ClassName(typeid(*this)) + " " + Param(0));
     BookForm->SetPageMode(1);
     BookForm->SetConsoleButtons(Setup.AllowCancel ? cbNext | cbCancel : cbNext);
-    BookForm->Next->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
-    BookForm->Cancel->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
+    BookForm->TakeClicks(this, [this](QObject* Sender) { ButtonClick(Sender); });
     BookForm->TakeKeys(this);
 }
 
@@ -129,8 +128,7 @@ void TEvent::Close(bool& Refused) {
     CurrentUser->AddStudyMinutes(StudyMinutes(Now() - ShownAt));
     BookForm->SetPageMode(2);
     BookForm->ReleaseKeys(this);
-    BookForm->Next->OnClick = nullptr;
-    BookForm->Cancel->OnClick = nullptr;
+    BookForm->ReleaseClicks(this);
     BookForm->SetConsoleButtons(0);
 }
 

@@ -29,8 +29,7 @@ void TChpContentsView::Activate() {
     if (SkipBAllowed) BookForm->SetConsoleButtons(BookForm->ConsoleButtons | cbSkipB);
     if (SkipFAllowed) BookForm->SetConsoleButtons(BookForm->ConsoleButtons | cbSkipF);
     if (CancelAllowed) BookForm->SetConsoleButtons(BookForm->ConsoleButtons | cbCancel);
-    for (TImage* Button : {BookForm->SkipB, BookForm->SkipF, BookForm->BeginB, BookForm->Cancel})
-        Button->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
+    BookForm->TakeClicks(this, [this](QObject* Sender) { ButtonClick(Sender); });
 
     BorrowChildren(ChapterStgs->Panel3, BookForm->RightPage);
     Borrow(List, BookForm->RightPage);
@@ -140,8 +139,6 @@ void TChpContentsView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState 
 }
 
 void TChpContentsView::Deactivate() {
-    for (TImage* Button : {BookForm->SkipB, BookForm->SkipF, BookForm->BeginB, BookForm->Cancel})
-        Button->OnClick = nullptr;
     if (List) List->OnDblClick = nullptr;
     TFormView::Deactivate();
     if (List) {

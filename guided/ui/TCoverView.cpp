@@ -46,8 +46,7 @@ void TCoverView::Activate() {
     BookForm->NameField->lineEdit()->selectAll();
     BookForm->NameField->setFocus();
     BookForm->SetPageMode(0);
-    BookForm->LogOK->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
-    BookForm->LogVisitor->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
+    BookForm->TakeClicks(this, [this](QObject* Sender) { ButtonClick(Sender); });
     BookForm->TakeKeys(this);
 }
 
@@ -76,7 +75,5 @@ void TCoverView::Deactivate() {
     BookForm->LogOK->hide();
     BookForm->LogVisitor->hide();
     BookForm->NameField->hide();
-    BookForm->LogOK->OnClick = nullptr;
-    BookForm->LogVisitor->OnClick = nullptr;
     BookForm->ReleaseKeys(this);
 }

@@ -21,7 +21,7 @@ void TGoodbyeView::Activate() {
     TFormView::Activate();
     BookForm->Title->setText(QStringLiteral("Course Completed"));
     BookForm->SkipB->show();
-    BookForm->SkipB->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
+    BookForm->TakeClicks(this, [this](QObject* Sender) { ButtonClick(Sender); });
     BookForm->BtnConsole->show();
     BookForm->SetPageMode(1);
     BookForm->TakeKeys(this);

@@ -21,8 +21,7 @@ void TNewUserView::Activate() {
     BookForm->NewUserLbl->setText(Name + QStringLiteral(", are you a new user?"));
     BookForm->SetPageMode(0);
     BookForm->UserYes->setFocus();
-    BookForm->UserYes->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
-    BookForm->UserCancel->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
+    BookForm->TakeClicks(this, [this](QObject* Sender) { ButtonClick(Sender); });
     BookForm->TakeKeys(this);
 }
 
@@ -53,7 +52,5 @@ void TNewUserView::Deactivate() {
     BookForm->UserCancel->hide();
     BookForm->UserYes->hide();
     BookForm->NewUserLbl->hide();
-    BookForm->UserYes->OnClick = nullptr;
-    BookForm->UserCancel->OnClick = nullptr;
     BookForm->ReleaseKeys(this);
 }

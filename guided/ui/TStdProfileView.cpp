@@ -86,8 +86,7 @@ void TStdProfileView::Activate() {
     Preview->show();
 
     BookForm->SetConsoleButtons(cbNext | cbBack);
-    BookForm->Next->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
-    BookForm->Back->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
+    BookForm->TakeClicks(this, [this](QObject* Sender) { ButtonClick(Sender); });
     BookForm->TakeKeys(this);
 
     QObject::disconnect(Stg.ContentsList, nullptr, BookForm, nullptr);
@@ -211,6 +210,7 @@ void TStdProfileView::Deactivate() {
         CurrentUser->FCourseFile = CourseFile;
     }
     BookForm->SetConsoleButtons(0);
+    BookForm->ReleaseKeys(this);
     if (Preview) Preview->hide();
     TFormView::Deactivate();
 }

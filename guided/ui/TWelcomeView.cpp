@@ -42,5 +42,8 @@ void TWelcomeView::Deactivate() {
     BookForm->TitleConsole->show();
     BookForm->SetPageMode(2);
     BookForm->ReleaseKeys(this);
+    // The pictures outlive the page: they must not call a page that is gone.
+    WelcomeStg->StudyingMask->OnClick = nullptr;
+    WelcomeStg->IntroMask->OnClick = nullptr;
     TFormView::Deactivate();
 }

@@ -235,8 +235,7 @@ TEST_F(EventTest, AnEventLeftOpenByTheProgramsEndLetsGoOfTheBook) {
         }
         EXPECT_EQ(DialogCount(), 0);
         EXPECT_EQ(BookForm->KeyHolder(), nullptr);
-        EXPECT_FALSE(BookForm->Next->OnClick);
-        EXPECT_FALSE(BookForm->Cancel->OnClick);
+        EXPECT_EQ(BookForm->ClickHolder(), nullptr);
         EXPECT_EQ(TFormView::ActiveView(), nullptr);
     }
 }
