@@ -76,8 +76,7 @@ void TBuilderView::Activate() {
          {Stg->ChooseKeys, Stg->Keyboard, Stg->CrazySentences, Stg->BubblesGame, Stg->LexidropGame})
         FConnections.push_back(
             QObject::connect(Radio, &QRadioButton::clicked, [this, Radio] { ButtonClick(Radio); }));
-    for (TImage* Button : {BookForm->Next, BookForm->Back})
-        Button->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
+    BookForm->TakeClicks(this, [this](QObject* Sender) { ButtonClick(Sender); });
     BookForm->SetConsoleButtons(cbNext | cbBack);
     BookForm->TakeKeys(this);
 
@@ -140,8 +139,6 @@ void TBuilderView::Deactivate() {
         QObject::disconnect(C);
     FConnections.clear();
     BookForm->ReleaseKeys(this);
-    for (TImage* Button : {BookForm->Next, BookForm->Back})
-        Button->OnClick = nullptr;
     BookForm->SetConsoleButtons(0);
     TFormView::Deactivate();
 }

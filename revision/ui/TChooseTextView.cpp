@@ -150,8 +150,7 @@ void TChooseTextView::Activate() {
                                       [this] { ButtonClick(EventViewStg->NewStory); });
     BookForm->TakeKeys(this);
     BookForm->SetConsoleButtons(cbNext | cbBack);
-    for (TImage* Button : {BookForm->Next, BookForm->Back})
-        Button->OnClick = [this](QObject* Sender) { ButtonClick(Sender); };
+    BookForm->TakeClicks(this, [this](QObject* Sender) { ButtonClick(Sender); });
 
     if (!FCurrentStory.empty()) {
         Stg->Continue->setEnabled(true);
@@ -218,8 +217,6 @@ void TChooseTextView::Deactivate() {
     QObject::disconnect(FListClick);
     QObject::disconnect(FNewStoryClick);
     BookForm->ReleaseKeys(this);
-    for (TImage* Button : {BookForm->Next, BookForm->Back})
-        Button->OnClick = nullptr;
     BookForm->SetConsoleButtons(0);
     if (FPreview) FPreview->hide();
     TFormView::Deactivate();

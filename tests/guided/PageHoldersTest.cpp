@@ -11,6 +11,9 @@
 #include "guided/ui/TStdProfileView.h"
 #include "guided/ui/TWelcomeView.h"
 #include "platform/Controls.h"
+#include "platform/Latin1.h"
+#include "revision/ui/TBuilderView.h"
+#include "revision/ui/TChooseTextView.h"
 #include "shell/TBookForm.h"
 
 #include <QFile>
@@ -27,7 +30,8 @@ TEST_F(EventTest, AClosedPageKeepsNeitherTheKeysNorTheBooksButtonsNorItsPictures
     // The page below, as the menu loop's page is below every other.
     TFormView Below;
     BookForm->TakeKeys(&Below);
-    BookForm->TakeClicks(&Below, [](QObject*) {});
+    QObject* Clicked = nullptr;
+    BookForm->TakeClicks(&Below, [&Clicked](QObject* Sender) { Clicked = Sender; });
 
     std::unique_ptr<TFormView> Owned;
     const struct {
@@ -53,6 +57,16 @@ TEST_F(EventTest, AClosedPageKeepsNeitherTheKeysNorTheBooksButtonsNorItsPictures
         EXPECT_EQ(BookForm->ClickHolder(), &Below);
         EXPECT_FALSE(WelcomeStg->StudyingMask->OnClick);
         EXPECT_FALSE(WelcomeStg->IntroMask->OnClick);
+        // The buttons still lead to the book, which hands their clicks on.
+        const auto LeadsToTheBook = [&Clicked](auto* Button) {
+            Clicked = nullptr;
+            if (Button->OnClick) Button->OnClick(Button);
+            EXPECT_EQ(Clicked, Button) << FromQ(Button->objectName());
+        };
+        for (TImage* Button : {BookForm->Next, BookForm->Back, BookForm->Cancel})
+            LeadsToTheBook(Button);
+        for (TButton* Button : {BookForm->LogOK, BookForm->UserYes})
+            LeadsToTheBook(Button);
         Owned.reset();
     }
     BookForm->ReleaseKeys(&Below);
