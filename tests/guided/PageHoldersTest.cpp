@@ -45,6 +45,8 @@ TEST_F(EventTest, AClosedPageKeepsNeitherTheKeysNorTheBooksButtonsNorItsPictures
         {"course completed", [&] { return (Owned = std::make_unique<TGoodbyeView>()).get(); }},
         {"event",
          [&] { return (Owned = std::make_unique<TMessageEvent>("M=MESSAGE;0;Hi.")).get(); }},
+        {"revision wizard", [&] { return (Owned = std::make_unique<TBuilderView>()).get(); }},
+        {"story chooser", [&] { return (Owned = std::make_unique<TChooseTextView>()).get(); }},
     };
     for (const auto& P : Pages) {
         SCOPED_TRACE(P.Name);
