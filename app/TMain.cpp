@@ -31,7 +31,6 @@
 #include "revision/ui/TRevision.h"
 #include "shell/TFormView.h"
 #include "shell/TNavigate.h"
-#include "shell/TPlaceholderView.h"
 #include "users/TDifficultKeys.h"
 #include "users/TUser.h"
 #include "users/ui/TStatisticsView.h"
