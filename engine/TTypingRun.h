@@ -20,7 +20,7 @@ class TDeviationCalc;
 class TEfficiencyCalc;
 class TErrorFinder;
 
-// The analysis objects a run feeds; any of them may be null.
+// The analysis objects a run feeds; a run needs every one of them.
 struct TRunAnalysis {
     TErrorFinder* Finder = nullptr;
     TEfficiencyCalc* Efficiency = nullptr;
@@ -70,6 +70,8 @@ public:
 
     // One key at moment At (days): backspace, Enter, space or a printable
     // character act; every key, typing or not, is the last key's moment.
+    // Throws std::logic_error when an analysis object is missing, which is a
+    // fault of the caller.
     TKeyStep Key(unsigned char Ch, double At, const TRunAnalysis& Analysis);
     // The typing line broke the word being typed off before the character
     // Ch for want of room: Ch starts a new word, and what came before it is
