@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -97,6 +98,7 @@ TKeyStep TTypingRun::EndWord(int Kind, const TRunAnalysis& Analysis) {
         Step.Mark = Verdict.Mark;
         Step.Hint = FWords.HintDue(FHighlight);
     }
+    Step.Word = std::move(FTyped);
     FTyped.clear();
     Step.Ended = WordAt(0).empty();
     return Step;

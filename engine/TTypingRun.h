@@ -42,8 +42,10 @@ struct TKeyStep {
     TKeyAction Action = TKeyAction::None;
     // A typing key after an earlier key: one step of the rhythm graph.
     bool Stroke = false;
-    // WordEnd: 0 after a space, 1 after Enter; the underline of the word.
+    // WordEnd: 0 after a space, 1 after Enter; the word as typed, which is
+    // no longer the word being typed; its underline.
     int EndKind = 0;
+    std::string Word;
     int Mark = 0;
     // Model words the text moved on by, and whether it reached a new page.
     int Advance = 0;
@@ -88,7 +90,7 @@ public:
     int PageStart() const { return FPageStart; }
     int LinePos() const { return FLinePos; }
 
-    // The word being typed.
+    // The word being typed; the typing screen shows this one.
     const std::string& Typed() const { return FTyped; }
     // The words of the run.
     const TWordJudge& Words() const { return FWords; }
