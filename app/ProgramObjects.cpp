@@ -47,28 +47,18 @@
 
 namespace {
 
-template <class T, T*& Global> bool MakeObject() {
+template <class T, auto& Global> bool MakeObject() {
     if (!Global) Global = new T();
     return true;
 }
 
-template <class T, T*& Global> void DeleteObject() {
+template <auto& Global> void DeleteObject() {
     delete Global;
     Global = nullptr;
 }
 
-template <class T, T*& Global> void FreePage() {
+template <auto& Global> void FreePage() {
     FreeView(Global);
-}
-
-template <class T, TController*& Global> bool MakeController() {
-    if (!Global) Global = new T();
-    return true;
-}
-
-template <TController*& Global> void FreeController() {
-    delete Global;
-    Global = nullptr;
 }
 
 // A module's initialisation, which cannot fail.
@@ -146,8 +136,8 @@ using M = TObjectMoment;
 // controllers after the pages and storage forms they show.
 const TStep Steps[] = {
     // Made by start-up once it has read what they need.
-    {"settings", M::FoldersFound, MakeSettings, DeleteObject<TProgramSettings, Settings>},
-    {"keyboard layout", M::SettingsLoaded, MakeKeyboardLayout, DeleteObject<TKeyData, KeyData>},
+    {"settings", M::FoldersFound, MakeSettings, DeleteObject<Settings>},
+    {"keyboard layout", M::SettingsLoaded, MakeKeyboardLayout, DeleteObject<KeyData>},
     {"current user", M::SettingsLoaded, MakeCurrentUser, [] { SetCurrentUser(nullptr); }},
     {"current course", M::LearnerKnown, LoadLearnersCourse, [] { SetCurrentCourse(nullptr); }},
     // The module initialisations.
@@ -155,35 +145,24 @@ const TStep Steps[] = {
     {"difficult keys", M::World, Do<CreateDifficultKeys>, FreeDifficultKeys},
     {"analysis objects", M::World, Do<CreateAnalysisObjects>, FreeAnalysisObjects},
     // The windows: the book window first, as it is the main window.
-    {"book window", M::World, MakeObject<TBookForm, BookForm>, DeleteObject<TBookForm, BookForm>},
-    {"navigation console", M::World, MakeObject<TNavigate, Navigate>,
-     DeleteObject<TNavigate, Navigate>},
-    {"BuilderStg", M::World, MakeObject<TBuilderStg, BuilderStg>,
-     DeleteObject<TBuilderStg, BuilderStg>},
-    {"GeneralStg", M::World, MakeObject<TGeneralStg, GeneralStg>,
-     DeleteObject<TGeneralStg, GeneralStg>},
-    {"AddViewsStg", M::World, MakeObject<TAddViewsStg, AddViewsStg>,
-     DeleteObject<TAddViewsStg, AddViewsStg>},
-    {"BubbleStg", M::World, MakeObject<TBubbleStg, BubbleStg>, DeleteObject<TBubbleStg, BubbleStg>},
-    {"AboutStorage", M::World, MakeObject<TAboutStorage, AboutStorage>,
-     DeleteObject<TAboutStorage, AboutStorage>},
-    {"OptioStg", M::World, MakeObject<TOptioStg, OptioStg>, DeleteObject<TOptioStg, OptioStg>},
-    {"EventViewStg", M::World, MakeObject<TEventViewStg, EventViewStg>,
-     DeleteObject<TEventViewStg, EventViewStg>},
-    {"DropStgFrm", M::World, MakeObject<TDropStgFrm, DropStgFrm>,
-     DeleteObject<TDropStgFrm, DropStgFrm>},
-    {"EventsStg", M::World, MakeObject<TEventsStg, EventsStg>, DeleteObject<TEventsStg, EventsStg>},
-    {"ChapterStgs", M::World, MakeObject<TChapterStgs, ChapterStgs>,
-     DeleteObject<TChapterStgs, ChapterStgs>},
+    {"book window", M::World, MakeObject<TBookForm, BookForm>, DeleteObject<BookForm>},
+    {"navigation console", M::World, MakeObject<TNavigate, Navigate>, DeleteObject<Navigate>},
+    {"BuilderStg", M::World, MakeObject<TBuilderStg, BuilderStg>, DeleteObject<BuilderStg>},
+    {"GeneralStg", M::World, MakeObject<TGeneralStg, GeneralStg>, DeleteObject<GeneralStg>},
+    {"AddViewsStg", M::World, MakeObject<TAddViewsStg, AddViewsStg>, DeleteObject<AddViewsStg>},
+    {"BubbleStg", M::World, MakeObject<TBubbleStg, BubbleStg>, DeleteObject<BubbleStg>},
+    {"AboutStorage", M::World, MakeObject<TAboutStorage, AboutStorage>, DeleteObject<AboutStorage>},
+    {"OptioStg", M::World, MakeObject<TOptioStg, OptioStg>, DeleteObject<OptioStg>},
+    {"EventViewStg", M::World, MakeObject<TEventViewStg, EventViewStg>, DeleteObject<EventViewStg>},
+    {"DropStgFrm", M::World, MakeObject<TDropStgFrm, DropStgFrm>, DeleteObject<DropStgFrm>},
+    {"EventsStg", M::World, MakeObject<TEventsStg, EventsStg>, DeleteObject<EventsStg>},
+    {"ChapterStgs", M::World, MakeObject<TChapterStgs, ChapterStgs>, DeleteObject<ChapterStgs>},
     {"StatisticsStg", M::World, MakeObject<TStatisticsStg, StatisticsStg>,
-     DeleteObject<TStatisticsStg, StatisticsStg>},
-    {"RevisionStg", M::World, MakeObject<TRevisionStg, RevisionStg>,
-     DeleteObject<TRevisionStg, RevisionStg>},
-    {"WelcomeStg", M::World, MakeObject<TWelcomeStg, WelcomeStg>,
-     DeleteObject<TWelcomeStg, WelcomeStg>},
+     DeleteObject<StatisticsStg>},
+    {"RevisionStg", M::World, MakeObject<TRevisionStg, RevisionStg>, DeleteObject<RevisionStg>},
+    {"WelcomeStg", M::World, MakeObject<TWelcomeStg, WelcomeStg>, DeleteObject<WelcomeStg>},
     // The pages, which borrow the storage forms' controls.
-    {"chapter container", M::World, MakeObject<TChapterView, ChapterView>,
-     FreePage<TChapterView, ChapterView>},
+    {"chapter container", M::World, MakeObject<TChapterView, ChapterView>, FreePage<ChapterView>},
     {"results page", M::World, Do<CreateExercInfoView>, FreeExercInfoView},
     {"results hand-over", M::World,
      [] {
@@ -197,11 +176,10 @@ const TStep Steps[] = {
     {"studying profile page", M::World, Do<CreateStdProfileView>, FreeStdProfileView},
     {"event classes", M::World, Do<RegisterEventClasses>, ClearEventClasses},
     // The tabs' controllers, made by start-up with the current user.
-    {"guided studying tab", M::SettingsLoaded,
-     MakeController<TGuidedController, TMain::GuidedStudying>,
-     FreeController<TMain::GuidedStudying>},
-    {"revision tab", M::SettingsLoaded, MakeController<TRevision, TMain::Revision>,
-     FreeController<TMain::Revision>},
+    {"guided studying tab", M::SettingsLoaded, MakeObject<TGuidedController, TMain::GuidedStudying>,
+     DeleteObject<TMain::GuidedStudying>},
+    {"revision tab", M::SettingsLoaded, MakeObject<TRevision, TMain::Revision>,
+     DeleteObject<TMain::Revision>},
     // "ASK:" text sources let the learner choose a story on the chooser page.
     {"story chooser", M::SettingsLoaded,
      [] {
@@ -209,9 +187,8 @@ const TStep Steps[] = {
          return true;
      },
      [] { SetStoryChooser(nullptr); }},
-    {"statistics tab", M::SettingsLoaded, MakeStatisticsTab, FreeController<TMain::StatisticsPage>},
-    {"about tab", M::SettingsLoaded, MakeController<TAbout, TMain::About>,
-     FreeController<TMain::About>},
+    {"statistics tab", M::SettingsLoaded, MakeStatisticsTab, DeleteObject<TMain::StatisticsPage>},
+    {"about tab", M::SettingsLoaded, MakeObject<TAbout, TMain::About>, DeleteObject<TMain::About>},
 };
 
 constexpr size_t StepCount = std::size(Steps);
