@@ -20,5 +20,5 @@ struct TRunResults {
 };
 
 // The results of the measurement just finished, read from the analysis
-// objects; zeros and empty texts for an object that does not exist.
+// objects, which exist while the program runs (CreateAnalysisObjects).
 TRunResults MeasuredResults();

@@ -4,8 +4,6 @@
 #include "app/ProgramObjects.h"
 #include "app/TMain.h"
 #include "files/ProductInfo.h"
-#include "files/TProgramSettings.h"
-#include "keyboard/TKeyData.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorHandler.h"
@@ -13,7 +11,6 @@
 #include "platform/MessageBoxPresenter.h"
 #include "shell/StartupProbe.h"
 #include "shell/TBookForm.h"
-#include "users/TUser.h"
 
 #include <QApplication>
 
@@ -78,8 +75,9 @@ int ClavoraMain(int ArgumentCount, char** Arguments) {
     QApplication::setApplicationDisplayName(QString::fromLatin1(ProductInfo::Title));
     QApplication::setApplicationName(QStringLiteral("Clavora"));
 
-    // The module initialisations, then the windows; the book window is
-    // created first and is the main window.
+    // The program's world: the module initialisations, then the windows (the
+    // book window first, as it is the main window) and the pages. Start-up
+    // makes the rest of the program's objects as it reads what they need.
     CreateProgramObjects();
     InstallStartupProbe(BookForm);
 

@@ -4,21 +4,14 @@
 #include "app/DemoCourse.h"
 #include "app/DemoExercise.h"
 #include "app/Installation.h"
+#include "app/ProgramObjects.h"
 #include "app/Setup.h"
-#include "course/CurrentCourse.h"
-#include "engine/ui/TEvent.h"
 #include "files/ErrorLog.h"
-#include "files/ProductInfo.h"
 #include "files/Sounds.h"
-#include "files/SystemUtils.h"
-#include "files/TFile.h"
 #include "files/TProgramSettings.h"
 #include "files/TextUtils.h"
 #include "guided/ui/TCoverView.h"
-#include "guided/ui/TGuidedController.h"
 #include "guided/ui/TNewUserView.h"
-#include "keyboard/TKeyData.h"
-#include "pages/ui/TAboutView.h"
 #include "pages/ui/TOptionsView.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
@@ -27,14 +20,11 @@
 #include "platform/Latin1.h"
 #include "platform/UserFolders.h"
 #include "platform/WholeFiles.h"
-#include "revision/ui/TChooseTextView.h"
-#include "revision/ui/TRevision.h"
+#include "shell/TController.h"
 #include "shell/TFormView.h"
 #include "shell/TNavigate.h"
-#include "shell/TPlaceholderView.h"
 #include "users/TDifficultKeys.h"
 #include "users/TUser.h"
-#include "users/ui/TStatisticsView.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -58,16 +48,124 @@ std::string ComponentName(QObject* Sender) {
     return Sender ? FromQ(Sender->objectName()) : "";
 }
 
-// What the statistics page and the study report show of the course; a
-// course that could not be loaded leaves none.
-TCourseSummary CurrentCourseSummary() {
-    if (!CurrentCourse) return {};
-    return {CurrentCourse->ContentsName, CurrentCourse->ChapterTitles(false)};
+void Halt(int Status) {
+    TMain::Halted = true;
+    TMain::ExitStatus = Status;
 }
 
-void FreeController(TController*& Controller) {
-    delete Controller;
-    Controller = nullptr;
+// The program directory: the learner's own folder over the shipped material,
+// which is only read. The learner's folder is also the current directory, so
+// that nothing is ever written beside the program.
+void UseLearnersFolder() {
+    const std::string DataHome = UserFolders::DataHome();
+    const std::string UserFolder = DataHome.empty() ? std::string() : DataHome + "/Clavora";
+    SetProgramLayers(UserFolder, Application::ProgramDirectory());
+    if (!UserFolder.empty() && MakeFolders(UserFolder) && chdir(UserFolder.c_str()) != 0) {
+        // Relative names still resolve through the layers.
+    }
+    Application::SetHelpFile("CLAVORA.HLP");
+}
+
+// The error log names the version that wrote it.
+void SignErrorLog() {
+    TErrorLogInfo LogInfo = ErrorLogInfo();
+    LogInfo.Version = Settings->Version;
+    LogInfo.Build = Settings->Build;
+    LogInfo.Platform = Settings->Platform;
+    LogInfo.CompileDate = Settings->BuildDate;
+    SetErrorLogInfo(LogInfo);
+}
+
+void ShowCover() {
+    BookForm->BackGround32->show();
+    BookForm->BackGround16->hide();
+    BookForm->setWindowTitle(QStringLiteral("Clavora 98"));
+    BookForm->SetPageMode(0);
+    BookForm->RepaintNow();
+    TMain::ExitRequested = false;
+    BookForm->OnClose = &TMain::BookClose;
+}
+
+bool AutoSetupAsked(int ArgumentCount, char** Arguments) {
+    return ArgumentCount == 1 && UpperCase(Arguments[0]) == "/AUTOSETUP";
+}
+
+// The first start seeds the settings before they are read.
+void LoadSettings() {
+    if (Settings->LayoutNames.empty()) FirstRunSetup(*Settings);
+    Settings->Load();
+    BookForm->SetMaximized(Settings->MaximizedBook);
+}
+
+void LoadSounds() {
+    LoadEffect(ClickSound, "Click.wav");
+    LoadEffect(TheEndSound, "Theend.wav");
+    LoadEffect(ErrorSound, "Error.wav");
+    if (Settings->PlayTheme) {
+        LoadEffect(IntroSound, "Intro.wav");
+        PlayEffect(IntroSound);
+    }
+}
+
+// One text exercise or one course given on the command line runs instead of
+// the book's tabs, without a login (for trying out material and for the
+// program's own tests); false when the command line gives neither.
+bool RunCommandLine(int ArgumentCount, char** Arguments) {
+    const auto DemoLine = DemoExerciseLine(ArgumentCount, Arguments);
+    const auto DemoCourse = DemoCourseFile(ArgumentCount, Arguments);
+    if (!DemoLine && !DemoCourse) return false;
+    FreeEffect(IntroSound);
+    MakeProgramObjects(TObjectMoment::LearnerKnown);
+    BookForm->SetPageMode(2);
+    if (DemoLine) {
+        if (RunDemoExercise(*DemoLine) < 0) TMain::ExitStatus = 1;
+    } else {
+        RunDemoCourse(*DemoCourse);
+    }
+    return true;
+}
+
+void WelcomeLearner(const std::string& EnteredName) {
+    const bool Visitor = UpperCase(EnteredName) == "VISITOR";
+    if (Visitor)
+        MessageDlg("Welcome to explore Clavora as a Visitor.\r"
+                   "\r"
+                   "Your personal studying information will not be saved.\r"
+                   "For serious studing use your own name instead.",
+                   mtCustom, mbOK);
+    if (CurrentUser->FSoundsOn == 0) SoundsOn = false;
+    // The theme plays while the learner logs in and stops when the book opens.
+    FreeEffect(IntroSound);
+    // Loading the course takes a moment: the cover says so at once.
+    BookForm->LoadLabel->show();
+    BookForm->RepaintNow();
+    if (!Visitor) Settings->LastUser = CurrentUser->FName;
+
+    // The first run after the login is compared with the learner's last one.
+    ExercInfoView->SetSpeed(CurrentUser->FLastSpeed);
+    ExercInfoView->SetAccuracy(CurrentUser->FLastAccuracy);
+    ExercInfoView->SetBackSpace(CurrentUser->FLastBackspace);
+    ExercInfoView->SetEfficiency(CurrentUser->FLastEfficiency);
+}
+
+// The book opens at its tabs, which the mouse and the shortcuts select.
+void OpenBook() {
+    BookForm->SetPageMode(2);
+    if (Settings->SmallScreen) {
+        // The navigation console sits on the book window's bottom edge.
+        const QRect Frame = BookForm->frameGeometry();
+        Navigate->move(Frame.left(), Frame.top() + Frame.height() - Navigate->height());
+        Navigate->show();
+        BookForm->activateWindow();
+        BookForm->setFocus();
+    }
+
+    for (TImage* Menu : {BookForm->MenuGuided, BookForm->MenuInfo, BookForm->MenuRevision,
+                         BookForm->MenuOptions, BookForm->MenuExit, BookForm->MenuLogo})
+        Menu->OnClick = &TMain::MenuClick;
+    BookForm->OnCtrlTab = &TMain::SelectNextMenu;
+    BookForm->OnCtrlShiftTab = &TMain::SelectPreviousMenu;
+    BookForm->OnEscape = &TMain::SelectGuidedMenu;
 }
 
 } // namespace
@@ -100,165 +198,34 @@ bool TMain::SmallScreenRefused() {
 }
 
 void TMain::Start(int ArgumentCount, char** Arguments) {
-    // The program directory: the learner's own folder over the shipped
-    // material, which is only read. The learner's folder is also the current
-    // directory, so that nothing is ever written beside the program.
-    const std::string DataHome = UserFolders::DataHome();
-    const std::string UserFolder = DataHome.empty() ? std::string() : DataHome + "/Clavora";
-    SetProgramLayers(UserFolder, Application::ProgramDirectory());
-    if (!UserFolder.empty() && MakeFolders(UserFolder) && chdir(UserFolder.c_str()) != 0) {
-        // Relative names still resolve through the layers.
-    }
-    Application::SetHelpFile("CLAVORA.HLP");
-
-    Settings = new TProgramSettings;
-    Settings->DetectLanguage = &DetectKeyboardLanguage;
-    Settings->Version = ProductInfo::Version;
-    Settings->Build = ProductInfo::Build;
-    Settings->BuildDate = ProductInfo::BuildDate;
-    Settings->Platform = ProductInfo::Platform;
-    Settings->NewVersionPage = ProductInfo::NewerVersionPage;
-    TErrorLogInfo LogInfo = ErrorLogInfo();
-    LogInfo.Version = Settings->Version;
-    LogInfo.Build = Settings->Build;
-    LogInfo.Platform = Settings->Platform;
-    LogInfo.CompileDate = Settings->BuildDate;
-    SetErrorLogInfo(LogInfo);
-
+    UseLearnersFolder();
+    MakeProgramObjects(TObjectMoment::FoldersFound);
+    SignErrorLog();
     // Without its pictures or its help book the book would be a white page
     // without buttons: the learner is told what is missing, and the program
     // ends.
-    if (!InstallationComplete()) {
-        Halted = true;
-        ExitStatus = 1;
-        return;
-    }
-
-    if (SmallScreenRefused()) {
-        Halted = true;
-        return;
-    }
-
-    BookForm->BackGround32->show();
-    BookForm->BackGround16->hide();
-    BookForm->setWindowTitle(QStringLiteral("Clavora 98"));
-    BookForm->SetPageMode(0);
-    BookForm->RepaintNow();
-
-    ExitRequested = false;
-    BookForm->OnClose = &TMain::BookClose;
-
-    if (ArgumentCount == 1 && UpperCase(Arguments[0]) == "/AUTOSETUP") {
+    if (!InstallationComplete()) return Halt(1);
+    if (SmallScreenRefused()) return Halt(0);
+    ShowCover();
+    if (AutoSetupAsked(ArgumentCount, Arguments)) {
         CreateProgramGroup(*Settings);
-        Halted = true;
-        return;
+        return Halt(0);
     }
-
-    if (Settings->LayoutNames.empty()) FirstRunSetup(*Settings);
-    Settings->Load();
-    BookForm->SetMaximized(Settings->MaximizedBook);
-
-    LoadEffect(ClickSound, "Click.wav");
-    LoadEffect(TheEndSound, "Theend.wav");
-    LoadEffect(ErrorSound, "Error.wav");
-    if (Settings->PlayTheme) {
-        LoadEffect(IntroSound, "Intro.wav");
-        PlayEffect(IntroSound);
-    }
-
-    // The keyboard layout the learner's language uses; without one no drill
-    // could show its keys, so the program cannot go on.
-    const std::string LayoutFile = Settings->LayoutFileFor("qwerty.kbd");
-    delete KeyData;
-    KeyData = new TKeyData;
-    if (KeyData->Load(LayoutFile) == fsNotFound) {
-        LogError(-500, LayoutFile + " not found!");
-        Halted = true;
-        ExitStatus = 1;
-        return;
-    }
-
-    // The user database: a data folder without one gets the shipped empty
-    // database; the current user starts without a name until login.
-    TUser::PrepareDatabase("UserBase.org");
-    SetCurrentUser(std::make_unique<TUser>(""));
-
-    GuidedStudying = new TGuidedController;
-    Revision = new TRevision;
-    // "ASK:" text sources let the learner choose a story on the chooser page.
-    SetStoryChooser(ChooseStory);
-    auto* Statistics = new TStatisticsController;
-    Statistics->View()->Course = &CurrentCourseSummary;
-    StatisticsPage = Statistics;
-    About = new TAbout;
-
+    LoadSettings();
+    LoadSounds();
+    // The keyboard layout, the current user and the tabs; without the layout
+    // no drill could show its keys, so the program cannot go on.
+    if (!MakeProgramObjects(TObjectMoment::SettingsLoaded)) return Halt(1);
     BookForm->LoadLabel->hide();
     if (Application::Terminated()) return;
 
-    // One text exercise or one course given on the command line runs instead
-    // of the book's tabs, without a login (for trying out material and for
-    // the program's own tests).
-    const auto DemoLine = DemoExerciseLine(ArgumentCount, Arguments);
-    const auto DemoCourse = DemoCourseFile(ArgumentCount, Arguments);
-    if (DemoLine || DemoCourse) {
-        FreeEffect(IntroSound);
-        if (CurrentUser->FCourseFile.empty()) CurrentUser->FCourseFile = Settings->DefaultContents;
-        LoadCurrentCourse(CurrentUser->FCourseFile);
-        BookForm->SetPageMode(2);
-        if (DemoLine) {
-            if (RunDemoExercise(*DemoLine) < 0) ExitStatus = 1;
-        } else {
-            RunDemoCourse(*DemoCourse);
-        }
-        return;
-    }
-
+    if (RunCommandLine(ArgumentCount, Arguments)) return;
     std::string EnteredName;
     if (!LoginLoop(EnteredName)) return;
-    const bool Visitor = UpperCase(EnteredName) == "VISITOR";
-    if (Visitor)
-        MessageDlg("Welcome to explore Clavora as a Visitor.\r"
-                   "\r"
-                   "Your personal studying information will not be saved.\r"
-                   "For serious studing use your own name instead.",
-                   mtCustom, mbOK);
-    if (CurrentUser->FSoundsOn == 0) SoundsOn = false;
-    // The theme plays while the learner logs in and stops when the book opens.
-    FreeEffect(IntroSound);
-    // Loading the course takes a moment: the cover says so at once.
-    BookForm->LoadLabel->show();
-    BookForm->RepaintNow();
-    if (!Visitor) Settings->LastUser = CurrentUser->FName;
-
-    // The first run after the login is compared with the learner's last one.
-    ExercInfoView->SetSpeed(CurrentUser->FLastSpeed);
-    ExercInfoView->SetAccuracy(CurrentUser->FLastAccuracy);
-    ExercInfoView->SetBackSpace(CurrentUser->FLastBackspace);
-    ExercInfoView->SetEfficiency(CurrentUser->FLastEfficiency);
-
-    // The learner's course. Its errors are told when guided studying loads it
-    // to run it.
-    if (CurrentUser->FCourseFile.empty()) CurrentUser->FCourseFile = Settings->DefaultContents;
-    LoadCurrentCourse(CurrentUser->FCourseFile);
+    WelcomeLearner(EnteredName);
+    MakeProgramObjects(TObjectMoment::LearnerKnown);
     DifficultKeys->SetStudiedKeys(CurrentUser->StudiedKeys(CurrentUser->FKeyGroupsReached));
-
-    BookForm->SetPageMode(2);
-    if (Settings->SmallScreen) {
-        // The navigation console sits on the book window's bottom edge.
-        const QRect Frame = BookForm->frameGeometry();
-        Navigate->move(Frame.left(), Frame.top() + Frame.height() - Navigate->height());
-        Navigate->show();
-        BookForm->activateWindow();
-        BookForm->setFocus();
-    }
-
-    for (TImage* Menu : {BookForm->MenuGuided, BookForm->MenuInfo, BookForm->MenuRevision,
-                         BookForm->MenuOptions, BookForm->MenuExit, BookForm->MenuLogo})
-        Menu->OnClick = &TMain::MenuClick;
-    BookForm->OnCtrlTab = &TMain::SelectNextMenu;
-    BookForm->OnCtrlShiftTab = &TMain::SelectPreviousMenu;
-    BookForm->OnEscape = &TMain::SelectGuidedMenu;
-
+    OpenBook();
     // Selects guided studying; no click sound, since nothing was selected.
     MenuClick(BookForm->MenuGuided);
     MenuLoop();
@@ -407,12 +374,4 @@ void TMain::Shutdown() {
     // playing, and its player must stop before the program ends.
     FreeAllEffects();
     Settings->Save();
-    delete KeyData;
-    KeyData = nullptr;
-    FreeController(GuidedStudying);
-    FreeController(Revision);
-    SetStoryChooser(nullptr);
-    FreeController(StatisticsPage);
-    FreeController(About);
-    SetCurrentCourse(nullptr);
 }

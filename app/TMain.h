@@ -22,6 +22,8 @@ public:
     // Set when the window's close has been accepted; never cleared.
     static bool ExitRequested;
 
+    // The tabs' controllers; steps of the program's objects, made by start-up
+    // once the settings are loaded.
     static TController* GuidedStudying;
     static TController* Revision;
     static TController* StatisticsPage;

@@ -4,6 +4,8 @@
 #include "analysis/TDeviationCalc.h"
 
 #include <cmath>
+#include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -46,14 +48,17 @@ const std::string& TTypingRun::WordAt(int Offset) const {
 }
 
 TKeyStep TTypingRun::Key(unsigned char Ch, double At, const TRunAnalysis& Analysis) {
+    // Without them no word would ever be judged, and the run would never
+    // move on.
+    if (!Analysis.Finder || !Analysis.Efficiency || !Analysis.BackSpaces || !Analysis.Deviation)
+        throw std::logic_error("a typing run needs every analysis object");
     TKeyStep Step;
     if (IsTypingKey(Ch)) {
-        if (Analysis.BackSpaces) Analysis.BackSpaces->CountKey(Ch);
+        Analysis.BackSpaces->CountKey(Ch);
         if (FLastKeyTime > 0) {
             Step.Stroke = true;
             const double Interval = (At - FLastKeyTime) * ClockSecondsPerDay;
-            if (Interval <= LongestInterval && Analysis.Deviation)
-                Analysis.Deviation->AddInterval(Ch, float(Interval));
+            if (Interval <= LongestInterval) Analysis.Deviation->AddInterval(Ch, float(Interval));
         }
         if (Ch == BackSpaceKey) {
             if (FTyped.empty()) {
@@ -83,7 +88,7 @@ TKeyStep TTypingRun::EndWord(int Kind, const TRunAnalysis& Analysis) {
     TKeyStep Step;
     Step.Action = TKeyAction::WordEnd;
     Step.EndKind = Kind;
-    if (!FTyped.empty() && Analysis.Finder && Analysis.Efficiency) {
+    if (!FTyped.empty()) {
         const TModelWords Model{WordAt(-1), WordAt(0), WordAt(1), WordAt(2)};
         const TWordVerdict Verdict =
             FWords.Judge(FTyped, Model, *Analysis.Finder, *Analysis.Efficiency);
@@ -93,6 +98,7 @@ TKeyStep TTypingRun::EndWord(int Kind, const TRunAnalysis& Analysis) {
         Step.Mark = Verdict.Mark;
         Step.Hint = FWords.HintDue(FHighlight);
     }
+    Step.Word = std::move(FTyped);
     FTyped.clear();
     Step.Ended = WordAt(0).empty();
     return Step;

@@ -20,7 +20,7 @@ class TDeviationCalc;
 class TEfficiencyCalc;
 class TErrorFinder;
 
-// The analysis objects a run feeds; any of them may be null.
+// The analysis objects a run feeds; a run needs every one of them.
 struct TRunAnalysis {
     TErrorFinder* Finder = nullptr;
     TEfficiencyCalc* Efficiency = nullptr;
@@ -42,8 +42,10 @@ struct TKeyStep {
     TKeyAction Action = TKeyAction::None;
     // A typing key after an earlier key: one step of the rhythm graph.
     bool Stroke = false;
-    // WordEnd: 0 after a space, 1 after Enter; the underline of the word.
+    // WordEnd: 0 after a space, 1 after Enter; the word as typed, which is
+    // no longer the word being typed; its underline.
     int EndKind = 0;
+    std::string Word;
     int Mark = 0;
     // Model words the text moved on by, and whether it reached a new page.
     int Advance = 0;
@@ -70,6 +72,8 @@ public:
 
     // One key at moment At (days): backspace, Enter, space or a printable
     // character act; every key, typing or not, is the last key's moment.
+    // Throws std::logic_error when an analysis object is missing, which is a
+    // fault of the caller.
     TKeyStep Key(unsigned char Ch, double At, const TRunAnalysis& Analysis);
     // The typing line broke the word being typed off before the character
     // Ch for want of room: Ch starts a new word, and what came before it is
@@ -86,7 +90,7 @@ public:
     int PageStart() const { return FPageStart; }
     int LinePos() const { return FLinePos; }
 
-    // The word being typed.
+    // The word being typed; the typing screen shows this one.
     const std::string& Typed() const { return FTyped; }
     // The words of the run.
     const TWordJudge& Words() const { return FWords; }

@@ -3,21 +3,11 @@
 
 #include "forms/TStorageForm.h"
 
-class QLabel;
 class TImage;
-class TPanel;
 
 class TGeneralStg : public TStorageForm {
 public:
     TGeneralStg();
-
-    // The page of a part of the book that is still being written: its name
-    // on the left page and a note on the right page.
-    TPanel* PlaceholderLeft;
-    QLabel* PlaceholderName;
-    QLabel* PlaceholderNote;
-    TPanel* PlaceholderRight;
-    QLabel* PlaceholderHint;
 
     // How a result changed since the run before (22 x 22): rising by a full
     // step or more, rising, level, falling, falling by a full step or more;

@@ -75,15 +75,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     }
     Check(View.WordAt(0).empty() && View.WordAt(1).empty());
 
+    // The word being typed is kept here, as the typing run keeps it.
     TTypingCanvas Typing;
+    std::string Word;
+    Typing.Follow(Word);
     Typing.resize(Width, Height);
     for (unsigned char C : Text) {
-        if (C == '\b')
-            Typing.Backspace();
-        else if (C == ' ' || C == '\r')
-            Typing.EndWord(C == '\r' ? 1 : 0, C & 3);
-        else
-            Typing.TypeChar(C);
+        if (C == '\b') {
+            if (!Word.empty()) Word.pop_back();
+            Typing.WordChanged();
+        } else if (C == ' ' || C == '\r') {
+            const std::string Ended = Word;
+            Word.clear();
+            Typing.EndWord(C == '\r' ? 1 : 0, C & 3, Ended);
+        } else {
+            if (Word.size() < TWordInfo::MaxLength) Word += char(C);
+            if (Typing.TypeChar(C)) {
+                Word.assign(1, char(C));
+                Typing.WordChanged();
+            }
+        }
         Check(Typing.CurrentWord().Text.size() <= TWordInfo::MaxLength);
         Check(Typing.Current() == Typing.WordCount() - 1);
     }

@@ -32,6 +32,7 @@ TTextEvent::TTextEvent(const std::string& Line) : TCustomTextEvent(Line) {
     Canvas->SetMode(HighlightWords ? 1 : 2);
     TypingCanvas = new TTypingCanvas(BookForm);
     TypingCanvas->setObjectName(QStringLiteral("TypingText"));
+    TypingCanvas->Follow(Run.Typed());
     TypingCanvas->hide();
     RhythmGraph = new TNervoGraph(BookForm);
     RhythmGraph->setObjectName(QStringLiteral("RhythmGraph"));
@@ -111,10 +112,14 @@ void TTextEvent::Draw(const TKeyStep& Step, unsigned char Ch) {
     case TKeyAction::None:
         return;
     case TKeyAction::Char:
-        if (TypingCanvas->TypeChar(Ch)) Run.BreakWord(Ch);
+        if (TypingCanvas->TypeChar(Ch)) {
+            // Broken off for want of room: Ch starts the next word.
+            Run.BreakWord(Ch);
+            TypingCanvas->WordChanged();
+        }
         return;
     case TKeyAction::Erase:
-        TypingCanvas->Backspace();
+        TypingCanvas->WordChanged();
         return;
     case TKeyAction::Refused:
         PlayEffect(ErrorSound);
@@ -130,7 +135,7 @@ void TTextEvent::Draw(const TKeyStep& Step, unsigned char Ch) {
         PlayEffect(TypingSound);
         Canvas->ShowHint();
     }
-    TypingCanvas->EndWord(Step.EndKind, Step.Mark);
+    TypingCanvas->EndWord(Step.EndKind, Step.Mark, Step.Word);
     if (Step.Ended) Finish();
     StartPos = Run.LinePos();
 }

@@ -28,52 +28,75 @@ void TTypingCanvas::Clear() {
     PlaceCaret();
 }
 
+void TTypingCanvas::Follow(const std::string& Typed) {
+    FTyped = &Typed;
+}
+
+const std::string& TTypingCanvas::Typed() const {
+    static const std::string Nothing;
+    return FTyped ? *FTyped : Nothing;
+}
+
+TWordInfo TTypingCanvas::CurrentWord() const {
+    TWordInfo Shown = FWords.back();
+    if (FFollowing) Shown.SetText(Typed());
+    return Shown;
+}
+
 TWordInfo& TTypingCanvas::AddWord(const std::string& S) {
     TWordInfo& Word = TExerciseCanvas::AddWord(S);
-    FLastDrawn.Assign(Word);
+    // A new word shows the followed one from the next key on.
+    FFollowing = false;
+    RememberDrawn(Word);
+    FDrawnLength = 0;
     return Word;
 }
 
+void TTypingCanvas::RememberDrawn(const TWordInfo& Shown) {
+    for (int Erase = 0; Erase < 3; ++Erase)
+        FLastDrawn[Erase] = Shown.Text.empty() && Erase == 0 ? QRect() : WordRect(Shown, Erase);
+}
+
 void TTypingCanvas::RedrawCurrent(int Erase) {
-    InvalidateWord(FLastDrawn, Erase);
+    if (!FLastDrawn[Erase].isNull()) update(FLastDrawn[Erase]);
     TWordInfo& Word = FWords.back();
     Word.X = FPenX;
     Word.Row = FPenRow;
-    FCaretX = FPenX + TextWidth(Word.Text);
-    InvalidateWord(Word, 2);
-    FLastDrawn.Assign(Word);
+    const TWordInfo Shown = CurrentWord();
+    FCaretX = FPenX + TextWidth(Shown.Text);
+    FDrawnLength = Shown.Text.size();
+    InvalidateWord(Shown, 2);
+    RememberDrawn(Shown);
     PlaceCaret();
 }
 
 bool TTypingCanvas::TypeChar(unsigned char Ch) {
-    if (Ch <= 32) return false;
-    const std::string Typed(1, char(Ch));
-    bool Broken = false;
-    if (Overflows(FCaretX + TextWidth(Typed))) {
-        if (MovesToNextLine(TextWidth(CurrentWord().Text), width())) {
-            NewLine();
-        } else {
-            EndWord(1, 0);
-            Broken = true;
+    FFollowing = true;
+    if (Overflows(FCaretX + TextWidth(std::string(1, char(Ch))))) {
+        // What was drawn before Ch: the word as it stood.
+        const std::string Before = Typed().substr(0, FDrawnLength);
+        if (!MovesToNextLine(TextWidth(Before), width())) {
+            EndWord(1, 0, Before);
+            return true;
         }
+        NewLine();
     }
-    TWordInfo& Word = FWords.back();
-    if (Word.Text.size() < TWordInfo::MaxLength) Word.Text += Typed;
     RedrawCurrent(0);
-    return Broken;
+    return false;
 }
 
-void TTypingCanvas::Backspace() {
-    TWordInfo& Word = FWords.back();
-    if (Word.Text.empty()) return;
-    Word.Text.pop_back();
+void TTypingCanvas::WordChanged() {
+    FFollowing = true;
     RedrawCurrent(2);
 }
 
-void TTypingCanvas::EndWord(int Kind, int Mark) {
-    FWords.back().Mark = static_cast<unsigned char>(Mark);
+void TTypingCanvas::EndWord(int Kind, int Mark, const std::string& Word) {
+    FFollowing = false;
+    TWordInfo& Ended = FWords.back();
+    Ended.SetText(Word);
+    Ended.Mark = static_cast<unsigned char>(Mark);
     RedrawCurrent(2);
-    const int FinishedX = FWords.back().X;
+    const int FinishedX = Ended.X;
     AddWord("");
     if (Kind == 0) FCaretX += TextWidth(" ");
     if (Kind == 1 || Overflows(FinishedX)) NewLine();
@@ -102,6 +125,10 @@ bool TTypingCanvas::NewLine() {
 
 void TTypingCanvas::Paint(QPainter& P, const QRect& Dirty) {
     TExerciseCanvas::Paint(P, Dirty);
+    // The word being typed, which the words list holds without its text.
+    const TWordInfo Shown = CurrentWord();
+    if (FFollowing && !Shown.Text.empty() && WordRect(Shown, 2).intersects(Dirty))
+        DrawWord(P, Shown, 0, 0, false);
     if (FCaretCreated && FCaretOn && FCaretRect.intersects(Dirty))
         P.fillRect(FCaretRect, FontColor());
 }

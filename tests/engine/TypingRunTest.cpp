@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace {
 
 constexpr double SecondsPerDay = 100000.0;
@@ -123,18 +125,26 @@ TEST_F(TypingRun, HighlightingNeverCallsForTheHint) {
     EXPECT_EQ(Run.Words().BadRun, 2);
 }
 
-// Without analysis objects a word is only committed; a resumed text starts
-// at its line; a word holds at most 70 characters, and one the typing line
-// breaks off goes on with the character that did not fit.
+// A run missing an analysis object refuses its keys, rather than never
+// moving on; a resumed text starts at its line; a word holds at most 70
+// characters, and one the typing line breaks off goes on with the character
+// that did not fit.
 TEST_F(TypingRun, EdgesOfTheTextAndOfTheWord) {
     Run.Begin("ab cd ef gh ij", 5, OneRow(), TenEach, false);
     EXPECT_EQ(Run.WordAt(0), "ef");
     EXPECT_EQ(Run.PageStart(), 5);
-    Run.Key('e', 1 / SecondsPerDay, TRunAnalysis{});
-    const TKeyStep Step = Run.Key(' ', 2 / SecondsPerDay, TRunAnalysis{});
-    EXPECT_EQ(Step.Advance, 0);
-    EXPECT_EQ(Run.WordAt(0), "ef");
-    EXPECT_EQ(Run.Words().WordsTyped, 0);
+    for (void (*Remove)(TRunAnalysis&) : {
+             +[](TRunAnalysis& A) { A.Finder = nullptr; },
+             +[](TRunAnalysis& A) { A.Efficiency = nullptr; },
+             +[](TRunAnalysis& A) { A.BackSpaces = nullptr; },
+             +[](TRunAnalysis& A) { A.Deviation = nullptr; },
+             +[](TRunAnalysis& A) { A = TRunAnalysis{}; },
+         }) {
+        TRunAnalysis Partial = Analysis;
+        Remove(Partial);
+        EXPECT_THROW(Run.Key('e', 1 / SecondsPerDay, Partial), std::logic_error);
+    }
+    EXPECT_EQ(Run.Typed(), "") << "a refused key changes nothing";
 
     Run.Begin("ab", 99, OneRow(), TenEach, false);
     EXPECT_EQ(Run.WordAt(0), "ab") << "an offset past the end starts at the beginning";

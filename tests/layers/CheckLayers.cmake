@@ -1,11 +1,14 @@
 cmake_minimum_required(VERSION 3.25)
-# Checks the include lines of every program source against the layers:
+# The layers of the program: which folder may use which. This table is their
+# one statement; the include lines of every program source and the link lines
+# of every folder's CMakeLists.txt are checked against it:
 #   cmake -DSOURCE_DIR=<source root> -P CheckLayers.cmake
 # A folder is a library; it may include its own headers and those of the
-# folders listed for it. A widgets folder (<subsystem>/ui, and
-# analysis/results) may also use its subsystem's logic library and what that
-# one may use. Folders that are not listed (tests, bench, fuzz) are not
-# checked. Logic folders may not include Qt Widgets headers at all.
+# folders listed for it, and link the libraries built in those folders. A
+# widgets folder (<subsystem>/ui, and analysis/results) lists its subsystem's
+# logic library and what that one may use. Folders that are not listed
+# (tests, bench, fuzz) are not checked. Logic folders may not include Qt
+# Widgets headers at all.
 
 set(LOWER_LOGIC platform files keyboard users)
 
@@ -88,8 +91,60 @@ foreach(SOURCE IN LISTS SOURCES)
     endif()
   endforeach()
 endforeach()
+
+# The link lines: first the folder that builds each library and executable,
+# then every library a folder's targets link, which must be built in a folder
+# that folder may use.
+file(GLOB_RECURSE LIST_FILES RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/CMakeLists.txt)
+list(FILTER LIST_FILES EXCLUDE REGEX "^(build|tests/|bench/|fuzz/)")
+foreach(LIST_FILE IN LISTS LIST_FILES)
+  get_filename_component(FOLDER ${LIST_FILE} DIRECTORY)
+  file(READ ${SOURCE_DIR}/${LIST_FILE} TEXT)
+  string(REGEX MATCHALL "add_(library|executable)\\([ \t\r\n]*clavora_[A-Za-z0-9_]+" MADE "${TEXT}")
+  foreach(TARGET IN LISTS MADE)
+    string(REGEX REPLACE "^add_(library|executable)\\([ \t\r\n]*" "" TARGET "${TARGET}")
+    set(FOLDER_OF_${TARGET} ${FOLDER})
+  endforeach()
+endforeach()
+foreach(LIST_FILE IN LISTS LIST_FILES)
+  get_filename_component(FOLDER ${LIST_FILE} DIRECTORY)
+  if(FOLDER STREQUAL "")
+    set(FOLDER .)
+  endif()
+  list(FIND TOP_FOLDERS "${FOLDER}" TOP)
+  if(NOT TOP EQUAL -1)
+    continue()
+  endif()
+  set(ALLOWED ${FOLDER} ${ALLOWED_${FOLDER}})
+  file(READ ${SOURCE_DIR}/${LIST_FILE} TEXT)
+  string(REGEX MATCHALL "target_link_libraries\\([^)]*\\)" LINKS "${TEXT}")
+  foreach(LINK IN LISTS LINKS)
+    string(REGEX MATCHALL "clavora_[A-Za-z0-9_]+" NAMES "${LINK}")
+    list(POP_FRONT NAMES TARGET)
+    if(NOT DEFINED ALLOWED_${FOLDER} AND NAMES)
+      message(SEND_ERROR "${LIST_FILE}: the folder ${FOLDER} has no place in the layers yet")
+      math(EXPR FAULTS "${FAULTS} + 1")
+      continue()
+    endif()
+    foreach(NAME IN LISTS NAMES)
+      if(NOT DEFINED FOLDER_OF_${NAME})
+        message(SEND_ERROR "${LIST_FILE}: ${TARGET} links ${NAME}, which no folder builds")
+        math(EXPR FAULTS "${FAULTS} + 1")
+        continue()
+      endif()
+      list(FIND ALLOWED "${FOLDER_OF_${NAME}}" FOUND)
+      if(FOUND EQUAL -1)
+        message(SEND_ERROR
+          "${LIST_FILE}: ${FOLDER} may not use ${FOLDER_OF_${NAME}} (${TARGET} links ${NAME})")
+        math(EXPR FAULTS "${FAULTS} + 1")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
 list(LENGTH SOURCES COUNT)
+list(LENGTH LIST_FILES LIST_COUNT)
 if(FAULTS GREATER 0)
-  message(FATAL_ERROR "${FAULTS} include(s) break the layers")
+  message(FATAL_ERROR "${FAULTS} include(s) or link(s) break the layers")
 endif()
-message(STATUS "${COUNT} files keep to the layers")
+message(STATUS "${COUNT} files and ${LIST_COUNT} link lists keep to the layers")

@@ -4,6 +4,7 @@
 
 #include "analysis/AnalysisObjects.h"
 #include "analysis/results/TExercInfoView.h"
+#include "app/TMain.h"
 #include "course/CurrentCourse.h"
 #include "course/TChapterPages.h"
 #include "course/TEventClasses.h"
@@ -72,6 +73,10 @@ const TGlobal Globals[] = {
     {"ExercInfoView", Get<ExercInfoView>},
     {"TopTenView", Get<TopTenView>},
     {"ChapterPages", [] { return static_cast<const void*>(ChapterPages()); }},
+    {"GuidedStudying", Get<TMain::GuidedStudying>},
+    {"Revision", Get<TMain::Revision>},
+    {"StatisticsPage", Get<TMain::StatisticsPage>},
+    {"About", Get<TMain::About>},
     {"AfterEventHook",
      [] { return AfterEventHook() ? static_cast<const void*>(&AfterEventHook()) : nullptr; }},
 };
