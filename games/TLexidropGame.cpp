@@ -2,6 +2,7 @@
 
 #include "files/InputError.h"
 #include "files/TTextFile.h"
+#include "platform/FileNames.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,6 +19,9 @@ TStringList TLexidropGame::Vocabulary(const TStringList& Lines) {
 
 bool TLexidropGame::ReadVocabulary(const std::string& FileName, TStringList& Lines) {
     Lines.clear();
+    // A vocabulary is material: a name from outside the program's folders
+    // is no vocabulary.
+    if (!IsMaterialName(FileName)) return false;
     TTextFile File;
     try {
         if (File.Open(FileName, TTextFile::tmRead) != fsOk) return false;

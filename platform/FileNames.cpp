@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -116,6 +118,38 @@ namespace {
 
 std::string FUserLayer;
 std::string FShippedLayer;
+// The layers as the file system has them, links resolved; "" when unset or
+// missing.
+std::string FUserReal;
+std::string FShippedReal;
+
+std::string RealPath(const std::string& Path) {
+    if (Path.empty()) return Path;
+    char Buffer[PATH_MAX];
+    return realpath(Path.c_str(), Buffer) ? std::string(Buffer) : std::string();
+}
+
+bool Within(const std::string& Path, const std::string& Folder) {
+    if (Folder.empty()) return false;
+    if (Folder == "/") return true;
+    return Path.size() > Folder.size() && Path.compare(0, Folder.size(), Folder) == 0 &&
+           Path[Folder.size()] == '/';
+}
+
+// Whether an existing path stays inside one of the layers once its links are
+// followed. Without layers (most tests) every path does. A link that leads
+// out of the layers, or nowhere, does not.
+bool StaysInLayers(const std::string& Path) {
+    if (FUserLayer.empty() && FShippedLayer.empty()) return true;
+    const std::string Real = RealPath(Path);
+    if (Real.empty()) return false;
+    return Within(Real, FUserReal) || Within(Real, FShippedReal);
+}
+
+bool IsFolder(const std::string& Path) {
+    struct stat St;
+    return stat(Path.c_str(), &St) == 0 && S_ISDIR(St.st_mode);
+}
 
 std::string MappedName(const std::string& Name) {
     std::string Mapped = Name;
@@ -187,6 +221,8 @@ void MakeParentFolders(const std::string& Path) {
 void SetProgramLayers(const std::string& UserLayer, const std::string& ShippedLayer) {
     FUserLayer = UserLayer;
     FShippedLayer = ShippedLayer;
+    FUserReal = RealPath(UserLayer);
+    FShippedReal = RealPath(ShippedLayer);
 }
 
 const std::string& UserLayer() {
@@ -199,17 +235,37 @@ const std::string& ShippedLayer() {
 std::string ResolveFileName(const std::string& Name) {
     const std::string Mapped = MappedName(Name);
     bool Found = false;
-    const std::string InUser = InUserLayer(Mapped, Found);
-    if (Found || Mapped.empty() || IsAbsolute(Mapped) || FShippedLayer.empty()) return InUser;
-    const std::string InShipped = ResolveUnder(FShippedLayer, Mapped, Found);
-    return Found ? InShipped : InUser;
+    std::string InUser = InUserLayer(Mapped, Found);
+    if (Mapped.empty() || IsAbsolute(Mapped)) return InUser;
+    // A name in a layer is refused like a missing file when a link takes it
+    // out of the layers: "" opens nothing and is written nowhere.
+    if (Found && !StaysInLayers(InUser)) {
+        Found = false;
+        InUser.clear();
+    }
+    if (FShippedLayer.empty()) return InUser;
+    bool InShippedFound = false;
+    const std::string InShipped = ResolveUnder(FShippedLayer, Mapped, InShippedFound);
+    const bool Shipped = InShippedFound && StaysInLayers(InShipped);
+    // A learner's folder never hides a shipped file: folders are no material.
+    if (Found && !(Shipped && IsFolder(InUser) && !IsFolder(InShipped))) return InUser;
+    return Shipped ? InShipped : InUser;
 }
 
 std::string ResolveForWriting(const std::string& Name) {
     const std::string Mapped = MappedName(Name);
     bool Found = false;
     const std::string InUser = InUserLayer(Mapped, Found);
-    if (Found || Mapped.empty() || IsAbsolute(Mapped) || FShippedLayer.empty()) return InUser;
+    if (Mapped.empty() || IsAbsolute(Mapped)) return InUser;
+    // Nothing is written through a link that leads out of the layers, nor
+    // into a folder that such a link stands for.
+    const size_t Slash = InUser.rfind('/');
+    const std::string Parent =
+        Slash == std::string::npos ? std::string(".") : InUser.substr(0, Slash);
+    if ((Found && !StaysInLayers(InUser)) ||
+        (!Found && PathPresent(Parent) && !StaysInLayers(Parent)))
+        return "";
+    if (Found || FShippedLayer.empty()) return InUser;
     const std::string InShipped = ResolveUnder(FShippedLayer, Mapped, Found);
     struct stat St;
     if (!Found || stat(InShipped.c_str(), &St) != 0 || !S_ISREG(St.st_mode)) return InUser;
@@ -273,9 +329,10 @@ bool MatchesMask(const std::string& Name, const std::string& Mask) {
 
 namespace {
 
-// The matching ordinary files of one folder ("" for the current directory).
+// The matching ordinary files of one folder ("" for the current directory);
+// in a layer, only those that stay inside the layers.
 void ListFolder(const std::string& Folder, const std::string& Pattern,
-                std::vector<std::string>& Names) {
+                std::vector<std::string>& Names, bool InLayer) {
     DIR* Dir = opendir(Folder.empty() ? "." : Folder.c_str());
     if (!Dir) return;
     while (dirent* Entry = readdir(Dir)) {
@@ -283,7 +340,9 @@ void ListFolder(const std::string& Folder, const std::string& Pattern,
         if (Candidate.empty() || Candidate[0] == '.') continue;
         if (!MatchesMask(Candidate, Pattern)) continue;
         struct stat St;
-        if (stat(Join(Folder, Candidate).c_str(), &St) != 0 || !S_ISREG(St.st_mode)) continue;
+        const std::string Path = Join(Folder, Candidate);
+        if (stat(Path.c_str(), &St) != 0 || !S_ISREG(St.st_mode)) continue;
+        if (InLayer && !StaysInLayers(Path)) continue;
         const bool Known = std::any_of(Names.begin(), Names.end(), [&](const std::string& Name) {
             return SameFileName(Name, Candidate);
         });
@@ -306,15 +365,15 @@ std::vector<std::string> ListFiles(const std::string& Mask) {
     std::vector<std::string> Names;
     bool Found = false;
     if (IsAbsolute(Mapped)) {
-        ListFolder(Slash == 0 ? "/" : ResolveUnder("", Folder, Found), Pattern, Names);
+        ListFolder(Slash == 0 ? "/" : ResolveUnder("", Folder, Found), Pattern, Names, false);
     } else {
         // The user layer first, so that its spelling of a name wins.
         const std::string InUser =
             Folder.empty() ? FUserLayer : ResolveUnder(FUserLayer, Folder, Found);
-        ListFolder(InUser, Pattern, Names);
+        ListFolder(InUser, Pattern, Names, true);
         if (!FShippedLayer.empty())
             ListFolder(Folder.empty() ? FShippedLayer : ResolveUnder(FShippedLayer, Folder, Found),
-                       Pattern, Names);
+                       Pattern, Names, true);
     }
     std::sort(Names.begin(), Names.end(), LessNoCase);
     return Names;

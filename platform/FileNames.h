@@ -19,7 +19,10 @@
 // vocabulary dropped into the user folder shows up beside the shipped ones.
 // Opening a file for writing that only the shipped layer has copies it into
 // the user layer first and writes the copy (see ResolveForWriting).
-// Absolute names are taken as they are.
+// Absolute names are taken as they are. A relative name is refused like a
+// missing file when a link takes it out of both layers (a learner's folder
+// cannot lend the program a file from elsewhere), and a folder in the user
+// layer never hides a shipped file of its name: folders are no material.
 //
 // Without layers (SetProgramLayers not called, as in most tests) the user
 // layer is the current directory and there is no shipped layer.
@@ -50,14 +53,15 @@ const std::string& ShippedLayer();
 // spelling on disk. Components from the first one that does not exist on are
 // kept as given, so a new file in an existing folder gets the folder's real
 // spelling. A relative name is found in the user layer, else in the shipped
-// layer, else it names a new file in the user layer.
+// layer, else it names a new file in the user layer; "" (which opens
+// nothing) when a link takes it out of the layers.
 std::string ResolveFileName(const std::string& Name);
 
 // The path to write a file under: an absolute name as ResolveFileName gives
 // it; a relative one always in the user layer. When only the shipped layer
 // has the file, it is copied into the user layer first, so that updating it
 // (appending, writing records) starts from the shipped contents. "" when
-// that copy fails.
+// that copy fails or a link would take the file out of the layers.
 std::string ResolveForWriting(const std::string& Name);
 
 // A name a data file may use: not empty, relative, and without a ".." part.

@@ -122,17 +122,19 @@ TEST_F(GameEvents, LexidropTypedWordsScoreAndTheSixthMissEndsTheGame) {
 
 TEST_F(GameEvents, LexidropWithoutPlayableWordsIsCancelled) {
     const struct {
-        const char* File;
+        std::string File;
         const char* Bytes; // nullptr: no file
     } Cases[] = {
         {"Missing.vcb", nullptr},
         {"Empty.vcb", "$description=empty\r\n$end\r\n\r\n  \r\n"},
         {"Long.vcb", "abcdefghijklmnopqrstuvwxyz\r\n"},
         {"Broken.vcb", "$author\r\nword\r\n"},
+        // A good vocabulary, but named from outside the program's folders.
+        {*Dir / "Elsewhere.vcb", "$description=fine\r\n$end\r\ncat\r\n"},
     };
     for (const auto& C : Cases) {
         if (C.Bytes) WriteFileBytes(C.File, C.Bytes);
-        TLexidropEvent Event(std::string("Drop=LEXIDROP;1;") + C.File);
+        TLexidropEvent Event("Drop=LEXIDROP;1;" + C.File);
         TDriver Driver;
         EXPECT_EQ(RunEvent(Event, Driver), erCancelled) << C.File;
         EXPECT_EQ(LastDialog(),

@@ -179,6 +179,55 @@ TEST(FileNames, MaterialNamesStayInsideTheProgramDirectory) {
         EXPECT_EQ(IsMaterialName(Row.Name), Row.Allowed) << Row.Name;
 }
 
+// Names from outside the program's folders: a link in the learner's folder
+// that leads out of both layers is refused like a missing file, for reading,
+// writing and listing, while links that stay inside are followed; a folder in
+// the learner's folder never hides a shipped file of its name.
+TEST(FileNames, LinksOutOfTheLayersAreRefusedAndFoldersAreNoMaterial) {
+    TSeamGuard Seams;
+    TScopedTempDir Dir;
+    for (const char* Folder : {"user", "shipped", "outside", "user/qwerty.kbd", "user/Inner"})
+        MakeDir(Folder);
+    WriteFileBytes("outside/secret.txt", "not ours");
+    WriteFileBytes("shipped/qwerty.kbd", "layout");
+    WriteFileBytes("shipped/Fox.txt", "a fox");
+    WriteFileBytes("user/Inner/Own.txt", "own");
+    const struct {
+        const char* Link;
+        std::string Target;
+    } Links[] = {
+        {"user/Secret.txt", Dir / "outside/secret.txt"}, // out of the layers
+        {"user/Away", Dir / "outside"},                  // a folder out of them
+        {"user/Dangling.txt", Dir / "outside/none.txt"}, // leads nowhere
+        {"user/Fox2.txt", Dir / "shipped/Fox.txt"},      // into the shipped layer
+        {"user/Mine.txt", Dir / "user/Inner/Own.txt"},   // within the learner's
+    };
+    for (const auto& L : Links)
+        ASSERT_EQ(symlink(L.Target.c_str(), (Dir / L.Link).c_str()), 0) << L.Link;
+    SetProgramLayers(Dir / "user", Dir / "shipped");
+
+    const struct {
+        const char* Name;
+        std::string Read, Written; // "" refused
+    } Rows[] = {
+        {"secret.txt", "", ""},
+        {"Away/secret.txt", "", ""},
+        {"Away/New.txt", Dir / "user/Away/New.txt", ""},
+        {"Dangling.txt", "", ""},
+        {"Fox2.txt", Dir / "user/Fox2.txt", Dir / "user/Fox2.txt"},
+        {"Mine.txt", Dir / "user/Mine.txt", Dir / "user/Mine.txt"},
+        {"QWERTY.kbd", Dir / "shipped/qwerty.kbd", Dir / "user/qwerty.kbd"},
+    };
+    for (const auto& Row : Rows) {
+        EXPECT_EQ(ResolveFileName(Row.Name), Row.Read) << Row.Name;
+        EXPECT_EQ(ResolveForWriting(Row.Name), Row.Written) << Row.Name;
+    }
+    EXPECT_TRUE(FileExists("qwerty.kbd"));
+    EXPECT_FALSE(FileExists("Secret.txt"));
+    EXPECT_EQ(ListFiles("*.txt"), (std::vector<std::string>{"Fox.txt", "Fox2.txt", "Mine.txt"}));
+    EXPECT_TRUE(ListFiles("Away/*").empty());
+}
+
 // The learner's folders come from the environment when it names them
 // absolutely, else from the home folder, and without HOME from the password
 // database: never from the current directory.
