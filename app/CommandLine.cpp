@@ -9,8 +9,24 @@
 
 namespace {
 
-bool IsToolkitOption(const std::string& Argument) {
-    return Argument.size() > 1 && Argument[0] == '-' && Argument[1] != '-';
+// The options the toolkit takes out of the command line itself, and whether
+// each takes a value in the next argument; "-style=fusion" forms take theirs
+// after "=". Anything else with one dash is no option of anybody's.
+enum TToolkitOption { toNone, toFlag, toWithValue };
+
+TToolkitOption ToolkitOption(const std::string& Argument) {
+    static const char* const WithValue[] = {
+        "-platform",    "-platformpluginpath", "-platformtheme", "-plugin",  "-qwindowgeometry",
+        "-qwindowicon", "-qwindowtitle",       "-session",       "-display", "-geometry",
+        "-style",       "-stylesheet",         "-name",          "-title",   "-visual"};
+    static const char* const Flags[] = {"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
+    for (const char* Name : WithValue)
+        if (Argument == Name) return toWithValue;
+    for (const char* Name : Flags)
+        if (Argument == Name) return toFlag;
+    for (const char* Prefix : {"-style=", "-stylesheet=", "-qmljsdebugger="})
+        if (Argument.rfind(Prefix, 0) == 0) return toFlag;
+    return toNone;
 }
 
 TCommandLine Error(const std::string& What) {
@@ -29,11 +45,10 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& Arguments, bool To
             Own.push_back(Arguments[++I]);
             continue;
         }
-        if (ToolkitOptionsLeft && IsToolkitOption(Arguments[I])) {
-            if (I + 1 < Arguments.size() && !Arguments[I + 1].empty() &&
-                Arguments[I + 1][0] != '-' && Arguments[I + 1][0] != '/')
-                ++I;
-            continue;
+        if (ToolkitOptionsLeft) {
+            const TToolkitOption Kind = ToolkitOption(Arguments[I]);
+            if (Kind == toWithValue && I + 1 < Arguments.size()) ++I;
+            if (Kind != toNone) continue;
         }
         Own.push_back(Arguments[I]);
     }
@@ -76,6 +91,10 @@ std::string VersionText() {
            ProductInfo::Build + ")";
 }
 
+std::string BuildLine() {
+    return std::string("Build: ") + ProductInfo::Build + "; " + ProductInfo::BuildDate;
+}
+
 bool LocaleTextToLatin1(const std::string& Text, std::string& Latin1, std::string& Refused) {
     Latin1.clear();
     Refused.clear();
@@ -112,7 +131,7 @@ int AnswerCommandLineEarly(int ArgumentCount, char** Arguments) {
         std::fputs(UsageText().c_str(), stdout);
         return 0;
     case TCommandLine::caVersion:
-        std::printf("%s\n", VersionText().c_str());
+        std::printf("%s\n%s\n", VersionText().c_str(), BuildLine().c_str());
         return 0;
     case TCommandLine::caError:
         std::fprintf(stderr, "clavora: %s\n%s", Line.Value.c_str(), UsageText().c_str());

@@ -21,9 +21,11 @@ struct TCommandLine {
 };
 
 // Reads the arguments after the program name. With ToolkitOptionsLeft set,
-// arguments that begin with a single dash, and a plain word after one, are
-// passed over: they are the toolkit's, before the application object has
-// taken them out.
+// the toolkit's own options ("-platform offscreen", "-reverse", "-style=x")
+// are passed over, with the value of those that take one: the application
+// object takes them out later. Any other argument with one dash is an
+// unknown option, told before the program needs a display ("-h" is the
+// help).
 TCommandLine ParseCommandLine(const std::vector<std::string>& Arguments,
                               bool ToolkitOptionsLeft = false);
 
@@ -31,6 +33,9 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& Arguments,
 std::string UsageText();
 // "Clavora 98 4.20 (build 0161)", as the about page names the program.
 std::string VersionText();
+// The about page's build line, "Build: 0161; 98-06-10"; --version prints it
+// under the version.
+std::string BuildLine();
 
 // Converts text given in the locale's encoding to the program's Latin-1.
 // False when the bytes are not valid in the locale's encoding or hold a

@@ -19,6 +19,12 @@ check() {
 
 check 0 out "Usage: clavora [option]" --help
 check 0 out "Clavora 98 4.20 (build 0161)" --version
+check 0 out "Build: 0161; 98-06-10" --version
+# Short options are answered here too, not left to the toolkit, which would
+# need a display: the help, and one nobody knows.
+check 0 out "Usage: clavora [option]" -h
+check 2 err "unknown option '-x'" -x
+check 2 err "unknown option '-bogus'" -bogus value
 check 2 err "unknown option '--exercize'" --exercize "E=TEXT;1;x"
 check 2 err "Usage: clavora [option]" --exercize "E=TEXT;1;x"
 check 2 err "option '--exercise' needs a value" --exercise

@@ -34,6 +34,11 @@ TEST(CommandLine, EachFormAsksForOneThing) {
         // The toolkit's options before the application object took them out.
         {{"-platform", "offscreen", "--version"}, true, TCommandLine::caVersion, ""},
         {{"-reverse", "--course", "a.cnt"}, true, TCommandLine::caCourse, "a.cnt"},
+        {{"-style=fusion", "-display", ":1", "--help"}, true, TCommandLine::caHelp, ""},
+        {{"-h"}, true, TCommandLine::caHelp, ""},
+        // A single dash is no licence: what the toolkit does not know is told.
+        {{"-x"}, true, TCommandLine::caError, "unknown option '-x'"},
+        {{"-bogus", "value"}, true, TCommandLine::caError, "unknown option '-bogus'"},
         // Mistakes.
         {{"--exercise"}, false, TCommandLine::caError, "option '--exercise' needs a value"},
         {{"--course", "a.cnt", "b.cnt"},
