@@ -119,7 +119,8 @@ namespace {
 std::string FUserLayer;
 std::string FShippedLayer;
 // The layers as the file system has them, links resolved; "" when unset or
-// missing.
+// not yet made (start-up sets the layers before it makes the learner's
+// folder), and then looked up again when next needed.
 std::string FUserReal;
 std::string FShippedReal;
 
@@ -143,6 +144,8 @@ bool StaysInLayers(const std::string& Path) {
     if (FUserLayer.empty() && FShippedLayer.empty()) return true;
     const std::string Real = RealPath(Path);
     if (Real.empty()) return false;
+    if (FUserReal.empty()) FUserReal = RealPath(FUserLayer);
+    if (FShippedReal.empty()) FShippedReal = RealPath(FShippedLayer);
     return Within(Real, FUserReal) || Within(Real, FShippedReal);
 }
 

@@ -186,6 +186,9 @@ TEST(FileNames, MaterialNamesStayInsideTheProgramDirectory) {
 TEST(FileNames, LinksOutOfTheLayersAreRefusedAndFoldersAreNoMaterial) {
     TSeamGuard Seams;
     TScopedTempDir Dir;
+    // The layers are set before the learner's folder is made, as at a first
+    // start.
+    SetProgramLayers(Dir / "user", Dir / "shipped");
     for (const char* Folder : {"user", "shipped", "outside", "user/qwerty.kbd", "user/Inner"})
         MakeDir(Folder);
     WriteFileBytes("outside/secret.txt", "not ours");
@@ -204,7 +207,6 @@ TEST(FileNames, LinksOutOfTheLayersAreRefusedAndFoldersAreNoMaterial) {
     };
     for (const auto& L : Links)
         ASSERT_EQ(symlink(L.Target.c_str(), (Dir / L.Link).c_str()), 0) << L.Link;
-    SetProgramLayers(Dir / "user", Dir / "shipped");
 
     const struct {
         const char* Name;
