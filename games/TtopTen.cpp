@@ -1,6 +1,7 @@
 #include "games/TtopTen.h"
 
 #include "files/BusyOpen.h"
+#include "files/ErrorLog.h"
 #include "files/RecordItems.h"
 #include "files/TProgramSettings.h"
 #include "files/TRecFile.h"
@@ -15,6 +16,7 @@
 namespace {
 
 const char* const OpenFailedText = " Topten open failed.";
+const char* const WriteFailedText = " Topten write failed.";
 const char* const DefaultName = "Clavora";
 constexpr size_t ScoreOffset = 256;
 constexpr size_t DateOffset = 258;
@@ -166,7 +168,13 @@ int TtopTen::CommitEntry(const TEntry& Given) {
     }
     File.Close();
     if (Status == fsOk && File.Status == fsCloseFailed) Status = fsCloseFailed;
-    return Place;
+    if (Status == fsOk) return Place;
+    // Not stored. A file held by another copy was told when the open gave
+    // up; a file that could not be made, read or written is told here.
+    if (Status != fsOpenRefused)
+        LogError(Status == fsCloseFailed ? fsCloseFailed : fsWriteFailed,
+                 FFileName + WriteFailedText);
+    return 0;
 }
 
 int TtopTen::Insert(int32_t Score, const std::string& Name) {

@@ -48,7 +48,9 @@ public:
     // Insert, and the list written back, so that entries other copies have
     // stored since this list was loaded are kept. The list in memory becomes
     // the one written. Returns the entry's place (0 when it no longer makes
-    // the list) and sets Status to the file result.
+    // the list, or was not stored) and sets Status to the file result; a
+    // list that could not be written is reported (-5, or -6 for a failed
+    // close).
     int CommitEntry(const TEntry& Given);
 
     // Offers a score: the place 1..FCount it takes, or 0 when it does not
