@@ -206,22 +206,29 @@ void TEvent::LoadFile(const std::string& Name) {
 
 int TEvent::AskForStory(const std::string& Mask) {
     FromStoryChooser = true;
-    const std::string Current = CurrentUser->FStoryFile;
-    std::string Chosen;
+    std::string Current = CurrentUser->FStoryFile;
     const TStringList Names = IsMaterialName(Mask) ? TFile::ListNames(Mask) : TStringList();
-    const int Answer = StoryChooser()(Names, Mask, Current, Chosen);
-    std::string Story;
-    if (Answer == scNewStory) {
-        CurrentUser->FStoryFile = Chosen;
-        Story = Chosen;
-        StartPos = 0;
-    } else if (Answer == scContinue) {
-        Story = Current;
-        StartPos = CurrentUser->FStoryPosition;
-    } else {
-        return Answer;
+    for (;;) {
+        std::string Chosen;
+        const int Answer = StoryChooser()(Names, Mask, Current, Chosen);
+        if (Answer != scNewStory && Answer != scContinue) return Answer;
+        const std::string Story = Answer == scNewStory ? Chosen : Current;
+        std::string Body;
+        if (ReadTextFile(Story, Body)) {
+            if (Answer == scNewStory) {
+                CurrentUser->FStoryFile = Chosen;
+                StartPos = 0;
+            } else {
+                StartPos = CurrentUser->FStoryPosition;
+            }
+            Text = std::move(Body);
+            return Answer;
+        }
+        // A story that has gone is never typed as an empty page: the learner
+        // is told and chooses again, with nothing to continue when it was
+        // the story being typed. The learner's story stays until another is
+        // chosen.
+        LogError(-503, "The story " + Story + " is gone. Please choose another story.");
+        if (Answer == scContinue) Current.clear();
     }
-    std::string Body;
-    if (ReadTextFile(Story, Body)) Text = std::move(Body);
-    return Answer;
 }

@@ -108,6 +108,8 @@ public:
     //   anything else     the source itself is the text.
     // A file that cannot be read is reported (-501) and gives no text. Returns
     // 1 when the event is to be shown, or the story chooser's answer.
+    // A story that cannot be read is reported (-503) and the chooser is
+    // offered again.
     int LoadText(const std::string& Source);
 
     // Takes the setup and forgets the record of an earlier run (RunEvent).
