@@ -57,7 +57,9 @@ bool TBubblesGame::OnScreen(int Letter) const {
 
 TBubblesGame::TKeyResult TBubblesGame::KeyPress(unsigned char Ch, bool Running) {
     TKeyResult Result;
-    const int Pace = 2 * int(std::trunc(FSpeedFactor));
+    // The pace of the moment: each pop moves it, so a second bubble popped
+    // by the same key scores at the pace the first one left.
+    auto Pace = [this] { return 2 * int(std::trunc(FSpeedFactor)); };
     for (int I = 0; I < SlotCount; ++I) {
         Tbubble& B = FSlots[size_t(I)];
         if (!B.FActive || B.FLetter != int(Ch)) continue;
@@ -65,7 +67,7 @@ TBubblesGame::TKeyResult TBubblesGame::KeyPress(unsigned char Ch, bool Running) 
         const int Y = B.FY;
         const int Kind = B.FKind;
         B.Pop();
-        const int32_t Points = (Pace + (Kind == 2 ? 8 : 3)) / FScoreDivisor;
+        const int32_t Points = (Pace() + (Kind == 2 ? 8 : 3)) / FScoreDivisor;
         Score += Points;
         // The list keeps 16-bit scores: the score stops short of their end.
         if (Score > ScoreCap) Score = CappedScore;
@@ -76,7 +78,7 @@ TBubblesGame::TKeyResult TBubblesGame::KeyPress(unsigned char Ch, bool Running) 
     if (Result.Popped == 0) {
         Result.Wrong = true;
         if (Running) {
-            const int32_t Lost = std::min(Score, Pace);
+            const int32_t Lost = std::min(Score, Pace());
             Score -= Lost;
             Result.Points = -Lost;
         }
