@@ -1,6 +1,7 @@
 #include "games/TBubblesGame.h"
 
 #include "files/SystemUtils.h"
+#include "games/TtopTen.h"
 
 #include <algorithm>
 #include <cmath>
@@ -68,9 +69,7 @@ TBubblesGame::TKeyResult TBubblesGame::KeyPress(unsigned char Ch, bool Running) 
         const int Kind = B.FKind;
         B.Pop();
         const int32_t Points = (Pace() + (Kind == 2 ? 8 : 3)) / FScoreDivisor;
-        Score += Points;
-        // The list keeps 16-bit scores: the score stops short of their end.
-        if (Score > ScoreCap) Score = CappedScore;
+        Score = TtopTen::Capped(Score + Points);
         Result.Points += Points;
         Result.Popped += 1;
         RecordHeight(Y);

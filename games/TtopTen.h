@@ -23,6 +23,11 @@ public:
     static constexpr int DefaultPlaces = 10;
     static constexpr int32_t ErrUpdateTimeOut = -801;
     static constexpr int32_t ErrReadTimeOut = -802;
+    // The list keeps 16-bit scores: a game's score that passes ScoreCap
+    // becomes CappedScore and stays there, short of their end.
+    static constexpr int32_t ScoreCap = 31000;
+    static constexpr int32_t CappedScore = 31999;
+    static int32_t Capped(int32_t Score) { return Score > ScoreCap ? CappedScore : Score; }
 
     struct TEntry {
         std::string Name;
