@@ -7,9 +7,9 @@
 #include "files/TRecFile.h"
 #include "platform/Clock.h"
 #include "platform/FileNames.h"
+#include "platform/ShortDate.h"
 
-#include <cmath>
-#include <ctime>
+#include <algorithm>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -49,14 +49,7 @@ TtopTen::TEntry TtopTen::DefaultEntry(int Place) {
 }
 
 std::string TtopTen::Today() {
-    // Days since 1899-12-30 in local time, to the second.
-    const double Seconds = std::round((Now() - 25569.0) * 86400.0);
-    const std::time_t Local = static_cast<std::time_t>(Seconds);
-    std::tm Parts{};
-    if (!gmtime_r(&Local, &Parts)) return "";
-    char Text[64];
-    const size_t Length = std::strftime(Text, sizeof Text, "%x", &Parts);
-    return std::string(Text, Length);
+    return ShortDateOf(Now());
 }
 
 std::string TtopTen::FileNameOf(const std::string& ListName) {

@@ -3,7 +3,7 @@
 //
 // The list named N lives in DataPath + N + ".kqt": records of 514 bytes,
 // best first, each a name (short string), a score (16-bit) and the date of
-// the entry (short string, the system's short date). The number of places
+// the entry (short string, the locale's short date). The number of places
 // is the number of records, ten for a missing file; at most 100 places are
 // kept, and further records are passed over.
 #pragma once
@@ -75,7 +75,7 @@ public:
 
     // The entry at place I of a new list.
     static TEntry DefaultEntry(int Place);
-    // Today in the system's short date format.
+    // Today in the locale's short date format.
     static std::string Today();
     // The list's file name for a list name.
     static std::string FileNameOf(const std::string& ListName);

@@ -6,14 +6,21 @@
 #include "files/TProgramSettings.h"
 #include "files/TRecFile.h"
 #include "games/TtopTen.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/FileNames.h"
+#include "platform/Latin1.h"
 #include "platform/SharedFile.h"
+#include "platform/ShortDate.h"
 #include "tests/support/TFailingDevice.h"
+#include "tests/support/TFakeClock.h"
 #include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <QDate>
+#include <QLocale>
 
 #include <chrono>
 #include <cstdio>
@@ -72,6 +79,26 @@ TEST_F(TopTen, NewListIsTheDefaultsFrom930Down) {
     EXPECT_EQ(Scores(List),
               (std::vector<int32_t>{930, 860, 790, 720, 650, 580, 510, 440, 370, 300}));
     EXPECT_EQ(List.Entry(1).Name, "Clavora");
+}
+
+TEST_F(TopTen, EntriesAreDatedWithTheLocalesShortDateAsTheStudyReportIs) {
+    // Day 46363 after 1899-12-30 is 7 December 2026; the time of day never
+    // changes the date.
+    TFakeClock Clock(46363.0);
+    SetClock(&Clock);
+    const std::string Expected =
+        FromQ(QLocale::system().toString(QDate(2026, 12, 7), QLocale::ShortFormat));
+    for (double Time : {46363.0, 46363.5, 46363.99999}) {
+        Clock.Set(Time);
+        EXPECT_EQ(TtopTen::Today(), Expected) << Time;
+        EXPECT_EQ(ShortDateOf(Time), Expected) << Time;
+    }
+    TtopTen List;
+    EXPECT_EQ(List.Entry(1).Date, Expected);
+    ASSERT_EQ(List.Insert(2000, "Me"), 1);
+    EXPECT_EQ(List.Entry(1).Date, Expected);
+    EXPECT_EQ(ShortDateOf(46364.0),
+              FromQ(QLocale::system().toString(QDate(2026, 12, 8), QLocale::ShortFormat)));
 }
 
 TEST_F(TopTen, InsertPlacesAScoreByTheExchangeRule) {
