@@ -30,6 +30,7 @@ const TErrorText ErrorTable[] = {
     {-88, "textfile row over 255 char"},
     {-500, "Error in Main-procedure"},
     {-501, "Error in Event"},
+    {-503, "Story file missing or read error"},
     {-801, "Time out while opening for exclusive write mode "},
     {-802, " Time out while opening for write-denied read mode"},
     {-901, "Database files not found"},

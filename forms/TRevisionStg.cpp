@@ -101,6 +101,11 @@ TRevisionStg::TRevisionStg() : TStorageForm("RevisionStg") {
     SetCaption(KeysLbl, QStringLiteral("With &Keys"));
     SetCaption(LexidropLbl, QStringLiteral("Play &Lexidrop"));
     SetCaption(VocabularyLbl, QStringLiteral("&Vocabulary"));
+    // The underlined letter of a list's caption (with Alt) goes to the list;
+    // the menu page hands the keys on.
+    DurationLbl->setBuddy(StoryTime);
+    KeysLbl->setBuddy(BubblesKeys);
+    VocabularyLbl->setBuddy(DropFileList);
     StoryTime->addItems({QStringLiteral("5 min. (Short)"), QStringLiteral("10 min. (Normal)"),
                          QStringLiteral("20 min. (Medium)"), QStringLiteral("30 min. (Long)")});
     BubblesKeys->addItems({QStringLiteral("Studied Keys"), QStringLiteral("a-z"),

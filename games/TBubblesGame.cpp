@@ -1,6 +1,7 @@
 #include "games/TBubblesGame.h"
 
 #include "files/SystemUtils.h"
+#include "games/TtopTen.h"
 
 #include <algorithm>
 #include <cmath>
@@ -57,7 +58,9 @@ bool TBubblesGame::OnScreen(int Letter) const {
 
 TBubblesGame::TKeyResult TBubblesGame::KeyPress(unsigned char Ch, bool Running) {
     TKeyResult Result;
-    const int Pace = 2 * int(std::trunc(FSpeedFactor));
+    // The pace of the moment: each pop moves it, so a second bubble popped
+    // by the same key scores at the pace the first one left.
+    auto Pace = [this] { return 2 * int(std::trunc(FSpeedFactor)); };
     for (int I = 0; I < SlotCount; ++I) {
         Tbubble& B = FSlots[size_t(I)];
         if (!B.FActive || B.FLetter != int(Ch)) continue;
@@ -65,10 +68,8 @@ TBubblesGame::TKeyResult TBubblesGame::KeyPress(unsigned char Ch, bool Running) 
         const int Y = B.FY;
         const int Kind = B.FKind;
         B.Pop();
-        const int32_t Points = (Pace + (Kind == 2 ? 8 : 3)) / FScoreDivisor;
-        Score += Points;
-        // The list keeps 16-bit scores: the score stops short of their end.
-        if (Score > ScoreCap) Score = CappedScore;
+        const int32_t Points = (Pace() + (Kind == 2 ? 8 : 3)) / FScoreDivisor;
+        Score = TtopTen::Capped(Score + Points);
         Result.Points += Points;
         Result.Popped += 1;
         RecordHeight(Y);
@@ -76,7 +77,7 @@ TBubblesGame::TKeyResult TBubblesGame::KeyPress(unsigned char Ch, bool Running) 
     if (Result.Popped == 0) {
         Result.Wrong = true;
         if (Running) {
-            const int32_t Lost = std::min(Score, Pace);
+            const int32_t Lost = std::min(Score, Pace());
             Score -= Lost;
             Result.Points = -Lost;
         }

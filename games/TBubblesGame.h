@@ -21,8 +21,6 @@ class TBubblesGame {
 public:
     static constexpr int SlotCount = 10;
     static constexpr int MissLimit = 6;
-    static constexpr int32_t ScoreCap = 31000;
-    static constexpr int32_t CappedScore = 31999;
     // The height recorded for a bubble that escaped.
     static constexpr int EscapeHeight = -30;
     static constexpr const char* DefaultKeys = "qwertyuiopasdfghjklzxcvbnm";

@@ -2,6 +2,7 @@
 
 #include "files/InputError.h"
 #include "files/TTextFile.h"
+#include "games/TtopTen.h"
 #include "platform/FileNames.h"
 
 #include <algorithm>
@@ -100,7 +101,7 @@ TLexidropGame::TKey TLexidropGame::TypeChar(char Ch, char& Expected) {
     TypedCount += 1;
     if (!WordDone()) return kRight;
     LoopState = lsNextWord;
-    Score += WordPoints(GameLevel);
+    Score = TtopTen::Capped(Score + WordPoints(GameLevel));
     LastRow = FallRow;
     return kWordDone;
 }

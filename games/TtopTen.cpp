@@ -1,20 +1,22 @@
 #include "games/TtopTen.h"
 
 #include "files/BusyOpen.h"
+#include "files/ErrorLog.h"
 #include "files/RecordItems.h"
 #include "files/TProgramSettings.h"
 #include "files/TRecFile.h"
 #include "platform/Clock.h"
 #include "platform/FileNames.h"
+#include "platform/ShortDate.h"
 
-#include <cmath>
-#include <ctime>
+#include <algorithm>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
 const char* const OpenFailedText = " Topten open failed.";
+const char* const WriteFailedText = " Topten write failed.";
 const char* const DefaultName = "Clavora";
 constexpr size_t ScoreOffset = 256;
 constexpr size_t DateOffset = 258;
@@ -47,14 +49,7 @@ TtopTen::TEntry TtopTen::DefaultEntry(int Place) {
 }
 
 std::string TtopTen::Today() {
-    // Days since 1899-12-30 in local time, to the second.
-    const double Seconds = std::round((Now() - 25569.0) * 86400.0);
-    const std::time_t Local = static_cast<std::time_t>(Seconds);
-    std::tm Parts{};
-    if (!gmtime_r(&Local, &Parts)) return "";
-    char Text[64];
-    const size_t Length = std::strftime(Text, sizeof Text, "%x", &Parts);
-    return std::string(Text, Length);
+    return ShortDateOf(Now());
 }
 
 std::string TtopTen::FileNameOf(const std::string& ListName) {
@@ -166,7 +161,13 @@ int TtopTen::CommitEntry(const TEntry& Given) {
     }
     File.Close();
     if (Status == fsOk && File.Status == fsCloseFailed) Status = fsCloseFailed;
-    return Place;
+    if (Status == fsOk) return Place;
+    // Not stored. A file held by another copy was told when the open gave
+    // up; a file that could not be made, read or written is told here.
+    if (Status != fsOpenRefused)
+        LogError(Status == fsCloseFailed ? fsCloseFailed : fsWriteFailed,
+                 FFileName + WriteFailedText);
+    return 0;
 }
 
 int TtopTen::Insert(int32_t Score, const std::string& Name) {

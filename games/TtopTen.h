@@ -3,7 +3,7 @@
 //
 // The list named N lives in DataPath + N + ".kqt": records of 514 bytes,
 // best first, each a name (short string), a score (16-bit) and the date of
-// the entry (short string, the system's short date). The number of places
+// the entry (short string, the locale's short date). The number of places
 // is the number of records, ten for a missing file; at most 100 places are
 // kept, and further records are passed over.
 #pragma once
@@ -23,6 +23,11 @@ public:
     static constexpr int DefaultPlaces = 10;
     static constexpr int32_t ErrUpdateTimeOut = -801;
     static constexpr int32_t ErrReadTimeOut = -802;
+    // The list keeps 16-bit scores: a game's score that passes ScoreCap
+    // becomes CappedScore and stays there, short of their end.
+    static constexpr int32_t ScoreCap = 31000;
+    static constexpr int32_t CappedScore = 31999;
+    static int32_t Capped(int32_t Score) { return Score > ScoreCap ? CappedScore : Score; }
 
     struct TEntry {
         std::string Name;
@@ -48,7 +53,9 @@ public:
     // Insert, and the list written back, so that entries other copies have
     // stored since this list was loaded are kept. The list in memory becomes
     // the one written. Returns the entry's place (0 when it no longer makes
-    // the list) and sets Status to the file result.
+    // the list, or was not stored) and sets Status to the file result; a
+    // list that could not be written is reported (-5, or -6 for a failed
+    // close).
     int CommitEntry(const TEntry& Given);
 
     // Offers a score: the place 1..FCount it takes, or 0 when it does not
@@ -68,7 +75,7 @@ public:
 
     // The entry at place I of a new list.
     static TEntry DefaultEntry(int Place);
-    // Today in the system's short date format.
+    // Today in the locale's short date format.
     static std::string Today();
     // The list's file name for a list name.
     static std::string FileNameOf(const std::string& ListName);

@@ -83,7 +83,9 @@ bool TEvent::CanSkip() {
     if (!HasParam(3)) return false;
     const int Answer = LoadText(Param(3));
     if (Answer == 1 || Answer == 2) return false;
-    SetResult(Answer == 3 ? erCancelled : erStop);
+    // A text that could not be loaded, like Back in the story chooser, leaves
+    // the exercise without completing it; no answer stops it.
+    SetResult(Answer == 3 || Answer == TextUnreadable ? erCancelled : erStop);
     return true;
 }
 
@@ -182,46 +184,49 @@ int TEvent::LoadText(const std::string& Source) {
     FromStoryChooser = false;
     if (UpperCase(Source) == "NIL") return 1;
     Text.reset();
-    if (HasPrefix(Source, "FILE:")) {
-        LoadFile(Source.substr(5));
-        return 1;
-    }
+    if (HasPrefix(Source, "FILE:")) return LoadFile(Source.substr(5)) ? 1 : TextUnreadable;
     if (HasPrefix(Source, "RES:")) return 1;
-    if (HasPrefix(Source, "EFFIC:")) {
-        LoadFile("Effic.kqs");
-        return 1;
-    }
+    if (HasPrefix(Source, "EFFIC:")) return LoadFile("Effic.kqs") ? 1 : TextUnreadable;
     if (HasPrefix(Source, "ASK:")) return AskForStory(Source.substr(4));
     Text = Source;
     return 1;
 }
 
-void TEvent::LoadFile(const std::string& Name) {
+bool TEvent::LoadFile(const std::string& Name) {
     std::string Body;
-    if (ReadTextFile(Name, Body))
-        Text = std::move(Body);
-    else
+    if (!ReadTextFile(Name, Body)) {
         LogError(-501, "File " + Name + " missing or read error");
+        return false;
+    }
+    Text = std::move(Body);
+    return true;
 }
 
 int TEvent::AskForStory(const std::string& Mask) {
     FromStoryChooser = true;
-    const std::string Current = CurrentUser->FStoryFile;
-    std::string Chosen;
+    std::string Current = CurrentUser->FStoryFile;
     const TStringList Names = IsMaterialName(Mask) ? TFile::ListNames(Mask) : TStringList();
-    const int Answer = StoryChooser()(Names, Mask, Current, Chosen);
-    std::string Story;
-    if (Answer == scNewStory) {
-        CurrentUser->FStoryFile = Chosen;
-        Story = Chosen;
-        StartPos = 0;
-    } else if (Answer == scContinue) {
-        Story = Current;
-        StartPos = CurrentUser->FStoryPosition;
-    } else {
-        return Answer;
+    for (;;) {
+        std::string Chosen;
+        const int Answer = StoryChooser()(Names, Mask, Current, Chosen);
+        if (Answer != scNewStory && Answer != scContinue) return Answer;
+        const std::string Story = Answer == scNewStory ? Chosen : Current;
+        std::string Body;
+        if (ReadTextFile(Story, Body)) {
+            if (Answer == scNewStory) {
+                CurrentUser->FStoryFile = Chosen;
+                StartPos = 0;
+            } else {
+                StartPos = CurrentUser->FStoryPosition;
+            }
+            Text = std::move(Body);
+            return Answer;
+        }
+        // A story that has gone is never typed as an empty page: the learner
+        // is told and chooses again, with nothing to continue when it was
+        // the story being typed. The learner's story stays until another is
+        // chosen.
+        LogError(-503, "The story " + Story + " is gone. Please choose another story.");
+        if (Answer == scContinue) Current.clear();
     }
-    std::string Body;
-    if (ReadTextFile(Story, Body)) Text = std::move(Body);
-    return Answer;
 }

@@ -107,8 +107,11 @@ public:
     //   "ASK:mask"        a story the learner chooses among the files of the mask;
     //   anything else     the source itself is the text.
     // A file that cannot be read is reported (-501) and gives no text. Returns
-    // 1 when the event is to be shown, or the story chooser's answer.
+    // 1 when the event is to be shown, TextUnreadable when a file could not
+    // be read, or the story chooser's answer. A story that cannot be read is
+    // reported (-503) and the chooser is offered again.
     int LoadText(const std::string& Source);
+    static constexpr int TextUnreadable = -1;
 
     // Takes the setup and forgets the record of an earlier run (RunEvent).
     void Prepare(const TEventSetup& Given);
@@ -126,7 +129,7 @@ public:
 
 private:
     TEventRecord FRecord;
-    void LoadFile(const std::string& Name);
+    bool LoadFile(const std::string& Name);
     int AskForStory(const std::string& Mask);
 };
 

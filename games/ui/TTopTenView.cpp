@@ -56,6 +56,7 @@ void TTopTenView::Submit(const std::string& ListName, const std::string& PlayerN
     // A missing file is made with the default list; a list that could not
     // be read is shown as the default list and never written over.
     if (List.Load(ListName) == fsNotFound) List.CreateDefault(ListName);
+    FListBefore = List;
     FPlace = List.Insert(Score, PlayerName);
     Refresh();
     QLineEdit* Box = EventViewStg->NameBox;
@@ -104,7 +105,13 @@ void TTopTenView::Commit() {
     // copies of the program made meanwhile stay.
     const TtopTen::TEntry Entry = List.Entry(FPlace);
     const int Place = List.CommitEntry(Entry);
-    if (List.Status == fsOk) FPlace = Place;
+    if (List.Status == fsOk) {
+        FPlace = Place;
+    } else {
+        // Not stored: the page must not show the name as if it were.
+        List = FListBefore;
+        FPlace = 0;
+    }
     Refresh();
 }
 

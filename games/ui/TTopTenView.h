@@ -26,8 +26,12 @@ public:
     // missing): the place it takes, with the player's name in the name box.
     void Submit(const std::string& ListName, const std::string& PlayerName, int32_t Score);
     // Stores the name in the box at the place reached (an empty box stores
-    // "Anonymous") and writes the list.
+    // "Anonymous") and writes the list. When the list cannot be written the
+    // failure has been reported and the page shows the list without the entry.
     void Commit();
+    // The list as it was before the score was offered: what is shown again
+    // when the entry could not be stored.
+    TtopTen FListBefore;
     // Shows places 1..10.
     void Refresh();
 

@@ -194,6 +194,10 @@ void TChooseTextView::ButtonClick(QObject* Sender) {
     if (!Sender) return;
     const QString Name = Sender->objectName();
     if (Name == QLatin1String("Next")) {
+        // The story highlighted is the one started, wherever the highlight
+        // was moved since the last preview (the arrow keys move it too).
+        const int Row = Stg->TextList->currentRow();
+        if (Row >= 0 && size_t(Row) < FFiles.size()) FChosenFile = FFiles[size_t(Row)];
         SetResult(Stg->NewStory->isChecked() ? crNewStory : crContinue);
     } else if (Name == QLatin1String("Back")) {
         SetResult(crBack);

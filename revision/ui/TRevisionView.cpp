@@ -107,16 +107,28 @@ void TRevisionView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shi
     if (Key == VK_ESCAPE && Shift == 0) {
         BookForm->DoEscape();
     } else if (Shift == ssAlt) {
+        // Each caption's underlined letter: a game's starts it, a list's
+        // caption gives the focus to its list.
         QObject* Click = nullptr;
+        QLabel* ListCaption = nullptr;
         if (Key == 'R')
             Click = Stg->WizardBox;
         else if (Key == 'S')
             Click = Stg->StoryBox;
         else if (Key == 'B')
             Click = Stg->BubblesBox;
-        else if (Key == 'W')
+        else if (Key == 'L')
             Click = Stg->LexidropBox;
-        if (Click) {
+        else if (Key == 'D')
+            ListCaption = Stg->DurationLbl;
+        else if (Key == 'K')
+            ListCaption = Stg->KeysLbl;
+        else if (Key == 'V')
+            ListCaption = Stg->VocabularyLbl;
+        if (ListCaption && ListCaption->buddy()) {
+            Key = 0;
+            ListCaption->buddy()->setFocus(Qt::ShortcutFocusReason);
+        } else if (Click) {
             Key = 0;
             ButtonClick(Click);
         }

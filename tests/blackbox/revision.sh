@@ -105,7 +105,7 @@ screenshot revision-bubbles
 back_to_menu revision-bubbles-leave
 
 # The falling-words game with words of the bank for the studied keys.
-key alt+w
+key alt+l
 wait_event TLexidropEvent
 # The first word takes a moment to fall into sight.
 sleep 1

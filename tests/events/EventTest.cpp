@@ -2,6 +2,7 @@
 // question before leaving, and the study time it adds to the learner.
 #include "tests/support/EventFixture.h"
 
+#include "engine/ui/RunEvent.h"
 #include "engine/ui/TEvent.h"
 #include "files/ErrorLog.h"
 #include "platform/Application.h"
@@ -60,31 +61,34 @@ TEST_F(EventTest, TextSourcesInAnyCase) {
     EXPECT_EQ(DialogCount(), 0);
 }
 
-TEST_F(EventTest, AnUnreadableTextFileIsReportedAndTheEventRunsWithoutText) {
+TEST_F(EventTest, AnUnreadableTextFileIsReportedAndLeavesItsExerciseUncompleted) {
     Write("Broken.txt", "$description\r\nbody\r\n"); // a header tag without its value
     // Names outside the program directory are no material, even when they exist.
     Write("Plain.txt", "readable\r\n");
     mkdir("Sub", 0755);
-    for (const char* Name :
-         {"Missing.txt", "Broken.txt", "/etc/passwd", "Sub/../Plain.txt", "..\\Plain.txt"}) {
-        SCOPED_TRACE(Name);
+    // "EFFIC:" reads Effic.kqs, which this folder does not hold.
+    for (const char* Source : {"FILE:Missing.txt", "FILE:Broken.txt", "FILE:/etc/passwd",
+                               "FILE:Sub/../Plain.txt", "FILE:..\\Plain.txt", "EFFIC:"}) {
+        SCOPED_TRACE(Source);
+        const std::string Name = Source[0] == 'F' ? std::string(Source).substr(5) : "Effic.kqs";
         ClearDialogLog();
-        TEvent Event(std::string("E=TEXT;1;FILE:") + Name);
+        TEvent Event(std::string("E=TEXT;1;") + Source);
         Event.Text = "old";
-        TDriver Driver;
+        // Were the empty page shown, Next would complete the exercise.
         bool Shown = false;
+        TDriver Driver;
         Driver.Do("shown", [&] {
-            Shown = Event.IsOpen;
+            Shown = true;
             PressKey(BookForm, Qt::Key_N, Qt::AltModifier);
         });
-        EXPECT_EQ(RunEvent(Event, Driver), erNext);
-        EXPECT_TRUE(Shown);
+        Driver.Start();
+        EXPECT_EQ(::RunEvent(Event, TEventSetup()).Result, erCancelled);
+        EXPECT_FALSE(Shown);
         EXPECT_FALSE(Event.Text);
         ASSERT_EQ(DialogCount(), 1);
         EXPECT_EQ(DialogLog()[0].Type, mtError);
         EXPECT_NE(LastDialog().find("#-501"), std::string::npos) << LastDialog();
-        EXPECT_NE(LastDialog().find(std::string("File ") + Name + " missing or read error"),
-                  std::string::npos);
+        EXPECT_NE(LastDialog().find("File " + Name + " missing or read error"), std::string::npos);
     }
     EXPECT_NE(ReadFileBytes(ErrorLogName).find("File Missing.txt missing or read error"),
               std::string::npos);
@@ -130,14 +134,70 @@ TEST_F(EventTest, StoryChooserAnswersDecideTextAndWhetherTheEventIsShown) {
     TEvent None("S=TEXT;1;ASK:*.exm");
     EXPECT_EQ(None.Execute(), erStop);
     EXPECT_FALSE(None.Text);
+}
 
-    // Continuing a story whose file is gone: no text and no message.
+TEST_F(EventTest, AStoryThatIsGoneIsToldAndTheChooserOfferedAgain) {
+    Write("Tale.exm", "$author=Us\r\nOnce upon a time\r\n");
+    // The chooser answers from a script; each call is offered a story to continue.
+    struct {
+        const char* What;
+        std::vector<std::pair<int, std::string>> Answers; // answer, story chosen
+        int Result;
+        std::vector<std::string> Offered; // the story to continue at each call
+        std::string Text;
+        std::string StoryAfter;
+        int Told; // -503 messages
+    } const Cases[] = {
+        // Continue the gone story, then pick one that is there.
+        {"then a new story",
+         {{2, ""}, {1, "Tale.exm"}},
+         1,
+         {"Gone.exm", ""},
+         "Once upon a time\r\n",
+         "Tale.exm",
+         1},
+        // Continue it, then go back: the event is left, the learner's story kept.
+        {"then back", {{2, ""}, {3, ""}}, 3, {"Gone.exm", ""}, "<none>", "Gone.exm", 1},
+        // A new story that is gone too, then one that is there.
+        {"a gone new story",
+         {{1, "Lost.exm"}, {1, "Tale.exm"}},
+         1,
+         {"Gone.exm", "Gone.exm"},
+         "Once upon a time\r\n",
+         "Tale.exm",
+         1},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.What);
+        ClearDialogLog();
+        CurrentUser->FStoryFile = "Gone.exm";
+        CurrentUser->FStoryPosition = 40;
+        std::vector<std::string> Offered;
+        size_t Call = 0;
+        SetStoryChooser([&](const TStringList&, const std::string&, const std::string& Current,
+                            std::string& Chosen) {
+            Offered.push_back(Current);
+            if (Call >= C.Answers.size()) return 3;
+            Chosen = C.Answers[Call].second;
+            return C.Answers[Call++].first;
+        });
+        TEvent Event("S=TEXT;1;ASK:*.exm");
+        EXPECT_EQ(Event.LoadText("ASK:*.exm"), C.Result);
+        EXPECT_EQ(Offered, C.Offered);
+        EXPECT_EQ(Event.Text.value_or("<none>"), C.Text);
+        EXPECT_EQ(CurrentUser->FStoryFile, C.StoryAfter);
+        ASSERT_EQ(DialogCount(), C.Told);
+        EXPECT_EQ(LastDialog().rfind("#-503 ", 0), 0u) << LastDialog();
+        EXPECT_NE(LastDialog().find(".exm is gone."), std::string::npos) << LastDialog();
+    }
+    // Without the chooser page: told, and with nothing to continue, back.
     SetStoryChooser(nullptr);
+    ClearDialogLog();
     CurrentUser->FStoryFile = "Gone.exm";
     TEvent Gone("S=TEXT;1;ASK:*.exm");
-    EXPECT_EQ(Gone.LoadText("ASK:*.exm"), 2);
+    EXPECT_EQ(Gone.Execute(), erCancelled);
     EXPECT_FALSE(Gone.Text);
-    EXPECT_EQ(DialogCount(), 0);
+    EXPECT_EQ(DialogCount(), 1);
 }
 
 TEST_F(EventTest, ShortcutsActOnlyInTheirStates) {

@@ -94,16 +94,37 @@ TEST_F(BubblesRules, WrongKeysCostTwiceThePaceButNeverGoBelowZero) {
     EXPECT_EQ(Game.Score, 6);
 }
 
-TEST_F(BubblesRules, OneKeyPopsEveryBubbleWithItsLetter) {
-    TBubblesGame Game;
-    Game.Begin("", Start);
-    Place(Game, 1, 'e', 1);
-    Place(Game, 7, 'e', 2);
-    Place(Game, 3, 'r', 1);
-    const auto R = Game.KeyPress('e', true);
-    EXPECT_EQ(R.Popped, 2);
-    EXPECT_EQ(Game.Score, 15);
-    EXPECT_TRUE(Game.FSlots[3].FActive);
+TEST_F(BubblesRules, OneKeyPopsEveryBubbleWithItsLetterEachAtThePaceOfItsMoment) {
+    // A normal bubble in slot 1 is popped first, at height Y; the pop moves
+    // the pace, and the bonus bubble in slot 7 (at height 100, popped second)
+    // scores at the pace it left. Points are 2 x whole pace + 3, or + 8.
+    struct {
+        double Pace;
+        int Y;
+        int32_t Score;
+    } const Cases[] = {
+        // High up adds 0.008: 1.008, still a whole 1: 5 + 10.
+        {1.0, 200, 15},
+        // The middle band adds 0.07: 1.67, still 1: 5 + 10.
+        {1.6, 257, 15},
+        // At the bottom it adds 0.5: 2.1, a whole 2: 5 + (4 + 8).
+        {1.6, 337, 17},
+        // 2.9 + 0.5 = 3.4: 7 + (6 + 8).
+        {2.9, 337, 21},
+    };
+    for (const auto& C : Cases) {
+        TBubblesGame Game;
+        Game.Begin("", Start);
+        Game.FSpeedFactor = C.Pace;
+        Place(Game, 1, 'e', 1, C.Y);
+        Place(Game, 7, 'e', 2, 100);
+        Place(Game, 3, 'r', 1);
+        const auto R = Game.KeyPress('e', true);
+        EXPECT_EQ(R.Popped, 2);
+        EXPECT_EQ(R.Points, C.Score) << "pace " << C.Pace << ", first at " << C.Y;
+        EXPECT_EQ(Game.Score, C.Score) << "pace " << C.Pace << ", first at " << C.Y;
+        EXPECT_TRUE(Game.FSlots[3].FActive);
+    }
 }
 
 TEST_F(BubblesRules, ScorePast31000BecomesTheCap) {

@@ -17,6 +17,7 @@
 #include "shell/TBookForm.h"
 #include "shell/TChapterView.h"
 #include "tests/support/EventFixture.h"
+#include "tests/support/TFailingDevice.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -266,4 +267,24 @@ TEST_F(GameEvents, TopTenPageTakesTheNameAtThePlaceReached) {
     EXPECT_EQ(TopTenView->FPlace, 0);
     EXPECT_TRUE(Box->isHidden());
     EXPECT_TRUE(EventViewStg->Congratulations->isHidden());
+}
+
+TEST_F(GameEvents, TopTenPageDoesNotShowANameThatCouldNotBeStored) {
+    // 720 equals the default list's fourth place and goes in below it.
+    TopTenView->Submit("lexidrop", "Ann", 720);
+    ASSERT_EQ(TopTenView->FPlace, 5);
+    TFailingDevice Disk(0, true, false);
+    SetFileDevice(&Disk);
+    TopTenView->Commit();
+    SetFileDevice(nullptr);
+    ASSERT_EQ(DialogCount(), 1);
+    EXPECT_EQ(LastDialog().rfind("#-5 ", 0), 0u) << LastDialog();
+    // The page shows the list as it stands: the default fifth place, no box.
+    EXPECT_EQ(TopTenView->FPlace, 0);
+    EXPECT_EQ(TextOf(EventViewStg->Name[4]), "Clavora");
+    EXPECT_EQ(TextOf(EventViewStg->Points[4]), "650");
+    EXPECT_TRUE(EventViewStg->NameBox->isHidden());
+    TtopTen Stored;
+    ASSERT_EQ(Stored.Load("lexidrop"), fsOk);
+    EXPECT_EQ(Stored.Entry(5).Score, 650);
 }

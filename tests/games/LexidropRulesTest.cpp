@@ -106,6 +106,27 @@ TEST(LexidropRules, WordsScoreTenTimesTheWholeLevel) {
     EXPECT_EQ(TLexidropGame::WordPoints(Game.GameLevel), 20);
 }
 
+TEST(LexidropRules, ScorePast31000BecomesTheCapAsTheBubblesDo) {
+    // The list keeps 16-bit scores; without the cap 32760 + 10 would be read
+    // back as -32766.
+    const struct {
+        int32_t Before;
+        float Level;
+        int32_t After;
+    } Cases[] = {{30990, 1, 31000},
+                 {30991, 1, 31999},
+                 {31000, 1, 31999},
+                 {31999, 10, 31999},
+                 {32760, 1, 31999}};
+    for (const auto& C : Cases) {
+        TLexidropGame Game = NewGame({"go"});
+        Game.Score = C.Before;
+        Game.GameLevel = C.Level;
+        TypeWord(Game);
+        EXPECT_EQ(Game.Score, C.After) << C.Before << " at level " << C.Level;
+    }
+}
+
 TEST(LexidropRules, KeysTypeTheFallingWordAndWrongKeysChangeNothing) {
     TLexidropGame Game = NewGame({"cat"});
     char Expected = 0;

@@ -1,18 +1,29 @@
 // The top-ten list: its ordering, its lines, and its file shared by several
 // copies of the program.
 #include "files/BusyOpen.h"
+#include "files/ErrorLog.h"
 #include "files/RecordItems.h"
 #include "files/TProgramSettings.h"
 #include "files/TRecFile.h"
 #include "games/TtopTen.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/FileNames.h"
+#include "platform/Latin1.h"
 #include "platform/SharedFile.h"
+#include "platform/ShortDate.h"
+#include "tests/support/TFailingDevice.h"
+#include "tests/support/TFakeClock.h"
 #include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <QDate>
+#include <QLocale>
+
 #include <chrono>
+#include <cstdio>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -68,6 +79,26 @@ TEST_F(TopTen, NewListIsTheDefaultsFrom930Down) {
     EXPECT_EQ(Scores(List),
               (std::vector<int32_t>{930, 860, 790, 720, 650, 580, 510, 440, 370, 300}));
     EXPECT_EQ(List.Entry(1).Name, "Clavora");
+}
+
+TEST_F(TopTen, EntriesAreDatedWithTheLocalesShortDateAsTheStudyReportIs) {
+    // Day 46363 after 1899-12-30 is 7 December 2026; the time of day never
+    // changes the date.
+    TFakeClock Clock(46363.0);
+    SetClock(&Clock);
+    const std::string Expected =
+        FromQ(QLocale::system().toString(QDate(2026, 12, 7), QLocale::ShortFormat));
+    for (double Time : {46363.0, 46363.5, 46363.99999}) {
+        Clock.Set(Time);
+        EXPECT_EQ(TtopTen::Today(), Expected) << Time;
+        EXPECT_EQ(ShortDateOf(Time), Expected) << Time;
+    }
+    TtopTen List;
+    EXPECT_EQ(List.Entry(1).Date, Expected);
+    ASSERT_EQ(List.Insert(2000, "Me"), 1);
+    EXPECT_EQ(List.Entry(1).Date, Expected);
+    EXPECT_EQ(ShortDateOf(46364.0),
+              FromQ(QLocale::system().toString(QDate(2026, 12, 8), QLocale::ShortFormat)));
 }
 
 TEST_F(TopTen, InsertPlacesAScoreByTheExchangeRule) {
@@ -257,7 +288,7 @@ TEST_F(TopTen, AListHeldByAnotherCopyIsWaitedForThenGivenUp) {
     EXPECT_EQ(List.Entry(1).Score, 930);
 }
 
-TEST_F(TopTen, UnreadableOrUnwritableFilesLeaveTheDefaultList) {
+TEST_F(TopTen, ANoisyFileIsReadAsTheRecordsItHolds) {
     // Random bytes: read as records; nothing else happens.
     std::string Noise;
     for (int I = 0; I < 3 * 514 + 100; ++I)
@@ -266,7 +297,56 @@ TEST_F(TopTen, UnreadableOrUnwritableFilesLeaveTheDefaultList) {
     TtopTen List;
     EXPECT_EQ(List.Load("bubbles"), fsOk);
     EXPECT_EQ(List.Count(), 3);
+}
 
+TEST_F(TopTen, AnEntryThatCannotBeStoredIsReportedAndTakesNoPlace) {
+    // 720 equals the default list's fourth place and goes in below it: place 5.
+    struct {
+        const char* What;
+        std::string DataPath;
+        long long Bytes; // what the disk takes, -1 any number
+        bool SyncFails;
+        int32_t Status;
+        std::string Message;
+    } const Cases[] = {
+        {"a disk that takes nothing", "", 0, false, fsWriteFailed, "#-5 File write error"},
+        {"a sync that fails", "", -1, true, fsCloseFailed, "#-6 File close failed"},
+        // A data folder that is not there: the list file cannot even be made.
+        {"no data folder", "gone/", -1, false, fsNotFound, "#-5 File write error"},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.What);
+        Settings->DataPath = C.DataPath;
+        std::remove("lexidrop.kqt");
+        std::remove(ErrorLogName.c_str());
+        Shown.clear();
+        TtopTen List;
+        if (C.DataPath.empty()) {
+            ASSERT_EQ(List.CreateDefault("lexidrop"), fsOk);
+        }
+        List.Load("lexidrop");
+        const std::string Before = ReadFileBytes("lexidrop.kqt");
+        const int Place = List.Insert(720, "Me");
+        ASSERT_EQ(Place, 5);
+        TFailingDevice Disk(C.Bytes, true, C.SyncFails);
+        SetFileDevice(&Disk);
+        EXPECT_EQ(List.CommitEntry(List.Entry(Place)), 0);
+        SetFileDevice(nullptr);
+        EXPECT_EQ(List.Status, C.Status);
+        // Told once, on screen and in the log, with the list's file named.
+        ASSERT_EQ(Shown.size(), 1u);
+        EXPECT_EQ(Shown[0].rfind(C.Message, 0), 0u) << Shown[0];
+        const std::string Named = C.DataPath + "lexidrop.kqt Topten write failed.";
+        EXPECT_NE(Shown[0].find(Named), std::string::npos) << Shown[0];
+        EXPECT_NE(ReadFileBytes(ErrorLogName).find(Named), std::string::npos);
+        if (C.Bytes == 0) {
+            EXPECT_EQ(ReadFileBytes("lexidrop.kqt"), Before) << "the list as it was";
+        }
+    }
+    EXPECT_FALSE(FileExists("gone/lexidrop.kqt"));
+}
+
+TEST_F(TopTen, AListInAFolderWeMayNotWriteIsRefusedAtOnce) {
     // A folder we may not write: the default list and a refused commit.
     if (geteuid() == 0) GTEST_SKIP() << "the superuser may write anywhere";
     ASSERT_EQ(mkdir("locked", 0755), 0);

@@ -262,8 +262,21 @@ TEST_F(RevisionTest, TheMenuStartsTheGamesWithTheChosenKeysAndVocabulary) {
             })
         .Then("menu", RevisionMenuShown,
               [] {
-                  // The third key set: small and capital letters.
-                  RevisionStg->BubblesKeys->setCurrentIndex(2);
+                  // Each list's underlined letter takes the keys to its list.
+                  TRevisionStg* Stg = RevisionStg;
+                  const std::pair<Qt::Key, QWidget*> Lists[] = {{Qt::Key_D, Stg->StoryTime},
+                                                                {Qt::Key_K, Stg->BubblesKeys},
+                                                                {Qt::Key_V, Stg->DropFileList}};
+                  for (const auto& [Key, List] : Lists) {
+                      PressKey(BookForm, Key, Qt::AltModifier);
+                      EXPECT_TRUE(WaitUntil([List = List] { return List->hasFocus(); }))
+                          << List->objectName().toStdString();
+                  }
+                  // The third key set, chosen with the keys: small and capital letters.
+                  PressKey(BookForm, Qt::Key_K, Qt::AltModifier);
+                  PressKey(BookForm, Qt::Key_Down);
+                  PressKey(BookForm, Qt::Key_Down);
+                  EXPECT_EQ(Stg->BubblesKeys->currentIndex(), 2);
                   PressKey(BookForm, Qt::Key_B, Qt::AltModifier);
               })
         .Then(
@@ -285,7 +298,8 @@ TEST_F(RevisionTest, TheMenuStartsTheGamesWithTheChosenKeysAndVocabulary) {
                   QComboBox* List = RevisionStg->DropFileList;
                   List->setCurrentIndex(List->findText(QStringLiteral("Animals")));
                   ASSERT_GT(List->currentIndex(), 0);
-                  PressKey(BookForm, Qt::Key_W, Qt::AltModifier);
+                  // "Play Lexidrop" underlines the L.
+                  PressKey(BookForm, Qt::Key_L, Qt::AltModifier);
               })
         .Then(
             "falling words", [&] { return (Game = OpenPage<TLexidropEvent>()) != nullptr; },

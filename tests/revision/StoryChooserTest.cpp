@@ -159,3 +159,42 @@ TEST_F(RevisionTest, AStoryStartedIsContinuedWhereTheLearnerStopped) {
             });
     EXPECT_EQ(RunProgram(Driver), 0);
 }
+
+TEST_F(RevisionTest, EnterStartsTheStoryHighlightedNotTheOnePreviewed) {
+    TDriver Driver(10000);
+    TTextEvent* Event = nullptr;
+    std::string Previewed, Highlighted;
+    Driver
+        .Then(
+            "guided", [] { return TMain::RunningMenu == "MenuGuided"; },
+            [] {
+                MakeNora();
+                ClickWidget(BookForm->MenuRevision);
+            })
+        .Then("menu", RevisionMenuShown, [] { ClickWidget(RevisionStg->StoryBox); })
+        .Then(
+            "chooser", [] { return OpenPage<TChooseTextView>() != nullptr; },
+            [&] {
+                // The shipped stories only: each of them can be typed.
+                ASSERT_GE(EventViewStg->TextList->count(), 2);
+                Previewed = OpenPage<TChooseTextView>()->FFiles[1];
+                ClickRow(1);
+            })
+        .Then(
+            "previewed", [&] { return OpenPage<TChooseTextView>()->FChosenFile == Previewed; },
+            [&] {
+                // The arrow keys move the highlight away from the story previewed.
+                PressKey(BookForm, Qt::Key_Up);
+                ASSERT_EQ(EventViewStg->TextList->currentRow(), 0);
+                Highlighted = OpenPage<TChooseTextView>()->FFiles[0];
+                PressKey(BookForm, Qt::Key_Return);
+            })
+        .Then(
+            "typing", [&] { return (Event = OpenPage<TTextEvent>()) != nullptr; },
+            [&] {
+                EXPECT_EQ(CurrentUser->FStoryFile, Highlighted);
+                EXPECT_NE(Highlighted, Previewed);
+                BookForm->close();
+            });
+    EXPECT_EQ(RunProgram(Driver), 0);
+}

@@ -9,16 +9,14 @@
 #include "platform/FileNames.h"
 #include "platform/Latin1.h"
 #include "platform/ShellOpen.h"
+#include "platform/ShortDate.h"
 #include "shell/TBookForm.h"
 #include "users/TUser.h"
 #include "users/ui/StudyReport.h"
 #include "users/ui/TGraph.h"
 
-#include <QDate>
 #include <QLabel>
-#include <QLocale>
 
-#include <cmath>
 #include <filesystem>
 
 namespace {
@@ -50,8 +48,7 @@ std::string AbsoluteName(const std::string& Name) {
 } // namespace
 
 std::string ShortDateText() {
-    const QDate Day = QDate(1899, 12, 30).addDays(static_cast<qint64>(std::floor(Now())));
-    return FromQ(QLocale::system().toString(Day, QLocale::ShortFormat));
+    return ShortDateOf(Now());
 }
 
 TStatisticsView::TStatisticsView() {
