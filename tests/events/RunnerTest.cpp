@@ -89,7 +89,7 @@ protected:
         if (Wizard) {
             Driver.Then(
                 "the wizard's page", [] { return BuilderStg->Panel1->isVisible(); },
-                [this, Ending] {
+                [Ending] {
                     if (Ending == enCancelled) {
                         PressKey(BookForm, Qt::Key_Escape);
                         return;
