@@ -130,9 +130,10 @@ std::string RealPath(const std::string& Path) {
     return realpath(Path.c_str(), Buffer) ? std::string(Buffer) : std::string();
 }
 
+// Whether Path is Folder or lies inside it.
 bool Within(const std::string& Path, const std::string& Folder) {
     if (Folder.empty()) return false;
-    if (Folder == "/") return true;
+    if (Folder == "/" || Path == Folder) return true;
     return Path.size() > Folder.size() && Path.compare(0, Folder.size(), Folder) == 0 &&
            Path[Folder.size()] == '/';
 }

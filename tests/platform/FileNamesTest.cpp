@@ -219,6 +219,7 @@ TEST(FileNames, LinksOutOfTheLayersAreRefusedAndFoldersAreNoMaterial) {
         {"Fox2.txt", Dir / "user/Fox2.txt", Dir / "user/Fox2.txt"},
         {"Mine.txt", Dir / "user/Mine.txt", Dir / "user/Mine.txt"},
         {"QWERTY.kbd", Dir / "shipped/qwerty.kbd", Dir / "user/qwerty.kbd"},
+        {"Errors.log", Dir / "user/Errors.log", Dir / "user/Errors.log"}, // a new file
     };
     for (const auto& Row : Rows) {
         EXPECT_EQ(ResolveFileName(Row.Name), Row.Read) << Row.Name;
