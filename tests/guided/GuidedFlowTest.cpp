@@ -119,7 +119,6 @@ protected:
         WriteFileBytes("Userbase.kq4", "");
         SetCurrentUser(TUser::CreateUser("Ann"));
         ASSERT_NE(CurrentUser, nullptr);
-        Studying.EndProgram = [this] { ++Ended; };
     }
     void TearDown() override {
         SetCurrentCourse(nullptr);
@@ -137,7 +136,6 @@ protected:
     TScriptedSpread Spread;
     TIntroduction Intro;
     TGuidedStudying Studying{Pages, Intro};
-    int Ended = 0;
 };
 
 } // namespace
@@ -245,17 +243,59 @@ TEST_F(GuidedFlow, RestartStudyingShowsTheWelcomePageWithProgressReset) {
     EXPECT_GE(CurrentUser->FKeyGroupsReached, 1);
 }
 
-TEST_F(GuidedFlow, ACourseFileThatCannotBeLoadedIsReportedAndEndsTheProgram) {
+// A learner whose course file is gone or damaged is told why and is not
+// locked out: another course is chosen on the profile (Back has nowhere to
+// go), and the course runs from the bookmark the record kept.
+TEST_F(GuidedFlow, ACourseThatCannotBeLoadedIsToldAndAnotherIsChosenWithTheProgressKept) {
+    // Its fourth line, counting the header's two, is the damaged one.
+    WriteFileBytes("Damaged.cnt", "$description=Damaged\r\n$end\r\n"
+                                  "contents name=Damaged\r\ndefault time=soon\r\n");
+    struct TTold {
+        std::string Start, Holds;
+    };
+    const struct {
+        const char* File;
+        std::vector<TTold> Told;
+    } Cases[] = {
+        {"Gone.cnt", {{"#-5633 Fatal Contents Error; Program halted", "File not found"}}},
+        {"Damaged.cnt",
+         {{"#-1095 ", "Damaged.cnt, line 4: "},
+          {"#-5633 Fatal Contents Error; Program halted", "Contents file description invalid"}}},
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.File);
+        CurrentUser->FCourseFile = Case.File;
+        CurrentUser->FBookMark->FChapter = 2;
+        CurrentUser->FBookMark->FExercise = 1;
+        CurrentUser->FCompleted[1][1] = 1;
+        CurrentUser->FTotalMinutes = 30;
+        ASSERT_EQ(CurrentUser->Save(), 2);
+        ClearDialogLog();
+        Pages.Shown.clear();
+        Spread.Chapters.clear();
+        Pages.Profile = {ppBack, ppNext};
+
+        EXPECT_EQ(Studying.Run(), pcStop) << "left from the chapter spread";
+        EXPECT_EQ(Pages.Shown, (std::vector<std::string>{"profile", "profile"}));
+        ASSERT_EQ(DialogLog().size(), Case.Told.size());
+        for (size_t I = 0; I < Case.Told.size(); ++I) {
+            const std::string& Text = DialogLog()[I].Text;
+            EXPECT_EQ(Text.rfind(Case.Told[I].Start, 0), 0u) << Text;
+            EXPECT_NE(Text.find(Case.Told[I].Holds), std::string::npos) << Text;
+        }
+        EXPECT_EQ(Spread.Chapters, std::vector<std::string>{"Reaching out"});
+        const auto Saved = Stored();
+        EXPECT_EQ(Saved->FCourseFile, "Flow.cnt");
+        EXPECT_EQ(Saved->FBookMark->FChapter, 2);
+        EXPECT_EQ(Saved->FCompleted[1][1], 1);
+        EXPECT_EQ(Saved->FTotalMinutes, 30);
+    }
+
+    // Leaving the profile leaves the tab, the record as it was.
     CurrentUser->FCourseFile = "Gone.cnt";
-    CurrentUser->FBookMark->FChapter = 1;
-    CurrentUser->FBookMark->FExercise = 1;
     ASSERT_EQ(CurrentUser->Save(), 2);
-    EXPECT_EQ(Studying.Run(), pcStop);
-    EXPECT_EQ(Ended, 1);
-    ASSERT_EQ(DialogLog().size(), 1u);
-    EXPECT_EQ(DialogLog()[0].Text.rfind("#-5633 ", 0), 0u) << DialogLog()[0].Text;
-    EXPECT_TRUE(Spread.Chapters.empty());
-    // The learner's record is as it was.
+    Pages.Profile = {ppLeft};
+    EXPECT_EQ(Studying.Run(), 0);
     EXPECT_EQ(Stored()->FCourseFile, "Gone.cnt");
-    EXPECT_EQ(Stored()->FBookMark->FChapter, 1);
+    EXPECT_EQ(Stored()->FBookMark->FChapter, 2);
 }
