@@ -77,8 +77,12 @@ int TGuidedStudying::Run() {
         }
 
         CurrentCourse->Bookmark = CurrentUser->FBookMark.get();
+        // Each exercise is kept as soon as it is done or left: a crash or a
+        // power cut must not take the learner's session with it.
+        CurrentCourse->AfterExercise = [] { CurrentUser->Save(); };
         bool Completed = false;
         Result = CurrentCourse->Run(Completed);
+        CurrentCourse->AfterExercise = nullptr;
         CurrentCourse->Bookmark = nullptr;
         CurrentUser->Save();
 

@@ -2,9 +2,9 @@
 // learner's bookmark. A learner who has not started (chapter 0) first meets
 // the welcome page, from which the introduction and the studying profile
 // are reached; then the course is loaded from the learner's course file and
-// run, and the learner is saved after every return from it. A course file
-// that is gone or damaged is told, and the learner chooses another on the
-// profile, the progress kept. A completed course leads to the
+// run, and the learner is saved after every exercise and every return from
+// it. A course file that is gone or damaged is told, and the learner chooses
+// another on the profile, the progress kept. A completed course leads to the
 // course-completed page: start again (the welcome page, progress reset) or
 // go back one chapter.
 #pragma once
