@@ -1,5 +1,6 @@
 #include "course/CurrentCourse.h"
 
+#include "course/TCourseReader.h"
 #include "files/InputError.h"
 
 TContents* CurrentCourse = nullptr;
@@ -16,7 +17,8 @@ int32_t LoadCurrentCourse(const std::string& FileName) {
         auto Course = std::make_unique<TContents>(FileName, Status);
         if (Status == 0) SetCurrentCourse(std::move(Course));
     } catch (const EInputError&) {
-        Status = -1;
+        // A line the loader cannot take: the file is there, but damaged.
+        Status = TCourseReader::ErrContents;
     }
     return Status;
 }

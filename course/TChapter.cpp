@@ -89,7 +89,7 @@ void TChapter::RecordCompleted(const TBookMark& Bookmark, const TExercise& Exerc
                                          Exercise.KnownGroups);
 }
 
-int TChapter::Run(TBookMark& Bookmark, bool& Finished) {
+int TChapter::Run(TBookMark& Bookmark, bool& Finished, const std::function<void()>& AfterExercise) {
     Finished = false;
     const int Count = int(Exercises.size());
     if (Bookmark.FExercise <= 0) Bookmark.FExercise = 1;
@@ -150,5 +150,6 @@ int TChapter::Run(TBookMark& Bookmark, bool& Finished) {
             if (!Introduction) RecordCompleted(Bookmark, Exercise);
             if (Bookmark.FExercise <= Count) ++Bookmark.FExercise;
         }
+        if (AfterExercise) AfterExercise();
     }
 }

@@ -18,6 +18,7 @@
 #include "course/TExercise.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -59,8 +60,10 @@ public:
     // them, 4 (2 in the introduction) after the final row, the exercise's
     // result in single-exercise mode, or -1202 when the bookmark's exercise
     // lies past the final row (the bookmark is then put on the last
-    // exercise).
-    int Run(TBookMark& Bookmark, bool& Finished);
+    // exercise). AfterExercise, when given, is called after each exercise
+    // that returns to the spread, its tick and the bookmark already moved.
+    int Run(TBookMark& Bookmark, bool& Finished,
+            const std::function<void()>& AfterExercise = nullptr);
 
 private:
     void ReadExercise(TCourseReader& Reader, int32_t Groups, int64_t& TotalShare);

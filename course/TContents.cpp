@@ -86,7 +86,7 @@ int TContents::Run(bool& Finished) {
     int Result = 0;
     while (Mark.FChapter <= Count) {
         bool ChapterFinished = false;
-        Result = Chapters[size_t(Mark.FChapter - 1)]->Run(Mark, ChapterFinished);
+        Result = Chapters[size_t(Mark.FChapter - 1)]->Run(Mark, ChapterFinished, AfterExercise);
         if (Mark.FMode == TBookMark::bmSingle) {
             Finished = ChapterFinished;
             return Result;

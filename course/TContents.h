@@ -20,6 +20,7 @@
 #include "files/TextUtils.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,6 +43,10 @@ public:
     bool HeaderOnly = false;
     // The bookmark the course runs from: the current user's unless set.
     TBookMark* Bookmark = nullptr;
+    // Called after every exercise the learner finished or left, while the
+    // course goes on (guided studying saves the learner there, so that a
+    // crash or a power cut loses no more than the exercise under way).
+    std::function<void()> AfterExercise;
     std::string ContentsName;
     std::string Keyboard = "all";
     std::vector<std::unique_ptr<TChapter>> Chapters;

@@ -29,12 +29,13 @@ public:
     // The number shown with every input error of a course file.
     static constexpr int ErrContents = -1095;
 
-    explicit TCourseReader(TTextFile& File) : FFile(File) {}
+    explicit TCourseReader(TTextFile& File) : FFile(File), FLineNumber(File.HeaderLines) {}
 
     TTextFile& File() { return FFile; }
     // The file's status: 1 while lines remain to be read.
     int32_t Status() const { return FFile.Status; }
-    // The number of the last line read, from 1.
+    // The number of the last line read, counted in the whole file: the
+    // header's lines come first.
     int LineNumber() const { return FLineNumber; }
 
     // Reads the next line into Line. Nothing is read, and Line is left
@@ -55,7 +56,7 @@ public:
 
 private:
     TTextFile& FFile;
-    int FLineNumber = 0;
+    int FLineNumber;
 };
 
 // A whole decimal number of 32 bits with an optional sign, after trimming.

@@ -76,6 +76,7 @@ int32_t TTextFile::OpenForReading(const std::string& Name) {
     Copyright.clear();
     LongDesc.clear();
     Crypted = false;
+    HeaderLines = 0;
     ParseHeader();
     return Status;
 }
@@ -101,6 +102,7 @@ void TTextFile::ParseHeader() {
         // instead of the header stopping on the rest of this one.
         Position = Read.Ended || PastEnd ? Advanced(Position, Read.Consumed)
                                          : PastLineEnd(Advanced(Position, Read.Consumed));
+        ++HeaderLines;
         TakeHeaderLine(Line);
         if (PastEnd) {
             Status = fsHeaderPastEnd;

@@ -33,6 +33,10 @@ public:
     // it was written. Never scrambles.
     int32_t WriteLine(const std::string& Text);
 
+    // The lines of the header read by the last Open, so that a reader can
+    // number the body's lines as the file's own.
+    int HeaderLines = 0;
+
 private:
     struct TLineRead {
         std::string Line; // unscrambled, at most 255 characters

@@ -1,17 +1,17 @@
 #include "guided/TGuidedStudying.h"
 
 #include "course/CurrentCourse.h"
+#include "course/TCourseReader.h"
 #include "course/TEventLoader.h"
 #include "files/ErrorLog.h"
 #include "files/InputError.h"
 #include "guided/TGuidedPages.h"
 #include "guided/TIntroduction.h"
-#include "platform/Application.h"
 #include "platform/ErrorHandler.h"
 #include "users/TUser.h"
 
 TGuidedStudying::TGuidedStudying(TGuidedPages& Pages, TIntroduction& Introduction)
-    : EndProgram([] { Application::Terminate(); }), FPages(Pages), FIntroduction(Introduction) {}
+    : FPages(Pages), FIntroduction(Introduction) {}
 
 bool TGuidedStudying::WelcomeLoop(int& Result) {
     for (;;) {
@@ -29,6 +29,16 @@ bool TGuidedStudying::WelcomeLoop(int& Result) {
         } else {
             return false;
         }
+    }
+}
+
+bool TGuidedStudying::ChooseAnotherCourse() {
+    // Back has no page to go back to: the profile stays until a course is
+    // chosen or the tab is left.
+    for (;;) {
+        const int Profile = FPages.RunProfile();
+        if (Profile == ppNext) return true;
+        if (Profile == ppLeft) return false;
     }
 }
 
@@ -56,17 +66,23 @@ int TGuidedStudying::Run() {
             if (Status == 0) SetCurrentCourse(std::move(Course));
         } catch (const EInputError& Error) {
             ShowException(Error);
-            Status = -1;
+            Status = TCourseReader::ErrContents;
         }
         if (Status != 0) {
+            // The learner is not locked out: another course is chosen on the
+            // profile, and the progress in the record stays as it is.
             LogErrorCode(ErrContentsFatal, Status);
-            if (EndProgram) EndProgram();
-            return pcStop;
+            if (!ChooseAnotherCourse()) return 0;
+            continue;
         }
 
         CurrentCourse->Bookmark = CurrentUser->FBookMark.get();
+        // Each exercise is kept as soon as it is done or left: a crash or a
+        // power cut must not take the learner's session with it.
+        CurrentCourse->AfterExercise = [] { CurrentUser->Save(); };
         bool Completed = false;
         Result = CurrentCourse->Run(Completed);
+        CurrentCourse->AfterExercise = nullptr;
         CurrentCourse->Bookmark = nullptr;
         CurrentUser->Save();
 

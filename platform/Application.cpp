@@ -64,8 +64,10 @@ void InstallTerminationSignals() {
     struct sigaction Action {};
     Action.sa_handler = OnSignal;
     sigemptyset(&Action.sa_mask);
-    sigaction(SIGTERM, &Action, nullptr);
-    sigaction(SIGINT, &Action, nullptr);
+    // A hang-up (the terminal that started the program closed, the desktop
+    // session ended) ends it as cleanly as a request to terminate.
+    for (const int Signal : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(Signal, &Action, nullptr);
 }
 
 std::string ProgramDirectory() {

@@ -9,7 +9,8 @@
 
 namespace Application {
 
-// True once the main window's close was accepted (or SIGTERM arrived).
+// True once the main window's close was accepted (or a termination signal
+// arrived).
 bool Terminated();
 void Terminate();
 // Clears the flag (tests that run the program more than once in a process).
@@ -22,7 +23,7 @@ void WaitAndProcessMessages();
 // Processes pending messages without waiting (retry loops, forced repaints).
 void ProcessMessages();
 
-// Makes SIGTERM and SIGINT end the program like closing its window.
+// Makes SIGTERM, SIGINT and SIGHUP end the program like closing its window.
 void InstallTerminationSignals();
 
 // The folder of the program and its material (the executable's folder

@@ -6,6 +6,23 @@
 #include <algorithm>
 #include <cmath>
 
+std::string StudyReportFileName(const std::string& LearnerName) {
+    static const char Hex[] = "0123456789ABCDEF";
+    std::string Safe;
+    for (const char C : LearnerName) {
+        const auto Byte = static_cast<unsigned char>(C);
+        if ((Byte >= 'A' && Byte <= 'Z') || (Byte >= 'a' && Byte <= 'z') ||
+            (Byte >= '0' && Byte <= '9') || Byte == ' ' || Byte == '-' || Byte == '_') {
+            Safe += C;
+        } else {
+            Safe += '%';
+            Safe += Hex[Byte >> 4];
+            Safe += Hex[Byte & 15];
+        }
+    }
+    return Safe.empty() ? "Study Report.pdf" : "Study Report - " + Safe + ".pdf";
+}
+
 std::string ReportValue(float Value, const std::string& Unit) {
     if (!(Value >= 0)) return "-";
     // Stored results are small; this only keeps a wild one printable.

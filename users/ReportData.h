@@ -40,6 +40,14 @@ struct TReportData {
 TReportData StudyReportData(const TUser& User, const TProgramSettings* Unit,
                             const TCourseSummary& Course, const std::string& Date);
 
+// The name of a learner's report file in the shared data folder: "Study
+// Report - Anna.pdf". Learners share that folder, so each has a name of their
+// own. Letters and digits of ASCII, the space, "-" and "_" stand as they are;
+// any other byte of the name (a slash, a dot, a Latin-1 letter) is written as
+// "%" and its two hex digits, which no two names can share and every file
+// system takes.
+std::string StudyReportFileName(const std::string& LearnerName);
+
 // A chapter's result as the report prints it: "-" for no result (a negative
 // value), else the rounded value followed by the unit text.
 std::string ReportValue(float Value, const std::string& Unit);

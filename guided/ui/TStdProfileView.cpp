@@ -10,6 +10,7 @@
 #include "forms/TAddViewsStg.h"
 #include "forms/TEventsStg.h"
 #include "platform/Application.h"
+#include "platform/Dialogs.h"
 #include "platform/Latin1.h"
 #include "shell/TBookForm.h"
 #include "users/TUser.h"
@@ -114,28 +115,38 @@ void TStdProfileView::ShowCourse() {
     const std::string Name = CourseNames[size_t(Index)] + ".cnt";
 
     TTextFile File;
+    CourseFile = Name;
+    Damage.clear();
     if (OpenHeader(File, Name)) {
-        CourseFile = Name;
         Stg.Description->setText(ToQ(File.LongDesc));
         Stg.Description->repaint();
         File.Close();
     } else {
-        Stg.Description->setText(QStringLiteral("Problems with file"));
+        Damage = "Problems with file";
     }
 
-    // A look at the course's chapters. Loading a course sets the learner's
-    // key groups and chapter count; they stay those of the learner's course.
+    // The whole course is read, not only its chapter titles: a line the
+    // loader cannot take would otherwise be met only once the course runs.
+    // Loading a course sets the learner's key groups and chapter count; they
+    // stay those of the learner's course.
     std::unique_ptr<TContents> Course;
     const TStringList KeyGroups = CurrentUser->FKeyGroups;
     const int32_t ChapterCount = CurrentUser->FChapterCount;
     try {
         int32_t Status = 0;
-        Course = TContents::CreateHeaderOnly(Name, Status);
-    } catch (const EInputError&) {
+        Course = std::make_unique<TContents>(Name, Status);
+        if (Status != 0 && Damage.empty()) Damage = "Problems with file";
+    } catch (const EInputError& Error) {
         Course.reset();
+        Damage = Error.what();
     }
     CurrentUser->FKeyGroups = KeyGroups;
     CurrentUser->FChapterCount = ChapterCount;
+    if (!Damage.empty()) {
+        Course.reset();
+        Stg.Description->setText(
+            QStringLiteral("This course file is damaged and cannot be studied."));
+    }
     std::string Titles;
     if (Course) {
         switch (Course->DefaultTime) {
@@ -175,9 +186,13 @@ void TStdProfileView::ShowLessonLength() {
 
 void TStdProfileView::ButtonClick(QObject* Sender) {
     PlayEffect(ClickSound);
-    if (Sender == BookForm->Next)
-        SetResult(1);
-    else if (Sender == BookForm->Back)
+    if (Sender == BookForm->Next) {
+        // A damaged course is never started: the learner is told why.
+        if (!Damage.empty())
+            MessageDlg(Damage, mtError, mbOK);
+        else
+            SetResult(1);
+    } else if (Sender == BookForm->Back)
         SetResult(2);
 }
 

@@ -3,7 +3,8 @@
 // one's long description) and the lesson length with its pie gauge; on the
 // right a preview of the chosen course's chapter titles. Next (Enter, Alt+N)
 // accepts: the current user's course file and lesson length become the ones
-// chosen. Back (Escape, Alt+B) changes nothing. Result 1 Next, 2 Back, 0
+// chosen; a damaged course is shown as such and Next refuses it. Back
+// (Escape, Alt+B) changes nothing. Result 1 Next, 2 Back, 0
 // closed from outside.
 #pragma once
 
@@ -29,6 +30,10 @@ public:
 
     // The course file (with ".cnt") selected on the page.
     std::string CourseFile;
+    // Why the selected course cannot be studied (the loader's numbered
+    // message, naming the line), empty when it can. Next then tells it and
+    // stays on the page.
+    std::string Damage;
     // The names (without ".cnt") of the courses in the list, item by item.
     TStringList CourseNames;
     TViewCanvas* Preview = nullptr;

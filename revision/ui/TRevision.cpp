@@ -59,6 +59,9 @@ void TRevision::Run() {
             Result = TypeStory();
         else if (Choice == TRevisionView::rvWizard)
             Result = RunWizard();
+        // What the activity changed (its minutes, the story's place, the
+        // difficult keys) is kept at once, not only when the tab is left.
+        CurrentUser->Save();
         if (Result == 0) break;
     }
     CurrentUser->Save();

@@ -11,7 +11,7 @@ click_book $((28 + 250 + 40)) $((61 + 10 + 14))
 wait_dialog
 shot statistics-printed "Print without a printer: the report saved as a PDF"
 answer_dialog Return
-REPORT=$(find "$WORK" -name 'Study Report.pdf' -print -quit)
+REPORT=$(find "$WORK" -name 'Study Report - Tour Guide.pdf' -print -quit)
 [ -n "$REPORT" ] || fail "no study report was written"
 pdftoppm -png -r 60 -singlefile "$REPORT" "$TOUR/study-report"
 SHOT_LIST+=("$TOUR/study-report.png  (the study report's page)")

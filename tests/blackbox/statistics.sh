@@ -25,10 +25,11 @@ click_book $((28 + 250 + 40)) $((61 + 10 + 14))
 wait_dialog
 screenshot statistics-report-told
 answer_dialog Return
-REPORT=$(find "$WORK" -name 'Study Report.pdf' -print -quit)
+# Named after the learner, as other learners share the folder.
+REPORT=$(find "$WORK" -name 'Study Report - Tester.pdf' -print -quit)
 [ -n "$REPORT" ] || fail "no study report was written"
 for _ in $(seq 50); do [ -s "$WORK/opened" ] && break; sleep 0.1; done
-grep -qE "Study( |%20)Report\.pdf" "$WORK/opened" 2>/dev/null || fail "the report was not opened"
+grep -qE "Study( |%20)Report( |%20)-( |%20)Tester\.pdf" "$WORK/opened" 2>/dev/null || fail "the report was not opened"
 pdfinfo "$REPORT" | grep -Eq '^Pages: +1$' || fail "the report is not one page"
 TEXT=$(pdftotext -layout "$REPORT" -)
 # The shipped course's name and its first chapter's number.

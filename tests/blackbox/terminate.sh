@@ -2,7 +2,8 @@
 # A text event run on its own, ended from outside at each stage: before the
 # first key, while typing, with the "not finished" question open and on the
 # results page. Each time the program ends cleanly (status 0) and saves its
-# settings, as a learner logging out of the desktop expects.
+# settings, as a learner logging out of the desktop expects; a hang-up (the
+# terminal closed, the session ended) as well.
 source "$(dirname "$0")/common.sh" "$1" "$2"
 
 LINE='Stop=TEXT;1;The quick brown fox jumps.;TRUE'
@@ -27,7 +28,7 @@ stage_results() {
   settle
 }
 
-for row in "waiting TERM" "typing INT" "typing TERM" "question TERM" "question INT" "results TERM"; do
+for row in "waiting TERM" "typing INT" "typing TERM" "question TERM" "question INT" "results TERM" "typing HUP" "question HUP"; do
   set -- $row
   seed_settings
   start_program --exercise "$LINE"

@@ -64,6 +64,9 @@ TEST_F(CourseLoad, AKeyWithoutItsValueOrABadNumberAbandonsTheLoadWithANumberedMe
         {"begin chapter\nbegin exercise\nevent=TEXT\n", 3},
         {"begin chapter\nbegin exercise\nevent=TEXT;one;x\n", 3},
         {"begin chapter\nbegin exercise\nevent=TEXT;-1;x\n", 3},
+        // The header's lines are lines of the file too.
+        {"$description=A\n$end\ncontents name\n", 3},
+        {"$description=A\r\n$longdesc=B\r\n$end\r\n\r\nbegin chapter\r\nnew keys\r\n", 6},
     };
     for (const TCase& Case : Cases) {
         SCOPED_TRACE(Case.Text);

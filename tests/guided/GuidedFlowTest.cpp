@@ -1,8 +1,9 @@
 // Guided studying's flow without a window: the welcome loop, the
 // introduction with its own bookmark, the learner's course loaded and run
 // from the bookmark and the learner saved, the course-completed page with its
-// two ways on, and a course file that cannot be loaded. The pages answer as
-// scripted; the course's events and chapter spread too.
+// two ways on, a course file that cannot be loaded, and the learner saved
+// after every exercise. The pages answer as scripted; the course's events and
+// chapter spread too.
 #include "course/CurrentCourse.h"
 #include "course/TChapterPages.h"
 #include "course/TEventClasses.h"
@@ -119,7 +120,6 @@ protected:
         WriteFileBytes("Userbase.kq4", "");
         SetCurrentUser(TUser::CreateUser("Ann"));
         ASSERT_NE(CurrentUser, nullptr);
-        Studying.EndProgram = [this] { ++Ended; };
     }
     void TearDown() override {
         SetCurrentCourse(nullptr);
@@ -137,7 +137,6 @@ protected:
     TScriptedSpread Spread;
     TIntroduction Intro;
     TGuidedStudying Studying{Pages, Intro};
-    int Ended = 0;
 };
 
 } // namespace
@@ -245,17 +244,105 @@ TEST_F(GuidedFlow, RestartStudyingShowsTheWelcomePageWithProgressReset) {
     EXPECT_GE(CurrentUser->FKeyGroupsReached, 1);
 }
 
-TEST_F(GuidedFlow, ACourseFileThatCannotBeLoadedIsReportedAndEndsTheProgram) {
+// A learner whose course file is gone or damaged is told why and is not
+// locked out: another course is chosen on the profile (Back has nowhere to
+// go), and the course runs from the bookmark the record kept.
+TEST_F(GuidedFlow, ACourseThatCannotBeLoadedIsToldAndAnotherIsChosenWithTheProgressKept) {
+    // Its fourth line, counting the header's two, is the damaged one.
+    WriteFileBytes("Damaged.cnt", "$description=Damaged\r\n$end\r\n"
+                                  "contents name=Damaged\r\ndefault time=soon\r\n");
+    struct TTold {
+        std::string Start, Holds;
+    };
+    const struct {
+        const char* File;
+        std::vector<TTold> Told;
+    } Cases[] = {
+        {"Gone.cnt", {{"#-5633 Fatal Contents Error; Program halted", "File not found"}}},
+        {"Damaged.cnt",
+         {{"#-1095 ", "Damaged.cnt, line 4: "},
+          {"#-5633 Fatal Contents Error; Program halted", "Contents file description invalid"}}},
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.File);
+        CurrentUser->FCourseFile = Case.File;
+        CurrentUser->FBookMark->FChapter = 2;
+        CurrentUser->FBookMark->FExercise = 1;
+        CurrentUser->FCompleted[1][1] = 1;
+        CurrentUser->FTotalMinutes = 30;
+        ASSERT_EQ(CurrentUser->Save(), 2);
+        ClearDialogLog();
+        Pages.Shown.clear();
+        Spread.Chapters.clear();
+        Pages.Profile = {ppBack, ppNext};
+
+        EXPECT_EQ(Studying.Run(), pcStop) << "left from the chapter spread";
+        EXPECT_EQ(Pages.Shown, (std::vector<std::string>{"profile", "profile"}));
+        ASSERT_EQ(DialogLog().size(), Case.Told.size());
+        for (size_t I = 0; I < Case.Told.size(); ++I) {
+            const std::string& Text = DialogLog()[I].Text;
+            EXPECT_EQ(Text.rfind(Case.Told[I].Start, 0), 0u) << Text;
+            EXPECT_NE(Text.find(Case.Told[I].Holds), std::string::npos) << Text;
+        }
+        EXPECT_EQ(Spread.Chapters, std::vector<std::string>{"Reaching out"});
+        const auto Saved = Stored();
+        EXPECT_EQ(Saved->FCourseFile, "Flow.cnt");
+        EXPECT_EQ(Saved->FBookMark->FChapter, 2);
+        EXPECT_EQ(Saved->FCompleted[1][1], 1);
+        EXPECT_EQ(Saved->FTotalMinutes, 30);
+    }
+
+    // Leaving the profile leaves the tab, the record as it was.
     CurrentUser->FCourseFile = "Gone.cnt";
+    ASSERT_EQ(CurrentUser->Save(), 2);
+    Pages.Profile = {ppLeft};
+    EXPECT_EQ(Studying.Run(), 0);
+    EXPECT_EQ(Stored()->FCourseFile, "Gone.cnt");
+    EXPECT_EQ(Stored()->FBookMark->FChapter, 2);
+}
+
+// A crash or a power cut loses no more than the exercise under way: each
+// exercise that ends, done or left, is in the database before the next
+// begins. Each event counts five minutes of study.
+TEST_F(GuidedFlow, EachExerciseIsInTheDatabaseBeforeTheNextBegins) {
+    WriteFileBytes("Two.cnt", "contents name=Two\r\n"
+                              "begin chapter\r\nchapter name=1;Home keys\r\nnew keys=asdf\r\n"
+                              "begin exercise\r\nevent=TEXT;1;sad\r\nend exercise\r\n"
+                              "begin exercise\r\nevent=TEXT;1;dad\r\nend exercise\r\n"
+                              "end chapter\r\n");
+    CurrentUser->FCourseFile = "Two.cnt";
     CurrentUser->FBookMark->FChapter = 1;
     CurrentUser->FBookMark->FExercise = 1;
     ASSERT_EQ(CurrentUser->Save(), 2);
+    struct TSeen {
+        int Exercise, Minutes, FirstDone, SecondDone;
+        float Speed;
+        bool operator==(const TSeen& O) const {
+            return Exercise == O.Exercise && Minutes == O.Minutes && FirstDone == O.FirstDone &&
+                   SecondDone == O.SecondDone && Speed == O.Speed;
+        }
+    };
+    std::vector<TSeen> Seen; // the stored record as each event began
+    // The first exercise typed through, the second left, then typed through.
+    std::deque<int> Codes = {3, 2, 3};
+    RegisterEventClass("TEXT", [&](const TEventLoader&) {
+        const auto S = Stored();
+        Seen.push_back({S->FBookMark->FExercise, S->FTotalMinutes, S->FCompleted[1][1],
+                        S->FCompleted[1][2], S->FChapterSpeed[1]});
+        CurrentUser->AddStudyMinutes(5);
+        const int Code = Codes.empty() ? 0 : Codes.front();
+        if (!Codes.empty()) Codes.pop_front();
+        return Code == 3 ? TEventOutcome{3, TMeasuredRun{180, 95, 90}} : TEventOutcome{Code, {}};
+    });
+    Spread.Presses = {spBegin, spBegin, spBegin, spLeft};
+
     EXPECT_EQ(Studying.Run(), pcStop);
-    EXPECT_EQ(Ended, 1);
-    ASSERT_EQ(DialogLog().size(), 1u);
-    EXPECT_EQ(DialogLog()[0].Text.rfind("#-5633 ", 0), 0u) << DialogLog()[0].Text;
-    EXPECT_TRUE(Spread.Chapters.empty());
-    // The learner's record is as it was.
-    EXPECT_EQ(Stored()->FCourseFile, "Gone.cnt");
-    EXPECT_EQ(Stored()->FBookMark->FChapter, 1);
+    ASSERT_EQ(Seen.size(), 3u);
+    EXPECT_TRUE(Seen[0] == (TSeen{1, 0, 0, 0, -1.0f}));
+    EXPECT_TRUE(Seen[1] == (TSeen{2, 5, 1, 0, 180.0f})) << "the first exercise done";
+    EXPECT_TRUE(Seen[2] == (TSeen{2, 10, 1, 0, 180.0f})) << "the second left, its minutes kept";
+    const auto Saved = Stored();
+    EXPECT_EQ(Saved->FBookMark->FExercise, 3);
+    EXPECT_EQ(Saved->FTotalMinutes, 15);
+    EXPECT_EQ(Saved->FCompleted[1][2], 1);
 }

@@ -1,7 +1,8 @@
 // The pages a learner meets before studying, in the real program driven
 // through its book window: the cover with its name field, OK and Visitor;
 // the new-user question; the automatic login; the welcome page; the studying
-// profile with its course list, lesson lengths, pie and preview; and the
+// profile with its course list, lesson lengths, pie and preview, and the
+// learner whose course is gone or damaged sent there; and the
 // course-completed page with its two ways on.
 #include "tests/support/ProgramFixture.h"
 
@@ -365,6 +366,65 @@ TEST_F(LoginPages, TheProfileListsTheCoursesAndBackKeepsTheLearnersChoice) {
             BookForm->close();
         });
     EXPECT_EQ(RunProgram(Driver), 0);
+}
+
+// A learner whose course file is gone is told so and lands on the profile,
+// not out of the program; a course with a line the loader cannot take is
+// shown there as damaged and Next refuses it, naming the line; another
+// course starts from the bookmark the record kept.
+TEST_F(LoginPages, ALearnerWhoseCourseIsGoneChoosesAnotherAndADamagedOneIsRefused) {
+    WriteFileBytes(Mine("Quick.cnt"), QuickCourse);
+    // Its header reads well; its seventh line, in an exercise, does not.
+    WriteFileBytes(Mine("Damaged.cnt"), "$description=Damaged course\r\n$end\r\n"
+                                        "contents name=Damaged\r\nbegin chapter\r\n"
+                                        "chapter name=1;One\r\nbegin exercise\r\n"
+                                        "duration=two\r\nend exercise\r\nend chapter\r\n");
+    Database({"Gina"}, [](TUser& User) {
+        User.FCourseFile = "Gone.cnt";
+        User.FBookMark->FChapter = 2;
+        User.FBookMark->FExercise = 1;
+        User.FCompleted[1][1] = 1;
+        User.FTotalMinutes = 30;
+    });
+    LogInAs = "Gina";
+    TAddViewsStg* S = nullptr;
+    TDriver Driver;
+    Driver
+        .Then("profile", Showing("StdProfile"),
+              [&] {
+                  ASSERT_EQ(DialogLog().size(), 1u);
+                  EXPECT_EQ(DialogLog()[0].Text.rfind("#-5633 ", 0), 0u) << DialogLog()[0].Text;
+                  EXPECT_NE(DialogLog()[0].Text.find("File not found"), std::string::npos);
+                  ClearDialogLog();
+                  S = AddViewsStg;
+                  const auto& Names = StdProfileView->CourseNames;
+                  const auto Damaged = std::find(Names.begin(), Names.end(), "Damaged");
+                  ASSERT_NE(Damaged, Names.end()) << "its header reads well";
+                  S->ContentsList->setCurrentIndex(int(Damaged - Names.begin()));
+                  EXPECT_EQ(Text(S->Description),
+                            "This course file is damaged and cannot be studied.");
+                  EXPECT_EQ(StdProfileView->Preview->FullText(), "");
+                  ClickWidget(BookForm->Next);
+                  ASSERT_EQ(DialogLog().size(), 1u);
+                  const std::string Told = DialogLog()[0].Text;
+                  EXPECT_EQ(Told.rfind("#-1095 ", 0), 0u) << Told;
+                  EXPECT_NE(Told.find("Damaged.cnt, line 7: "), std::string::npos) << Told;
+                  EXPECT_EQ(ViewName(), "StdProfile") << "the damaged course is not started";
+                  const auto Quick = std::find(Names.begin(), Names.end(), "Quick");
+                  S->ContentsList->setCurrentIndex(int(Quick - Names.begin()));
+                  ClickWidget(BookForm->Next);
+              })
+        .Then("the kept chapter", ChapterShown, [] {
+            EXPECT_EQ(CurrentUser->FCourseFile, "Quick.cnt");
+            EXPECT_EQ(CurrentUser->FBookMark->FChapter, 2);
+            EXPECT_EQ(CurrentUser->FCompleted[1][1], 1);
+            EXPECT_EQ(CurrentUser->FTotalMinutes, 30);
+            ASSERT_NE(CurrentCourse, nullptr);
+            EXPECT_EQ(CurrentCourse->ContentsName, "Quick");
+            BookForm->close();
+        });
+    EXPECT_EQ(RunProgram(Driver), 0);
+    EXPECT_EQ(DialogLog().size(), 1u);
 }
 
 TEST_F(LoginPages, WithoutAnyCourseTheProfileReportsItAndTheProgramEnds) {

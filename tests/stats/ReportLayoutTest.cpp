@@ -11,6 +11,7 @@
 #include <limits>
 #include <map>
 #include <memory>
+#include <set>
 
 namespace {
 
@@ -189,3 +190,35 @@ TEST_F(ReportDataTest, ResultsOfMoreChaptersThanTheCourseHasShowOnlyTheCourses) 
     User->FChapterCount = -3;
     EXPECT_TRUE(StudyReportData(*User, nullptr, {}, "").Rows.empty());
 }
+
+namespace {
+
+// Learners share the data folder: each report file is named after its
+// learner, and a name that holds characters no file name should (a slash, a
+// dot, a letter outside ASCII) still gives a name of its own.
+TEST(StudyReportFileName, EveryLearnerHasAFileOfTheirOwnThatAnyFileSystemTakes) {
+    const struct {
+        std::string Learner;
+        std::string File;
+    } Cases[] = {
+        {"Anna", "Study Report - Anna.pdf"},
+        {"hanna berg-Lund_2", "Study Report - hanna berg-Lund_2.pdf"},
+        {"Jo/Ann", "Study Report - Jo%2FAnn.pdf"},
+        {"..", "Study Report - %2E%2E.pdf"},
+        {"\xC5sa", "Study Report - %C5sa.pdf"}, // Latin-1 capital A with ring
+        {"50%:*?", "Study Report - 50%25%3A%2A%3F.pdf"},
+        {"", "Study Report.pdf"},
+    };
+    std::set<std::string> Files;
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Learner);
+        EXPECT_EQ(StudyReportFileName(Case.Learner), Case.File);
+        Files.insert(StudyReportFileName(Case.Learner));
+    }
+    EXPECT_EQ(Files.size(), std::size(Cases));
+    // Names that an unsafe character could make alike stay apart.
+    EXPECT_NE(StudyReportFileName("Jo/Ann"), StudyReportFileName("Jo%2FAnn"));
+    EXPECT_NE(StudyReportFileName("Jo/Ann"), StudyReportFileName("Jo_Ann"));
+}
+
+} // namespace

@@ -81,7 +81,7 @@ TEST_F(ReportPrintTest, FailuresLeaveTheEarlierReportAndReportNothingAsDone) {
     // Without a printer: an earlier report stays whole when the new one
     // cannot be written (its temporary name is taken by a folder).
     SetReportPrinterSource([] { return nullptr; });
-    const std::string File = Dir / StudyReportFileName;
+    const std::string File = Dir / StudyReportFileName("Anna");
     WriteFileBytes(File, "%PDF- the report of last week");
     ASSERT_EQ(mkdir((File + ".part").c_str(), 0700), 0);
     const TReportOutcome Failed = PrintStudyReport(Report(), File);

@@ -192,7 +192,7 @@ TEST_F(StatisticsPageTest, ALearnerSeesProgressAndGraphsAndPrintsTheReport) {
 
     ASSERT_FALSE(Database.empty());
     const std::string File =
-        (std::filesystem::path(Database).parent_path() / StudyReportFileName).string();
+        (std::filesystem::path(Database).parent_path() / "Study Report - Anna.pdf").string();
     ASSERT_TRUE(PathExists(File)) << "the report lies beside the user database " << Database;
     ASSERT_EQ(DialogLog().size(), 1u);
     EXPECT_EQ(DialogLog()[0].Type, mtInformation);

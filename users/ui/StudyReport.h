@@ -1,6 +1,7 @@
 // Printing the study report: on the default printer when the machine has
-// one, otherwise as the PDF file "Study Report.pdf" in the user database's
-// folder, which is then opened with the desktop's viewer.
+// one, otherwise as a PDF file named after the learner in the user
+// database's folder (StudyReportFileName), which is then opened with the
+// desktop's viewer.
 #pragma once
 
 #include "users/ReportData.h"
@@ -27,9 +28,6 @@ struct TReportOutcome {
 // no printer. A PDF that cannot be written leaves any report written before
 // in place.
 TReportOutcome PrintStudyReport(const TReportData& Data, const std::string& PdfFile);
-
-// The PDF's name in its folder.
-inline const std::string StudyReportFileName = "Study Report.pdf";
 
 // The default printer, set up for the report, or null when the machine has
 // none. Tests replace it; an empty function restores the system's.

@@ -166,7 +166,7 @@ void TStatisticsView::PrintReport() {
     const TReportData Data = StudyReportData(*CurrentUser, Settings,
                                              Course ? Course() : TCourseSummary{}, ShortDateText());
     const std::string PdfFile =
-        AbsoluteName(ResolveFileName(Settings->DataPath + StudyReportFileName));
+        AbsoluteName(ResolveFileName(Settings->DataPath + StudyReportFileName(CurrentUser->FName)));
     const TReportOutcome Outcome = PrintStudyReport(Data, PdfFile);
     switch (Outcome.Kind) {
     case TReportOutcome::Printed:
