@@ -106,18 +106,27 @@ BENCHMARK(BM_AdvanceRepaint)->Iterations(Calls)->Unit(benchmark::kMicrosecond);
 void BM_TypeCharRepaint(benchmark::State& State) {
     static const std::string Text = SampleText();
     TTypingCanvas Canvas;
+    // The word being typed is kept here, as the typing run keeps it.
+    std::string Word;
+    Canvas.Follow(Word);
     Prepare(Canvas, 490, 70);
     Canvas.setFocus();
     QApplication::processEvents();
     size_t Next = 0;
-    TimedCalls(State, Canvas, [&Canvas, &Next] {
+    TimedCalls(State, Canvas, [&Canvas, &Next, &Word] {
         const unsigned char C = static_cast<unsigned char>(Text[Next++ % Text.size()]);
         if (C > 32) {
-            Canvas.TypeChar(C);
+            if (Word.size() < TWordInfo::MaxLength) Word += char(C);
+            if (Canvas.TypeChar(C)) {
+                Word.assign(1, char(C));
+                Canvas.WordChanged();
+            }
             return true;
         }
         // Word ends are the event's work and are not sampled.
-        Canvas.EndWord(C == '\r' ? 1 : 0, Next % 3);
+        const std::string Ended = Word;
+        Word.clear();
+        Canvas.EndWord(C == '\r' ? 1 : 0, int(Next % 3), Ended);
         return false;
     });
 }
