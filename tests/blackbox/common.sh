@@ -117,6 +117,16 @@ seed_settings() {
     >"$XDG_CONFIG_HOME/Veltrona/Clavora.ini"
 }
 
+# The same with the first-hour course (first_hour.cnt beside these scripts)
+# as the default course, in the learner's own folder beside the shipped ones.
+seed_first_hour() {
+  mkdir -p "$XDG_CONFIG_HOME/Veltrona"
+  printf '[General Settings]\nKeyboardLayout=English\nPlayTheme=0\nDefaultContents=FirstHour.cnt\n[Keyboard Layouts]\nEnglish=qwerty.kbd\n' \
+    >"$XDG_CONFIG_HOME/Veltrona/Clavora.ini"
+  mkdir -p "$XDG_DATA_HOME/Clavora"
+  cp "$(dirname "${BASH_SOURCE[0]}")/first_hour.cnt" "$XDG_DATA_HOME/Clavora/FirstHour.cnt"
+}
+
 # Waits for a message box of the program (a window other than the book) and
 # sets DIALOG to it.
 wait_dialog() {

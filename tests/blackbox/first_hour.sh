@@ -10,12 +10,7 @@
 source "$(dirname "$0")/common.sh" "$1" "$2"
 
 start_display
-mkdir -p "$XDG_CONFIG_HOME/Veltrona"
-printf '[General Settings]\nKeyboardLayout=English\nPlayTheme=0\nDefaultContents=FirstHour.cnt\n[Keyboard Layouts]\nEnglish=qwerty.kbd\n' \
-  >"$XDG_CONFIG_HOME/Veltrona/Clavora.ini"
-# The course goes into the learner's own folder, beside the shipped ones.
-mkdir -p "$XDG_DATA_HOME/Clavora"
-cp "$(dirname "$0")/first_hour.cnt" "$XDG_DATA_HOME/Clavora/FirstHour.cnt"
+seed_first_hour
 
 differs() { ! cmp -s "$SHOTS/$1.png" "$SHOTS/$2.png" || fail "$3"; }
 

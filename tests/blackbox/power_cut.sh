@@ -7,11 +7,7 @@
 source "$(dirname "$0")/common.sh" "$1" "$2"
 
 start_display
-mkdir -p "$XDG_CONFIG_HOME/Veltrona"
-printf '[General Settings]\nKeyboardLayout=English\nPlayTheme=0\nDefaultContents=FirstHour.cnt\n[Keyboard Layouts]\nEnglish=qwerty.kbd\n' \
-  >"$XDG_CONFIG_HOME/Veltrona/Clavora.ini"
-mkdir -p "$XDG_DATA_HOME/Clavora"
-cp "$(dirname "$0")/first_hour.cnt" "$XDG_DATA_HOME/Clavora/FirstHour.cnt"
+seed_first_hour
 
 start_program
 log_in "ida cut" new
