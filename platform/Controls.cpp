@@ -169,7 +169,10 @@ void TLinkLabel::mouseReleaseEvent(QMouseEvent* Event) {
 }
 
 QPixmap LoadPicture(const std::string& Name) {
-    const std::string Path = ResolveFileName(Application::ProgramDirectory() + "/Pictures/" + Name);
+    return LoadPictureFile(ResolveFileName(Application::ProgramDirectory() + "/Pictures/" + Name));
+}
+
+QPixmap LoadPictureFile(const std::string& Path) {
     QImage Image(QString::fromLocal8Bit(Path.c_str()));
     ApplyPictureDensity(Image);
     // A book drawn at its own size needs one pixel a unit: the picture is

@@ -115,6 +115,9 @@ private:
 // Loads a picture of the program's "Pictures" folder; a missing or broken
 // picture gives an empty pixmap (and the control shows nothing).
 QPixmap LoadPicture(const std::string& Name);
+// The same for a picture file of the material (a chapter's picture): Path as
+// ResolveFileName gives it.
+QPixmap LoadPictureFile(const std::string& Path);
 
 // Moves a control to a new parent as the toolkit's re-parenting should: the
 // geometry is kept, and a control that was visible before is visible after.

@@ -6,6 +6,7 @@
 #include "guided/ui/TChpBeginView.h"
 #include "guided/ui/TChpContentsView.h"
 #include "guided/ui/TExerciseList.h"
+#include "platform/Controls.h"
 #include "platform/FileNames.h"
 #include "shell/TBookForm.h"
 #include "shell/TChapterView.h"
@@ -28,9 +29,9 @@ int TBookChapterPages::ShowChapter(TChapterSpread& Spread) {
     // Pages before may have fitted the label to a title of their own.
     BookForm->Title->adjustSize();
     if (!Spread.Picture.empty()) {
-        QPixmap Picture;
-        Picture.load(QString::fromLocal8Bit(ResolveFileName(Spread.Picture).c_str()));
-        ChapterStgs->ChpPicture->SetPicture(Picture);
+        // At its density, as every picture of the book: a picture with two
+        // pixels a unit covers the frame, not four times it.
+        ChapterStgs->ChpPicture->SetPicture(LoadPictureFile(ResolveFileName(Spread.Picture)));
     }
     ChapterStgs->ExtraDescLbl->setText(Spread.Chapter ? Latin1(Spread.Chapter->ExtraDesc)
                                                       : QString());

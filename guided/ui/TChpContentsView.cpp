@@ -7,6 +7,8 @@
 #include "shell/TBookForm.h"
 #include "users/TUser.h"
 
+#include <cmath>
+
 TChpContentsView* ChpContentsView = nullptr;
 
 TChpContentsView::TChpContentsView() {
@@ -42,7 +44,9 @@ void TChpContentsView::Activate() {
     List->move(40, 50);
     List->resize(265, List->height());
     List->SetColumns(30, 67, 210);
-    List->SetRowHeight(Active.height() + 3);
+    // Rows are measured in the book's units: a picture drawn with two pixels
+    // a unit for a scaled book is as tall as it is at the book's own size.
+    List->SetRowHeight(int(std::lround(Active.deviceIndependentSize().height())) + 3);
     List->SetMaxRows(8);
 
     List->FillFromChapter(Chapter);

@@ -119,7 +119,8 @@ void TExerciseList::PaintRow(QPainter& P, int N) const {
     P.drawPixmap(0, Top, Picture);
     const int FontHeight = std::abs(font().pixelSize());
     // Halves cannot occur: 5/11 of a whole number is never an odd half.
-    const int Offset = int(std::lround((Picture.height() - FontHeight) * 5.0 / 11.0));
+    const double PictureHeight = Picture.deviceIndependentSize().height();
+    const int Offset = int(std::lround((PictureHeight - FontHeight) * 5.0 / 11.0));
     const int TextTop = Top + Offset;
     QFont Bold = font();
     Bold.setBold(true);

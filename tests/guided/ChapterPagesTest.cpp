@@ -9,9 +9,12 @@
 #include "forms/TChapterStgs.h"
 #include "guided/ui/TChpContentsView.h"
 #include "guided/ui/TExerciseList.h"
+#include "platform/Controls.h"
 #include "shell/TBookForm.h"
 #include "users/TUser.h"
 
+#include <QFile>
+#include <QImage>
 #include <QTest>
 
 #include <cstdlib>
@@ -238,6 +241,46 @@ TEST_F(ChapterPagesTest, ThePagesPartsLieOnTheirPagesAndPicturesFitTheirControls
     Spread.LastRowText = "Next Lesson";
     Spread.Numeral = "2";
     Spread.TensNumeral = "1";
+    Driver.Start();
+    ChapterPages()->ShowChapter(Spread);
+    EXPECT_TRUE(Driver.Finished()) << Driver.Failure();
+}
+
+// A scaled book loads its pictures with two pixels a unit: the list's rows,
+// their text and the chapter's picture keep the sizes they have at the
+// book's own size, measured in units, not in pixels.
+TEST_F(ChapterPagesTest, PicturesWithTwoPixelsAUnitKeepTheirSizeInUnits) {
+    const int RowUnits = ChapterStgs->ActivePic->height() + 3;
+    for (TImage* Picture :
+         {ChapterStgs->ActivePic, ChapterStgs->InactivePic, ChapterStgs->CompletedPic}) {
+        QImage Dense = Picture->Picture().toImage().scaled(Picture->Picture().size() * 2);
+        Dense.setDevicePixelRatio(2);
+        Picture->SetPicture(QPixmap::fromImage(Dense));
+    }
+    // The shipped default picture is drawn at two pixels a unit too.
+    ASSERT_TRUE(QFile::copy(QString::fromLocal8Bit(std::getenv("CLAVORA_APP_DIR")) +
+                                QStringLiteral("/Ch1.pic"),
+                            QString::fromStdString(*Dir / "Ch1.pic")));
+    const auto Six = MakeChapter(8, 6);
+    TDriver Driver;
+    Driver.Then("shown", Open, [&] {
+        EXPECT_EQ(List().RowHeight(), RowUnits);
+        EXPECT_EQ(List().height(), 7 * RowUnits);
+        // Every row, "Next Lesson" included, lies on the page above the console.
+        const QRect OnPage(List().mapTo(BookForm->RightPage, QPoint(0, 0)), List().size());
+        EXPECT_TRUE(BookForm->RightPage->rect().contains(OnPage));
+        const int ListBottom = List().mapTo(BookForm, QPoint(0, List().height())).y();
+        EXPECT_LE(ListBottom, BookForm->BtnConsole->mapTo(BookForm, QPoint(0, 0)).y());
+        const QPixmap& Shown = ChapterStgs->ChpPicture->Picture();
+        EXPECT_EQ(Shown.deviceIndependentSize().toSize(), ChapterStgs->ChpPicture->size());
+        TFormView::CloseActiveView();
+    });
+    TChapterSpread Spread;
+    Spread.Chapter = Six.get();
+    Spread.Title = "Chapter 8";
+    Spread.LastRowText = "Next Lesson";
+    Spread.Numeral = "8";
+    Spread.Picture = "Ch1.pic";
     Driver.Start();
     ChapterPages()->ShowChapter(Spread);
     EXPECT_TRUE(Driver.Finished()) << Driver.Failure();
