@@ -39,8 +39,8 @@ protected:
     }
 
     // Shows the spread of the chapter as a course shows it; the driver acts.
-    int Show(const TChapter& Chapter, TDriver& Driver, bool Introduction = false,
-             int Selected = 1) {
+    int Show(const TChapter& Chapter, TDriver& Driver, bool Introduction = false, int Selected = 1,
+             const std::string& Picture = "") {
         TChapterSpread Spread;
         Spread.Chapter = &Chapter;
         Spread.Title = Chapter.Name;
@@ -50,6 +50,7 @@ protected:
         Spread.SkipBAllowed = !Introduction && Chapter.Number > 1;
         Spread.CancelAllowed = Introduction;
         Spread.SelectedRow = Selected;
+        Spread.Picture = Picture;
         Driver.Start();
         const int Result = ChapterPages()->ShowChapter(Spread);
         EXPECT_TRUE(Driver.Finished()) << Driver.Failure();
@@ -275,15 +276,7 @@ TEST_F(ChapterPagesTest, PicturesWithTwoPixelsAUnitKeepTheirSizeInUnits) {
         EXPECT_EQ(Shown.deviceIndependentSize().toSize(), ChapterStgs->ChpPicture->size());
         TFormView::CloseActiveView();
     });
-    TChapterSpread Spread;
-    Spread.Chapter = Six.get();
-    Spread.Title = "Chapter 8";
-    Spread.LastRowText = "Next Lesson";
-    Spread.Numeral = "8";
-    Spread.Picture = "Ch1.pic";
-    Driver.Start();
-    ChapterPages()->ShowChapter(Spread);
-    EXPECT_TRUE(Driver.Finished()) << Driver.Failure();
+    Show(*Six, Driver, false, 1, "Ch1.pic");
 }
 
 } // namespace
