@@ -164,6 +164,11 @@ const TShipped Shipped[] = {
     {"norwegian.kbd", "\xE6\xF8\xE5\xC6\xD8\xC5"},
     {"icelandic.kbd", "\xF0\xE6\xF6\xFE\xD0\xC6\xD6\xDE"},
     {"hungarian.kbd", "\xF6\xFC\xF3\xE9\xE1\xED\xFA\xD6\xDC\xD3\xC9\xC1\xCD\xDA"},
+    {"swiss.kbd", "\xFC\xF6\xE4\xE8\xE9\xE0\xE7"},
+    {"belgian.kbd", "\xE9\xE8\xE7\xE0\xF9\xB5"},
+    {"brazilian.kbd", "\xE7\xC7"},
+    {"latam.kbd", "\xF1\xD1\xBF\xA1"},
+    {"canadian.kbd", "\xE9\xC9"},
 };
 
 TEST(KeyData, EveryShippedLayoutGivesItsLanguageOneKeyPerCharacter) {
@@ -206,15 +211,67 @@ TEST(KeyData, ShiftCharactersOfKnownLayoutsNeedTheOtherHandsShift) {
         char C;
         int32_t Key, Finger, Modifier;
     } const Cases[] = {
-        {"qwerty.kbd", '!', 2, 1, 2},     {"qwerty.kbd", ')', 11, 7, 1},
-        {"qwerty.kbd", '"', 36, 8, 1},    {"qwerty.kbd", '%', 6, 4, 2},
-        {"qwertz.kbd", '"', 3, 1, 2},     {"qwertz.kbd", '=', 11, 7, 1},
-        {"qwertz.kbd", '@', 14, 1, 4},    {"qwertz.kbd", 'Y', 39, 1, 2},
-        {"qwertz.kbd", '\xB5', 45, 5, 4}, {"azerty.kbd", '1', 2, 1, 2},
-        {"azerty.kbd", '%', 36, 8, 1},    {"azerty.kbd", 'A', 14, 1, 2},
-        {"nordic.kbd", '$', 5, 3, 4},     {"nordic.kbd", '\xC5', 24, 8, 1},
-        {"hungarian.kbd", '0', 1, 1, 0},  {"hungarian.kbd", '\xF7', 24, 8, 4},
-        {"uk.kbd", '@', 36, 8, 1},        {"uk.kbd", '|', 38, 1, 2},
+        {"qwerty.kbd", '!', 2, 1, 2},
+        {"qwerty.kbd", ')', 11, 7, 1},
+        {"qwerty.kbd", '"', 36, 8, 1},
+        {"qwerty.kbd", '%', 6, 4, 2},
+        {"qwertz.kbd", '"', 3, 1, 2},
+        {"qwertz.kbd", '=', 11, 7, 1},
+        {"qwertz.kbd", '@', 14, 1, 4},
+        {"qwertz.kbd", 'Y', 39, 1, 2},
+        {"qwertz.kbd", '\xB5', 45, 5, 4},
+        {"azerty.kbd", '1', 2, 1, 2},
+        {"azerty.kbd", '%', 36, 8, 1},
+        {"azerty.kbd", 'A', 14, 1, 2},
+        {"nordic.kbd", '$', 5, 3, 4},
+        {"nordic.kbd", '\xC5', 24, 8, 1},
+        {"hungarian.kbd", '0', 1, 1, 0},
+        {"hungarian.kbd", '\xF7', 24, 8, 4},
+        {"uk.kbd", '@', 36, 8, 1},
+        {"uk.kbd", '|', 38, 1, 2},
+        // Swiss German: z and y change places as on a German keyboard, the
+        // umlauts give the French accents with Shift, and $ sits by Enter.
+        {"swiss.kbd", 'z', 19, 5, 0},
+        {"swiss.kbd", 'Y', 39, 1, 2},
+        {"swiss.kbd", '\xF6', 35, 8, 0},
+        {"swiss.kbd", '\xE9', 35, 8, 1},
+        {"swiss.kbd", '\xE8', 24, 8, 1},
+        {"swiss.kbd", '$', 37, 8, 0},
+        {"swiss.kbd", '@', 3, 1, 4},
+        {"swiss.kbd", '\xE7', 5, 3, 2},
+        // Belgian: AZERTY with the digits on Shift and = beside the last
+        // letter of the lower row.
+        {"belgian.kbd", '1', 2, 1, 2},
+        {"belgian.kbd", 'a', 14, 1, 0},
+        {"belgian.kbd", 'm', 35, 8, 0},
+        {"belgian.kbd", '=', 48, 8, 0},
+        {"belgian.kbd", '@', 3, 1, 4},
+        {"belgian.kbd", '\xB5', 37, 8, 0},
+        // Brazilian ABNT2: the c cedilla on the home row; / and ? with Alt
+        // Gr on q and w, for the key this model has no place for.
+        {"brazilian.kbd", '\xE7', 35, 8, 0},
+        {"brazilian.kbd", '/', 14, 1, 4},
+        {"brazilian.kbd", '?', 15, 2, 4},
+        {"brazilian.kbd", ';', 48, 8, 0},
+        {"brazilian.kbd", '"', 1, 1, 2},
+        {"brazilian.kbd", '@', 3, 1, 2},
+        // Latin American: the n tilde, @ with Alt Gr on q, brackets with
+        // Shift on the brace keys.
+        {"latam.kbd", '\xF1', 35, 8, 0},
+        {"latam.kbd", '@', 14, 1, 4},
+        {"latam.kbd", '{', 36, 8, 0},
+        {"latam.kbd", '[', 36, 8, 1},
+        {"latam.kbd", '\xBF', 13, 8, 0},
+        {"latam.kbd", '|', 1, 1, 0},
+        // Canadian French: QWERTY with e acute at the end of the lower row
+        // and # left of 1; ^ is typed without Shift though Shift gives it too.
+        {"canadian.kbd", '\xE9', 48, 8, 0},
+        {"canadian.kbd", '\xC9', 48, 8, 1},
+        {"canadian.kbd", '#', 1, 1, 0},
+        {"canadian.kbd", '/', 4, 2, 2},
+        {"canadian.kbd", '?', 7, 4, 2},
+        {"canadian.kbd", '^', 24, 8, 0},
+        {"canadian.kbd", '\'', 46, 6, 1},
     };
     for (const auto& C : Cases) {
         SCOPED_TRACE(std::string(C.File) + " character " + C.C);
