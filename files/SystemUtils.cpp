@@ -18,6 +18,19 @@ const TLanguage Languages[] = {
     {"1D", "Swedish"}, {"15", "Polish"},
 };
 
+// Layouts of a region whose keys differ from those of their language's own
+// layout, by the last four digits of the layout name. They come before the
+// language table.
+const TLanguage RegionalLayouts[] = {
+    {"0809", "English (UK)"},
+    {"1809", "English (UK)"},
+    {"0807", "German (Switzerland)"},
+    {"080C", "French (Belgium)"},
+    {"0C0C", "French (Canada)"},
+    {"0416", "Portuguese (Brazil)"},
+    {"080A", "Spanish (Latin America)"},
+};
+
 // A permuted congruential generator (PCG32, XSH RR): small, fast and the
 // same on every machine.
 struct TRandomSource {
@@ -58,6 +71,9 @@ template <typename TKeep> std::string Filtered(const std::string& S, TKeep Keep)
 
 std::string KeyboardLanguageOf(const std::string& LayoutName) {
     if (LayoutName.size() < 8) return "Not available";
+    const std::string Regional = UpperCase(LayoutName.substr(4, 4));
+    for (const TLanguage& Layout : RegionalLayouts)
+        if (Regional == Layout.Id) return Layout.Name;
     const std::string Id = UpperCase(LayoutName.substr(6, 2));
     for (const TLanguage& Language : Languages)
         if (Id == Language.Id) return Language.Name;
@@ -66,6 +82,11 @@ std::string KeyboardLanguageOf(const std::string& LayoutName) {
 
 std::string DetectKeyboardLanguage() {
     return KeyboardLanguageOf(ActiveKeyboardLayoutName());
+}
+
+std::string DetectKeyboardNote() {
+    const std::string Keyboard = ActiveXkbLayout();
+    return XkbLayoutReplaced(Keyboard) ? "No layout for " + Keyboard + ": US keys shown" : "";
 }
 
 void Randomize() {

@@ -16,10 +16,17 @@
 // "Not available" when the system cannot name the active layout.
 std::string DetectKeyboardLanguage();
 
-// The language for a layout name of eight hexadecimal digits, whose last two
+// What the options page says of the active keyboard when the US layout
+// stands in for it, its keys differing from those of its language's layout:
+// "No layout for de(neo): US keys shown"; "" otherwise.
+std::string DetectKeyboardNote();
+
+// The language for a layout name of eight hexadecimal digits. A layout of a
+// region with keys of its own is named by its last four: "00000809" gives
+// "English (UK)", "00000807" "German (Switzerland)". Otherwise the last two
 // (upper-cased) are the language identifier: "0000041D" gives "Swedish",
-// "00000419" gives "Unknown (19)". A name of fewer than eight characters gives
-// "Not available".
+// "00000C07" gives "German", "00000419" gives "Unknown (19)". A name of fewer
+// than eight characters gives "Not available".
 std::string KeyboardLanguageOf(const std::string& LayoutName);
 
 // The program's one random source, the same sequence on every machine for the

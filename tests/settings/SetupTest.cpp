@@ -1,8 +1,10 @@
 // Setting the program up: the first run asks for the desktop entry and seeds
 // the settings from the setup file; the desktop entry and its icon.
 #include "app/Setup.h"
+#include "files/SystemUtils.h"
 #include "files/TProgramSettings.h"
 #include "platform/FileNames.h"
+#include "platform/KeyboardLanguage.h"
 #include "tests/settings/SettingsFixture.h"
 
 #include <cstdlib>
@@ -37,6 +39,60 @@ TEST_F(SetupTest, FirstRunAsksSeedsAndReadsTheDefaults) {
     // The seeded layouts are offered at once, not only from the next start.
     EXPECT_EQ(Store.LayoutNames, (TStringList{"English", "Swedish", "German"}));
     EXPECT_EQ(TProgramSettings().LayoutNames, Store.LayoutNames);
+}
+
+TEST_F(SetupTest, ADetectedKeyboardGetsItsShippedLayoutOrTheUsOneWithANote) {
+    // The layouts a fresh install is seeded with.
+    WriteFileBytes(Dir / "setup.net",
+                   ReadFileBytes(std::string(std::getenv("CLAVORA_APP_DIR")) + "/setup.net"));
+    TProgramSettings Store;
+    ApplySetupFile(Store);
+    Store.KeyboardAutoDetect = true;
+    Store.DetectLanguage = &DetectKeyboardLanguage;
+    SetKeyboardConfigFile(Dir / "keyboard");
+    const struct {
+        const char* Layout;
+        const char* Variant;
+        const char* File;
+        const char* Note;
+    } Cases[] = {
+        {"us", "", "qwerty.kbd", ""},
+        {"gb", "", "uk.kbd", ""},
+        {"ie", "", "uk.kbd", ""},
+        {"gb", "extd", "uk.kbd", ""},
+        {"ca", "", "canadian.kbd", ""},
+        {"ca", "eng", "qwerty.kbd", ""},
+        {"ca", "multix", "qwerty.kbd", "No layout for ca(multix): US keys shown"},
+        {"ch", "", "swiss.kbd", ""},
+        {"ch", "de_nodeadkeys", "swiss.kbd", ""},
+        {"ch", "fr", "qwerty.kbd", "No layout for ch(fr): US keys shown"},
+        {"be", "", "belgian.kbd", ""},
+        {"br", "", "brazilian.kbd", ""},
+        {"latam", "", "latam.kbd", ""},
+        {"latam", "nodeadkeys", "qwerty.kbd", "No layout for latam(nodeadkeys): US keys shown"},
+        {"us", "intl", "qwerty.kbd", ""},
+        {"us", "dvorak", "qwerty.kbd", "No layout for us(dvorak): US keys shown"},
+        {"de", "", "qwertz.kbd", ""},
+        {"de", "nodeadkeys", "qwertz.kbd", ""},
+        {"de", "neo", "qwerty.kbd", "No layout for de(neo): US keys shown"},
+        {"de", "us", "qwerty.kbd", ""},
+        {"at", "", "qwertz.kbd", ""},
+        {"fr", "", "azerty.kbd", ""},
+        {"fr", "bepo", "qwerty.kbd", "No layout for fr(bepo): US keys shown"},
+        {"se", "", "nordic.kbd", ""},
+        {"fi", "", "nordic.kbd", ""},
+        {"es", "", "spanish.kbd", ""},
+        {"pt", "", "portuguese.kbd", ""},
+        {"it", "", "italian.kbd", ""},
+        {"ru", "phonetic", "qwerty.kbd", ""},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(std::string(C.Layout) + "(" + C.Variant + ")");
+        WriteFileBytes(Dir / "keyboard", std::string("XKBLAYOUT=\"") + C.Layout +
+                                             "\"\nXKBVARIANT=\"" + C.Variant + "\"\n");
+        EXPECT_EQ(Store.LayoutFileFor("qwerty.kbd"), C.File);
+        EXPECT_EQ(DetectKeyboardNote(), C.Note);
+    }
 }
 
 TEST_F(SetupTest, AMissingSetupFileIsReportedWithItsStatus) {

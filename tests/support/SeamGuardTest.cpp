@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <sys/stat.h>
 
 namespace {
 
@@ -38,9 +39,14 @@ std::string Called;
 std::vector<TSeamCase> Cases(const TScopedTempDir& Dir, TFormView (&Views)[2]) {
     static TFakeClock Clocks[] = {TFakeClock(1000.0), TFakeClock(2000.0)};
     static TFileDevice Devices[2];
-    for (int I : {1, 2})
+    for (int I : {1, 2}) {
         WriteFileBytes(Dir / ("keyboard" + std::to_string(I)),
                        I == 1 ? "XKBLAYOUT=se\n" : "XKBLAYOUT=\"gb,us\"\n");
+        const std::string Locale = Dir / ("locale" + std::to_string(I));
+        WriteFileBytes(Locale, std::string("#!/bin/sh\necho 'X11 Layout: ") +
+                                   (I == 1 ? "fi" : "dk") + "'\n");
+        chmod(Locale.c_str(), 0755);
+    }
     const std::string Folder = Dir.Path();
     return {
         {"clock", [](int W) { SetClock(&Clocks[W - 1]); },
@@ -91,6 +97,9 @@ std::vector<TSeamCase> Cases(const TScopedTempDir& Dir, TFormView (&Views)[2]) {
         {"keyboard file",
          [Folder](int W) { SetKeyboardConfigFile(Folder + "/keyboard" + std::to_string(W)); },
          [] { return ActiveKeyboardLayoutName(); }},
+        {"locale service",
+         [Folder](int W) { SetLocaleCommand(Folder + "/locale" + std::to_string(W)); },
+         [] { return XkbLayoutOfLocaleService(); }},
         {"terminating",
          [](int W) { W == 1 ? Application::Terminate() : Application::ResetTerminated(); },
          [] { return std::string(Application::Terminated() ? "yes" : "no"); }},

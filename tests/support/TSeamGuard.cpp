@@ -30,6 +30,7 @@ std::vector<TSeamGuard::TSeam>& AllSeams() {
                           })},
         {"keyboard query", TSeamGuard::Keep(InstalledXkbLayoutQuery, SetXkbLayoutQuery)},
         {"keyboard file", TSeamGuard::Keep(KeyboardConfigFile, SetKeyboardConfigFile)},
+        {"locale service", TSeamGuard::Keep(LocaleCommand, SetLocaleCommand)},
         {"terminating", TSeamGuard::Keep(Application::Terminated,
                                          [](bool Was) {
                                              if (Was)

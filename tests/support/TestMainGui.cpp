@@ -1,4 +1,5 @@
 // Test entry for widget and window tests (offscreen platform, set by CMake).
+#include "platform/KeyboardLanguage.h"
 #include "tests/support/TSeamGuard.h"
 
 #include <QApplication>
@@ -6,6 +7,8 @@
 
 int main(int argc, char** argv) {
     QApplication App(argc, argv);
+    // The machine's own locale service never names a test's keyboard.
+    SetLocaleCommand("");
     AddWidgetSeams();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
