@@ -1,6 +1,7 @@
 #include "pages/ui/TOptionsView.h"
 
 #include "files/ErrorLog.h"
+#include "files/SystemUtils.h"
 #include "files/TFile.h"
 #include "files/TProgramSettings.h"
 #include "forms/TOptioStg.h"
@@ -119,6 +120,7 @@ void TOptionsView::Activate() {
 
     FLayoutInUse = Settings->KeyboardLayout;
     FAutoDetectInUse = Settings->KeyboardAutoDetect;
+    FMatchNote = S.NoteLbl->text();
     LayoutChanged(nullptr);
 
     auto Changed = [this](QObject* Sender) { LayoutChanged(Sender); };
@@ -176,6 +178,13 @@ void TOptionsView::LayoutChanged(QObject* Sender) {
     Keyboard->LayoutChanged();
     Keyboard->MarkKeys(Upper, "");
     Keyboard->update();
+
+    // A detected keyboard with no layout of its own is shown with the US
+    // keys: the note says so instead of asking to compare them.
+    const std::string Note = Settings->KeyboardAutoDetect && Settings->DetectLanguage
+                                 ? DetectKeyboardNote()
+                                 : std::string();
+    S.NoteLbl->setText(Note.empty() ? FMatchNote : ToQ(Note));
 }
 
 void TOptionsView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
@@ -190,6 +199,7 @@ void TOptionsView::Deactivate() {
     for (const QMetaObject::Connection& Connection : FConnections)
         QObject::disconnect(Connection);
     FConnections.clear();
+    if (!FMatchNote.isEmpty()) OptioStg->NoteLbl->setText(FMatchNote);
     BookForm->ReleaseKeys(this);
     BookForm->Title->clear();
     TFormView::Deactivate();

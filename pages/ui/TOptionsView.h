@@ -10,6 +10,7 @@
 #include "shell/TFormView.h"
 
 #include <QMetaObject>
+#include <QString>
 
 #include <string>
 #include <vector>
@@ -44,6 +45,9 @@ private:
     // that cannot be loaded changes nothing.
     std::string FLayoutInUse;
     bool FAutoDetectInUse = false;
+    // The note under the keyboard choice as the page was designed, put back
+    // when a detected keyboard's own note is no longer shown.
+    QString FMatchNote;
 };
 
 // What the options tab runs: the page until it is left, then the choices

@@ -180,6 +180,47 @@ TEST_F(OptionsPageTest, ShowsTheChoicesChangesTheLayoutAtOnceAndStoresTheRestOnL
     EXPECT_EQ(Anna->FLargeFont, 0);
 }
 
+TEST_F(OptionsPageTest, ADetectedKeyboardWithoutALayoutOfItsOwnIsShownWithUsKeysAndSaysSo) {
+    WriteFileBytes(Keyboard, "XKBLAYOUT=\"de\"\nXKBVARIANT=\"neo\"\n");
+    WriteSettings("KeyboardAutoDetect=1\nKeyboardLayout=English\n");
+    const std::string Match = "Match the highlighted chars to your keyboard";
+    const std::string Replaced = "No layout for de(neo): US keys shown";
+    TDriver Driver;
+    Driver
+        .Then(
+            "guided", [] { return Running("MenuGuided"); },
+            [] {
+                LogIn("Cleo", 25, 1, 0);
+                ClickWidget(BookForm->MenuOptions);
+            })
+        .Then(
+            "options", [] { return Running("MenuOptions") && Page(); },
+            [&] {
+                TOptioStg& S = *OptioStg;
+                EXPECT_EQ(S.AutoLayout->text().toStdString(), "English");
+                EXPECT_EQ(S.NoteLbl->text().toStdString(), Replaced);
+                EXPECT_EQ(Highlighted(), "qwerty");
+                if (const char* Shots = std::getenv("CLAVORA_SHOTS"))
+                    BookForm->grab().save(QString::fromLocal8Bit(Shots) +
+                                          QStringLiteral("/options-us-keys.png"));
+                // A layout chosen by hand is compared with the keyboard again.
+                S.Layout->setCurrentIndex(S.Layout->findText(QStringLiteral("German")));
+                EXPECT_EQ(Highlighted(), "qwertz");
+                EXPECT_EQ(S.NoteLbl->text().toStdString(), Match);
+                ClickWidget(S.AutoDetect, Mark(S.AutoDetect));
+                EXPECT_EQ(S.NoteLbl->text().toStdString(), Replaced);
+                ClickWidget(BookForm->MenuLogo);
+            })
+        .Then(
+            "about", [] { return Running("MenuLogo"); },
+            [&] {
+                // The page's own note is back for the next visit.
+                EXPECT_EQ(OptioStg->NoteLbl->text().toStdString(), Match);
+                BookForm->close();
+            });
+    EXPECT_EQ(RunProgram(Driver), 0);
+}
+
 TEST_F(OptionsPageTest, LayoutsThatCannotBeNamedOrLoadedLeaveTheLayoutInUse) {
     SetKeyboard(""); // the desktop names no keyboard
     WriteSettings("KeyboardAutoDetect=0\nKeyboardLayout=Finnish\n");
