@@ -1,6 +1,8 @@
 #include "platform/BookScale.h"
 
+#include <QDir>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QWidget>
 #include <QtGui/qguiapplication_platform.h>
 
@@ -11,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <sys/stat.h>
 
 namespace {
 
@@ -71,6 +74,25 @@ bool XWorkArea(int& Width, int& Height) {
     return true;
 }
 
+// Whether the toolkit will run on a Wayland compositor. Without a platform
+// named in QT_QPA_PLATFORM it tries wayland before xcb, and takes it when it
+// finds the compositor's socket (WAYLAND_DISPLAY, "wayland-0" when unset, in
+// XDG_RUNTIME_DIR) and its wayland plugin is installed.
+bool OnWayland() {
+    const char* Platform = std::getenv("QT_QPA_PLATFORM");
+    if (Platform && *Platform) return std::strncmp(Platform, "wayland", 7) == 0;
+    std::string Socket = Set("WAYLAND_DISPLAY") ? std::getenv("WAYLAND_DISPLAY") : "wayland-0";
+    if (Socket[0] != '/') {
+        if (!Set("XDG_RUNTIME_DIR")) return false;
+        Socket = std::string(std::getenv("XDG_RUNTIME_DIR")) + "/" + Socket;
+    }
+    struct stat Info {};
+    if (stat(Socket.c_str(), &Info) != 0 || !S_ISSOCK(Info.st_mode)) return false;
+    const QDir Plugins(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                       QStringLiteral("/platforms"));
+    return !Plugins.entryList({QStringLiteral("libqwayland-*.so")}, QDir::Files).isEmpty();
+}
+
 } // namespace
 
 namespace BookScale {
@@ -89,7 +111,10 @@ void Prepare(bool Wanted) {
     if (!Wanted || Set("QT_SCALE_FACTOR") || Set("QT_SCREEN_SCALE_FACTORS")) return;
     const char* Platform = std::getenv("QT_QPA_PLATFORM");
     if (Platform && *Platform && std::strncmp(Platform, "xcb", 3) != 0) return;
-    if (!Set("DISPLAY")) return;
+    // On a Wayland compositor the X server beside it (XWayland) measures
+    // another screen than the toolkit's, and the compositor scales windows
+    // by its own factor: the book is left at the compositor's scale.
+    if (OnWayland() || !Set("DISPLAY")) return;
     int Width = 0, Height = 0;
     if (!XWorkArea(Width, Height)) return;
     const double Factor = FactorFor(Width, Height);

@@ -17,8 +17,10 @@ double FactorFor(int AreaWidth, int AreaHeight);
 
 // Chooses the factor for the application object about to be made, from the
 // X server's work area. Nothing happens when Wanted is false, without an X
-// display, on another platform, or when the toolkit's scale factor was set
-// in the environment already (the user's own choice stands).
+// display, on another platform (a Wayland compositor, which the toolkit
+// takes before X when one is running, scales windows itself), or when the
+// toolkit's scale factor was set in the environment already (the user's own
+// choice stands).
 void Prepare(bool Wanted);
 // Called once the application object exists: programs started from now on
 // (a web browser, the help viewer) must not inherit the factor.

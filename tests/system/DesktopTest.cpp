@@ -1,21 +1,30 @@
 // The desktop services under the offscreen platform: the keyboard language
-// never asks XKB there, opening a document reports the shell's codes, and an
-// X server is asked through XKB.
+// never asks XKB there, opening a document reports the shell's codes, an X
+// server is asked through XKB, and the book is scaled from it only when the
+// toolkit will run on it rather than on a Wayland compositor.
 #include "files/SystemUtils.h"
+#include "platform/BookScale.h"
 #include "platform/KeyboardLanguage.h"
 #include "platform/ShellOpen.h"
 #include "tests/support/TSeamGuard.h"
 #include "tests/support/TestSupport.h"
 
+#include <QDir>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 TEST(Desktop, OffscreenTheKeyboardLanguageComesFromTheConsoleConfigurationOnly) {
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("offscreen"));
@@ -88,7 +97,72 @@ private:
     std::string FDisplay;
 };
 
+// Sets environment variables for one test and puts them back afterwards.
+class TEnvironment {
+public:
+    ~TEnvironment() {
+        for (auto Saved = FSaved.rbegin(); Saved != FSaved.rend(); ++Saved)
+            if (Saved->second.first)
+                setenv(Saved->first.c_str(), Saved->second.second.c_str(), 1);
+            else
+                unsetenv(Saved->first.c_str());
+    }
+    void Set(const std::string& Name, const char* Value) {
+        const char* Old = getenv(Name.c_str());
+        FSaved.push_back({Name, {Old != nullptr, Old ? Old : ""}});
+        if (Value)
+            setenv(Name.c_str(), Value, 1);
+        else
+            unsetenv(Name.c_str());
+    }
+
+private:
+    std::vector<std::pair<std::string, std::pair<bool, std::string>>> FSaved;
+};
+
 } // namespace
+
+TEST(Desktop, TheBookIsScaledFromTheXServerOnlyWhenTheToolkitRunsOnIt) {
+    TXvfb Server;
+    if (Server.Display().empty()) GTEST_SKIP() << "Xvfb is not installed";
+    TScopedTempDir Dir;
+    TEnvironment Environment;
+    Environment.Set("DISPLAY", Server.Display().c_str());
+    Environment.Set("XDG_RUNTIME_DIR", Dir.Path().c_str());
+    for (const char* Name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "QT_SCALE_FACTOR",
+                             "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING"})
+        Environment.Set(Name, nullptr);
+    const auto Factor = [] {
+        BookScale::Prepare(true);
+        const double Chosen = BookScale::Factor();
+        const char* Variable = getenv("QT_SCALE_FACTOR");
+        EXPECT_EQ(Variable ? std::stod(Variable) : 1.0, Chosen);
+        BookScale::Forget();
+        return Chosen;
+    };
+    // The server's screen of 1280 x 1024 holds the book 1.6 times over.
+    EXPECT_DOUBLE_EQ(Factor(), 1.6) << "no compositor: the toolkit runs on X";
+    Environment.Set("WAYLAND_DISPLAY", "wayland-test");
+    EXPECT_DOUBLE_EQ(Factor(), 1.6) << "a compositor's name without its socket";
+
+    const QDir Plugins(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                       QStringLiteral("/platforms"));
+    if (Plugins.entryList({QStringLiteral("libqwayland-*.so")}).isEmpty())
+        GTEST_SKIP() << "the toolkit's wayland plugin is not installed";
+    const int Socket = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un Address{};
+    Address.sun_family = AF_UNIX;
+    const std::string Path = Dir / "wayland-test";
+    std::snprintf(Address.sun_path, sizeof Address.sun_path, "%s", Path.c_str());
+    ASSERT_EQ(bind(Socket, reinterpret_cast<sockaddr*>(&Address), sizeof Address), 0);
+    EXPECT_DOUBLE_EQ(Factor(), 1.0) << "a compositor: the toolkit runs on it";
+    Environment.Set("QT_QPA_PLATFORM", "xcb");
+    EXPECT_DOUBLE_EQ(Factor(), 1.6) << "X asked for by name";
+    Environment.Set("QT_QPA_PLATFORM", "wayland");
+    Environment.Set("WAYLAND_DISPLAY", nullptr);
+    EXPECT_DOUBLE_EQ(Factor(), 1.0) << "wayland asked for by name";
+    close(Socket);
+}
 
 TEST(Desktop, AnXServerNamesItsKeyboardLayoutThroughXkb) {
     TXvfb Server;
