@@ -3,6 +3,7 @@
 #include "files/InputError.h"
 #include "files/TTextFile.h"
 #include "files/TextUtils.h"
+#include "platform/Trace.h"
 
 #include <vector>
 
@@ -92,6 +93,7 @@ int32_t TKeyData::Load(const std::string& FileName) {
         const auto At = [&Item](size_t I) { return I < Item.size() ? Item[I] : ' '; };
         SetKey(At(0), At(1), At(2), Row, Column);
     }
+    if (Tracing()) Trace("layout " + FileName);
     return OpenStatus;
 }
 

@@ -1,7 +1,7 @@
 // A trace of what the program shows, for the tests that drive the built
 // program and for a maintainer following a run: one line per page shown,
-// per event started and ended and per result shown, written and flushed at
-// once.
+// per event started and ended, per result shown and per keyboard layout
+// loaded, written and flushed at once.
 //
 // The environment variable CLAVORA_TRACE switches it on: "1" writes to
 // standard error, any other value except "0" names a file the lines are
@@ -16,6 +16,7 @@
 //     event end <class> <result code>
 //     result speed=<cpm> accuracy=<score> efficiency=<%> backspace=<%>
 //     result none                       (the run was too short to score)
+//     layout <file name>                (a keyboard layout was loaded)
 #pragma once
 
 #include <string>
