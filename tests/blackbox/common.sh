@@ -20,7 +20,9 @@ export XDG_RUNTIME_DIR=$WORK/run
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$HOME"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 cp -r "$APP_SOURCE" "$WORK/app"
-unset QT_QPA_PLATFORM
+# The program runs on the test's X server, never on a Wayland compositor of
+# the session the tests were started from.
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 # The program notes each page, event and result it shows in the trace; the
 # steps below wait on its lines rather than on the clock.
 export CLAVORA_TRACE=$WORK/trace
