@@ -35,8 +35,12 @@ TDropStgFrm::TDropStgFrm() : TStorageForm("DropStgFrm") {
     Active->hide();
     Inactive = MakePicture(Drop, "Inactive", 140, 34, 220, 30, "DropInactive.png");
     Inactive->hide();
+    // The game keeps its score here, but the console's score screen, which
+    // lies at the same place on the page, is where the learner reads it: shown,
+    // this black copy would stand over the screen's green digits.
     ScoreLabel = MakeTextLabel(Drop, "ScoreLabel", 580, 200, 105, 29, Arial(24, true), Qt::black,
                                Qt::AlignRight | Qt::AlignVCenter);
+    ScoreLabel->hide();
     Level = MakeTextLabel(Drop, "Level", 580, 240, 105, 29, Arial(24, true), Qt::black,
                           Qt::AlignRight | Qt::AlignVCenter);
     Level->hide();

@@ -3,9 +3,31 @@
 #include "forms/TGauge.h"
 #include "platform/Controls.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
+#include <algorithm>
+
 TStatisticsStg* StatisticsStg = nullptr;
+
+namespace {
+
+// Puts a graph's unit on its title's line, three spaces after the title's
+// text and on the same baseline, so that it reads as part of that title and
+// of no other graph's labels.
+void FollowTitle(QLabel* Unit, const QLabel* Title, int PanelWidth) {
+    const QFontMetrics TitleMetrics(Title->font());
+    const QFontMetrics UnitMetrics(Unit->font());
+    const int Baseline =
+        Title->y() + (Title->height() - TitleMetrics.height()) / 2 + TitleMetrics.ascent();
+    const int Left = Title->x() + TitleMetrics.horizontalAdvance(Title->text()) +
+                     3 * UnitMetrics.horizontalAdvance(QLatin1Char(' '));
+    Unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Unit->setGeometry(Left, Baseline - UnitMetrics.ascent(), std::max(0, PanelWidth - 10 - Left),
+                      UnitMetrics.height());
+}
+
+} // namespace
 
 TStatisticsStg::TStatisticsStg() : TStorageForm("StatisticsStg") {
     resize(700, 440);
@@ -58,4 +80,8 @@ TStatisticsStg::TStatisticsStg() : TStorageForm("StatisticsStg") {
     Lesson1Lbl->setText(QStringLiteral("Lesson"));
     Lesson2Lbl->setText(QStringLiteral("Lesson"));
     SpeedTitle->setText(QStringLiteral("S P E E D"));
+
+    FollowTitle(Perc1Lbl, DiffKeysTitle, Panel1->width());
+    FollowTitle(Perc2Lbl, EfficiencyTitle, Panel2->width());
+    FollowTitle(CharLbl, SpeedTitle, Panel2->width());
 }

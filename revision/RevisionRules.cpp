@@ -95,3 +95,24 @@ std::string BubblesKeySet(int KeySet, const std::string& StudiedKeys) {
         return StudiedKeys;
     }
 }
+
+std::string StoryPreviewText(const std::string& Text) {
+    std::string Result;
+    bool ParagraphEnded = false;
+    size_t At = 0;
+    while (At < Text.size()) {
+        const size_t End = std::min(Text.find_first_of("\r\n", At), Text.size());
+        const std::string Line = Trim(Text.substr(At, End - At));
+        At = End;
+        if (At < Text.size() && Text[At] == '\r') ++At;
+        if (At < Text.size() && Text[At] == '\n') ++At;
+        if (Line.empty()) {
+            ParagraphEnded = !Result.empty();
+            continue;
+        }
+        if (!Result.empty()) Result += ParagraphEnded ? "\r\r" : " ";
+        ParagraphEnded = false;
+        Result += Line;
+    }
+    return Result;
+}

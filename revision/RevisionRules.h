@@ -51,3 +51,9 @@ int StoryMinutes(int Duration);
 // Keys of the bubbles game for the key-set item 1..4: the studied keys,
 // small letters, letters of both cases, letters and digits.
 std::string BubblesKeySet(int KeySet, const std::string& StudiedKeys);
+
+// A story's text as its preview shows it: the lines of a paragraph run on
+// as one text, to be wrapped at the preview's width, and paragraphs (parted
+// by empty lines) are parted by one empty row ("\r\r"). Lines may end in CR
+// LF, LF or CR; spaces and tabs at either end of a line go.
+std::string StoryPreviewText(const std::string& Text);

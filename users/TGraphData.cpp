@@ -1,5 +1,6 @@
 #include "users/TGraphData.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -25,6 +26,21 @@ std::vector<float> TGraphData::YLabelValues() const {
     for (int K = 1; Labels.back() < MaxValue && K < MaxYLabels; ++K)
         Labels.push_back(MinValue + float(K) * Step);
     return Labels;
+}
+
+void TGraphData::ReachValues() {
+    if (!(Step > 0)) return;
+    float Largest = MaxValue;
+    for (float Value : Values)
+        if (std::isfinite(Value) && Value > Largest) Largest = Value;
+    if (!(Largest > MaxValue)) return;
+    // The label's number, a whole number of steps above the minimum; a value
+    // a hair above a label (a speed converted to words per minute) stays
+    // with that label.
+    const double Steps = std::ceil((double(Largest) - MinValue) / Step - 1e-4);
+    const int Last = int(std::min(Steps, double(MaxYLabels - 1)));
+    // As the labels are worked out, so that the last of them is the top.
+    MaxValue = std::max(MaxValue, MinValue + float(Last) * Step);
 }
 
 std::string TGraphData::LabelText(float Value) {

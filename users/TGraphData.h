@@ -42,6 +42,12 @@ public:
     // they need ("0", "70", "2.5").
     static std::string LabelText(float Value);
 
+    // Raises MaxValue to the first axis label at or above the largest value,
+    // so that a line graph shows every point at its own height rather than
+    // pinned to the top. Values that are not finite are left aside, and the
+    // axis never grows past MaxYLabels labels.
+    void ReachValues();
+
     // The level whose colour a bar of this value takes: the first (in
     // ascending order) whose value is at least Value; -1 when none is.
     int LevelOfBar(float Value) const;

@@ -6,6 +6,35 @@
 #include <cmath>
 #include <cstdlib>
 
+std::vector<int> ShownLabels(const std::vector<int>& Centres, const std::vector<int>& Sizes,
+                             int Gap, int FirstNumber) {
+    const int Count = int(std::min(Centres.size(), Sizes.size()));
+    if (Count <= 1) return std::vector<int>(size_t(Count), 0);
+    // Labels A and B keep their distance when the space between their
+    // centres holds half of each and the gap (in 64 bits, whatever the sizes).
+    auto Clear = [&](int A, int B) {
+        const int64_t Apart = std::llabs(int64_t(Centres[size_t(B)]) - Centres[size_t(A)]);
+        return 2 * Apart >= int64_t(Sizes[size_t(A)]) + Sizes[size_t(B)] + 2 * int64_t(Gap);
+    };
+    const int Last = Count - 1;
+    if (!Clear(0, Last)) return {0};
+    // K = 1, 2, 5, 10, 20, 50...: once K passes the count, only the ends
+    // are left, and they are clear.
+    for (int64_t Power = 1;; Power *= 10) {
+        for (const int64_t Mantissa : {1, 2, 5}) {
+            const int64_t K = Mantissa * Power;
+            std::vector<int> Shown{0};
+            for (int I = 1; I < Last; ++I)
+                if ((FirstNumber + I) % K == 0 && Clear(0, I) && Clear(I, Last)) Shown.push_back(I);
+            Shown.push_back(Last);
+            bool AllClear = true;
+            for (size_t I = 1; I < Shown.size() && AllClear; ++I)
+                AllClear = Clear(Shown[I - 1], Shown[I]);
+            if (AllClear || K > Count) return Shown;
+        }
+    }
+}
+
 TGraphGeometry::TGraphGeometry(const TGraphData& Data, const TGraphMetrics& Metrics)
     : FPoints(Data.PointCount()), FMin(Data.MinValue), FMax(Data.MaxValue), FData(&Data) {
     YLabelRight = Metrics.WidestYLabel + 5;

@@ -6,6 +6,8 @@
 
 #include "users/TGraphData.h"
 
+#include <vector>
+
 struct TGraphMetrics {
     int Width = 0; // of the control
     int Height = 0;
@@ -14,6 +16,18 @@ struct TGraphMetrics {
     int FontSize = 0;     // the axis font's size, as its height is given
     int TextHeight = 0;   // height of a line of the axis font
 };
+
+// Which labels of a row to write so that none runs into another. Label I
+// stands at Centres[I] and takes Sizes[I] along the row (its width under
+// the horizontal axis, its height beside the vertical one); two labels need
+// Gap between them. The first and the last are written, and between them
+// every K-th label, counting the first as FirstNumber (1 for lessons, 0 for
+// an axis starting at its minimum), with K the smallest of 1, 2, 5, 10, 20,
+// 50... that leaves every written label clear of its neighbours; one that
+// would run into the first or the last is left out. The indices written, in
+// order: the first alone when even the first and the last touch.
+std::vector<int> ShownLabels(const std::vector<int>& Centres, const std::vector<int>& Sizes,
+                             int Gap, int FirstNumber);
 
 struct TBarRect {
     int Left = 0, Top = 0, Right = 0, Bottom = 0;

@@ -7,6 +7,7 @@
 #include "forms/TEventViewStg.h"
 #include "platform/Controls.h"
 #include "platform/Latin1.h"
+#include "revision/RevisionRules.h"
 #include "shell/TBookForm.h"
 
 #include <QLabel>
@@ -74,8 +75,11 @@ public:
         P->restore();
     }
 
-    QSize sizeHint(const QStyleOptionViewItem& Option, const QModelIndex&) const override {
-        return {Option.rect.width(), 20};
+    // No width of its own: the list gives each line the width it shows, so
+    // that a long title is cut short with an ellipsis in view instead of
+    // running out under a horizontal scroll bar.
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+        return {1, 20};
     }
 };
 
@@ -107,7 +111,14 @@ int32_t TChooseTextView::Fill(const TStringList& Names, const std::string& Mask)
         FFiles.push_back(FileName);
         const std::string Line = Info.Description.empty() ? "[User file];" + Name
                                                           : Info.Author + ":;" + Info.Description;
-        List->addItem(ToQ(Line));
+        auto* Item = new QListWidgetItem(ToQ(Line), List);
+        // The whole title, for a line too long for the list.
+        if (Info.Description.empty())
+            Item->setToolTip(ToQ(Name));
+        else if (Info.Author.empty())
+            Item->setToolTip(ToQ(Info.Description));
+        else
+            Item->setToolTip(ToQ(Info.Description + " by " + Info.Author));
         Result = Info.Status == fsOk ? 0 : Info.Status;
     }
     if (!FFiles.empty()) FChosenFile = FFiles.front();
@@ -134,6 +145,7 @@ void TChooseTextView::Activate() {
     if (!FPainter) FPainter = new TStoryLinePainter(Stg->TextList);
     Stg->TextList->setItemDelegate(FPainter);
     Stg->TextList->setUniformItemSizes(true);
+    Stg->TextList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     delete FPreview.data();
     FPreview = new TViewCanvas(BookForm->RightPage);
@@ -182,8 +194,9 @@ void TChooseTextView::Preview() {
     if (Row >= 0 && size_t(Row) < FFiles.size()) FChosenFile = FFiles[size_t(Row)];
     const TStoryInfo Info = ReadStory(FChosenFile, true);
     Stg->Copyright->setText(ToQ(Info.Copyright));
+    // Wrapped at the preview's width, not at the file's line ends.
     if (Info.Status == fsOk && FPreview)
-        FPreview->SetText(Info.LongDesc.empty() ? Info.Text : Info.LongDesc);
+        FPreview->SetText(StoryPreviewText(Info.LongDesc.empty() ? Info.Text : Info.LongDesc));
     else if (FPreview)
         FPreview->SetText("");
 }

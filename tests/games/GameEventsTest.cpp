@@ -87,6 +87,18 @@ TEST_F(GameEvents, LexidropTypedWordsScoreAndTheSixthMissEndsTheGame) {
         [&] {
             EXPECT_EQ(TextOf(EventsStg->PointsLabel), "10");
             EXPECT_EQ(TextOf(DropStgFrm->ScoreLabel), "10");
+            // The score is written once, in the console's score screen: no
+            // label shown on the book stands over another.
+            std::vector<QLabel*> Shown;
+            for (QLabel* Label : BookForm->findChildren<QLabel*>())
+                if (Label->isVisible() && !Label->text().isEmpty()) Shown.push_back(Label);
+            for (size_t A = 0; A < Shown.size(); ++A)
+                for (size_t B = A + 1; B < Shown.size(); ++B)
+                    EXPECT_FALSE(QRect(Shown[A]->mapTo(BookForm, QPoint()), Shown[A]->size())
+                                     .intersects(QRect(Shown[B]->mapTo(BookForm, QPoint()),
+                                                       Shown[B]->size())))
+                        << Shown[A]->objectName().toStdString() << " and "
+                        << Shown[B]->objectName().toStdString();
             // Finished in row 3 of an empty shaft: a level up by 0.5,
             // and a three-letter word falls 7 x 1.2125 x 100 ms a row.
             EXPECT_FLOAT_EQ(Event.Game.GameLevel, 1.5f);

@@ -82,4 +82,22 @@ TEST(RevisionRulesTest, StoryDurationsAndBubblesKeySets) {
     EXPECT_EQ(All.substr(0, 3) + All.substr(26, 3) + All.substr(52), "abcABC1234567890");
 }
 
+TEST(RevisionRulesTest, AStorysPreviewRunsItsLinesOnAndPartsItsParagraphs) {
+    const struct {
+        const char* Text;
+        const char* Preview;
+    } Cases[] = {
+        {"The fox ran\r\nover the hill.\r\n\r\nThen it slept.\r\n",
+         "The fox ran over the hill.\r\rThen it slept."},
+        // Lone LF and CR, blanks at the ends of lines, several empty lines.
+        {"  One\ntwo \rthree\n \n\t\n\nfour", "One two three\r\rfour"},
+        {"\r\n\r\nA long description on one line.", "A long description on one line."},
+        {"Ends with an empty line\r\n\r\n", "Ends with an empty line"},
+        {"", ""},
+        {"\r\n \r\n", ""},
+    };
+    for (const auto& C : Cases)
+        EXPECT_EQ(StoryPreviewText(C.Text), C.Preview) << C.Text;
+}
+
 } // namespace

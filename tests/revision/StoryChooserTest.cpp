@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScrollBar>
 
 namespace {
 
@@ -194,6 +195,58 @@ TEST_F(RevisionTest, EnterStartsTheStoryHighlightedNotTheOnePreviewed) {
             [&] {
                 EXPECT_EQ(CurrentUser->FStoryFile, Highlighted);
                 EXPECT_NE(Highlighted, Previewed);
+                BookForm->close();
+            });
+    EXPECT_EQ(RunProgram(Driver), 0);
+}
+
+TEST_F(RevisionTest, StoryTitlesFitTheListAndThePreviewWrapsAtItsOwnWidth) {
+    TDriver Driver(10000);
+    Driver
+        .Then(
+            "guided", [] { return TMain::RunningMenu == "MenuGuided"; },
+            [] {
+                MakeNora();
+                ClickWidget(BookForm->MenuRevision);
+            })
+        .Then("menu", RevisionMenuShown, [] { ClickWidget(RevisionStg->StoryBox); })
+        .Then(
+            "the shipped stories", [] { return OpenPage<TChooseTextView>() != nullptr; },
+            [] {
+                QListWidget* List = EventViewStg->TextList;
+                Shot("story-chooser-titles");
+                // No line is wider than the list shows, so a long title is cut
+                // short in view, and the list needs no horizontal scroll bar.
+                EXPECT_FALSE(List->horizontalScrollBar()->isVisible());
+                for (int Row = 0; Row < List->count(); ++Row) {
+                    const QRect Item = List->visualItemRect(List->item(Row));
+                    EXPECT_GE(Item.left(), 0) << Line(Row);
+                    EXPECT_LE(Item.right(), List->viewport()->width() - 1) << Line(Row);
+                    // The whole title is there when the pointer rests on it:
+                    // "Author:;Title" reads "Title by Author".
+                    const TStringList Parts = Split(Line(Row), ";");
+                    ASSERT_EQ(Parts.size(), 2u) << Line(Row);
+                    EXPECT_EQ(List->item(Row)->toolTip().toStdString(),
+                              Parts[1] + " by " + Parts[0].substr(0, Parts[0].size() - 1));
+                }
+                // Written as stories are, its lines cut short of the page.
+                WriteFileBytes("Fox.exm", "$description=Fox\r\n$author=Ivo\r\n$end\r\nThe fox "
+                                          "ran\r\nover the hill.\r\n\r\nThen it slept.\r\n");
+                PressKey(BookForm, Qt::Key_Escape);
+            })
+        .Then("back at the menu", RevisionMenuShown, [] { ClickWidget(RevisionStg->StoryBox); })
+        .Then(
+            "with the fox", [] { return OpenPage<TChooseTextView>() && RowOf("Ivo:;Fox") >= 0; },
+            [] { ClickRow(RowOf("Ivo:;Fox")); })
+        .Then(
+            "previewed", [] { return OpenPage<TChooseTextView>()->FChosenFile == "Fox.exm"; },
+            [] {
+                Shot("story-chooser-preview");
+                // The first paragraph on one row, an empty row, the second.
+                std::vector<int> Rows;
+                for (const TWordInfo& Word : OpenPage<TChooseTextView>()->FPreview->Words())
+                    Rows.push_back(Word.Row);
+                EXPECT_EQ(Rows, (std::vector<int>{1, 1, 1, 1, 1, 1, 3, 3, 3}));
                 BookForm->close();
             });
     EXPECT_EQ(RunProgram(Driver), 0);

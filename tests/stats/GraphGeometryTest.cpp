@@ -186,3 +186,85 @@ TEST(GraphData, AxisLabelsRunFromTheMinimumToTheFirstStepThatReachesTheMaximum) 
     Huge.Step = 1;
     EXPECT_EQ(int(Huge.YLabelValues().size()), TGraphData::MaxYLabels);
 }
+
+TEST(GraphGeometry, CrowdedLabelsAreThinnedToTheEndsAndEveryKthBetween) {
+    // Labels every Step pixels; the first nine 7 wide ("1".."9"), the rest 15
+    // ("10".."99"); 4 pixels between written labels.
+    auto Row = [](int Count, int Step, std::vector<int>& Centres, std::vector<int>& Sizes) {
+        Centres.clear();
+        Sizes.clear();
+        for (int I = 0; I < Count; ++I) {
+            Centres.push_back(50 + I * Step);
+            Sizes.push_back(I + 1 < 10 ? 7 : 15);
+        }
+    };
+    const struct {
+        const char* Name;
+        int Count, Step, FirstNumber;
+        std::vector<int> Shown;
+    } Cases[] = {
+        // 13 apart: "9" and "10" need 7/2 + 15/2 + 4 = 15, "10" and "11" 19.
+        // Every second: 1, 2, 4 ... 20 (1 and 2 need only 11).
+        {"twenty lessons", 20, 13, 1, {0, 1, 3, 5, 7, 9, 11, 13, 15, 17, 19}},
+        // 19 apart is just room for two-digit neighbours.
+        {"all fit", 20, 19, 1, {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,
+                                10, 11, 12, 13, 14, 15, 16, 17, 18, 19}},
+        // Every second leaves 18 between "11" and "13", short of 19: every
+        // fifth.
+        {"twenty-five lessons", 25, 9, 1, {0, 4, 9, 14, 19, 24}},
+        // Every fifth is 15 apart, every tenth 30.
+        {"sixty lessons", 60, 3, 1, {0, 9, 19, 29, 39, 49, 59}},
+        // 60 lies 6 from 62, too close: it gives way to the last.
+        {"sixty-two lessons", 62, 3, 1, {0, 9, 19, 29, 39, 49, 61}},
+        // An axis counted from its minimum: the labels 0, 2, 4... of eleven.
+        {"an axis", 11, 10, 0, {0, 2, 4, 6, 8, 10}},
+        // Too close for anything but the first.
+        {"no room", 5, 1, 1, {0}},
+        {"one label", 1, 13, 1, {0}},
+        {"none", 0, 13, 1, {}},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        std::vector<int> Centres, Sizes;
+        Row(C.Count, C.Step, Centres, Sizes);
+        if (C.FirstNumber == 0) Sizes.assign(Sizes.size(), 16); // a line of text each
+        EXPECT_EQ(ShownLabels(Centres, Sizes, C.FirstNumber == 0 ? 0 : 4, C.FirstNumber), C.Shown);
+    }
+}
+
+TEST(GraphData, ALineGraphsAxisRisesToTheFirstLabelAboveItsHighestPoint) {
+    const float Nan = std::numeric_limits<float>::quiet_NaN();
+    const float Infinity = std::numeric_limits<float>::infinity();
+    const struct {
+        const char* Name;
+        float Max, Step;
+        std::vector<float> Values;
+        float Raised;
+    } Cases[] = {
+        {"481 cpm", 350, 50, {120, 481, -1}, 500},
+        {"on a label", 350, 50, {500}, 500},
+        {"within the axis", 350, 50, {350, 120, -1}, 350},
+        {"no points", 350, 50, {}, 350},
+        // Words per minute: a fifth of the speeds, in steps of 10.
+        {"96.2 wpm", 350 * 0.2f, 50 * 0.2f, {481 * 0.2f}, 100},
+        {"100 wpm", 350 * 0.2f, 50 * 0.2f, {500 * 0.2f}, 100},
+        {"not numbers", 100, 20, {Nan, Infinity, 40}, 100},
+        // No more labels than the axis ever writes.
+        {"absurd", 350, 50, {1e30f}, 199 * 50},
+        {"no step", 350, 0, {481}, 350},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TGraphData Data;
+        Data.MaxValue = C.Max;
+        Data.Step = C.Step;
+        for (float V : C.Values)
+            Data.AddPoint("", V);
+        Data.ReachValues();
+        EXPECT_NEAR(Data.MaxValue, C.Raised, 1e-3);
+        // The axis' last label is its new top.
+        if (C.Step > 0) {
+            EXPECT_NEAR(Data.YLabelValues().back(), C.Raised, 1e-3);
+        }
+    }
+}

@@ -23,8 +23,12 @@
 #include <QImage>
 #include <QLabel>
 #include <QPrinter>
+#include <QStyle>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -106,6 +110,27 @@ void MakeAnna() {
         Titles.push_back(std::to_string(I) + ". Chapter " + std::to_string(I));
     Titles[1] = "2. Quotes, question and exclamation marks, brackets and slashes";
     Page()->Course = [Titles] { return TCourseSummary{"Touch typing for beginners", Titles}; };
+}
+
+// Keeps a picture of the book when CLAVORA_TEST_SHOTS names a folder.
+void Shot(const std::string& Name) {
+    if (const char* Folder = std::getenv("CLAVORA_TEST_SHOTS"))
+        BookForm->grab().save(QString::fromStdString(std::string(Folder) + "/" + Name + ".png"));
+}
+
+// Where a label's text stands on its page, as its alignment puts it.
+QRect TextRect(const QLabel* Label) {
+    const QFontMetrics Metrics(Label->font());
+    const QSize Size(Metrics.horizontalAdvance(Label->text()), Metrics.height());
+    const QRect Inside(Label->mapTo(Label->window(), QPoint(0, 0)), Label->size());
+    return QStyle::alignedRect(Qt::LeftToRight, Label->alignment(), Size, Inside);
+}
+
+// The distance between two rectangles, 0 when they touch or overlap.
+double Apart(const QRect& A, const QRect& B) {
+    const int Across = std::max({0, B.left() - A.right() - 1, A.left() - B.right() - 1});
+    const int Down = std::max({0, B.top() - A.bottom() - 1, A.top() - B.bottom() - 1});
+    return std::hypot(Across, Down);
 }
 
 QColor BarColour(TGraph* Graph, int Point) {
@@ -337,6 +362,76 @@ TEST_F(StatisticsPageTest, ACourseLongerThanTheRecordLeavesItsLastChaptersOffThe
                     EXPECT_EQ(Efficiency->YOf(Efficiency->Data.Values[size_t(I)]) >= 0, I < 20)
                         << "chapter " << I + 1;
                 EXPECT_EQ(Page()->SpeedGraph()->Data.PointCount(), 25);
+                BookForm->close();
+            });
+    EXPECT_EQ(RunProgram(Driver), 0);
+}
+
+TEST_F(StatisticsPageTest, TwentyChaptersShowEveryLabelClearAndEverySpeedAtItsHeight) {
+    TDriver Driver;
+    Driver
+        .Then(
+            "guided", [] { return Running("MenuGuided"); },
+            [] {
+                MakeAnna();
+                CurrentUser->FChapterCount = 20;
+                for (int I = 1; I <= 20; ++I) {
+                    CurrentUser->FChapterSpeed[size_t(I)] = float(100 + 10 * I);
+                    CurrentUser->FChapterEfficiency[size_t(I)] = float(40 + 2 * I);
+                }
+                CurrentUser->FChapterSpeed[12] = 481;
+                ClickWidget(BookForm->MenuInfo);
+            })
+        .Then(
+            "statistics", [] { return Running("MenuInfo") && Page()->KeysGraph(); },
+            [] {
+                Shot("statistics-twenty-chapters");
+                TGraph* Speed = Page()->SpeedGraph();
+                TGraph* Efficiency = Page()->EfficiencyGraph();
+                // 481 stands inside the plot, above 350 by its own share of
+                // the height: 481 / 350 of 350's height, to the pixel.
+                const TGraphGeometry G = Speed->Geometry();
+                const int Y481 = Speed->YOf(481);
+                EXPECT_GE(Y481, G.Top);
+                EXPECT_LT(Y481, Speed->YOf(350));
+                EXPECT_NEAR(G.Bottom - Y481, (G.Bottom - Speed->YOf(350)) * 481.0 / 350.0, 1.0);
+                EXPECT_EQ(Speed->YLabels().back(), "500");
+
+                // Under both line graphs lessons 1 and 20, none touching the next.
+                for (TGraph* Graph : {Efficiency, Speed}) {
+                    const std::vector<int>& Shown = Graph->ShownXLabels();
+                    ASSERT_GE(Shown.size(), 2u);
+                    EXPECT_EQ(Shown.front(), 0);
+                    EXPECT_EQ(Shown.back(), 19);
+                    const QFontMetrics Metrics(Graph->font());
+                    const TGraphGeometry Axis = Graph->Geometry();
+                    int RightOfLast = -1;
+                    for (int I : Shown) {
+                        const int Width = Metrics.horizontalAdvance(QString::number(I + 1));
+                        EXPECT_GT(Axis.CentreOf(I) - Width / 2, RightOfLast) << "lesson " << I + 1;
+                        RightOfLast = Axis.CentreOf(I) + Width - Width / 2;
+                    }
+                }
+
+                // Each unit is nearer its own graph's title than any other
+                // text of its page.
+                TStatisticsStg* S = StatisticsStg;
+                const struct {
+                    QLabel* Unit;
+                    QLabel* Title;
+                } Units[] = {{S->Perc1Lbl, S->DiffKeysTitle},
+                             {S->Perc2Lbl, S->EfficiencyTitle},
+                             {S->CharLbl, S->SpeedTitle}};
+                for (const auto& U : Units) {
+                    const double ToTitle = Apart(TextRect(U.Unit), TextRect(U.Title));
+                    for (QLabel* Other : U.Unit->parentWidget()->findChildren<QLabel*>()) {
+                        if (Other == U.Unit || Other == U.Title || Other->text().isEmpty())
+                            continue;
+                        EXPECT_LT(ToTitle, Apart(TextRect(U.Unit), TextRect(Other)))
+                            << Text(U.Unit) << " is nearer " << Text(Other) << " than "
+                            << Text(U.Title);
+                    }
+                }
                 BookForm->close();
             });
     EXPECT_EQ(RunProgram(Driver), 0);

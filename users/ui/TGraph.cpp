@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -15,6 +16,19 @@ std::vector<std::string> YLabelTexts(const TGraphData& Data) {
     for (float Value : Data.YLabelValues())
         Texts.push_back(TGraphData::LabelText(Value));
     return Texts;
+}
+
+// A pen whose lines come out equally thick wherever they fall: its width in
+// the book's units (a hairline counts as one) made a whole number of screen
+// pixels, at least one. On a book scaled by 1.6 a line of one unit covers
+// two pixels at one height and one at the next; this way every one of them
+// covers two.
+QPen InWholePixels(QPen Pen, double Scale) {
+    const double Units = Pen.widthF() > 0 ? Pen.widthF() : 1.0;
+    const long Pixels = std::max(1L, std::lround(Units * Scale));
+    Pen.setCosmetic(false);
+    Pen.setWidthF(double(Pixels) / Scale);
+    return Pen;
 }
 
 } // namespace
@@ -60,6 +74,10 @@ TGraphGeometry TGraph::Geometry() const {
 
 void TGraph::paintEvent(QPaintEvent*) {
     QPainter Painter(this);
+    // Screen pixels to a unit of the book.
+    const double Scale = std::abs(Painter.deviceTransform().m11()) > 0
+                             ? std::abs(Painter.deviceTransform().m11())
+                             : 1.0;
     Painter.fillRect(rect(), Qt::white);
     Painter.setFont(font());
     const QFontMetrics Metrics(font());
@@ -70,31 +88,53 @@ void TGraph::paintEvent(QPaintEvent*) {
     const std::vector<float> YValues = Data.YLabelValues();
     const TGraphGeometry G = Geometry();
 
+    // The labels that fit: on the vertical axis counted from the minimum,
+    // under the points counted as lessons are, from one.
+    std::vector<int> Centres, Sizes;
+    for (float Value : YValues) {
+        Centres.push_back(G.YOf(Value));
+        Sizes.push_back(TextHeight);
+    }
+    FShownY = ShownLabels(Centres, Sizes, 0, 0);
+    Centres.clear();
+    Sizes.clear();
+    for (int I = 0; I < Data.PointCount(); ++I) {
+        Centres.push_back(G.CentreOf(I));
+        Sizes.push_back(Metrics.horizontalAdvance(ToQ(Data.XLabels[size_t(I)])));
+    }
+    FShownX = Data.ShowXLabels
+                  ? ShownLabels(Centres, Sizes, Metrics.horizontalAdvance(QLatin1Char(' ')), 1)
+                  : std::vector<int>();
+
     // 4: the plot area.
     Painter.fillRect(QRect(QPoint(G.Left, G.Top), QPoint(G.Right, G.Bottom)), BackgroundBrush);
 
     // 5: ticks and labels of the vertical axis.
     QPen Thin = AxisPen;
     Thin.setWidth(1);
-    Painter.setPen(Thin);
-    for (size_t I = Data.ShowFirstYLabel ? 0 : 1; I < YValues.size(); ++I) {
-        const int Y = G.YOf(YValues[I]);
+    Painter.setPen(InWholePixels(Thin, Scale));
+    for (int I : FShownY) {
+        if (I == 0 && !Data.ShowFirstYLabel) continue;
+        const int Y = G.YOf(YValues[size_t(I)]);
         Painter.drawLine(G.Left, Y, G.Left - 5, Y);
         Painter.drawText(QRect(0, Y - TextHeight / 2, G.YLabelRight, TextHeight),
-                         Qt::AlignRight | Qt::AlignVCenter, ToQ(FYLabels[I]));
+                         Qt::AlignRight | Qt::AlignVCenter, ToQ(FYLabels[size_t(I)]));
     }
 
-    // 6: ticks and labels of the points.
+    // 6: ticks of the points, and the labels that fit.
     for (int I = 0; I < Data.PointCount(); ++I) {
         const int X = G.CentreOf(I);
         Painter.drawLine(X, G.Bottom, X, G.Bottom + 5);
-        if (Data.ShowXLabels)
-            Painter.drawText(QRect(X - 40, G.LabelRow, 80, TextHeight),
-                             Qt::AlignHCenter | Qt::AlignTop, ToQ(Data.XLabels[size_t(I)]));
+    }
+    for (int I : FShownX) {
+        const int X = G.CentreOf(I);
+        const int Width = Sizes[size_t(I)] + TextHeight;
+        Painter.drawText(QRect(X - Width / 2, G.LabelRow, Width, TextHeight),
+                         Qt::AlignHCenter | Qt::AlignTop, ToQ(Data.XLabels[size_t(I)]));
     }
 
     // 7: the levels (those below the range have no place on it).
-    Painter.setPen(LevelPen);
+    Painter.setPen(InWholePixels(LevelPen, Scale));
     for (float Level : Data.LevelValues) {
         const int Y = G.YOf(Level);
         if (Y >= 0) Painter.drawLine(G.Left + 1, Y, G.Right, Y);
@@ -107,15 +147,15 @@ void TGraph::paintEvent(QPaintEvent*) {
             const int Y = G.YOf(Data.Values[size_t(I)]);
             if (Y >= 0) Line << QPoint(G.CentreOf(I), Y);
         }
-        Painter.setPen(DataPen);
+        Painter.setPen(InWholePixels(DataPen, Scale));
         Painter.drawPolyline(Line);
-        Painter.setPen(QPen(MarkerColor, 2));
+        Painter.setPen(InWholePixels(QPen(MarkerColor, 2), Scale));
         for (const QPoint& P : Line) {
             Painter.drawLine(P.x() - 3, P.y() - 3, P.x() + 3, P.y() + 3);
             Painter.drawLine(P.x() - 4, P.y() + 4, P.x() + 3, P.y() - 3);
         }
     } else {
-        Painter.setPen(DataPen);
+        Painter.setPen(InWholePixels(DataPen, Scale));
         for (int I = 0; I < Data.PointCount(); ++I) {
             const float Value = Data.Values[size_t(I)];
             if (G.YOf(Value) < 0) continue;
@@ -148,7 +188,7 @@ void TGraph::paintEvent(QPaintEvent*) {
     }
 
     // 10: the axes.
-    Painter.setPen(AxisPen);
+    Painter.setPen(InWholePixels(AxisPen, Scale));
     Painter.drawLine(G.Left, G.Top, G.Left, G.Bottom + 5);
     Painter.drawLine(G.Left - 5, G.Bottom, G.Right, G.Bottom);
 }

@@ -34,6 +34,11 @@ public:
     void AddLevel(const std::string& Label, const QColor& Color, float Value);
     // The vertical axis labels of the last painting.
     const std::vector<std::string>& YLabels() const { return FYLabels; }
+    // The indices of the labels the last painting wrote, in order: of the
+    // points' labels, and of YLabels. Labels that would run into one
+    // another are thinned out.
+    const std::vector<int>& ShownXLabels() const { return FShownX; }
+    const std::vector<int>& ShownYLabels() const { return FShownY; }
 
     // Geometry as the next painting will lay it out.
     TGraphGeometry Geometry() const;
@@ -45,4 +50,6 @@ protected:
 
 private:
     std::vector<std::string> FYLabels;
+    std::vector<int> FShownX;
+    std::vector<int> FShownY;
 };

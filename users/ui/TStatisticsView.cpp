@@ -137,6 +137,10 @@ void TStatisticsView::SetUpGraphs(TGraph* Keys, TGraph* Efficiency, TGraph* Spee
         const float Cpm = ChapterValue(User->FChapterSpeed, Chapter);
         Speed->AddPoint(Label, Cpm < 0 ? -1.0f : Settings->DisplaySpeed(Cpm));
     }
+    // A chapter typed faster than the axis reaches raises the axis, so that
+    // its point stands at its true height above the others.
+    Efficiency->Data.ReachValues();
+    Speed->Data.ReachValues();
 }
 
 void TStatisticsView::KeyDown(QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
