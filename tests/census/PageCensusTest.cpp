@@ -371,6 +371,9 @@ private:
                      Show(List->RowRect(Row)) + " lies outside it " + Show(List->rect()));
     }
 
+    // A list's rows lie across its width (one scrolled out of sight above
+    // or below is still in the list); a row's text fits it, unless the list
+    // elides what is too long.
     void Rows(QAbstractItemView* View) {
         const QAbstractItemModel* Model = View->model();
         if (!Model) return;
@@ -378,8 +381,10 @@ private:
         for (int Row = 0; Row < Model->rowCount(); ++Row) {
             const QModelIndex Index = Model->index(Row, 0);
             const QRect R = View->visualRect(Index);
-            const int Needed = View->fontMetrics().horizontalAdvance(Model->data(Index).toString());
-            if (R.left() < 0 || R.right() >= Width || Needed > Width)
+            const int Needed =
+                View->fontMetrics().size(Qt::TextExpandTabs, Model->data(Index).toString()).width();
+            const bool Elided = View->textElideMode() != Qt::ElideNone;
+            if (R.left() < 0 || R.right() >= Width || (!Elided && Needed > Width))
                 Fail("row " + std::to_string(Row + 1) + " of " + NameOf(View) + " at " + Show(R) +
                      " needs " + std::to_string(Needed) + " of the list's " +
                      std::to_string(Width));
