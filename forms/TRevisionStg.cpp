@@ -52,9 +52,9 @@ QComboBox* MakeList(QWidget* Parent, const char* Name, int Left, int Top) {
 TRevisionStg::TRevisionStg() : TStorageForm("RevisionStg") {
     resize(700, 440);
 
-    Panel1 = MakeControl<TPanel>(this, "Panel1", 0, 0, 339, 427);
+    Panel1 = MakeControl<TPanel>(this, "Panel1", 0, 0, 338, 427);
     Panel1->SetColor(Qt::white);
-    Image1 = MakeControl<TImage>(Panel1, "Image1", 0, 0, 339, 427);
+    Image1 = MakeControl<TImage>(Panel1, "Image1", 0, 0, 338, 427);
     Image1->SetPictureFile("Revision.png");
 
     Panel2 = MakeControl<TPanel>(this, "Panel2", 0, 0, 337, 425);

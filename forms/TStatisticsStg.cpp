@@ -42,7 +42,7 @@ TStatisticsStg::TStatisticsStg() : TStorageForm("StatisticsStg") {
     Approx.setItalic(true);
 
     // The left page's top lies under the title strip.
-    Panel1 = MakeControl<TPanel>(this, "Panel1", 0, 0, 339, 427);
+    Panel1 = MakeControl<TPanel>(this, "Panel1", 0, 0, 338, 427);
     Panel1->SetColor(Qt::white);
     ProgressTitle = MakeTextLabel(Panel1, "ProgressTitle", 19, 50, 300, 22, Title, Navy, LeftAlign);
     Completed =
@@ -60,7 +60,7 @@ TStatisticsStg::TStatisticsStg() : TStorageForm("StatisticsStg") {
     PrintBtn->setFont(Arial(14, true));
     PrintBtn->setCursor(Qt::PointingHandCursor);
 
-    Panel2 = MakeControl<TPanel>(this, "Panel2", 0, 0, 339, 427);
+    Panel2 = MakeControl<TPanel>(this, "Panel2", 0, 0, 338, 427);
     Panel2->SetColor(Qt::white);
     EfficiencyTitle =
         MakeTextLabel(Panel2, "EfficiencyTitle", 19, 0, 220, 22, Title, Navy, LeftAlign);

@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <cmath>
+
 QFont PixelFont(const char* Family, int Pixels, bool Bold) {
     QFont Font(QString::fromLatin1(Family));
     Font.setPixelSize(Pixels);
@@ -175,13 +177,18 @@ QPixmap LoadPicture(const std::string& Name) {
 QPixmap LoadPictureFile(const std::string& Path) {
     QImage Image(QString::fromLocal8Bit(Path.c_str()));
     ApplyPictureDensity(Image);
-    // A book drawn at its own size needs one pixel a unit: the picture is
-    // reduced once here instead of at every paint.
+    // A picture is drawn at the screen's pixels: one with more pixels a unit
+    // than the screen has (two a unit on a book drawn at its own size or at
+    // 1.25 times it) is reduced to the screen's once here, not at every
+    // paint. Its size in units stays what its file says.
     const QScreen* Screen = QGuiApplication::primaryScreen();
-    if (Image.devicePixelRatio() > 1 && (!Screen || Screen->devicePixelRatio() <= 1)) {
-        Image = Image.scaled(Image.deviceIndependentSize().toSize(), Qt::IgnoreAspectRatio,
+    const qreal Ratio = Screen ? Screen->devicePixelRatio() : 1;
+    if (Image.devicePixelRatio() > Ratio + 0.001) {
+        const QSizeF Units = Image.deviceIndependentSize();
+        Image = Image.scaled(int(std::lround(Units.width() * Ratio)),
+                             int(std::lround(Units.height() * Ratio)), Qt::IgnoreAspectRatio,
                              Qt::SmoothTransformation);
-        Image.setDevicePixelRatio(1);
+        Image.setDevicePixelRatio(Ratio);
     }
     return QPixmap::fromImage(std::move(Image));
 }

@@ -47,6 +47,7 @@ public:
     const std::string& PictureName() const { return FPictureName; }
     const QPixmap& Picture() const;
     void SetStretch(bool Stretch);
+    bool Stretched() const { return FStretch; }
     // Shows the hand cursor and takes clicks.
     void SetClickable(bool Clickable);
     TNotifyEvent OnClick;

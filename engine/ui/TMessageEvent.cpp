@@ -32,27 +32,42 @@ TMessageEvent::~TMessageEvent() {
     delete Picture.data();
 }
 
-TMessageEvent::TLayout TMessageEvent::PageLayout(int PageWidth, int PageHeight, int PictureWidth,
-                                                 bool Left) {
+TMessageEvent::TLayout TMessageEvent::PageLayout(int PageWidth, int PageHeight, QSize Picture,
+                                                 bool Left, const QRect& Console) {
     TLayout L{};
     L.CanvasHeight = PageHeight - Top - Margin;
+    L.PictureTop = Top;
+    const int PictureWidth = Picture.width();
     if (PictureWidth <= 0) {
         L.CanvasLeft = PlainTextLeft;
         L.CanvasWidth = TextWidth;
-        L.PictureLeft = 0;
-        return L;
-    }
-    int RightEdge;
-    if (Left) {
-        L.PictureLeft = Margin;
-        L.CanvasLeft = Margin + PictureWidth + Margin;
-        RightEdge = PageWidth;
     } else {
-        L.PictureLeft = PageWidth - PictureWidth - Margin;
-        L.CanvasLeft = Margin;
-        RightEdge = L.PictureLeft;
+        int RightEdge;
+        if (Left) {
+            L.PictureLeft = Margin;
+            L.CanvasLeft = Margin + PictureWidth + Margin;
+            RightEdge = PageWidth;
+        } else {
+            L.PictureLeft = PageWidth - PictureWidth - Margin;
+            L.CanvasLeft = Margin;
+            RightEdge = L.PictureLeft;
+        }
+        L.CanvasWidth = std::min(RightEdge - L.CanvasLeft - Margin, TextWidth);
     }
-    L.CanvasWidth = std::min(RightEdge - L.CanvasLeft - Margin, TextWidth);
+    if (Console.isEmpty()) return L;
+    // Nothing goes under the console of buttons, which would hide it: the
+    // text ends beside it or above it, whichever leaves the text more room,
+    // and a picture beside it rises above it.
+    if (QRect(L.CanvasLeft, Top, L.CanvasWidth, L.CanvasHeight).intersects(Console)) {
+        const int Narrower = std::max(0, Console.left() - Margin - L.CanvasLeft);
+        const int Shorter = std::max(0, Console.top() - Margin - Top);
+        if (Narrower * L.CanvasHeight >= L.CanvasWidth * Shorter)
+            L.CanvasWidth = Narrower;
+        else
+            L.CanvasHeight = Shorter;
+    }
+    if (PictureWidth > 0 && QRect(QPoint(L.PictureLeft, L.PictureTop), Picture).intersects(Console))
+        L.PictureTop = std::max(0, Console.top() - Margin - Picture.height());
     return L;
 }
 
@@ -62,13 +77,14 @@ void TMessageEvent::Activate() {
     BookForm->Title->setText(QString::fromLatin1(Param(4).c_str()));
     BookForm->Title->adjustSize();
 
-    // The picture takes its image's size; a missing file leaves the page without one.
+    // The picture takes its image's size in units, whatever the picture's
+    // density; a missing file leaves the page without one.
     QPixmap Image;
     const std::string File = Param(5);
-    if (IsMaterialName(File) && FileExists(File))
-        Image.load(QString::fromLocal8Bit(ResolveFileName(File).c_str()));
+    if (IsMaterialName(File) && FileExists(File)) Image = LoadPictureFile(ResolveFileName(File));
     Picture->SetPicture(Image);
-    Picture->resize(Image.size());
+    const QSize Units = Image.isNull() ? QSize(0, 0) : Image.deviceIndependentSize().toSize();
+    Picture->resize(Units);
 
     QWidget* Page = BookForm->WidePage;
     Borrow(Picture, Page);
@@ -80,10 +96,13 @@ void TMessageEvent::Activate() {
     Canvas->setFont(Font);
     Canvas->SetFontColor(Qt::black);
 
-    const TLayout L =
-        PageLayout(Page->width(), Page->height(), Image.isNull() ? 0 : Image.width(), PictureLeft);
+    // The console of buttons lies over the page's lower right corner.
+    const QWidget* Console = BookForm->BtnConsole;
+    const QRect ConsoleOnPage =
+        Console->isHidden() ? QRect() : QRect(Console->pos() - Page->pos(), Console->size());
+    const TLayout L = PageLayout(Page->width(), Page->height(), Units, PictureLeft, ConsoleOnPage);
     Canvas->setGeometry(L.CanvasLeft, Top, L.CanvasWidth, L.CanvasHeight);
-    Picture->move(L.PictureLeft, Top);
+    Picture->move(L.PictureLeft, L.PictureTop);
     Picture->setVisible(!Image.isNull());
     Canvas->show();
     Canvas->SetText(Text ? *Text : std::string(), 0);

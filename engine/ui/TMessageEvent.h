@@ -8,6 +8,7 @@
 #include "engine/ui/TEvent.h"
 
 #include <QPointer>
+#include <QRect>
 
 class TImage;
 class TViewCanvas;
@@ -26,9 +27,11 @@ public:
     void Deactivate() override;
 
     // Where the page's parts go on a wide page of PageWidth x PageHeight,
-    // with a picture of PictureWidth (0 for none).
+    // with a picture of that size in units (width 0 for none), clear of the
+    // console of buttons where it lies on the page.
     struct TLayout {
-        int CanvasLeft, CanvasWidth, CanvasHeight, PictureLeft;
+        int CanvasLeft, CanvasWidth, CanvasHeight, PictureLeft, PictureTop;
     };
-    static TLayout PageLayout(int PageWidth, int PageHeight, int PictureWidth, bool Left);
+    static TLayout PageLayout(int PageWidth, int PageHeight, QSize Picture, bool Left,
+                              const QRect& Console = QRect());
 };

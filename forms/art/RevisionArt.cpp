@@ -187,17 +187,18 @@ QImage StripPicture() {
 // The menu's left page: a big circle of arrows around key caps, a stack of
 // story sheets and a few bubbles, under a line that says what the page is for.
 QImage MenuPicture() {
-    QImage Img = Art::NewOpaque(339, 427, Qt::white);
+    // As wide as the book's page.
+    QImage Img = Art::NewOpaque(338, 427, Qt::white);
     QPainter P(&Img);
     Art::Prepare(P);
     QLinearGradient Wash(0, 50, 0, 427);
     Wash.setColorAt(0, QColor(0xF7, 0xFB, 0xF6));
     Wash.setColorAt(1, Mint);
-    P.fillRect(QRectF(0, 46, 339, 381), Wash);
+    P.fillRect(QRectF(0, 46, 338, 381), Wash);
 
     P.setPen(Navy);
     P.setFont(Art::Serif(26, true, true));
-    P.drawText(QRectF(0, 58, 339, 36), Qt::AlignHCenter | Qt::AlignVCenter,
+    P.drawText(QRectF(0, 58, 338, 36), Qt::AlignHCenter | Qt::AlignVCenter,
                QStringLiteral("Practise again"));
     P.setFont(Art::Sans(13));
     P.setPen(QColor(0x4A, 0x55, 0x6A));
@@ -222,7 +223,7 @@ QImage MenuPicture() {
     Bubble(P, QPointF(292, 336), 14, QStringLiteral("z"));
     Bubble(P, QPointF(236, 326), 10, QStringLiteral("x"));
     WordTag(P, QRectF(132, 360, 62, 20), QStringLiteral("words"), QColor(0xFF, 0xF4, 0xC8));
-    Art::AddGrain(Img, QRect(0, 46, 339, 381), 2, 9011);
+    Art::AddGrain(Img, QRect(0, 46, 338, 381), 2, 9011);
     return Img;
 }
 

@@ -28,23 +28,40 @@ std::string WordsOn(const TViewCanvas& Canvas) {
 } // namespace
 
 TEST_F(EventTest, MessageLayoutWithAndWithoutAPicture) {
+    // The console of buttons where the book lays it on the wide page.
+    const QRect Console(525, 350, 193, 78);
     const struct {
-        int PictureWidth;
-        bool Left;
+        QSize Picture;
+        bool Left, WithConsole;
         TMessageEvent::TLayout Expected;
     } Cases[] = {
-        {0, false, {130, 360, 363, 0}},    {0, true, {130, 360, 363, 0}},
-        {200, false, {15, 360, 363, 503}}, {200, true, {230, 360, 363, 15}},
-        {500, false, {15, 173, 363, 203}}, {500, true, {530, 173, 363, 15}},
+        {{0, 0}, false, false, {130, 360, 363, 0, 50}},
+        {{0, 0}, true, false, {130, 360, 363, 0, 50}},
+        {{200, 90}, false, false, {15, 360, 363, 503, 50}},
+        {{200, 90}, true, false, {230, 360, 363, 15, 50}},
+        {{500, 90}, false, false, {15, 173, 363, 203, 50}},
+        {{500, 90}, true, false, {530, 173, 363, 15, 50}},
+        // Clear of the console: text without a picture and a picture on the
+        // left stay where they are; a text reaching under the console ends
+        // beside it (295 x 363 is more room than 360 x 285) or above it
+        // (360 x 285 is more than 280 x 363); a picture on the right that
+        // would reach under it rises 15 above it.
+        {{0, 0}, false, true, {130, 360, 363, 0, 50}},
+        {{185, 313}, true, true, {215, 295, 363, 15, 50}},
+        {{200, 90}, true, true, {230, 360, 285, 15, 50}},
+        {{185, 313}, false, true, {15, 360, 363, 518, 22}},
     };
     for (const auto& C : Cases) {
-        SCOPED_TRACE(std::to_string(C.PictureWidth) + (C.Left ? " left" : " right"));
-        const auto L = TMessageEvent::PageLayout(718, 428, C.PictureWidth, C.Left);
+        SCOPED_TRACE(std::to_string(C.Picture.width()) + (C.Left ? " left" : " right") +
+                     (C.WithConsole ? " with the console" : ""));
+        const auto L = TMessageEvent::PageLayout(718, 428, C.Picture, C.Left,
+                                                 C.WithConsole ? Console : QRect());
         EXPECT_EQ(L.CanvasLeft, C.Expected.CanvasLeft);
         EXPECT_EQ(L.CanvasWidth, C.Expected.CanvasWidth);
         EXPECT_EQ(L.CanvasHeight, C.Expected.CanvasHeight);
-        if (C.PictureWidth) {
+        if (C.Picture.width()) {
             EXPECT_EQ(L.PictureLeft, C.Expected.PictureLeft);
+            EXPECT_EQ(L.PictureTop, C.Expected.PictureTop);
         }
     }
 }

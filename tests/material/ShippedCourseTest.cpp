@@ -14,6 +14,8 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
+#include <ostream>
 #include <set>
 #include <unistd.h>
 
@@ -46,16 +48,40 @@ std::string ReadText(const std::string& Name, bool& Found) {
     return Text;
 }
 
-// The width and height a PNG file's header gives, or 0 x 0 when it is none.
-std::pair<int, int> PngSize(const std::string& Name) {
+// The width and height in pixels a PNG file's header gives, and the
+// resolution its pHYs chunk names in dots per metre (0 without one); all 0
+// when it is no PNG.
+struct TPng {
+    int Width = 0, Height = 0, DotsPerMeter = 0;
+    bool operator==(const TPng& O) const {
+        return Width == O.Width && Height == O.Height && DotsPerMeter == O.DotsPerMeter;
+    }
+};
+std::ostream& operator<<(std::ostream& Out, const TPng& P) {
+    return Out << P.Width << " x " << P.Height << " at " << P.DotsPerMeter << " dots a metre";
+}
+
+TPng PngOf(const std::string& Name) {
     std::ifstream In(ResolveFileName(Name), std::ios::binary);
-    unsigned char B[24] = {};
-    In.read(reinterpret_cast<char*>(B), sizeof B);
-    if (!In || std::string(reinterpret_cast<char*>(B) + 1, 3) != "PNG") return {0, 0};
-    auto Big = [&](int At) {
-        return (B[At] << 24) | (B[At + 1] << 16) | (B[At + 2] << 8) | B[At + 3];
+    const std::string Bytes((std::istreambuf_iterator<char>(In)), std::istreambuf_iterator<char>());
+    const auto Byte = [&](size_t At) { return static_cast<unsigned char>(Bytes[At]); };
+    const auto Big = [&](size_t At) {
+        return int((Byte(At) << 24) | (Byte(At + 1) << 16) | (Byte(At + 2) << 8) | Byte(At + 3));
     };
-    return {Big(16), Big(20)};
+    TPng Png;
+    if (Bytes.size() < 24 || Bytes.compare(1, 3, "PNG") != 0) return Png;
+    Png.Width = Big(16);
+    Png.Height = Big(20);
+    // Chunks: length, type, data, check sum; the resolution comes before the pixels.
+    for (size_t At = 8; At + 8 <= Bytes.size();) {
+        const size_t Length = size_t(Big(At));
+        const std::string Type = Bytes.substr(At + 4, 4);
+        if (Type == "IDAT") break;
+        if (Type == "pHYs" && At + 17 <= Bytes.size() && Byte(At + 16) == 1)
+            Png.DotsPerMeter = Big(At + 8);
+        At += 12 + Length;
+    }
+    return Png;
 }
 
 std::string Outside(const std::string& Text, const std::string& Known) {
@@ -96,7 +122,9 @@ TEST_P(ShippedCourse, TeachesKeysOfItsLayoutOnceAndFitsALearnersRecord) {
     for (const TScannedChapter& Ch : Course.Chapters()) {
         EXPECT_LE(Ch.Exercises.size(), 10u) << Ch.Name;
         if (!Ch.Picture.empty()) {
-            EXPECT_EQ(PngSize(Ch.Picture), std::make_pair(185, 313)) << Ch.Picture;
+            // The chapter page's 185 x 313 units at two pixels a unit, which
+            // the file names as 192 dots per inch (7559 dots a metre).
+            EXPECT_EQ(PngOf(Ch.Picture), (TPng{370, 626, 7559})) << Ch.Picture;
         }
         for (const TScannedExercise& E : Ch.Exercises)
             EXPECT_LE(E.Events.size(), 20u) << Ch.Name;

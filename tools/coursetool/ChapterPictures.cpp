@@ -1,7 +1,9 @@
-// Draws the chapter pictures of a course (185 x 313): the keys the chapter
-// adds, large; the keyboard with those keys lit in the colour of their finger
-// (and the Shift key they need), the keys known before in white; and both
-// hands with the fingers that type the new keys lit.
+// Draws the chapter pictures of a course (185 x 313 units): the keys the
+// chapter adds, large; the keyboard with those keys lit in the colour of their
+// finger (and the Shift key they need), the keys known before in white; and
+// both hands with the fingers that type the new keys lit. A picture has two
+// pixels a unit, stored as a resolution of 192 dots per inch, as the program's
+// own pictures are, so that a book drawn larger shows it crisp.
 //
 //   clavora_chapterpics --course F.cnt --layout F.kbd --out DIR
 // Each chapter's picture is written under the name its "picture" line gives.
@@ -16,6 +18,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -24,6 +27,8 @@
 namespace {
 
 constexpr int W = 185, H = 313;
+// Pixels a unit; the file's resolution says it, 96 dots per inch a pixel a unit.
+constexpr int Density = 2;
 
 QColor FingerColour(int Finger) {
     switch (Finger) {
@@ -139,13 +144,18 @@ void DrawHand(QPainter& P, double X, bool Right, const std::set<int>& Lit) {
 }
 
 QImage Picture(const TKeyData& Layout, const std::string& New, const std::string& Before) {
-    QImage Img(W, H, QImage::Format_RGB32);
+    QImage Img(W * Density, H * Density, QImage::Format_RGB32);
+    // The painter works in units.
+    Img.setDevicePixelRatio(Density);
+    const int DotsPerMeter = int(std::lround(96 / 0.0254 * Density));
+    Img.setDotsPerMeterX(DotsPerMeter);
+    Img.setDotsPerMeterY(DotsPerMeter);
     QPainter P(&Img);
     P.setRenderHint(QPainter::Antialiasing);
     QLinearGradient Back(0, 0, 0, H);
     Back.setColorAt(0, QColor(252, 250, 242));
     Back.setColorAt(1, QColor(236, 232, 218));
-    P.fillRect(Img.rect(), Back);
+    P.fillRect(QRect(0, 0, W, H), Back);
     P.setPen(QPen(QColor(180, 170, 150), 1));
     P.setBrush(Qt::NoBrush);
     P.drawRect(QRectF(0.5, 0.5, W - 1, H - 1));
@@ -226,7 +236,8 @@ int main(int Argc, char** Argv) {
         const std::string Before = Course.KnownAt(Ch.Groups - 1);
         const std::string Path = Opt["out"] + "/" + Ch.Picture;
         if (!Picture(Layout, Ch.NewKeys, Before)
-                 .save(QString::fromLocal8Bit(Path.c_str()), "PNG")) {
+                 .save(QString::fromLocal8Bit(Path.c_str()), "PNG",
+                       0 /* strongest compression */)) {
             std::fprintf(stderr, "clavora_chapterpics: cannot write %s\n", Path.c_str());
             return 1;
         }
