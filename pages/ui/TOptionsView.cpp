@@ -3,6 +3,7 @@
 #include "files/ErrorLog.h"
 #include "files/TFile.h"
 #include "files/TProgramSettings.h"
+#include "forms/TEventsStg.h"
 #include "forms/TOptioStg.h"
 #include "keyboard/TKeyData.h"
 #include "keyboard/ui/TKeyboard.h"
@@ -22,6 +23,10 @@
 namespace {
 
 const char* const NotAvailable = "Not available";
+// The keyboard is as large as the drills': keys 32 units wide and 33 high,
+// whose two labels stand clear of each other.
+constexpr int KeyboardWidth = 502;
+constexpr int KeyboardHeight = 170;
 
 // Sets one radio button of a group and clears the others; with none, the
 // whole group is left unchecked, which exclusive buttons cannot do alone.
@@ -79,6 +84,11 @@ void TOptionsView::Activate() {
     BookForm->SetPageMode(2);
     BookForm->SetConsoleButtons(0);
     BookForm->Title->setText(QStringLiteral("Settings"));
+    // The keyboard's panel is wider than a page: it goes onto the book, above
+    // both pages, where it lies as designed on the right page.
+    FKeybPanelPlace = S.KeybPanel->pos();
+    Borrow(S.KeybPanel, BookForm->Book);
+    S.KeybPanel->move(BookForm->RightPage->pos() + FKeybPanelPlace);
     BorrowChildren(S.Panel1, BookForm->LeftPage);
     BorrowChildren(S.Panel2, BookForm->RightPage);
 
@@ -112,8 +122,9 @@ void TOptionsView::Activate() {
 
     Keyboard->hide();
     Borrow(Keyboard, S.KeybPanel);
-    Keyboard->setGeometry(0, 0, S.KeybPanel->width(), S.KeybPanel->height());
+    Keyboard->setGeometry(0, 0, KeyboardWidth, KeyboardHeight);
     Keyboard->SetBackground(QColor(192, 220, 192));
+    Keyboard->SetKeyFace(EventsStg->KeyFace->Picture());
     Keyboard->ShowAllLabels();
     Keyboard->show();
 
@@ -192,7 +203,9 @@ void TOptionsView::Deactivate() {
     FConnections.clear();
     BookForm->ReleaseKeys(this);
     BookForm->Title->clear();
+    Keyboard->hide();
     TFormView::Deactivate();
+    OptioStg->KeybPanel->move(FKeybPanelPlace);
 }
 
 void TOptionsView::StoreChoices() {
