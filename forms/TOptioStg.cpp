@@ -54,23 +54,23 @@ TOptioStg::TOptioStg() : TStorageForm("OptioStg") {
         MakeChoice<QRadioButton>(LessonPanel, "lessonfree", 10, 69, 160, "No &time limits");
 
     // Two choices side by side.
-    SoundsTitle = MakeTextLabel(Panel1, "SoundsTitle", 19, 200, 170, 22, Title, Navy, LeftAlign);
-    SoundsLbl = MakeTextLabel(Panel1, "SoundsLbl", 25, 222, 170, 36, Question, Ink,
+    SoundsTitle = MakeTextLabel(Panel1, "SoundsTitle", 19, 204, 170, 22, Title, Navy, LeftAlign);
+    SoundsLbl = MakeTextLabel(Panel1, "SoundsLbl", 25, 226, 170, 32, Question, Ink,
                               Qt::AlignLeft | Qt::AlignTop);
     SoundsLbl->setWordWrap(true);
-    Panel3 = MakeGroup(Panel1, "Panel3", 25, 262, 170, 22);
+    Panel3 = MakeGroup(Panel1, "Panel3", 25, 258, 170, 22);
     SoundButton1 = MakeChoice<QRadioButton>(Panel3, "SoundButton1", 10, 0, 70, "&Yes");
     SoundButton2 = MakeChoice<QRadioButton>(Panel3, "SoundButton2", 90, 0, 70, "&No");
 
-    FontsTitle = MakeTextLabel(Panel1, "FontsTitle", 19, 300, 300, 22, Title, Navy, LeftAlign);
-    FontsLbl = MakeTextLabel(Panel1, "FontsLbl", 25, 324, 300, 20, Question, Ink, LeftAlign);
-    FontPanel = MakeGroup(Panel1, "FontPanel", 25, 346, 300, 22);
+    FontsTitle = MakeTextLabel(Panel1, "FontsTitle", 19, 298, 300, 22, Title, Navy, LeftAlign);
+    FontsLbl = MakeTextLabel(Panel1, "FontsLbl", 25, 322, 300, 20, Question, Ink, LeftAlign);
+    FontPanel = MakeGroup(Panel1, "FontPanel", 25, 344, 300, 22);
     NormalFont = MakeChoice<QRadioButton>(FontPanel, "NormalFont", 10, 0, 110, "N&ormal");
     LargeFont = MakeChoice<QRadioButton>(FontPanel, "LargeFont", 130, 0, 110, "&Large");
     // How large the book is drawn, beside how large the exercises' text is.
     ScaleBook =
-        MakeChoice<QCheckBox>(Panel1, "ScaleBook", 30, 380, 290, "&Fit the book to the screen");
-    ScaleNote = MakeTextLabel(Panel1, "ScaleNote", 52, 402, 280, 18, Arial(12), Muted, LeftAlign);
+        MakeChoice<QCheckBox>(Panel1, "ScaleBook", 30, 378, 290, "&Fit the book to the screen");
+    ScaleNote = MakeTextLabel(Panel1, "ScaleNote", 52, 400, 280, 18, Arial(12), Muted, LeftAlign);
 
     Panel2 = MakeControl<TPanel>(this, "Panel2", 0, 0, 338, 428);
     Panel2->SetColor(Qt::white);
