@@ -38,29 +38,39 @@ TOptioStg::TOptioStg() : TStorageForm("OptioStg") {
     const QFont Title = Arial(17, true);
     const QFont Question = Arial(13);
 
-    // The left page's top lies under the title strip.
+    // The right page's keyboard reaches over the fold into the left page's
+    // right-hand side (from x 203, rows 124 to 294): what the left page shows
+    // there is narrow, and the questions of longer texts lie above or below.
     Panel1 = MakeControl<TPanel>(this, "Panel1", 0, 0, 338, 428);
     Panel1->SetColor(Qt::white);
+    // The page's top lies under the title strip.
     LessonTitle = MakeTextLabel(Panel1, "LessonTitle", 19, 52, 300, 22, Title, Navy, LeftAlign);
     LessonLbl = MakeTextLabel(Panel1, "LessonLbl", 25, 76, 300, 20, Question, Ink, LeftAlign);
-    LessonPanel = MakeGroup(Panel1, "LessonPanel", 25, 98, 300, 92);
-    lesson1 = MakeChoice<QRadioButton>(LessonPanel, "lesson1", 10, 0, 280, "&25 minutes");
-    lesson2 = MakeChoice<QRadioButton>(LessonPanel, "lesson2", 10, 23, 280, "&35 minutes");
-    lesson3 = MakeChoice<QRadioButton>(LessonPanel, "lesson3", 10, 46, 280, "&45 minutes");
+    LessonPanel = MakeGroup(Panel1, "LessonPanel", 25, 98, 170, 92);
+    lesson1 = MakeChoice<QRadioButton>(LessonPanel, "lesson1", 10, 0, 160, "&25 minutes");
+    lesson2 = MakeChoice<QRadioButton>(LessonPanel, "lesson2", 10, 23, 160, "&35 minutes");
+    lesson3 = MakeChoice<QRadioButton>(LessonPanel, "lesson3", 10, 46, 160, "&45 minutes");
     lessonfree =
-        MakeChoice<QRadioButton>(LessonPanel, "lessonfree", 10, 69, 280, "No &time limits");
+        MakeChoice<QRadioButton>(LessonPanel, "lessonfree", 10, 69, 160, "No &time limits");
 
-    SoundsTitle = MakeTextLabel(Panel1, "SoundsTitle", 19, 206, 300, 22, Title, Navy, LeftAlign);
-    SoundsLbl = MakeTextLabel(Panel1, "SoundsLbl", 25, 230, 300, 20, Question, Ink, LeftAlign);
-    Panel3 = MakeGroup(Panel1, "Panel3", 25, 252, 300, 46);
-    SoundButton1 = MakeChoice<QRadioButton>(Panel3, "SoundButton1", 10, 0, 280, "&Yes");
-    SoundButton2 = MakeChoice<QRadioButton>(Panel3, "SoundButton2", 10, 23, 280, "&No");
+    // Two choices side by side.
+    SoundsTitle = MakeTextLabel(Panel1, "SoundsTitle", 19, 204, 170, 22, Title, Navy, LeftAlign);
+    SoundsLbl = MakeTextLabel(Panel1, "SoundsLbl", 25, 226, 170, 32, Question, Ink,
+                              Qt::AlignLeft | Qt::AlignTop);
+    SoundsLbl->setWordWrap(true);
+    Panel3 = MakeGroup(Panel1, "Panel3", 25, 258, 170, 22);
+    SoundButton1 = MakeChoice<QRadioButton>(Panel3, "SoundButton1", 10, 0, 70, "&Yes");
+    SoundButton2 = MakeChoice<QRadioButton>(Panel3, "SoundButton2", 90, 0, 70, "&No");
 
-    FontsTitle = MakeTextLabel(Panel1, "FontsTitle", 19, 314, 300, 22, Title, Navy, LeftAlign);
-    FontsLbl = MakeTextLabel(Panel1, "FontsLbl", 25, 338, 300, 20, Question, Ink, LeftAlign);
-    FontPanel = MakeGroup(Panel1, "FontPanel", 25, 360, 300, 46);
-    NormalFont = MakeChoice<QRadioButton>(FontPanel, "NormalFont", 10, 0, 280, "N&ormal");
-    LargeFont = MakeChoice<QRadioButton>(FontPanel, "LargeFont", 10, 23, 280, "&Large");
+    FontsTitle = MakeTextLabel(Panel1, "FontsTitle", 19, 298, 300, 22, Title, Navy, LeftAlign);
+    FontsLbl = MakeTextLabel(Panel1, "FontsLbl", 25, 322, 300, 20, Question, Ink, LeftAlign);
+    FontPanel = MakeGroup(Panel1, "FontPanel", 25, 344, 300, 22);
+    NormalFont = MakeChoice<QRadioButton>(FontPanel, "NormalFont", 10, 0, 110, "N&ormal");
+    LargeFont = MakeChoice<QRadioButton>(FontPanel, "LargeFont", 130, 0, 110, "&Large");
+    // How large the book is drawn, beside how large the exercises' text is.
+    ScaleBook =
+        MakeChoice<QCheckBox>(Panel1, "ScaleBook", 30, 378, 290, "&Fit the book to the screen");
+    ScaleNote = MakeTextLabel(Panel1, "ScaleNote", 52, 400, 280, 18, Arial(12), Muted, LeftAlign);
 
     Panel2 = MakeControl<TPanel>(this, "Panel2", 0, 0, 338, 428);
     Panel2->SetColor(Qt::white);
@@ -75,23 +85,22 @@ TOptioStg::TOptioStg() : TStorageForm("OptioStg") {
     Layout->setFont(Arial(14));
     Layout->setMaxVisibleItems(16);
     NoteLbl = MakeTextLabel(Panel2, "NoteLbl", 20, 102, 310, 18, Arial(12), Muted, LeftAlign);
-    // Five rows of keys, each 22 pixels high and 20 wide.
-    KeybPanel = MakeControl<TPanel>(Panel2, "KeybPanel", 10, 122, 318, 115);
+    // The keyboard at the size of the drills' (five rows of keys 33 high
+    // and 32 wide): wider than a page, it ends 10 short of the right page's
+    // edge and crosses the fold. The page lays it on the book.
+    KeybPanel = MakeControl<TPanel>(Panel2, "KeybPanel", 338 - 10 - 502, 124, 502, 170);
     KeybPanel->SetColor(QColor(192, 220, 192));
 
-    ThemeTitle = MakeTextLabel(Panel2, "ThemeTitle", 14, 246, 300, 22, Title, Navy, LeftAlign);
+    ThemeTitle = MakeTextLabel(Panel2, "ThemeTitle", 14, 302, 300, 22, Title, Navy, LeftAlign);
     GeneralTheme =
-        MakeChoice<QCheckBox>(Panel2, "GeneralTheme", 30, 270, 290, "&Play a theme sound");
+        MakeChoice<QCheckBox>(Panel2, "GeneralTheme", 30, 324, 290, "&Play a theme sound");
 
-    GeneralTitle = MakeTextLabel(Panel2, "GeneralTitle", 14, 302, 300, 22, Title, Navy, LeftAlign);
+    GeneralTitle = MakeTextLabel(Panel2, "GeneralTitle", 14, 354, 300, 22, Title, Navy, LeftAlign);
     MeasuringLabel =
-        MakeTextLabel(Panel2, "MeasuringLabel", 20, 326, 300, 20, Question, Ink, LeftAlign);
-    UnitPanel = MakeGroup(Panel2, "UnitPanel", 20, 346, 310, 22);
+        MakeTextLabel(Panel2, "MeasuringLabel", 20, 376, 300, 20, Question, Ink, LeftAlign);
+    UnitPanel = MakeGroup(Panel2, "UnitPanel", 20, 398, 310, 22);
     WpmChoice = MakeChoice<QRadioButton>(UnitPanel, "WpmChoice", 10, 0, 150, "&Words/min. (wpm)");
     CpsChoice = MakeChoice<QRadioButton>(UnitPanel, "CpsChoice", 160, 0, 150, "Char&s/min. (cpm)");
-    ScaleBook =
-        MakeChoice<QCheckBox>(Panel2, "ScaleBook", 30, 376, 290, "&Fit the book to the screen");
-    ScaleNote = MakeTextLabel(Panel2, "ScaleNote", 52, 398, 280, 18, Arial(12), Muted, LeftAlign);
 
     LessonTitle->setText(QStringLiteral("Lesson Duration"));
     LessonLbl->setText(QStringLiteral("How long a single lesson should take?"));

@@ -1,9 +1,10 @@
 // Storage form of the options page: the learner's own choices on the left
-// page (lesson length, sound effects, the exercises' font size) and the
-// machine's on the right page (keyboard layout with a panel for the
-// on-screen keyboard, theme tune, speed unit, fitting the book to the
-// screen). Each group of radio buttons sits on a panel of its own so that
-// checking one unchecks only its neighbours.
+// page (lesson length, sound effects, the exercises' font size) with fitting
+// the book to the screen, and the machine's on the right page (keyboard
+// layout with a panel for the on-screen keyboard, theme tune, speed unit).
+// The keyboard's panel is wider than a page and reaches over the fold. Each
+// group of radio buttons sits on a panel of its own so that checking one
+// unchecks only its neighbours.
 #pragma once
 
 #include "forms/TStorageForm.h"
@@ -37,6 +38,8 @@ public:
     TPanel* FontPanel;
     QRadioButton* NormalFont;
     QRadioButton* LargeFont;
+    QCheckBox* ScaleBook;
+    QLabel* ScaleNote;
 
     // Right page.
     TPanel* Panel2;
@@ -56,8 +59,6 @@ public:
     TPanel* UnitPanel;
     QRadioButton* WpmChoice;
     QRadioButton* CpsChoice;
-    QCheckBox* ScaleBook;
-    QLabel* ScaleNote;
 };
 
 extern TOptioStg* OptioStg;

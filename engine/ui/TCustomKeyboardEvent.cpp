@@ -13,7 +13,9 @@
 
 namespace {
 
-// Where the finger guide stands, from the book's top left corner.
+// Where the finger guide stands, from the book's top left corner: under the
+// keyboard, with the fingertips on the page. The page cuts the hands at its
+// foot.
 constexpr int FingersLeft = 80;
 constexpr int FingersTop = 381;
 // The console's top edge above the keyboard, and the gap above it.
@@ -48,7 +50,7 @@ void TCustomKeyboardEvent::Activate() {
     EventsStg->Screen1->hide();
     EventsStg->Screen3->hide();
 
-    Borrow(Fingers, BookForm);
+    Borrow(Fingers, BookForm->WidePage);
     PlaceFingers();
     Fingers->show();
     BookForm->StatusBar->raise();
@@ -105,7 +107,12 @@ void TCustomKeyboardEvent::SetTarget(char Ch) {
 
 void TCustomKeyboardEvent::PlaceFingers() {
     if (!Fingers) return;
-    Fingers->move(BookForm->Book->x() + FingersLeft, BookForm->Book->y() + FingersTop);
+    // The hands lie on the page, so they never reach the desk below the book
+    // or the status bar, however large the window.
+    QWidget* Page = BookForm->WidePage;
+    const QRect Hands(QPoint(FingersLeft, FingersTop) - Page->pos(),
+                      Fingers->Background.deviceIndependentSize().toSize());
+    Fingers->setGeometry(Hands.intersected(Page->rect()));
 }
 
 void TCustomKeyboardEvent::ReleaseKeys() {

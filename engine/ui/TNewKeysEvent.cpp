@@ -82,7 +82,10 @@ void TNewKeysEvent::ShowCurrent() {
 
 void TNewKeysEvent::DrawGroup() {
     if (!GroupPicture || !Keyboard) return;
-    QPixmap Picture(GroupPicture->size());
+    // Made with the pixels of the screen it is shown on, as the caps are.
+    const qreal Ratio = GroupPicture->devicePixelRatioF();
+    QPixmap Picture(GroupPicture->size() * Ratio);
+    Picture.setDevicePixelRatio(Ratio);
     Picture.fill(PanelGreen);
     const int W = Keyboard->Geometry().KeyWidth;
     const int H = Keyboard->Geometry().KeyHeight;

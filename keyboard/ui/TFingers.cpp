@@ -9,6 +9,11 @@ namespace {
 const QPoint Places[10] = {{0, 0},   {4, 69},   {31, 25},  {53, 0},   {90, 13},
                            {275, 8}, {307, -4}, {335, 18}, {360, 52}, {221, 90}};
 
+// A picture's size in units, whatever its density.
+QSize UnitsOf(const QPixmap& Picture) {
+    return Picture.deviceIndependentSize().toSize();
+}
+
 } // namespace
 
 TFingers::TFingers(QWidget* Owner) : QWidget(Owner) {
@@ -21,12 +26,12 @@ QPoint TFingers::FingerPlace(int N) {
 
 QRect TFingers::FingerRect(int N) const {
     if (N < 1 || N > 9) return QRect();
-    return QRect(Places[N], FingerPictures[size_t(N)].size());
+    return QRect(Places[N], UnitsOf(FingerPictures[size_t(N)]));
 }
 
 void TFingers::SetBackground(const QPixmap& Picture) {
     Background = Picture;
-    if (!Background.isNull()) resize(Background.size());
+    if (!Background.isNull()) resize(UnitsOf(Background));
     update();
 }
 
@@ -40,7 +45,6 @@ void TFingers::ShowFinger(int N) {
 
 void TFingers::paintEvent(QPaintEvent* Event) {
     if (Background.isNull()) return;
-    if (size() != Background.size()) resize(Background.size());
     QPainter P(this);
     P.setClipRect(Event->rect());
     P.drawPixmap(0, 0, Background);

@@ -3,6 +3,8 @@
 // finger in, 5-8 the right hand from the index finger out, 9 the thumb).
 //
 // The pictures belong to whoever hands them over; the guide only shows them.
+// It takes the size of the hands, in units; whoever places it may cut it
+// shorter, and the hands are then cut at its edge.
 #pragma once
 
 #include <QPixmap>
@@ -17,7 +19,7 @@ public:
 
     // The finger shown; 0 for none.
     int Finger = 0;
-    // Both hands; the guide takes its size.
+    // Both hands; the guide takes their size.
     QPixmap Background;
     // The highlighted picture of each finger, 1-9 (0 unused).
     std::array<QPixmap, 10> FingerPictures;

@@ -26,8 +26,11 @@ QBrush PatternBrush(const QPixmap& Pattern, const QColor& Fallback) {
     return Pattern.isNull() ? QBrush(Fallback) : QBrush(Pattern);
 }
 
-QImage BlankPicture(int Width, int Height) {
-    QImage Picture(std::max(Width, 1), std::max(Height, 1), QImage::Format_ARGB32_Premultiplied);
+// A clear picture of Width x Height units at Ratio screen pixels a unit.
+QImage BlankPicture(int Width, int Height, qreal Ratio) {
+    QImage Picture(std::max(qRound(Width * Ratio), 1), std::max(qRound(Height * Ratio), 1),
+                   QImage::Format_ARGB32_Premultiplied);
+    Picture.setDevicePixelRatio(Ratio);
     Picture.fill(Qt::transparent);
     return Picture;
 }
@@ -48,8 +51,9 @@ void DrawTextAt(QPainter& P, int X, int Y, const QString& Text) {
 
 } // namespace
 
-QImage RenderKeyFace(int Position, int Width, int Height, int Level, const QPixmap& Pattern) {
-    QImage Picture = BlankPicture(Width, Height);
+QImage RenderKeyFace(int Position, int Width, int Height, int Level, const QPixmap& Pattern,
+                     qreal Ratio) {
+    QImage Picture = BlankPicture(Width, Height, Ratio);
     if (Width <= 0 || Height <= 0) return Picture;
     const bool Grey = Position > 48 && Position != kpSpace;
     const bool Lit = Level == TKeyboard::mlHighlighted;
@@ -74,8 +78,9 @@ QImage RenderKeyFace(int Position, int Width, int Height, int Level, const QPixm
     return Picture;
 }
 
-QImage RenderEnterFace(int Width, int Height, int Notch, int Level, const QPixmap& Pattern) {
-    QImage Picture = BlankPicture(Width, Height);
+QImage RenderEnterFace(int Width, int Height, int Notch, int Level, const QPixmap& Pattern,
+                       qreal Ratio) {
+    QImage Picture = BlankPicture(Width, Height, Ratio);
     if (Width <= 0 || Height <= 0) return Picture;
     const bool Lit = Level == TKeyboard::mlHighlighted;
     const int Upper = (Height - 1) / 2; // the height of one row
@@ -139,45 +144,52 @@ void TKeyboard::LayoutChanged() {
 }
 
 void TKeyboard::RebuildAll() {
-    FGeometry = KeyboardGeometryFor(width(), height());
-    FPlainCap = RenderKeyFace(1, FGeometry.KeyWidth, FGeometry.KeyHeight, mlPlain, FKeyFace);
-    FPicture = BlankPicture(width(), height());
-    FKeyPictures = {};
-    for (int P = 1; P <= kpCount; ++P)
-        DrawKey(P);
+    RebuildPictures();
     update();
 }
 
-QFont TKeyboard::LabelFont(int Pixels) const {
-    return PixelFont("Arial", std::max(1, Pixels), true);
+void TKeyboard::RebuildPictures() {
+    // The keys are measured in the book's units and drawn with the pixels
+    // of the screen the keyboard is on.
+    FRatio = devicePixelRatioF();
+    FGeometry = KeyboardGeometryFor(width(), height());
+    FPlainCap =
+        RenderKeyFace(1, FGeometry.KeyWidth, FGeometry.KeyHeight, mlPlain, FKeyFace, FRatio);
+    FPicture = BlankPicture(width(), height(), FRatio);
+    FKeyPictures = {};
+    for (int P = 1; P <= kpCount; ++P)
+        PaintKey(P);
 }
 
-void TKeyboard::DrawLabel(QPainter& P, int Position, int W, int H) const {
-    P.setPen(Position > 48 || FKnown[size_t(Position)] ? QColor(Qt::black) : Silver);
+std::vector<TKeyLabel> KeyLabels(const TKeyData* Layout, int Position, int Height) {
+    const auto Font = [](int Pixels) { return PixelFont("Arial", std::max(1, Pixels), true); };
     if (Position > 48) {
         const char* Label = Position == kpLeftShift || Position == kpRightShift ? "Shift"
                             : Position == kpAltGr                               ? "Alt Gr"
                                                                                 : nullptr;
-        if (!Label) return;
-        P.setFont(LabelFont(Scaled(H, 35)));
-        DrawTextAt(P, 7, Scaled(H, 25), QString::fromLatin1(Label));
-        return;
+        if (!Label) return {};
+        return {
+            {QString::fromLatin1(Label), Font(Scaled(Height, 35)), QPoint(7, Scaled(Height, 25))}};
     }
-    if (!FLayout) return;
-    const TKeyData::TKey& Key = FLayout->Key(Position);
-    if (Key.Base == ' ') return;
+    if (!Layout || Position < 1) return {};
+    const TKeyData::TKey& Key = Layout->Key(Position);
+    if (Key.Base == ' ') return {};
     const char Capital = UpperCase(std::string(1, Key.Base))[0];
-    if (Key.Shift == Capital) {
-        P.setFont(LabelFont(Scaled(H, 50)));
-        DrawTextAt(P, 6, 3, Latin1Char(Capital));
-        return;
+    if (Key.Shift == Capital)
+        return {{Latin1Char(Capital), Font(Scaled(Height, 50)), QPoint(6, 3)}};
+    // The Shift character above, the base character at the bottom.
+    const int BaseHeight =
+        Key.Base == ',' || Key.Base == '.' ? Scaled(Height, 50) : Scaled(Height, 35);
+    return {{Latin1Char(Key.Shift), Font(Scaled(Height, 35)), QPoint(7, 4)},
+            {Latin1Char(Key.Base), Font(BaseHeight), QPoint(7, Height - BaseHeight - 7)}};
+}
+
+void TKeyboard::DrawLabel(QPainter& P, int Position, int H) const {
+    P.setPen(Position > 48 || FKnown[size_t(Position)] ? QColor(Qt::black) : Silver);
+    for (const TKeyLabel& Label : KeyLabels(FLayout, Position, H)) {
+        P.setFont(Label.Font);
+        DrawTextAt(P, Label.At.x(), Label.At.y(), Label.Text);
     }
-    P.setFont(LabelFont(Scaled(H, 35)));
-    DrawTextAt(P, 7, 4, Latin1Char(Key.Shift));
-    const int BaseHeight = Key.Base == ',' || Key.Base == '.' ? Scaled(H, 50) : Scaled(H, 35);
-    P.setFont(LabelFont(BaseHeight));
-    DrawTextAt(P, 7, H - BaseHeight - 7, Latin1Char(Key.Base));
-    (void)W;
 }
 
 QImage TKeyboard::RenderKey(int Position) const {
@@ -187,12 +199,12 @@ QImage TKeyboard::RenderKey(int Position) const {
     const int Level = FLevels[size_t(Position)];
     QImage Picture;
     if (Position == kpEnter)
-        Picture = RenderEnterFace(W, H, FGeometry.EnterNotch, Level, FKeyFace);
+        Picture = RenderEnterFace(W, H, FGeometry.EnterNotch, Level, FKeyFace, FRatio);
     else if (Position <= 48 && Level != mlHighlighted && W == FGeometry.KeyWidth &&
              H == FGeometry.KeyHeight)
         Picture = FPlainCap.copy();
     else
-        Picture = RenderKeyFace(Position, W, H, Level, FKeyFace);
+        Picture = RenderKeyFace(Position, W, H, Level, FKeyFace, FRatio);
     if (W <= 0 || H <= 0) return Picture;
     QPainter P(&Picture);
     if (Position == 29 || Position == 32) {
@@ -205,13 +217,17 @@ QImage TKeyboard::RenderKey(int Position) const {
         P.setPen(Silver);
         P.drawLine(X + 1, Y + 1, X + Bar + 1, Y + 1);
     }
-    DrawLabel(P, Position, W, H);
+    DrawLabel(P, Position, H);
     if (Level == mlMarked) DrawMark(P, Position == kpEnter ? FGeometry.EnterNotch + 5 : 5, W, H);
     return Picture;
 }
 
 void TKeyboard::DrawKey(int Position) {
-    if (Position < 1 || Position > kpCount) return;
+    update(PaintKey(Position));
+}
+
+QRegion TKeyboard::PaintKey(int Position) {
+    if (Position < 1 || Position > kpCount) return QRegion();
     const QRect& R = FGeometry.Keys[size_t(Position)];
     const bool Pressed = FLayout && FPressed != 0 && KeyPosition(*FLayout, FPressed) == Position;
     const QRect Area(R.left(), R.top(), R.width() + 1, R.height() + 1);
@@ -224,16 +240,19 @@ void TKeyboard::DrawKey(int Position) {
         if (Picture.isNull()) Picture = RenderKey(Position);
         P.drawImage(R.topLeft() + (Pressed ? QPoint(1, 1) : QPoint(0, 0)), Picture);
     }
-    update(Area);
     // Enter's picture covers the end of the home row.
-    if (Position == kpEnter) DrawKey(37);
+    if (Position == kpEnter) return PaintKey(37) + Area;
+    return Area;
 }
 
 void TKeyboard::paintEvent(QPaintEvent* Event) {
+    // On a screen of another density (the window was moved) the keys are
+    // made again for its pixels rather than blown up or shrunk.
+    if (FRatio != devicePixelRatioF()) RebuildPictures();
     QPainter P(this);
-    const QRect Area = Event->rect();
-    if (FBackground.alpha() > 0) P.fillRect(Area, FBackground);
-    P.drawImage(Area, FPicture, Area);
+    if (FBackground.alpha() > 0) P.fillRect(Event->rect(), FBackground);
+    // The painter is clipped to the area asked for: only that is copied.
+    P.drawImage(0, 0, FPicture);
 }
 
 void TKeyboard::PressKey(char C) {
@@ -294,7 +313,7 @@ void TKeyboard::ShowAllLabels() {
 
 QPixmap TKeyboard::KeyCapPicture(const std::string& Caption, int Height, int Width,
                                  int Level) const {
-    QImage Picture = RenderKeyFace(1, Width, Height, Level, FKeyFace);
+    QImage Picture = RenderKeyFace(1, Width, Height, Level, FKeyFace, devicePixelRatioF());
     if (Width > 0 && Height > 0) {
         QPainter P(&Picture);
         P.setPen(Qt::black);

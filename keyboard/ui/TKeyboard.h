@@ -6,7 +6,9 @@
 //
 // The keys are drawn into a picture of the whole keyboard that painting only
 // copies from; a change redraws just the keys it touches. Between the keys the
-// parent shows through unless a background colour is set.
+// parent shows through unless a background colour is set. Sizes are in the
+// book's units; the pictures have the pixels of the screen the keyboard is
+// on, so that a book drawn larger shows sharp keys.
 #pragma once
 
 #include "keyboard/KeyboardGeometry.h"
@@ -14,11 +16,13 @@
 #include <QFont>
 #include <QImage>
 #include <QPixmap>
+#include <QRegion>
 #include <QWidget>
 
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 class TKeyData;
 
@@ -42,7 +46,8 @@ public:
     // black, never back.
     void SetKnownKeys(const std::string& S);
     void ShowAllLabels();
-    // A key cap of the given size with Caption centred on it, at a mark level.
+    // A key cap of the given size with Caption centred on it, at a mark level,
+    // made for the screen the keyboard is on.
     QPixmap KeyCapPicture(const std::string& Caption, int Height, int Width, int Level) const;
     // Redraws every key from the layout (after it was loaded anew).
     void LayoutChanged();
@@ -71,12 +76,15 @@ protected:
 
 private:
     void RebuildAll();
+    // Makes the pictures anew for the size and the screen, without a repaint.
+    void RebuildPictures();
     // Draws key P into the picture of the keyboard and asks for its repaint.
     void DrawKey(int P);
+    // Draws key P into the picture of the keyboard; the area it drew.
+    QRegion PaintKey(int P);
     void SetLevels(const std::array<int, kpCount + 1>& Levels);
     QImage RenderKey(int P) const;
-    void DrawLabel(QPainter& Painter, int P, int W, int H) const;
-    QFont LabelFont(int Pixels) const;
+    void DrawLabel(QPainter& Painter, int P, int H) const;
 
     const TKeyData* FLayout;
     TKeyboardGeometry FGeometry;
@@ -85,6 +93,8 @@ private:
     std::array<int, kpCount + 1> FLevels{};
     QPixmap FKeyFace;
     QColor FBackground = Qt::transparent;
+    // Screen pixels a unit of the pictures below.
+    qreal FRatio = 1;
     // A plain standard-size character key without its label, made on resize.
     QImage FPlainCap;
     // Each key's finished picture at each mark level, made when first drawn
@@ -96,6 +106,20 @@ private:
 
 // The face of a key at a size and mark level: character keys and the space
 // bar on the key-face pattern with white bevels, the other special keys grey;
-// level 1 green. The Enter key has its own L-shaped face.
-QImage RenderKeyFace(int Position, int Width, int Height, int Level, const QPixmap& Pattern);
-QImage RenderEnterFace(int Width, int Height, int Notch, int Level, const QPixmap& Pattern);
+// level 1 green. The Enter key has its own L-shaped face. The size is in
+// units; the picture has Ratio pixels a unit.
+QImage RenderKeyFace(int Position, int Width, int Height, int Level, const QPixmap& Pattern,
+                     qreal Ratio = 1);
+QImage RenderEnterFace(int Width, int Height, int Notch, int Level, const QPixmap& Pattern,
+                       qreal Ratio = 1);
+
+// A text on a key: the text, its font, and its top left corner on the key.
+struct TKeyLabel {
+    QString Text;
+    QFont Font;
+    QPoint At;
+};
+// The labels of key Position of a layout on a key Height units high: the
+// Shift and Alt Gr keys name themselves; a letter shows its capital; any
+// other character key its Shift character above its base character.
+std::vector<TKeyLabel> KeyLabels(const TKeyData* Layout, int Position, int Height);

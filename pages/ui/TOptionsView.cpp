@@ -4,6 +4,7 @@
 #include "files/SystemUtils.h"
 #include "files/TFile.h"
 #include "files/TProgramSettings.h"
+#include "forms/TEventsStg.h"
 #include "forms/TOptioStg.h"
 #include "keyboard/TKeyData.h"
 #include "keyboard/ui/TKeyboard.h"
@@ -23,6 +24,10 @@
 namespace {
 
 const char* const NotAvailable = "Not available";
+// The keyboard is as large as the drills': keys 32 units wide and 33 high,
+// whose two labels stand clear of each other.
+constexpr int KeyboardWidth = 502;
+constexpr int KeyboardHeight = 170;
 
 // Sets one radio button of a group and clears the others; with none, the
 // whole group is left unchecked, which exclusive buttons cannot do alone.
@@ -80,6 +85,11 @@ void TOptionsView::Activate() {
     BookForm->SetPageMode(2);
     BookForm->SetConsoleButtons(0);
     BookForm->Title->setText(QStringLiteral("Settings"));
+    // The keyboard's panel is wider than a page: it goes onto the book, above
+    // both pages, where it lies as designed on the right page.
+    FKeybPanelPlace = S.KeybPanel->pos();
+    Borrow(S.KeybPanel, BookForm->Book);
+    S.KeybPanel->move(BookForm->RightPage->pos() + FKeybPanelPlace);
     BorrowChildren(S.Panel1, BookForm->LeftPage);
     BorrowChildren(S.Panel2, BookForm->RightPage);
 
@@ -113,8 +123,9 @@ void TOptionsView::Activate() {
 
     Keyboard->hide();
     Borrow(Keyboard, S.KeybPanel);
-    Keyboard->setGeometry(0, 0, S.KeybPanel->width(), S.KeybPanel->height());
+    Keyboard->setGeometry(0, 0, KeyboardWidth, KeyboardHeight);
     Keyboard->SetBackground(QColor(192, 220, 192));
+    Keyboard->SetKeyFace(EventsStg->KeyFace->Picture());
     Keyboard->ShowAllLabels();
     Keyboard->show();
 
@@ -202,7 +213,9 @@ void TOptionsView::Deactivate() {
     if (!FMatchNote.isEmpty()) OptioStg->NoteLbl->setText(FMatchNote);
     BookForm->ReleaseKeys(this);
     BookForm->Title->clear();
+    Keyboard->hide();
     TFormView::Deactivate();
+    OptioStg->KeybPanel->move(FKeybPanelPlace);
 }
 
 void TOptionsView::StoreChoices() {

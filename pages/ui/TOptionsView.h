@@ -1,15 +1,16 @@
 // The options page: the learner's lesson length, sound effects and the
-// exercises' font size on the left page; the machine's keyboard layout,
-// theme tune, speed unit and book size on the right page, with an on-screen
-// keyboard that highlights the first six keys of the upper letter row so that
-// the learner can compare the chosen layout with the keyboard in front of
-// them. A new layout is loaded at once; the other choices are stored when
-// the page is left.
+// exercises' font size, and the book's size, on the left page; the machine's
+// keyboard layout, theme tune and speed unit on the right page, with an
+// on-screen keyboard as large as the drills' that highlights the first six
+// keys of the upper letter row so that the learner can compare the chosen
+// layout with the keyboard in front of them. A new layout is loaded at once; the other choices are
+// stored when the page is left.
 #pragma once
 
 #include "shell/TFormView.h"
 
 #include <QMetaObject>
+#include <QPoint>
 #include <QString>
 
 #include <string>
@@ -34,7 +35,7 @@ public:
     // saves both.
     void StoreChoices();
 
-    // Shown on the right page while the page is open.
+    // Shown while the page is open, on a panel that lies over both pages.
     TKeyboard* Keyboard;
 
 private:
@@ -48,6 +49,8 @@ private:
     // The note under the keyboard choice as the page was designed, put back
     // when a detected keyboard's own note is no longer shown.
     QString FMatchNote;
+    // Where the keyboard's panel lies on its storage form.
+    QPoint FKeybPanelPlace;
 };
 
 // What the options tab runs: the page until it is left, then the choices

@@ -73,8 +73,8 @@ xdotool type --delay 100 "G"
 xdotool key Return
 sleep 0.3
 # Words per minute: the round mark of its button (at 10,0 of its group at
-# 20,346 on the right page).
-click_book $((405 + 20 + 10 + 7)) $((74 + 346 + 11))
+# 20,398 on the right page).
+click_book $((405 + 20 + 10 + 7)) $((74 + 398 + 11))
 settle
 screenshot options-changed
 xdotool key Escape

@@ -17,9 +17,11 @@
 #include "shell/TBookForm.h"
 #include "users/TDifficultKeys.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -233,6 +235,54 @@ TEST_F(DrillTest, NewKeysShowTheKeyItsFingerAndItsNameAndAWrongKeyChangesNothing
         Type('\r');
     });
     EXPECT_EQ(RunEvent(Event, Driver), erNext);
+}
+
+// Both drills lay the hands on the page under the keyboard, at the book's
+// 80, 381, cut at the page's foot: never on the desk below the book or under
+// the status bar, in a window of the book's size or a maximised one. The
+// typing exercises' screens stay hidden, and the new keys' caps are drawn
+// with the pixels of the screen.
+TEST_F(DrillTest, TheHandsLieOnThePageAndNoEmptyScreenStandsBesideThem) {
+    TKeyboardEvent Drill("drill=KEYBOARD;1;NIL");
+    TNewKeysEvent Keys("intro=NEWKEYS;1;NIL");
+    for (TCustomKeyboardEvent* Event :
+         std::initializer_list<TCustomKeyboardEvent*>{&Drill, &Keys}) {
+        Event->Text = "asdf";
+        TDriver Driver;
+        Driver.Do("shown", [&] {
+            for (const Qt::WindowState State : {Qt::WindowNoState, Qt::WindowMaximized}) {
+                SCOPED_TRACE(State);
+                BookForm->setWindowState(State);
+                ASSERT_TRUE(WaitUntil([State] { return BookForm->windowState() == State; }));
+                QApplication::processEvents();
+                const auto OnWindow = [](const QWidget* W) {
+                    return QRect(W->mapTo(BookForm, QPoint(0, 0)), W->size());
+                };
+                const QRect Hands = OnWindow(Event->Fingers);
+                EXPECT_TRUE(Event->Fingers->isVisible());
+                EXPECT_EQ(Hands.topLeft(), BookForm->Book->mapTo(BookForm, QPoint(80, 381)));
+                EXPECT_TRUE(OnWindow(BookForm->WidePage).contains(Hands));
+                // Every fingertip shows: the upper part of each finger's picture.
+                for (int N = 1; N <= 9; ++N) {
+                    const QPoint Place = TFingers::FingerPlace(N);
+                    const QSize Finger =
+                        Event->Fingers->FingerPictures[size_t(N)].deviceIndependentSize().toSize();
+                    const QPoint Tip(Place.x() + Finger.width() / 2, std::max(Place.y(), 0) + 20);
+                    EXPECT_TRUE(Event->Fingers->rect().contains(Tip)) << "finger " << N;
+                }
+            }
+            for (const QWidget* Screen :
+                 {EventsStg->Screen1, EventsStg->Screen3, EventsStg->GameScreen})
+                EXPECT_FALSE(Screen->isVisible()) << Screen->objectName().toStdString();
+            if (Event == &Keys) {
+                const QPixmap Group = Keys.GroupPicture->Picture();
+                EXPECT_EQ(Group.devicePixelRatio(), Keys.GroupPicture->devicePixelRatioF());
+                EXPECT_EQ(Group.deviceIndependentSize().toSize(), QSize(260, 33));
+            }
+            PressKey(BookForm, Qt::Key_Escape);
+        });
+        EXPECT_EQ(RunEvent(*Event, Driver), erCancelled);
+    }
 }
 
 TEST_F(DrillTest, KeysShowPressedUntilLetGoAndClicksOnTheKeyboardType) {

@@ -8,10 +8,13 @@
 #include "tests/support/TPaintSpy.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -268,6 +271,84 @@ TEST_F(KeyboardTest, KeyCapsTakeTheirSizeAndLevel) {
     // Highlighted caps are green around the edge, plain ones are not.
     EXPECT_EQ(Lit.toImage().pixelColor(0, 15), QColor(0, 191, 0));
     EXPECT_NE(Plain.toImage().pixelColor(0, 15), QColor(0, 191, 0));
+}
+
+// A key-face pattern of 8 x 8 units drawn with two pixels a unit: a single
+// dark pixel in each tile, at pixel 1, 1.
+QPixmap DensePattern() {
+    QImage Tile(16, 16, QImage::Format_RGB32);
+    Tile.fill(QColor(230, 230, 230));
+    Tile.setPixelColor(1, 1, QColor(40, 40, 40));
+    Tile.setDevicePixelRatio(2);
+    return QPixmap::fromImage(Tile);
+}
+
+// The pixels of an image, whatever its density and format.
+QImage Pixels(QImage Image) {
+    Image.setDevicePixelRatio(1);
+    return Image.convertToFormat(QImage::Format_ARGB32);
+}
+
+TEST(KeyFaces, AreMadeWithTheScreensPixelsAndMeasuredInUnits) {
+    const QPixmap Pattern = DensePattern();
+    struct {
+        int Position, Width, Height;
+    } const Keys[] = {
+        {1, 32, 33}, {kpSpace, 224, 33}, {kpTab, 47, 33}, {kpEnter, 51, 67}, {26, 19, 19}};
+    for (const qreal Ratio : {1.0, 1.25, 1.6, 2.0})
+        for (const auto& K : Keys) {
+            SCOPED_TRACE(std::to_string(Ratio) + " key " + std::to_string(K.Position));
+            const QImage Face = K.Position == kpEnter
+                                    ? RenderEnterFace(K.Width, K.Height, 11,
+                                                      TKeyboard::mlHighlighted, Pattern, Ratio)
+                                    : RenderKeyFace(K.Position, K.Width, K.Height,
+                                                    TKeyboard::mlPlain, Pattern, Ratio);
+            EXPECT_EQ(Face.devicePixelRatio(), Ratio);
+            EXPECT_EQ(Face.deviceIndependentSize().toSize(), QSize(K.Width, K.Height));
+        }
+    // At two pixels a unit the key's top (units 5 to 27 across) shows the
+    // pattern's dark pixels one pixel wide and 16 apart, as the pattern has
+    // them: nothing is blown up.
+    const QImage Face = RenderKeyFace(1, 32, 33, TKeyboard::mlPlain, Pattern, 2);
+    std::vector<int> Dark;
+    for (int X = 10; X < 54; ++X)
+        if (qGray(Face.pixel(X, 17)) < 100) Dark.push_back(X);
+    EXPECT_EQ(Dark, (std::vector<int>{17, 33, 49}));
+}
+
+// Run with two screens, the second of twice the density: the window moves
+// from one to the other and back, and each time the keyboard shows keys made
+// for the screen it is on, as the key faces are drawn for that screen.
+TEST_F(KeyboardTest, KeysAreDrawnAnewForTheScreenTheKeyboardMovesTo) {
+    std::vector<QScreen*> Screens;
+    for (QScreen* Screen : QGuiApplication::screens())
+        Screens.push_back(Screen);
+    std::sort(Screens.begin(), Screens.end(),
+              [](QScreen* A, QScreen* B) { return A->devicePixelRatio() < B->devicePixelRatio(); });
+    if (Screens.size() < 2 ||
+        Screens.front()->devicePixelRatio() == Screens.back()->devicePixelRatio())
+        GTEST_SKIP() << "runs with screens of two densities";
+    Make("qwerty.kbd");
+    const QPixmap Pattern = DensePattern();
+    Keyboard->SetKeyFace(Pattern);
+    const QRect Tab = Keyboard->Geometry().Keys[kpTab];
+    for (QScreen* Screen : {Screens.front(), Screens.back(), Screens.front()}) {
+        const qreal Ratio = Screen->devicePixelRatio();
+        SCOPED_TRACE(Ratio);
+        Window.windowHandle()->setScreen(Screen);
+        QApplication::processEvents();
+        ASSERT_EQ(Keyboard->devicePixelRatioF(), Ratio);
+        const QImage Shot = Keyboard->grab().toImage();
+        // Tab has no label: the keyboard shows its bare face.
+        const QImage Face =
+            RenderKeyFace(kpTab, Tab.width(), Tab.height(), TKeyboard::mlPlain, Pattern, Ratio);
+        EXPECT_TRUE(Pixels(Shot.copy(QRect(Tab.topLeft() * Ratio, Face.size()))) == Pixels(Face))
+            << "the keyboard's Tab key is not its face as drawn for the screen";
+        // The caps of the new keys are made for the same screen.
+        const QPixmap Cap = Keyboard->KeyCapPicture("f", 33, 32, TKeyboard::mlHighlighted);
+        EXPECT_EQ(Cap.devicePixelRatio(), Ratio);
+        EXPECT_EQ(Cap.deviceIndependentSize().toSize(), QSize(32, 33));
+    }
 }
 
 TEST(Fingers, OneFingerAtATimeOnTheHands) {

@@ -5,11 +5,13 @@
 
 #include "app/TMain.h"
 #include "files/TProgramSettings.h"
+#include "forms/TEventsStg.h"
 #include "forms/TOptioStg.h"
 #include "keyboard/KeyboardGeometry.h"
 #include "keyboard/TKeyData.h"
 #include "keyboard/ui/TKeyboard.h"
 #include "pages/ui/TOptionsView.h"
+#include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/KeyboardLanguage.h"
 #include "shell/TBookForm.h"
@@ -18,9 +20,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <cstdlib>
 #include <sys/stat.h>
 
@@ -178,6 +182,108 @@ TEST_F(OptionsPageTest, ShowsTheChoicesChangesTheLayoutAtOnceAndStoresTheRestOnL
     EXPECT_EQ(Anna->FLessonMinutes, 20) << "no button checked: the length is kept";
     EXPECT_EQ(Anna->FSoundsOn, 1);
     EXPECT_EQ(Anna->FLargeFont, 0);
+}
+
+// A control's rectangle on the open book.
+QRect InBook(const QWidget* Control) {
+    return QRect(Control->mapTo(BookForm->Book, QPoint(0, 0)), Control->size());
+}
+
+// Where each label of every key of the page's keyboard lies, in the key: as
+// wide and high as its letters are drawn, and how far down their line lies.
+struct TInk {
+    int Position;
+    QRect Rect;
+    int Baseline;
+};
+std::vector<TInk> LabelInks() {
+    std::vector<TInk> Inks;
+    const TKeyboardGeometry& Keys = Page()->Keyboard->Geometry();
+    for (int Position = 1; Position <= kpCount; ++Position)
+        for (const TKeyLabel& Label :
+             KeyLabels(KeyData, Position, Keys.Keys[size_t(Position)].height())) {
+            const QFontMetrics Metrics(Label.Font);
+            const int Baseline = Label.At.y() + Metrics.ascent();
+            Inks.push_back(
+                {Position, Metrics.tightBoundingRect(Label.Text).translated(Label.At.x(), Baseline),
+                 Baseline});
+        }
+    return Inks;
+}
+
+TEST_F(OptionsPageTest, TheKeyboardIsTheDrillsOwnReadableAndClearOfThePagesControls) {
+    WriteSettings("KeyboardAutoDetect=0\nKeyboardLayout=German\n");
+    QRect FirstPlace;
+    const auto Check = [&FirstPlace] {
+        TOptioStg& S = *OptioStg;
+        const TKeyboard& Keys = *Page()->Keyboard;
+        EXPECT_EQ(Keys.parentWidget(), S.KeybPanel);
+        EXPECT_EQ(Keys.geometry(), QRect(0, 0, 502, 170));
+        EXPECT_TRUE(S.KeybPanel->rect().contains(Keys.geometry()));
+        // On the open pages, above them and the fold, clear of the console
+        // and of every control of either page.
+        const QRect Panel = InBook(S.KeybPanel);
+        EXPECT_TRUE(InBook(BookForm->LeftPage).united(InBook(BookForm->RightPage)).contains(Panel));
+        for (const QPoint& Corner : {Panel.topLeft(), Panel.topRight(), Panel.bottomLeft(),
+                                     Panel.bottomRight(), Panel.center()})
+            EXPECT_EQ(BookForm->Book->childAt(Corner), Page()->Keyboard) << "nothing covers it";
+        EXPECT_FALSE(Panel.intersects(BookForm->BtnConsole->geometry()));
+        for (const QWidget* Side : {BookForm->LeftPage, BookForm->RightPage}) {
+            for (const QWidget* Control :
+                 Side->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+                EXPECT_FALSE(Control->isVisible() && InBook(Control).intersects(Panel))
+                    << Control->objectName().toStdString() << " lies under the keyboard";
+            }
+        }
+        if (FirstPlace.isNull()) FirstPlace = Panel;
+        EXPECT_EQ(Panel, FirstPlace) << "the keyboard lies where it lay on the first visit";
+        // Every label within its key, and on a key with two the Shift
+        // character above the base one ("!" above "1"): what stands on its
+        // line clear of the other; a tail below the line, as of "(" or "$",
+        // may reach into the gap.
+        const auto Inks = LabelInks();
+        EXPECT_GT(Inks.size(), 48u + 3u);
+        for (size_t I = 0; I < Inks.size(); ++I) {
+            const TInk& Ink = Inks[I];
+            const QRect Key = Keys.Geometry().Keys[size_t(Ink.Position)];
+            EXPECT_TRUE(QRect(QPoint(0, 0), Key.size()).contains(Ink.Rect))
+                << "a label of key " << Ink.Position << " leaves the key";
+            if (I == 0 || Inks[I - 1].Position != Ink.Position) continue;
+            QRect Upper = Inks[I - 1].Rect;
+            Upper.setBottom(std::min(Upper.bottom(), Inks[I - 1].Baseline - 1));
+            EXPECT_FALSE(Upper.intersects(Ink.Rect))
+                << "the labels of key " << Ink.Position << " overlap";
+        }
+        // The keys have the drills' matt face: the key-face pattern, whose
+        // tiles begin at each key's corner.
+        const QImage Pattern = EventsStg->KeyFace->Picture().toImage();
+        const QPoint InA = Keys.Geometry().Keys[26].topLeft() + QPoint(20, 20);
+        EXPECT_EQ(Page()->Keyboard->grab(QRect(InA, QSize(1, 1))).toImage().pixelColor(0, 0),
+                  Pattern.pixelColor(20 % Pattern.width(), 20 % Pattern.height()));
+    };
+    TDriver Driver;
+    Driver
+        .Then(
+            "guided", [] { return Running("MenuGuided"); },
+            [] {
+                LogIn("Cleo", 25, 1, 0);
+                ClickWidget(BookForm->MenuOptions);
+            })
+        .Then(
+            "options", [] { return Running("MenuOptions") && Page(); },
+            [&] {
+                Check();
+                ClickWidget(BookForm->MenuLogo);
+            })
+        .Then(
+            "about", [] { return Running("MenuLogo"); }, [] { ClickWidget(BookForm->MenuOptions); })
+        .Then(
+            "options again", [] { return Running("MenuOptions") && Page(); },
+            [&] {
+                Check();
+                BookForm->close();
+            });
+    EXPECT_EQ(RunProgram(Driver), 0);
 }
 
 TEST_F(OptionsPageTest, ADetectedKeyboardWithoutALayoutOfItsOwnIsShownWithUsKeysAndSaysSo) {
