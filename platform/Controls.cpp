@@ -134,10 +134,16 @@ void TShape::SetPenColor(const QColor& Color) {
 }
 
 void TShape::paintEvent(QPaintEvent*) {
+    // Four strips of one unit, filled rather than stroked: a pen's line is
+    // centred on its path, and one drawn along the edge would lose its outer
+    // half, or become a single screen pixel, on a scaled book.
     QPainter Painter(this);
-    Painter.setPen(FPen);
-    Painter.setBrush(Qt::NoBrush);
-    Painter.drawRect(0, 0, width() - 1, height() - 1);
+    const int W = width(), H = height();
+    if (W <= 0 || H <= 0) return;
+    Painter.fillRect(0, 0, W, 1, FPen);
+    Painter.fillRect(0, H - 1, W, 1, FPen);
+    Painter.fillRect(0, 0, 1, H, FPen);
+    Painter.fillRect(W - 1, 0, 1, H, FPen);
 }
 
 TButton::TButton(QWidget* Parent) : QPushButton(Parent) {

@@ -74,7 +74,9 @@ public:
     void SetTransparent();
 };
 
-// A rectangle outline with a clear inside.
+// A rectangle outline with a clear inside. The outline is a line of the
+// design, one unit wide inside the control's edges, so that a book drawn
+// larger draws it thicker too, as it does every other line.
 class TShape : public QWidget {
 public:
     explicit TShape(QWidget* Parent = nullptr);

@@ -165,6 +165,32 @@ TEST_F(BookWindowTest, PicturesFitTheirControlsAndPartsLieInsideTheirPanels) {
     EXPECT_TRUE(Book->BackGround16->isHidden());
 }
 
+// A line of the design is one unit wide at every scale of the book: the
+// cover's name frame drawn at one, two and three pixels a unit has lines of
+// as many pixels on each of its four sides.
+TEST_F(BookWindowTest, TheFramesLinesAreOneUnitWideAtEveryScale) {
+    TShape* Frame = Book->Shape1;
+    for (const int Scale : {1, 2, 3}) {
+        SCOPED_TRACE(Scale);
+        QImage Img(Frame->size() * Scale, QImage::Format_ARGB32_Premultiplied);
+        Img.setDevicePixelRatio(Scale);
+        Img.fill(Qt::transparent);
+        Frame->render(&Img, QPoint(), QRegion(), QWidget::RenderFlags());
+        // The run of drawn pixels from an edge inwards, across the middle.
+        const auto Run = [&Img](QPoint At, QPoint Step) {
+            int Drawn = 0;
+            for (; Img.rect().contains(At) && qAlpha(Img.pixel(At)) == 255; At += Step)
+                ++Drawn;
+            return Drawn;
+        };
+        const int W = Img.width(), H = Img.height();
+        EXPECT_EQ(Run({0, H / 2}, {1, 0}), Scale) << "left";
+        EXPECT_EQ(Run({W - 1, H / 2}, {-1, 0}), Scale) << "right";
+        EXPECT_EQ(Run({W / 2, 0}, {0, 1}), Scale) << "top";
+        EXPECT_EQ(Run({W / 2, H - 1}, {0, -1}), Scale) << "bottom";
+    }
+}
+
 TEST_F(BookWindowTest, PageModesShowTheCoverOrThePages) {
     Book->SetPageMode(0);
     EXPECT_TRUE(Book->BookCover->isVisible());
