@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
+
 QFont PixelFont(const char* Family, int Pixels, bool Bold) {
     QFont Font(QString::fromLatin1(Family));
     Font.setPixelSize(Pixels);
@@ -144,6 +146,22 @@ void TShape::paintEvent(QPaintEvent*) {
     Painter.fillRect(0, H - 1, W, 1, FPen);
     Painter.fillRect(0, 0, 1, H, FPen);
     Painter.fillRect(W - 1, 0, 1, H, FPen);
+}
+
+TAutoSizeLabel::TAutoSizeLabel(QWidget* Parent) : QLabel(Parent) {}
+
+void TAutoSizeLabel::setText(const QString& Text) {
+    QLabel::setText(Text);
+    FitToText();
+}
+
+void TAutoSizeLabel::FitToText() {
+    const QFontMetrics Metrics(font());
+    // The advance, or the ink where a last glyph reaches past it; one unit
+    // more for the rounding of a scaled book's glyphs.
+    const int Ink = Metrics.boundingRect(text()).right() + 1;
+    const int Width = std::max(Metrics.horizontalAdvance(text()), Ink) + 1;
+    resize(Width + 2 * margin(), std::max(height(), Metrics.height() + 2 * margin()));
 }
 
 TButton::TButton(QWidget* Parent) : QPushButton(Parent) {

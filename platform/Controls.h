@@ -99,6 +99,19 @@ public:
     bool Cancel = false;
 };
 
+// A label that takes the width of its caption whenever the caption is set,
+// as a designed auto-size label does: the caption before, shorter or longer,
+// never cuts the next one. QLabel::setText is not virtual, so the caption is
+// set through this class (a pointer of this type), as the book's title is.
+class TAutoSizeLabel : public QLabel {
+public:
+    explicit TAutoSizeLabel(QWidget* Parent = nullptr);
+    void setText(const QString& Text);
+    // Gives the label the width its caption takes in its font, and at least
+    // the font's height.
+    void FitToText();
+};
+
 // A text that opens something when clicked: underlined, with the hand
 // cursor, in the colour of links.
 class TLinkLabel : public QLabel {

@@ -101,8 +101,13 @@ void TBookForm::CreateParts() {
 
     TitleConsole = MakeControl<TPanel>(Book, "TitleConsole", 28, 61, 345, 52);
     Image1 = MakeImage(TitleConsole, "Image1", -10, -3, 342, 56, "TitleStrip.png");
-    Title = MakeLabel(TitleConsole, "Title", 16, 8, Arial(29, true), Qt::black);
-    Title->resize(320, 36);
+    Title = MakeControl<TAutoSizeLabel>(TitleConsole, "Title", 16, 8, 0, 36);
+    Title->setFont(Arial(29, true));
+    QPalette Ink = Title->palette();
+    Ink.setColor(QPalette::WindowText, Qt::black);
+    Title->setPalette(Ink);
+    Title->setAlignment(Qt::AlignLeft);
+    Title->setAttribute(Qt::WA_TranslucentBackground);
 
     BtnConsole = MakeControl<TPanel>(Book, "BtnConsole", 553, 424, 193, 78);
     // Round its tray the page, or the exercise console, shows through.
