@@ -1,11 +1,15 @@
 // The pages as a learner sees them, in the real book window: every title
-// fits its text whatever title came before, and the course-completed page
-// says how the course was passed and keeps its card clear of the console.
-// With CLAVORA_SHOTS set each page is kept as a picture there.
+// fits its text whatever title came before, the course-completed page says
+// how the course was passed and keeps its card clear of the console, and the
+// studying profile shows every lesson of a course and the whole of its
+// description. With CLAVORA_SHOTS set each page is kept as a picture there.
 #include "tests/support/ProgramFixture.h"
 
 #include "app/TMain.h"
+#include "engine/ui/TViewCanvas.h"
+#include "forms/TAddViewsStg.h"
 #include "forms/TWelcomeStg.h"
+#include "guided/ui/TStdProfileView.h"
 #include "platform/Controls.h"
 #include "shell/TBookForm.h"
 #include "shell/TChapterView.h"
@@ -13,8 +17,13 @@
 #include "users/TRecordBuffer.h"
 #include "users/TUser.h"
 
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include <sys/stat.h>
@@ -82,6 +91,14 @@ void ExpectTitleFits(const char* Title) {
     EXPECT_GE(Label->width(), Metrics.horizontalAdvance(Label->text()));
     EXPECT_GE(Label->height(), Metrics.height());
     EXPECT_TRUE(BookForm->TitleConsole->rect().contains(Label->geometry()));
+}
+
+// A word-wrapped label in a scroll area shows all its lines, scrolled or not.
+void ExpectWholeText(const QLabel* Label, const QScrollArea* Box) {
+    const int Needed = Label->heightForWidth(Label->width());
+    EXPECT_GE(Label->height(), Needed);
+    EXPECT_GE(Box->verticalScrollBar()->maximum() + Box->viewport()->height(), Needed);
+    EXPECT_LE(Label->width(), Box->viewport()->width()) << "no line runs past the box";
 }
 
 class PageFit : public ProgramTest {
@@ -190,6 +207,63 @@ TEST_F(PageFit, EveryTitleFitsItsTextAndTheCompletedCourseSaysHowItWasPassed) {
               })
         .Then("back at the chapter", ChapterShown, [] {
             ExpectTitleFits("Keys");
+            BookForm->close();
+        });
+    EXPECT_EQ(RunProgram(Driver), 0);
+}
+
+// The preview lays out every chapter title of the course, in its frame and
+// clear of the console, and scrolls to the last one; the description shows
+// whole: the twenty chapters of the beginners' course, and the long
+// description of the speed course.
+TEST_F(PageFit, TheProfileShowsEveryLessonAndTheWholeDescription) {
+    const struct {
+        const char* Course;
+        int Chapters;
+    } Courses[] = {{"Beginner", 20}, {"Speed", 11}};
+    TDriver Driver;
+    Driver
+        .Then("welcome", Showing("Welcome"), [] { PressKey(BookForm, Qt::Key_B, Qt::AltModifier); })
+        .Then("profile", Showing("StdProfile"), [&] {
+            TAddViewsStg* S = AddViewsStg;
+            const TViewCanvas* Preview = StdProfileView->Preview;
+            const QScrollArea* Box = StdProfileView->PreviewBox;
+            const QRect Frame = InWindow(S->Shape2).adjusted(1, 1, -1, -1);
+            const QRect Console = InWindow(BookForm->BtnConsole);
+            for (const auto& C : Courses) {
+                SCOPED_TRACE(C.Course);
+                const auto& Names = StdProfileView->CourseNames;
+                const auto Found = std::find(Names.begin(), Names.end(), C.Course);
+                ASSERT_NE(Found, Names.end());
+                S->ContentsList->setCurrentIndex(int(Found - Names.begin()));
+                // The boxes show or hide their scroll bars at the next turn.
+                QCoreApplication::processEvents();
+
+                EXPECT_TRUE(IsShownOnWindow(const_cast<QScrollArea*>(Box)));
+                EXPECT_TRUE(Frame.contains(InWindow(Box)));
+                EXPECT_FALSE(Console.intersects(InWindow(Box)));
+                const std::string& Text = Preview->FullText();
+                ASSERT_EQ(std::count(Text.begin(), Text.end(), '\n'), C.Chapters);
+                // The last title's last word is laid out, and scrolling to
+                // the end shows it in the box.
+                ASSERT_GT(Preview->WordCount(), 0);
+                const TWordInfo& Last = Preview->Words().back();
+                const std::string LastLine = Text.substr(Text.rfind('\n', Text.size() - 2) + 1);
+                EXPECT_EQ(LastLine.substr(LastLine.rfind(' ') + 1), Last.Text + "\r\n");
+                QScrollBar* Bar = Box->verticalScrollBar();
+                Bar->setValue(Bar->maximum());
+                const QRect Word(
+                    Preview->mapTo(Box->viewport(), Preview->WordRect(Last, 0).topLeft()),
+                    Preview->WordRect(Last, 0).size());
+                EXPECT_TRUE(Box->viewport()->rect().contains(Word))
+                    << Word.y() << " + " << Word.height() << " in " << Box->viewport()->height();
+                EXPECT_LE(Preview->width(), Box->viewport()->width());
+
+                ExpectWholeText(S->Description, S->DescriptionBox);
+                EXPECT_LT(InWindow(S->DescriptionBox).bottom(), InWindow(S->LessonTitle).top());
+                Shot(C.Course == std::string("Speed") ? "profile-speed" : "profile-beginner");
+                Bar->setValue(0);
+            }
             BookForm->close();
         });
     EXPECT_EQ(RunProgram(Driver), 0);
