@@ -60,15 +60,15 @@ void TMessageEvent::Activate() {
     TEvent::Activate();
     if (!Canvas || !Picture) return;
     BookForm->Title->setText(QString::fromLatin1(Param(4).c_str()));
-    BookForm->Title->adjustSize();
 
-    // The picture takes its image's size; a missing file leaves the page without one.
+    // The picture takes its image's size in units, at the density its file
+    // names; a missing file leaves the page without one.
     QPixmap Image;
     const std::string File = Param(5);
-    if (IsMaterialName(File) && FileExists(File))
-        Image.load(QString::fromLocal8Bit(ResolveFileName(File).c_str()));
+    if (IsMaterialName(File) && FileExists(File)) Image = LoadPictureFile(ResolveFileName(File));
+    const QSize Units = Image.deviceIndependentSize().toSize();
     Picture->SetPicture(Image);
-    Picture->resize(Image.size());
+    Picture->resize(Units);
 
     QWidget* Page = BookForm->WidePage;
     Borrow(Picture, Page);
@@ -81,7 +81,7 @@ void TMessageEvent::Activate() {
     Canvas->SetFontColor(Qt::black);
 
     const TLayout L =
-        PageLayout(Page->width(), Page->height(), Image.isNull() ? 0 : Image.width(), PictureLeft);
+        PageLayout(Page->width(), Page->height(), Image.isNull() ? 0 : Units.width(), PictureLeft);
     Canvas->setGeometry(L.CanvasLeft, Top, L.CanvasWidth, L.CanvasHeight);
     Picture->move(L.PictureLeft, Top);
     Picture->setVisible(!Image.isNull());
