@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollArea>
 
 TAddViewsStg* AddViewsStg = nullptr;
 
@@ -40,13 +41,20 @@ TAddViewsStg::TAddViewsStg() : TStorageForm("AddViewsStg") {
     ContentsList = MakeControl<QComboBox>(WizardL, "ContentsList", 19, 112, 300, 26);
     ContentsList->setFont(Arial(14));
     ContentsList->setEditable(false);
-    Description = MakeLabel(WizardL, "Description", 19, 142, 300, 64, Arial(13), Muted,
+    // Five lines of the description show; a longer one scrolls.
+    DescriptionBox = MakeControl<QScrollArea>(WizardL, "DescriptionBox", 19, 142, 300, 84);
+    DescriptionBox->setFrameShape(QFrame::NoFrame);
+    DescriptionBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    DescriptionBox->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    DescriptionBox->viewport()->setAutoFillBackground(false);
+    Description = MakeLabel(nullptr, "Description", 0, 0, 300, 84, Arial(13), Muted,
                             Qt::AlignLeft | Qt::AlignTop);
     Description->setWordWrap(true);
+    DescriptionBox->setWidget(Description);
 
-    LessonTitle = MakeLabel(WizardL, "LessonTitle", 19, 212, 300, 28, Arial(20, true), Navy);
-    LessonLine = MakeRule(WizardL, "LessonLine", 241);
-    LessonPanel = MakeControl<TPanel>(WizardL, "LessonPanel", 19, 246, 300, 150);
+    LessonTitle = MakeLabel(WizardL, "LessonTitle", 19, 230, 300, 28, Arial(20, true), Navy);
+    LessonLine = MakeRule(WizardL, "LessonLine", 259);
+    LessonPanel = MakeControl<TPanel>(WizardL, "LessonPanel", 19, 264, 300, 132);
     LessonPanel->SetColor(Qt::white);
     LessonLbl = MakeLabel(LessonPanel, "LessonLbl", 0, 0, 300, 22, Arial(15), Ink);
     const struct {
@@ -57,14 +65,14 @@ TAddViewsStg::TAddViewsStg() : TStorageForm("AddViewsStg") {
                    {Time35, "Time35", "&35 minutes"},
                    {Time45, "Time45", "&45 minutes"},
                    {TimeFree, "TimeFree", "No &time limits"}};
-    int Top = 28;
+    int Top = 26;
     for (const auto& Length : Lengths) {
         Length.Button = MakeControl<QRadioButton>(LessonPanel, Length.Name, 8, Top, 160, 24);
         Length.Button->setFont(Arial(14));
         Length.Button->setText(QString::fromLatin1(Length.Caption));
-        Top += 28;
+        Top += 25;
     }
-    LessonGraph = MakeControl<TPieGauge>(LessonPanel, "LessonGraph", 186, 30, 104, 104);
+    LessonGraph = MakeControl<TPieGauge>(LessonPanel, "LessonGraph", 186, 24, 104, 104);
     LessonGraph->SetMaxValue(60);
     LessonGraph->ForeColor = QColor(0x2E, 0x5C, 0xA8);
     LessonGraph->BackColor = Qt::white;
@@ -72,7 +80,9 @@ TAddViewsStg::TAddViewsStg() : TStorageForm("AddViewsStg") {
 
     WizardR = MakeControl<TPanel>(this, "WizardR", 350, 0, 338, 428);
     WizardR->SetColor(Qt::white);
-    Shape2 = MakeControl<TShape>(WizardR, "Shape2", 15, 28, 308, 314);
+    // The frame round the contents preview, which lies at 25, 37 inside it
+    // and reaches its right and bottom lines; it ends above the console.
+    Shape2 = MakeControl<TShape>(WizardR, "Shape2", 15, 28, 308, 316);
     Shape2->SetPenColor(QColor(0xB4, 0xBE, 0xCF));
     PreviewLbl =
         MakeLabel(WizardR, "PreviewLbl", 15, 4, 308, 22, Arial(14, true), Navy, Qt::AlignCenter);

@@ -10,6 +10,7 @@
 class QComboBox;
 class QLabel;
 class QRadioButton;
+class QScrollArea;
 class TPanel;
 class TPieGauge;
 class TShape;
@@ -23,6 +24,8 @@ public:
     TPanel* ContentsLine;
     QLabel* ContentsLbl;
     QComboBox* ContentsList;
+    // Holds Description, which scrolls when it is longer than the box.
+    QScrollArea* DescriptionBox;
     QLabel* Description;
     QLabel* LessonTitle;
     TPanel* LessonLine;

@@ -50,15 +50,19 @@ TWelcomeStg::TWelcomeStg() : TStorageForm("WelcomeStg") {
     IntroMask = MakeMask(Panel, "IntroMask", 40, 116);
     StudyingMask = MakeMask(Panel, "StudyingMask", 378, 116);
 
+    // The title strip covers the top 40 units of the page's left half, and
+    // the console stands in its lower right corner, under the Restart card:
+    // the medal starts below the one, the card and its texts end above the
+    // other.
     Panel2 = MakeControl<TPanel>(this, "Panel2", 730, 0, 718, 428);
     Panel2->SetTransparent();
-    DonePic = MakePicture(Panel2, "DonePic", 40, 60, 300, 300, "CourseDone.png");
-    DoneLbl = MakeTextLabel(Panel2, "DoneLbl", 40, 364, 300, 56, Arial(16, true), Navy,
+    DonePic = MakePicture(Panel2, "DonePic", 40, 42, 300, 300, "CourseDone.png");
+    DoneLbl = MakeTextLabel(Panel2, "DoneLbl", 40, 346, 300, 78, Arial(16, true), Navy,
                             Qt::AlignHCenter | Qt::AlignTop);
     DoneLbl->setWordWrap(true);
-    Restart = MakePicture(Panel2, "Restart", 378, 116, 300, 180, "Restart.png");
+    Restart = MakePicture(Panel2, "Restart", 378, 60, 300, 180, "Restart.png");
     Restart->SetClickable(true);
-    MakeCaptions(Panel2, "RestartTitle", "RestartLbl", 378, 300, RestartTitle, RestartLbl);
+    MakeCaptions(Panel2, "RestartTitle", "RestartLbl", 378, 244, RestartTitle, RestartLbl);
 
     SetAcceleratedCaption(IntroTitle, "&Introduction");
     IntroLbl->setText(QStringLiteral("Click here to learn the key features of Clavora in minutes "

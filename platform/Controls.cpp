@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 QFont PixelFont(const char* Family, int Pixels, bool Bold) {
@@ -136,10 +137,32 @@ void TShape::SetPenColor(const QColor& Color) {
 }
 
 void TShape::paintEvent(QPaintEvent*) {
+    // Four strips of one unit, filled rather than stroked: a pen's line is
+    // centred on its path, and one drawn along the edge would lose its outer
+    // half, or become a single screen pixel, on a scaled book.
     QPainter Painter(this);
-    Painter.setPen(FPen);
-    Painter.setBrush(Qt::NoBrush);
-    Painter.drawRect(0, 0, width() - 1, height() - 1);
+    const int W = width(), H = height();
+    if (W <= 0 || H <= 0) return;
+    Painter.fillRect(0, 0, W, 1, FPen);
+    Painter.fillRect(0, H - 1, W, 1, FPen);
+    Painter.fillRect(0, 0, 1, H, FPen);
+    Painter.fillRect(W - 1, 0, 1, H, FPen);
+}
+
+TAutoSizeLabel::TAutoSizeLabel(QWidget* Parent) : QLabel(Parent) {}
+
+void TAutoSizeLabel::setText(const QString& Text) {
+    QLabel::setText(Text);
+    FitToText();
+}
+
+void TAutoSizeLabel::FitToText() {
+    const QFontMetrics Metrics(font());
+    // The advance, or the ink where a last glyph reaches past it; one unit
+    // more for the rounding of a scaled book's glyphs.
+    const int Ink = Metrics.boundingRect(text()).right() + 1;
+    const int Width = std::max(Metrics.horizontalAdvance(text()), Ink) + 1;
+    resize(Width + 2 * margin(), std::max(height(), Metrics.height() + 2 * margin()));
 }
 
 TButton::TButton(QWidget* Parent) : QPushButton(Parent) {

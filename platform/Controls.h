@@ -75,7 +75,9 @@ public:
     void SetTransparent();
 };
 
-// A rectangle outline with a clear inside.
+// A rectangle outline with a clear inside. The outline is a line of the
+// design, one unit wide inside the control's edges, so that a book drawn
+// larger draws it thicker too, as it does every other line.
 class TShape : public QWidget {
 public:
     explicit TShape(QWidget* Parent = nullptr);
@@ -96,6 +98,19 @@ public:
     explicit TButton(QWidget* Parent = nullptr);
     TNotifyEvent OnClick;
     bool Cancel = false;
+};
+
+// A label that takes the width of its caption whenever the caption is set,
+// as a designed auto-size label does: the caption before, shorter or longer,
+// never cuts the next one. QLabel::setText is not virtual, so the caption is
+// set through this class (a pointer of this type), as the book's title is.
+class TAutoSizeLabel : public QLabel {
+public:
+    explicit TAutoSizeLabel(QWidget* Parent = nullptr);
+    void setText(const QString& Text);
+    // Gives the label the width its caption takes in its font, and at least
+    // the font's height.
+    void FitToText();
 };
 
 // A text that opens something when clicked: underlined, with the hand

@@ -86,14 +86,14 @@ void TBookForm::CreateParts() {
     // the desk shows through.
     Book = MakeControl<TPanel>(this, "Book", 32, 24, 777, 529);
     Book->SetTransparent();
-    TabRowPic = MakeImage(Book, "TabRowPic", 0, 0, 779, 61, "TabRow.png");
+    TabRowPic = MakeImage(Book, "TabRowPic", 0, 0, 777, 61, "TabRow.png");
     MenuGuided = MakeImage(Book, "MenuGuided", 28, 18, 113, 43, "TabGuided.png", true);
     MenuRevision = MakeImage(Book, "MenuRevision", 141, 18, 114, 43, "TabRevision.png", true);
     MenuInfo = MakeImage(Book, "MenuInfo", 255, 18, 129, 43, "TabStatistics.png", true);
     MenuLogo = MakeImage(Book, "MenuLogo", 415, 28, 47, 28, "TabAbout.png", true);
     MenuOptions = MakeImage(Book, "MenuOptions", 483, 28, 83, 28, "TabOptions.png", true);
     MenuExit = MakeImage(Book, "MenuExit", 685, 27, 58, 30, "TabExit.png", true);
-    Image4 = MakeImage(Book, "Image4", 0, 61, 779, 469, "BookPages.png");
+    Image4 = MakeImage(Book, "Image4", 0, 61, 777, 468, "BookPages.png");
     WidePage = MakeControl<TPanel>(Book, "WidePage", 28, 74, 718, 428);
     LeftPage = MakeControl<TPanel>(Book, "LeftPage", 28, 74, 338, 428);
     PageSeparator = MakeImage(Book, "PageSeparator", 370, 61, 35, 442, "Fold.png");
@@ -101,8 +101,13 @@ void TBookForm::CreateParts() {
 
     TitleConsole = MakeControl<TPanel>(Book, "TitleConsole", 28, 61, 345, 52);
     Image1 = MakeImage(TitleConsole, "Image1", -10, -3, 342, 56, "TitleStrip.png");
-    Title = MakeLabel(TitleConsole, "Title", 16, 8, Arial(29, true), Qt::black);
-    Title->resize(320, 36);
+    Title = MakeControl<TAutoSizeLabel>(TitleConsole, "Title", 16, 8, 0, 36);
+    Title->setFont(Arial(29, true));
+    QPalette Ink = Title->palette();
+    Ink.setColor(QPalette::WindowText, Qt::black);
+    Title->setPalette(Ink);
+    Title->setAlignment(Qt::AlignLeft);
+    Title->setAttribute(Qt::WA_TranslucentBackground);
 
     BtnConsole = MakeControl<TPanel>(Book, "BtnConsole", 553, 424, 193, 78);
     // Round its tray the page, or the exercise console, shows through.
@@ -124,7 +129,7 @@ void TBookForm::CreateParts() {
 
     StatusBar = MakeControl<TPanel>(this, "StatusBar", 0, 556 - 21, 804, 21);
     StatusBar->SetColor(QColor(0x80, 0x00, 0x00));
-    wwwlink = MakeImage(StatusBar, "wwwlink", 0, 0, 177, 23, "LinkWww.png", true);
+    wwwlink = MakeImage(StatusBar, "wwwlink", 0, 0, 177, 21, "LinkWww.png", true);
     emaillink = MakeImage(StatusBar, "emaillink", 664, 0, 140, 21, "LinkEmail.png", true);
     wwwlink->OnClick = [this](QObject* Sender) { LinkClick(Sender); };
     emaillink->OnClick = [this](QObject* Sender) { LinkClick(Sender); };
@@ -151,7 +156,8 @@ void TBookForm::CreateCover() {
     UserYes = MakeControl<TButton>(BookCover, "UserYes", 87, 426, 89, 25);
     UserCancel = MakeControl<TButton>(BookCover, "UserCancel", 210, 426, 89, 25);
     LogOK = MakeControl<TButton>(BookCover, "LogOK", 144, 426, 89, 25);
-    LogVisitor = MakeControl<TButton>(BookCover, "LogVisitor", 252, 451, 60, 20);
+    // In the frame's lower right corner, four units from its lines.
+    LogVisitor = MakeControl<TButton>(BookCover, "LogVisitor", 246, 436, 60, 20);
     UserYes->setDefault(true);
     UserCancel->Cancel = true;
     LogOK->setDefault(true);

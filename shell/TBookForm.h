@@ -57,7 +57,8 @@ public:
     TPanel* RightPage;
     TPanel* TitleConsole;
     TImage* Image1;
-    QLabel* Title;
+    // Takes the width of whatever title a page sets.
+    TAutoSizeLabel* Title;
     TPanel* BtnConsole;
     TImage* ConsolePic1;
     TImage* ConsolePic2;

@@ -75,7 +75,6 @@ void TMessageEvent::Activate() {
     TEvent::Activate();
     if (!Canvas || !Picture) return;
     BookForm->Title->setText(QString::fromLatin1(Param(4).c_str()));
-    BookForm->Title->adjustSize();
 
     // The picture takes its image's size in units, whatever the picture's
     // density; a missing file leaves the page without one.

@@ -12,8 +12,8 @@
 
 namespace {
 
-// Geometry of the canvas (779 x 530, tab row included).
-constexpr int CanvasW = 779, CanvasH = 530;
+// Geometry of the canvas (777 x 529, tab row included): the book panel's size.
+constexpr int CanvasW = 777, CanvasH = 529;
 constexpr double Spine = 387.5;     // centre of the fold
 constexpr double PaperTop = 54;     // first row of page paper
 constexpr double PaperBottom = 508; // below the last row of the top sheet
@@ -209,8 +209,8 @@ QImage TitleStrip() {
 
 void DrawBookPictures(TPictureList& Out) {
     const QImage Canvas = BookCanvas();
-    Out.push_back(
-        {QStringLiteral("BookPages.png"), Art::Cut(Canvas, QRect(0, TabRowHeight, 779, 469))});
+    Out.push_back({QStringLiteral("BookPages.png"),
+                   Art::Cut(Canvas, QRect(0, TabRowHeight, CanvasW, CanvasH - TabRowHeight))});
     QImage Folded = Canvas;
     DrawGutter(Folded);
     Out.push_back(

@@ -276,7 +276,7 @@ void DrawCoverPictures(TPictureList& Out) {
     Out.push_back({QStringLiteral("Cover.png"), Cover()});
     Out.push_back({QStringLiteral("Clavora.png"), AppIcon()});
     Out.push_back({QStringLiteral("LinkWww.png"),
-                   Link(177, 23, QStringLiteral("Clavora on the web"), Icons::Globe, false)});
+                   Link(177, 21, QStringLiteral("Clavora on the web"), Icons::Globe, false)});
     Out.push_back({QStringLiteral("LinkEmail.png"),
                    Link(140, 21, QStringLiteral("Write to us"), Icons::Envelope, true)});
 }

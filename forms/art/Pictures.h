@@ -39,7 +39,8 @@ void DrawRevisionPictures(TPictureList& Out);
 void DrawWelcomePictures(TPictureList& Out);
 
 // The open book without its tabs (the tab row and the pages in one piece,
-// 779 x 530; the tab row is its top 61 rows). Shared by the book and the tab pictures.
+// 777 x 529, the size of the book's panel; the tab row is its top 61 rows).
+// Shared by the book and the tab pictures.
 QImage BookCanvas();
 constexpr int TabRowHeight = 61;
 

@@ -26,8 +26,6 @@ void TBookChapterPages::SetLessonCount(const std::string& Text) {
 int TBookChapterPages::ShowChapter(TChapterSpread& Spread) {
     ChpContentsView->Chapter = Spread.Chapter;
     BookForm->Title->setText(Latin1(Spread.Title));
-    // Pages before may have fitted the label to a title of their own.
-    BookForm->Title->adjustSize();
     if (!Spread.Picture.empty()) {
         // At its density, as every picture of the book: a picture with two
         // pixels a unit covers the frame, not four times it.

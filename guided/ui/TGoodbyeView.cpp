@@ -1,7 +1,11 @@
 #include "guided/ui/TGoodbyeView.h"
 
+#include "course/CurrentCourse.h"
 #include "forms/TWelcomeStg.h"
+#include "guided/CourseEnd.h"
+#include "platform/Latin1.h"
 #include "shell/TBookForm.h"
+#include "users/TUser.h"
 
 #include <QLabel>
 
@@ -20,6 +24,13 @@ TGoodbyeView::~TGoodbyeView() {
 void TGoodbyeView::Activate() {
     TFormView::Activate();
     BookForm->Title->setText(QStringLiteral("Course Completed"));
+    // A course is completed by passing its last chapter, studied or skipped:
+    // the page says which.
+    std::vector<int> Exercises;
+    if (CurrentCourse)
+        for (const auto& Chapter : CurrentCourse->Chapters)
+            Exercises.push_back(int(Chapter->Exercises.size()));
+    WelcomeStg->DoneLbl->setText(ToQ(CourseEndText(*CurrentUser, Exercises)));
     BookForm->SkipB->show();
     BookForm->TakeClicks(this, [this](QObject* Sender) { ButtonClick(Sender); });
     BookForm->BtnConsole->show();

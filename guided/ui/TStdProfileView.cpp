@@ -1,6 +1,7 @@
 #include "guided/ui/TStdProfileView.h"
 
 #include "course/TContents.h"
+#include "engine/WordLayout.h"
 #include "engine/ui/TViewCanvas.h"
 #include "files/ErrorLog.h"
 #include "files/InputError.h"
@@ -18,10 +19,35 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <functional>
+#include <limits>
 
 TStdProfileView* StdProfileView = nullptr;
 
 namespace {
+
+// The preview's place on the right page, inside its frame (Shape2), whose
+// right and bottom lines it reaches.
+const QRect PreviewPlace(25, 37, 297, 306);
+
+// Gives Box's widget the box's width and the height that HeightFor says its
+// contents take at that width, narrower by the scroll bar when that height
+// is more than the box shows (the bar then appears).
+void FitToBox(QScrollArea* Box, const std::function<int(int)>& HeightFor) {
+    const QSize Room = Box->maximumViewportSize();
+    int Width = Room.width();
+    int Height = HeightFor(Width);
+    if (Height > Room.height()) {
+        Width -= Box->verticalScrollBar()->sizeHint().width();
+        Height = HeightFor(Width);
+    }
+    Box->widget()->resize(Width, std::max(Height, Room.height()));
+    Box->verticalScrollBar()->setValue(0);
+}
 
 // Opens a course file for its header; a header the reader cannot take
 // counts as a file that cannot be opened.
@@ -38,13 +64,20 @@ bool OpenHeader(TTextFile& File, const std::string& Name) {
 TStdProfileView::TStdProfileView() {
     Host = BookForm;
     ViewName = "StdProfile";
-    Preview = new TViewCanvas(BookForm);
-    Preview->hide();
+    PreviewBox = new QScrollArea(BookForm);
+    PreviewBox->setObjectName(QStringLiteral("PreviewBox"));
+    PreviewBox->setFrameShape(QFrame::NoFrame);
+    PreviewBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    PreviewBox->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    PreviewBox->hide();
+    Preview = new TViewCanvas;
+    PreviewBox->setWidget(Preview);
 }
 
 TStdProfileView::~TStdProfileView() {
     BeforeDestruction();
-    delete Preview;
+    // The box owns the preview.
+    delete PreviewBox;
 }
 
 void TStdProfileView::Activate() {
@@ -78,13 +111,13 @@ void TStdProfileView::Activate() {
 
     BorrowChildren(Stg.WizardL, BookForm->LeftPage);
     BorrowChildren(Stg.WizardR, BookForm->RightPage);
-    Borrow(Preview, BookForm->RightPage);
-    Preview->setGeometry(25, 37, 288, 298);
+    Borrow(PreviewBox, BookForm->RightPage);
+    PreviewBox->setGeometry(PreviewPlace);
     Preview->SetMode(3);
     Preview->setFont(QFont(QStringLiteral("Arial"), 12));
     Preview->SetFontColor(QColor(128, 128, 128));
     Preview->SetBackColor(Qt::white);
-    Preview->show();
+    PreviewBox->show();
 
     BookForm->SetConsoleButtons(cbNext | cbBack);
     BookForm->TakeClicks(this, [this](QObject* Sender) { ButtonClick(Sender); });
@@ -118,7 +151,7 @@ void TStdProfileView::ShowCourse() {
     CourseFile = Name;
     Damage.clear();
     if (OpenHeader(File, Name)) {
-        Stg.Description->setText(ToQ(File.LongDesc));
+        ShowDescription(ToQ(File.LongDesc));
         Stg.Description->repaint();
         File.Close();
     } else {
@@ -144,8 +177,7 @@ void TStdProfileView::ShowCourse() {
     CurrentUser->FChapterCount = ChapterCount;
     if (!Damage.empty()) {
         Course.reset();
-        Stg.Description->setText(
-            QStringLiteral("This course file is damaged and cannot be studied."));
+        ShowDescription(QStringLiteral("This course file is damaged and cannot be studied."));
     }
     std::string Titles;
     if (Course) {
@@ -169,6 +201,33 @@ void TStdProfileView::ShowCourse() {
             Titles += Title + "\r\n";
     }
     ShowLessonLength();
+    ShowPreview(Titles);
+}
+
+void TStdProfileView::ShowDescription(const QString& Text) {
+    QLabel* Description = AddViewsStg->Description;
+    Description->setText(Text);
+    FitToBox(AddViewsStg->DescriptionBox,
+             [Description](int Width) { return Description->heightForWidth(Width); });
+}
+
+void TStdProfileView::ShowPreview(const std::string& Titles) {
+    // Every title is laid out at once, on a canvas as tall as they need.
+    const TViewCanvas* Canvas = Preview;
+    FitToBox(PreviewBox, [Canvas, &Titles](int Width) {
+        TPageGeometry Geometry;
+        Geometry.ClientWidth = Width;
+        Geometry.ClientHeight = std::numeric_limits<int>::max() / 2;
+        Geometry.FontHeight = Canvas->FontHeight();
+        const TPage Page = LayOutPage(
+            Titles, 0, Geometry, [Canvas](const std::string& S) { return Canvas->TextWidth(S); });
+        int Rows = 0;
+        for (const TWordInfo& Word : Page.Words)
+            Rows = std::max(Rows, Word.Row);
+        // A row is taken only when its bottom, the next row's top, lies 2 above
+        // the canvas's bottom.
+        return RowTop(Rows + 1, Geometry.FontHeight) + 2;
+    });
     Preview->SetText(Titles, 0);
 }
 
@@ -226,6 +285,6 @@ void TStdProfileView::Deactivate() {
     }
     BookForm->SetConsoleButtons(0);
     BookForm->ReleaseKeys(this);
-    if (Preview) Preview->hide();
+    if (PreviewBox) PreviewBox->hide();
     TFormView::Deactivate();
 }

@@ -13,6 +13,7 @@
 
 #include <string>
 
+class QScrollArea;
 class TViewCanvas;
 
 class TStdProfileView : public TFormView {
@@ -36,7 +37,14 @@ public:
     std::string Damage;
     // The names (without ".cnt") of the courses in the list, item by item.
     TStringList CourseNames;
+    // The chapter titles, laid out whole on Preview, which scrolls in
+    // PreviewBox when they are more than the box shows.
     TViewCanvas* Preview = nullptr;
+    QScrollArea* PreviewBox = nullptr;
+
+private:
+    void ShowDescription(const QString& Text);
+    void ShowPreview(const std::string& Titles);
 };
 
 // The one profile page, made at start-up.

@@ -53,7 +53,7 @@ wait_trace 'page StdProfile'
 settle
 screenshot hour-04-profile
 # The course of the settings is preselected; 25 minutes a lesson.
-click_book $((28 + 19 + 8 + 40)) $((74 + 246 + 28 + 12))
+click_book $((28 + 19 + 8 + 40)) $((74 + 264 + 26 + 12))
 settle
 screenshot hour-05-profile-25-minutes
 differs hour-04-profile hour-05-profile-25-minutes "the lesson length did not change"

@@ -12,9 +12,14 @@
 
 namespace {
 
-void WritePicture(const std::string& Name, int W, int H) {
-    QImage Img(W, H, QImage::Format_RGB32);
+// A picture of W x H units, with Density pixels a unit (its file says so
+// by its resolution, 96 dots per inch a pixel a unit).
+void WritePicture(const std::string& Name, int W, int H, int Density = 1) {
+    QImage Img(W * Density, H * Density, QImage::Format_RGB32);
     Img.fill(QColor(0x40, 0x80, 0xC0));
+    const int DotsPerMetre = int(96 * Density / 0.0254 + 0.5);
+    Img.setDotsPerMeterX(DotsPerMetre);
+    Img.setDotsPerMeterY(DotsPerMetre);
     ASSERT_TRUE(Img.save(QString::fromStdString(Name)));
 }
 
@@ -115,6 +120,21 @@ TEST_F(EventTest, MessagePageInTheBookLeftWithAltNThenWithEnter) {
     });
     EXPECT_EQ(RunEvent(Missing, Driver3), erCancelledDone) << "a message page is done at once";
     EXPECT_EQ(DialogCount(), 0);
+}
+
+// A picture drawn with two pixels a unit covers its size in units, and the
+// text stands beside it as beside a picture of one pixel a unit.
+TEST_F(EventTest, AMessagePictureIsMeasuredInUnitsWhateverItsDensity) {
+    WritePicture("Dense.png", 120, 90, 2);
+    TMessageEvent Event("Hello=MESSAGE;0;Welcome.;Dense;Dense.png");
+    TDriver Driver;
+    Driver.Do("the page", [&] {
+        EXPECT_EQ(Event.Picture->geometry(), QRect(718 - 120 - 15, 50, 120, 90));
+        EXPECT_EQ(Event.Picture->Picture().deviceIndependentSize().toSize(), QSize(120, 90));
+        EXPECT_EQ(Event.Canvas->geometry(), QRect(15, 50, 360, 363));
+        PressKey(BookForm, Qt::Key_Return);
+    });
+    EXPECT_EQ(RunEvent(Event, Driver), erNext);
 }
 
 TEST_F(EventTest, MessagePageShowsTheEfficiencyText) {

@@ -8,6 +8,7 @@
 #include "course/TChapterPages.h"
 #include "course/TEventClasses.h"
 #include "course/TEventLoader.h"
+#include "guided/CourseEnd.h"
 #include "guided/TGuidedPages.h"
 #include "guided/TGuidedStudying.h"
 #include "guided/TIntroduction.h"
@@ -345,4 +346,43 @@ TEST_F(GuidedFlow, EachExerciseIsInTheDatabaseBeforeTheNextBegins) {
     EXPECT_EQ(Saved->FBookMark->FExercise, 3);
     EXPECT_EQ(Saved->FTotalMinutes, 15);
     EXPECT_EQ(Saved->FCompleted[1][2], 1);
+}
+
+// What the course-completed page says, from the exercises the record marks
+// completed: a chapter counts when all its exercises are, as far as the
+// record has room (20 chapters of 10 exercises).
+TEST(CourseEnd, ThePageSaysHowManyChaptersWereCompleted) {
+    const std::string Skipped =
+        "You have reached the end of the course without completing any of its chapters.";
+    const std::string Every = "Well done! You have studied every chapter of the course.";
+    const struct {
+        const char* What;
+        std::vector<int> Exercises;
+        std::vector<std::pair<int, int>> Done; // chapter, exercise
+        std::string Text;
+    } Cases[] = {
+        {"every chapter skipped", std::vector<int>(20, 3), {}, Skipped},
+        {"one exercise of each chapter", {2, 2}, {{1, 1}, {2, 1}}, Skipped},
+        {"one of two chapters",
+         {2, 2},
+         {{1, 1}, {1, 2}, {2, 2}},
+         "You have reached the end of the course and completed 1 of its 2 chapters."},
+        {"every chapter", {2, 1}, {{1, 1}, {1, 2}, {2, 1}}, Every},
+        {"a chapter longer than the record counts by its first ten",
+         {12},
+         {{1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}, {1, 7}, {1, 8}, {1, 9}, {1, 10}},
+         Every},
+        {"a 21st chapter is never known completed",
+         std::vector<int>(21, 1),
+         {{1, 1},  {2, 1},  {3, 1},  {4, 1},  {5, 1},  {6, 1},  {7, 1},  {8, 1},  {9, 1},  {10, 1},
+          {11, 1}, {12, 1}, {13, 1}, {14, 1}, {15, 1}, {16, 1}, {17, 1}, {18, 1}, {19, 1}, {20, 1}},
+         "You have reached the end of the course and completed 20 of its 21 chapters."},
+        {"no course known", {}, {}, "You have reached the end of the course."},
+    };
+    for (const auto& C : Cases) {
+        TUser User("Ann", nullptr);
+        for (const auto& [Chapter, Exercise] : C.Done)
+            User.RecordExerciseCompleted(Chapter, Exercise, 1);
+        EXPECT_EQ(CourseEndText(User, C.Exercises), C.Text) << C.What;
+    }
 }

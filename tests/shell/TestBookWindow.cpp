@@ -74,8 +74,9 @@ TEST_F(BookWindowTest, PicturesFitTheirControlsAndPartsLieInsideTheirPanels) {
     }
     EXPECT_GE(Shown, 20) << "the tabs, the book, the fold, the console and its buttons...";
 
-    // Each part lies inside the panel or picture that carries it. Pictures
-    // that make up a panel's background may reach past its edges.
+    // Each part lies inside the panel or picture that carries it, the book's
+    // pictures inside the book and the links inside the status bar. Only the
+    // title strip's and the cover's pictures reach past their panels' edges.
     const struct {
         QWidget* Part;
         QWidget* Within;
@@ -92,8 +93,9 @@ TEST_F(BookWindowTest, PicturesFitTheirControlsAndPartsLieInsideTheirPanels) {
         {Book->SkipB, Book->BtnConsole},      {Book->Shape1, Book->BookCover},
         {Book->NameField, Book->Shape1},      {Book->UserYes, Book->Shape1},
         {Book->UserCancel, Book->Shape1},     {Book->LogOK, Book->Shape1},
-        {Book->LogVisitor, Book->BookCover},  {Book->NewUserLbl, Book->Shape1},
-        {Book->emaillink, Book->StatusBar},
+        {Book->NewUserLbl, Book->Shape1},     {Book->emaillink, Book->StatusBar},
+        {Book->wwwlink, Book->StatusBar},     {Book->TabRowPic, Book->Book},
+        {Book->Image4, Book->Book},
     };
     // Where a part lies, in the window's coordinates.
     const auto InWindow = [&](QWidget* W) {
@@ -103,6 +105,12 @@ TEST_F(BookWindowTest, PicturesFitTheirControlsAndPartsLieInsideTheirPanels) {
         EXPECT_TRUE(InWindow(P.Within).contains(InWindow(P.Part)))
             << P.Part->objectName().toStdString() << " inside "
             << P.Within->objectName().toStdString();
+    // The cover's controls lie inside its white frame, clear of its lines.
+    const QRect InsideFrame = InWindow(Book->Shape1).adjusted(1, 1, -1, -1);
+    for (QWidget* Control : std::initializer_list<QWidget*>{
+             Book->LogLabel, Book->LoadLabel, Book->NameField, Book->LogOK, Book->LogVisitor,
+             Book->NewUserLbl, Book->UserYes, Book->UserCancel})
+        EXPECT_TRUE(InsideFrame.contains(InWindow(Control))) << Control->objectName().toStdString();
     // The book and the cover are covered by their pictures: no desk shows
     // through a gap.
     const auto Covered = [&](QWidget* Panel, std::initializer_list<QWidget*> Pictures) {
@@ -163,6 +171,32 @@ TEST_F(BookWindowTest, PicturesFitTheirControlsAndPartsLieInsideTheirPanels) {
     EXPECT_EQ(Book->LogVisitor->text().toStdString(), "&Visitor");
     EXPECT_EQ(Book->MenuGuided->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_TRUE(Book->BackGround16->isHidden());
+}
+
+// A line of the design is one unit wide at every scale of the book: the
+// cover's name frame drawn at one, two and three pixels a unit has lines of
+// as many pixels on each of its four sides.
+TEST_F(BookWindowTest, TheFramesLinesAreOneUnitWideAtEveryScale) {
+    TShape* Frame = Book->Shape1;
+    for (const int Scale : {1, 2, 3}) {
+        SCOPED_TRACE(Scale);
+        QImage Img(Frame->size() * Scale, QImage::Format_ARGB32_Premultiplied);
+        Img.setDevicePixelRatio(Scale);
+        Img.fill(Qt::transparent);
+        Frame->render(&Img, QPoint(), QRegion(), QWidget::RenderFlags());
+        // The run of drawn pixels from an edge inwards, across the middle.
+        const auto Run = [&Img](QPoint At, QPoint Step) {
+            int Drawn = 0;
+            for (; Img.rect().contains(At) && qAlpha(Img.pixel(At)) == 255; At += Step)
+                ++Drawn;
+            return Drawn;
+        };
+        const int W = Img.width(), H = Img.height();
+        EXPECT_EQ(Run({0, H / 2}, {1, 0}), Scale) << "left";
+        EXPECT_EQ(Run({W - 1, H / 2}, {-1, 0}), Scale) << "right";
+        EXPECT_EQ(Run({W / 2, 0}, {0, 1}), Scale) << "top";
+        EXPECT_EQ(Run({W / 2, H - 1}, {0, -1}), Scale) << "bottom";
+    }
 }
 
 TEST_F(BookWindowTest, PageModesShowTheCoverOrThePages) {
