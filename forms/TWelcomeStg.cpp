@@ -16,7 +16,7 @@ void MakeCaptions(QWidget* Parent, const char* TitleName, const char* TextName, 
                   QLabel*& Title, QLabel*& Text) {
     Title = MakeTextLabel(Parent, TitleName, Left, Top, 300, 30, Arial(22, true), Navy,
                           Qt::AlignHCenter | Qt::AlignVCenter);
-    Text = MakeTextLabel(Parent, TextName, Left + 10, Top + 32, 280, 48, Arial(14), Muted,
+    Text = MakeTextLabel(Parent, TextName, Left + 10, Top + 32, 280, 52, Arial(14), Muted,
                          Qt::AlignHCenter | Qt::AlignTop);
     Text->setWordWrap(true);
 }

@@ -135,10 +135,13 @@ bool HasVisibleChildren(const QWidget* W) {
 // title's strip shows from its tenth unit on; the exercise console's two
 // columns frame the console of buttons and slide under the page's edge with
 // the typing screen; the revision menu's picture fills the left page, blank
-// where the title strip lies.
+// where the title strip lies; the cover's picture bleeds past the cover on
+// every side, and the console's two backgrounds reach two units below it,
+// their tray ending inside it.
 bool Backdrop(const QWidget* W) {
     return W == BookForm->Image1 || W == EventsStg->LeftConsole || W == EventsStg->RightConsole ||
-           W == RevisionStg->Image1;
+           W == RevisionStg->Image1 || W == BookForm->Image3 || W == BookForm->ConsolePic1 ||
+           W == BookForm->ConsolePic2;
 }
 
 QString Plain(QString Text) {
