@@ -35,8 +35,8 @@ void TKeyboardEvent::KeyPress(QObject* Sender, char& Key) {
     const std::string Expected = CurrentTarget();
     if (std::string(1, Typed) != Expected) {
         PlayEffect(ErrorSound);
-        if (Keyboard) Keyboard->MarkKeys(Expected, std::string(1, Typed));
-        if (Fingers) Fingers->ShowFinger(KeyData->FingerOf(Target));
+        ShowExpected(Expected, std::string(1, Typed));
+        if (Fingers) Fingers->ShowFinger(KeyData->FingerOf(KeyFor(Target)));
         DifficultKeys->RecordKey(static_cast<unsigned char>(Target), true);
         return;
     }
