@@ -77,6 +77,7 @@ int32_t TTextFile::OpenForReading(const std::string& Name) {
     LongDesc.clear();
     Crypted = false;
     HeaderLines = 0;
+    OtherTags.clear();
     ParseHeader();
     return Status;
 }
@@ -125,8 +126,11 @@ void TTextFile::TakeHeaderLine(const std::string& Line) {
         Target = &Description;
     else if (Tag == "$author")
         Target = &Author;
-    else if (Tag != "$fileformat")
-        return; // other tags, such as "$end", are skipped
+    else if (Tag != "$fileformat") {
+        // Other tags, such as "$end", mean nothing here; a reader may know them.
+        OtherTags.emplace_back(Tag, Fields.size() < 2 ? std::string() : Fields[1]);
+        return;
+    }
 
     if (Fields.size() < 2) {
         Close();

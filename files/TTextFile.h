@@ -8,6 +8,10 @@
 
 #include "files/TFile.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 class TTextFile : public TFile {
 public:
     enum TMode { tmRead = 1, tmCreate = 2, tmAppend = 3 };
@@ -36,6 +40,9 @@ public:
     // The lines of the header read by the last Open, so that a reader can
     // number the body's lines as the file's own.
     int HeaderLines = 0;
+    // The header's other tag lines ("$end", a reader's own tags), each as its
+    // tag lower-cased and its value (empty without one), in file order.
+    std::vector<std::pair<std::string, std::string>> OtherTags;
 
 private:
     struct TLineRead {

@@ -1,7 +1,8 @@
 // Loads arbitrary bytes as a keyboard layout over a complete one and checks
 // that the layout still answers sensibly: every character the layout names a
-// key for is given by that key, and fingers and modifiers stay in range. Odd
-// first bytes put the input behind a "$fileformat=crypted" line.
+// key for is given by that key, fingers and modifiers stay in range, and a
+// character a dead key makes has no key of its own and is made of characters.
+// Odd first bytes put the input behind a "$fileformat=crypted" line.
 #include "keyboard/TKeyData.h"
 
 #include <cstdint>
@@ -63,6 +64,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
         Check(Finger == -1 || (Finger >= 1 && Finger <= 9));
         const int32_t Modifier = Layout.ModifierOf(C);
         Check(Modifier == 0 || Modifier == 1 || Modifier == 2 || Modifier == 4);
+        char Dead = 0, Letter = 0;
+        if (Layout.ComposedOf(C, Dead, Letter)) {
+            Check(Key == -1);
+            for (const char Part : {Dead, Letter})
+                Check(Part != '\0' && Part != ' ' && Part != '\r' && Part != '\n' &&
+                      Part != '\xA4');
+        }
     }
     for (int Row = 0; Row <= 5; ++Row)
         for (int Column = 0; Column <= 14; ++Column)

@@ -39,6 +39,15 @@ const char* const FingerNames[10] = {
 
 const TKeyData::TKey EmptyKey;
 
+// The header tag naming what a dead key makes.
+const char* const DeadKeyTag = "$deadkey";
+
+// Characters no key can stand for: nothing, the space, the line end and the
+// layout's placeholder for nothing.
+bool Typeable(char C) {
+    return C != '\0' && C != ' ' && C != '\r' && C != '\n' && C != Nothing;
+}
+
 } // namespace
 
 int32_t TKeyData::KeyNumber(int Row, int Column) {
@@ -60,10 +69,13 @@ int32_t TKeyData::Load(const std::string& FileName) {
     // Fields of the body's lines, with an empty marker at the end of each
     // line; the last line, read with the end status, counts too.
     std::vector<std::string> Items;
+    std::vector<std::string> DeadKeys;
     int32_t OpenStatus;
     try {
         OpenStatus = File.Open(FileName, TTextFile::tmRead);
         if (OpenStatus < 0) return OpenStatus;
+        for (const auto& [Tag, Value] : File.OtherTags)
+            if (Tag == DeadKeyTag) DeadKeys.push_back(Value);
         // Lines after the fourth define nothing, so reading stops there.
         std::string Line;
         int32_t Status;
@@ -80,6 +92,18 @@ int32_t TKeyData::Load(const std::string& FileName) {
         return fsReadFailed;
     }
     File.Close();
+
+    // What dead keys make belongs to the file: a layout loaded over another
+    // keeps none of the other's.
+    FComposed.fill({'\0', '\0'});
+    for (const std::string& Line : DeadKeys) {
+        const char Dead = Line.empty() ? '\0' : Line[0];
+        if (!Typeable(Dead)) continue;
+        for (const std::string& Pair : Split(Line.substr(1), " ")) {
+            if (Pair.size() != 2 || !Typeable(Pair[0]) || !Typeable(Pair[1])) continue;
+            FComposed[static_cast<unsigned char>(Pair[1])] = {Dead, Pair[0]};
+        }
+    }
 
     int Row = 1;
     int Column = 0;
@@ -143,6 +167,14 @@ int32_t TKeyData::FingerOf(char C) const {
     if (C == '\r') return 8;
     if (C == ' ') return 9;
     return FingerOfKey(KeyOf(C));
+}
+
+bool TKeyData::ComposedOf(char C, char& DeadKey, char& Letter) const {
+    const auto& [Dead, Base] = FComposed[static_cast<unsigned char>(C)];
+    if (Dead == '\0' || KeyOf(C) > 0) return false;
+    DeadKey = Dead;
+    Letter = Base;
+    return true;
 }
 
 int32_t TKeyData::ModifierOf(char C) const {

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 class TKeyData {
 public:
@@ -28,6 +29,12 @@ public:
     // nothing). Keys the file does not define keep what they had. Returns the
     // open status: 1, -1 when the file is missing, other negative codes when
     // it cannot be opened or its header cannot be read.
+    //
+    // A header line "$deadkey=" names what a dead key makes of the letter
+    // typed after it: the dead key's character, then each letter followed by
+    // what it makes, letters apart by spaces ("$deadkey=´ aá eé" for a Spanish
+    // keyboard's acute accent). The file's lines replace those of
+    // the layout loaded before; a reader that knows no such tag skips them.
     int32_t Load(const std::string& FileName);
 
     // Defines the key at a row and column (both from 1); nothing when there
@@ -45,6 +52,11 @@ public:
     // The finger that types C: that of its key, 8 for CR, 9 for a space, -1
     // when no key gives C.
     int32_t FingerOf(char C) const;
+
+    // Whether C is made by a dead key and a letter typed after it, as the
+    // layout file names them, and no key gives C by itself; then the dead
+    // key's character and the letter.
+    bool ComposedOf(char C, char& DeadKey, char& Letter) const;
 
     // The modifier C needs: 0 none, 1 the left Shift (a Shift character of the
     // right hand), 2 the right Shift (a Shift character of the left hand),
@@ -65,6 +77,9 @@ public:
 private:
     std::array<TKey, KeyCount + 1> FKeys{};
     std::array<int32_t, 256> FCharMap{};
+    // For each character a dead key makes: the dead key's character and the
+    // letter ('\0' for characters no dead key makes).
+    std::array<std::pair<char, char>, 256> FComposed{};
 };
 
 // The one layout of the program, loaded at start-up; null before.

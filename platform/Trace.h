@@ -14,6 +14,7 @@
 //     event start <class> <event name>
 //     event completed <class>          (a timed event's run is done)
 //     event end <class> <result code>
+//     drill misses <count>              (a character drill typed to its end)
 //     result speed=<cpm> accuracy=<score> efficiency=<%> backspace=<%>
 //     result none                       (the run was too short to score)
 //     layout <file name>                (a keyboard layout was loaded)

@@ -6,6 +6,7 @@
 #include "keyboard/ui/TFingers.h"
 #include "keyboard/ui/TKeyboard.h"
 #include "platform/Controls.h"
+#include "platform/ScanCodes.h"
 #include "shell/TBookForm.h"
 
 #include <QFrame>
@@ -81,6 +82,22 @@ void TCustomKeyboardEvent::KeyPress(QObject* Sender, char& Key) {
 void TCustomKeyboardEvent::KeyUp(QObject* Sender, std::uint16_t& Key, TShiftState Shift) {
     TCustomTextEvent::KeyUp(Sender, Key, Shift);
     ReleaseKeys();
+    if (FDeadKeyDone || Key == 0) return;
+    for (const char C : FExpected) {
+        char Dead = 0;
+        char Letter = 0;
+        if (KeyData->ComposedOf(C, Dead, Letter) &&
+            Key == VirtualKeyOfPosition(KeyData->KeyOf(Dead))) {
+            FDeadKeyDone = true;
+            DeadKeyPressed();
+            return;
+        }
+    }
+}
+
+void TCustomKeyboardEvent::DeadKeyPressed() {
+    ShowExpectedKeys(std::string());
+    if (Fingers && Fingers->Finger != 0) Fingers->ShowFinger(KeyData->FingerOf(KeyFor(Target)));
 }
 
 void TCustomKeyboardEvent::Deactivate() {
@@ -98,11 +115,33 @@ void TCustomKeyboardEvent::Deactivate() {
 
 void TCustomKeyboardEvent::SetTarget(char Ch) {
     Target = Ch;
-    if (!Keyboard) return;
     if (ShowTarget)
-        Keyboard->MarkKeys(std::string(1, Ch), std::string());
-    else
-        Keyboard->ClearMarks();
+        ShowExpected(std::string(1, Ch), std::string());
+    else {
+        FExpected.clear();
+        if (Keyboard) Keyboard->ClearMarks();
+    }
+}
+
+void TCustomKeyboardEvent::ShowExpected(const std::string& Expected, const std::string& Wrong) {
+    FExpected = Expected;
+    FDeadKeyDone = false;
+    ShowExpectedKeys(Wrong);
+}
+
+void TCustomKeyboardEvent::ShowExpectedKeys(const std::string& Wrong) {
+    if (!Keyboard) return;
+    std::string Keys;
+    for (const char C : FExpected)
+        Keys += KeyFor(C);
+    Keyboard->MarkKeys(Keys, Wrong);
+}
+
+char TCustomKeyboardEvent::KeyFor(char Ch) const {
+    char Dead = 0;
+    char Letter = 0;
+    if (!KeyData->ComposedOf(Ch, Dead, Letter)) return Ch;
+    return FDeadKeyDone ? Letter : Dead;
 }
 
 void TCustomKeyboardEvent::PlaceFingers() {

@@ -6,6 +6,7 @@
 #include "keyboard/TKeyData.h"
 #include "keyboard/ui/TFingers.h"
 #include "keyboard/ui/TKeyboard.h"
+#include "platform/Trace.h"
 #include "users/TDifficultKeys.h"
 
 #include <QFrame>
@@ -35,9 +36,10 @@ void TKeyboardEvent::KeyPress(QObject* Sender, char& Key) {
     const std::string Expected = CurrentTarget();
     if (std::string(1, Typed) != Expected) {
         PlayEffect(ErrorSound);
-        if (Keyboard) Keyboard->MarkKeys(Expected, std::string(1, Typed));
-        if (Fingers) Fingers->ShowFinger(KeyData->FingerOf(Target));
+        ShowExpected(Expected, std::string(1, Typed));
+        if (Fingers) Fingers->ShowFinger(KeyData->FingerOf(KeyFor(Target)));
         DifficultKeys->RecordKey(static_cast<unsigned char>(Target), true);
+        ++Misses;
         return;
     }
     DifficultKeys->RecordKey(static_cast<unsigned char>(Target), false);
@@ -45,7 +47,10 @@ void TKeyboardEvent::KeyPress(QObject* Sender, char& Key) {
     if (Fingers) Fingers->ShowFinger(0);
     const std::string Next = CurrentTarget();
     SetTarget(Next.empty() ? '\0' : Next[0]);
-    if (Next.empty()) Finish();
+    if (Next.empty()) {
+        if (Tracing()) Trace("drill misses " + std::to_string(Misses));
+        Finish();
+    }
 }
 
 void TKeyboardEvent::Deactivate() {

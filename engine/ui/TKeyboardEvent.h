@@ -13,6 +13,9 @@ public:
     // the learner misses it.
     explicit TKeyboardEvent(const std::string& Line);
 
+    // Keys that were not the expected one, in this run.
+    int Misses = 0;
+
     void Activate() override;
     void KeyPress(QObject* Sender, char& Key) override;
     // The run's key statistics go into the learner's difficult keys.

@@ -74,10 +74,19 @@ void TNewKeysEvent::ShowCurrent() {
     if (GroupIndex < 1 || GroupIndex > std::int32_t(Group.size())) return;
     const char Ch = Group[size_t(GroupIndex - 1)];
     DrawGroup();
-    const int Finger = KeyData->FingerOf(Ch);
-    EventsStg->FingerLbl->setText(ToQ(TKeyData::FingerName(Finger)));
     SetTarget(Ch);
+    ShowFinger();
+}
+
+void TNewKeysEvent::ShowFinger() {
+    const int Finger = KeyData->FingerOf(KeyFor(Target));
+    EventsStg->FingerLbl->setText(ToQ(TKeyData::FingerName(Finger)));
     if (Fingers) Fingers->ShowFinger(Finger);
+}
+
+void TNewKeysEvent::DeadKeyPressed() {
+    TCustomKeyboardEvent::DeadKeyPressed();
+    ShowFinger();
 }
 
 void TNewKeysEvent::DrawGroup() {
@@ -113,7 +122,7 @@ void TNewKeysEvent::KeyPress(QObject* Sender, char& Key) {
     const char Expected = Group[size_t(GroupIndex - 1)];
     if (Typed != Expected) {
         PlayEffect(ErrorSound);
-        if (Keyboard) Keyboard->MarkKeys(std::string(1, Expected), std::string(1, Typed));
+        ShowExpected(std::string(1, Expected), std::string(1, Typed));
         return;
     }
     ++GroupIndex;

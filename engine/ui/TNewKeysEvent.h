@@ -38,4 +38,12 @@ public:
     // Shows the group with the key expected next, its finger and the finger's name.
     void ShowCurrent();
     void DrawGroup();
+
+protected:
+    // The letter after a dead key: its finger and the finger's name.
+    void DeadKeyPressed() override;
+
+private:
+    // The finger of the key that stands for the key expected, and its name.
+    void ShowFinger();
 };

@@ -1,7 +1,8 @@
 // The keyboard drills in the real book window: the character drill judging
 // each key exactly, with the end of a word asking for a space and the end of
 // a line for Enter; the new-keys introduction cutting its text into groups;
-// what the keyboard, the hands and the finger's name show at each step.
+// what the keyboard, the hands and the finger's name show at each step, also
+// for a character that a dead key and a letter make.
 #include "tests/support/EventFixture.h"
 
 #include "app/DemoExercise.h"
@@ -18,6 +19,8 @@
 #include "users/TDifficultKeys.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTest>
 
@@ -283,6 +286,55 @@ TEST_F(DrillTest, TheHandsLieOnThePageAndNoEmptyScreenStandsBesideThem) {
         });
         EXPECT_EQ(RunEvent(*Event, Driver), erCancelled);
     }
+}
+
+TEST_F(DrillTest, ACharacterOnlyADeadKeyMakesShowsTheDeadKeyAndThenTheLetter) {
+    // On a Spanish keyboard é is the acute accent key (right of ñ, key 36,
+    // right little finger) and then e (key 16, left middle finger).
+    ASSERT_EQ(KeyData->Load(std::string(std::getenv("CLAVORA_APP_DIR")) + "/spanish.kbd"), 1);
+    TNewKeysEvent Event("intro=NEWKEYS;1;NIL");
+    Event.Text = "\xE9";
+    const auto Label = [] { return TextOf(EventsStg->FingerLbl); };
+    // The accent key as the X server sends it: its press and its release,
+    // which types nothing.
+    const auto DeadKey = [] {
+        for (const QEvent::Type Type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent Key(Type, Qt::Key_Dead_Acute, Qt::NoModifier, 48, 0, 0, QString());
+            QCoreApplication::sendEvent(BookForm->windowHandle(), &Key);
+        }
+    };
+    // What the input method hands the book once the letter follows.
+    const auto Composed = [](const char* Utf8) {
+        QInputMethodEvent Text;
+        Text.setCommitString(QString::fromUtf8(Utf8));
+        QCoreApplication::sendEvent(BookForm, &Text);
+    };
+    TDriver Driver;
+    Driver.Do("the dead key first", [&] {
+        EXPECT_EQ(Marks(*Event.Keyboard), std::vector<int>{361});
+        EXPECT_EQ(Label(), "right little finger");
+        EXPECT_EQ(Event.Fingers->Finger, 8);
+    });
+    Driver.Do("then the letter", [&] {
+        DeadKey();
+        EXPECT_EQ(Event.State, esWaiting) << "a dead key alone is no keystroke";
+        EXPECT_EQ(Marks(*Event.Keyboard), std::vector<int>{161});
+        EXPECT_EQ(Label(), "left middle finger");
+        EXPECT_EQ(Event.Fingers->Finger, 3);
+    });
+    Driver.Do("a wrong accent shows the dead key again", [&] {
+        Composed("\u00E8");
+        EXPECT_EQ(Event.GroupIndex, 1);
+        EXPECT_EQ(Marks(*Event.Keyboard), std::vector<int>{361});
+        DeadKey();
+        Composed("\u00E9");
+        EXPECT_EQ(Event.GroupIndex, 2);
+        EXPECT_EQ(Marks(*Event.Keyboard), std::vector<int>{kpSpace * 10 + 1});
+        Type(' ');
+        EXPECT_EQ(Event.State, esCompleted);
+        Type('\r');
+    });
+    EXPECT_EQ(RunEvent(Event, Driver), erNext);
 }
 
 TEST_F(DrillTest, KeysShowPressedUntilLetGoAndClicksOnTheKeyboardType) {

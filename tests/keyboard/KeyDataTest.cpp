@@ -123,6 +123,58 @@ TEST(KeyData, FailedLoadsKeepTheLayout) {
     EXPECT_EQ(Data.KeyOf('`'), 1);
 }
 
+TEST(KeyData, DeadKeyLinesOfTheHeaderNameTheLettersNoKeyGives) {
+    // Each character: whether a dead key makes it, and then which and of what.
+    struct TMade {
+        char C;
+        bool Composed;
+        char Dead, Letter;
+    };
+    const std::string Spanish =
+        "$deadkey=\xB4 a\xE1 e\xE9 E\xC9\r\n$deadkey=\xA8 u\xFC\r\n$end\r\n";
+    const struct {
+        const char* Name;
+        std::vector<std::string> Files; // loaded in order into one layout
+        std::vector<TMade> Made;
+    } Cases[] = {
+        {"each pair is a letter and what the dead key makes of it",
+         {Spanish + FourRows},
+         {{'\xE1', true, '\xB4', 'a'},
+          {'\xC9', true, '\xB4', 'E'},
+          {'\xFC', true, '\xA8', 'u'},
+          {'\xED', false, 0, 0},
+          {'a', false, 0, 0}}},
+        {"a character a key gives is typed with that key",
+         {Spanish + "\r\n\r\n\xFC\xDC"},
+         {{'\xFC', false, 0, 0}, {'\xE9', true, '\xB4', 'e'}}},
+        {"pairs of other lengths, nothing and spaces are passed over",
+         {"$deadkey=\xB4 a\xE1x e \xA4\xE9 o\xF3\r\n$deadkey= i\xED\r\n$deadkey\r\nx"},
+         {{'\xE1', false, 0, 0},
+          {'\xE9', false, 0, 0},
+          {'\xF3', true, '\xB4', 'o'},
+          {'\xED', false, 0, 0}}},
+        {"a layout loaded over another keeps none of its dead keys",
+         {Spanish + FourRows, FourRows},
+         {{'\xE1', false, 0, 0}}},
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        TScopedTempDir Dir;
+        TKeyData Data;
+        for (const std::string& Body : Case.Files) {
+            WriteFileBytes(Dir / "test.kbd", Body);
+            ASSERT_EQ(Data.Load(Dir / "test.kbd"), fsOk);
+        }
+        for (const TMade& M : Case.Made) {
+            SCOPED_TRACE(std::string("character ") + M.C);
+            char Dead = 0, Letter = 0;
+            EXPECT_EQ(Data.ComposedOf(M.C, Dead, Letter), M.Composed);
+            EXPECT_EQ(Dead, M.Dead);
+            EXPECT_EQ(Letter, M.Letter);
+        }
+    }
+}
+
 TEST(KeyData, FingerNamesRunFromTheLeftLittleFingerToTheThumb) {
     const char* const Names[] = {"-",
                                  "left little finger",
@@ -201,6 +253,45 @@ TEST(KeyData, EveryShippedLayoutGivesItsLanguageOneKeyPerCharacter) {
             const bool LeftHand = Key <= 7 || (Key >= 14 && Key <= 18) ||
                                   (Key >= 26 && Key <= 30) || (Key >= 38 && Key <= 43);
             EXPECT_EQ(Data.ModifierOf(K.Shift), LeftHand ? 2 : 1) << "key " << Key;
+        }
+    }
+}
+
+TEST(KeyData, ShippedDeadKeysAndTheirLettersAreKeysOfTheLayout) {
+    // What the learner's desktop makes of a dead key and a letter, for the
+    // characters its own keys do not give.
+    struct {
+        const char* File;
+        char C, Dead, Letter;
+    } const Made[] = {
+        {"spanish.kbd", '\xE9', '\xB4', 'e'}, {"spanish.kbd", '\xDC', '\xA8', 'U'},
+        {"spanish.kbd", '\xE0', '`', 'a'},    {"azerty.kbd", '\xF4', '^', 'o'},
+        {"azerty.kbd", '\xEB', '\xA8', 'e'},  {"qwertz.kbd", '\xE9', '\xB4', 'e'},
+        {"qwertz.kbd", '\xEA', '^', 'e'},     {"portuguese.kbd", '\xE3', '~', 'a'},
+        {"nordic.kbd", '\xFC', '\xA8', 'u'},  {"icelandic.kbd", '\xE5', '\xB0', 'a'},
+    };
+    for (const auto& M : Made) {
+        SCOPED_TRACE(std::string(M.File) + " character " + M.C);
+        TKeyData Data;
+        ASSERT_EQ(Data.Load(AppDir() + "/" + M.File), fsOk);
+        char Dead = 0, Letter = 0;
+        ASSERT_TRUE(Data.ComposedOf(M.C, Dead, Letter));
+        EXPECT_EQ(Dead, M.Dead);
+        EXPECT_EQ(Letter, M.Letter);
+    }
+    // Whatever a shipped layout makes with a dead key, the dead key and the
+    // letter are keys of that layout, and the character is none.
+    for (const TShipped& Layout : Shipped) {
+        SCOPED_TRACE(Layout.File);
+        TKeyData Data;
+        ASSERT_EQ(Data.Load(AppDir() + "/" + Layout.File), fsOk);
+        for (int Code = 0; Code < 256; ++Code) {
+            char Dead = 0, Letter = 0;
+            if (!Data.ComposedOf(char(Code), Dead, Letter)) continue;
+            SCOPED_TRACE(testing::Message() << "character " << Code);
+            EXPECT_EQ(Data.KeyOf(char(Code)), -1);
+            EXPECT_GT(Data.KeyOf(Dead), 0);
+            EXPECT_GT(Data.KeyOf(Letter), 0);
         }
     }
 }

@@ -2,14 +2,16 @@
 // German and Finnish keyboards: every key of the layout reaches the key-down
 // handler with the code of its place and the key-press handler with its
 // character; Ctrl with a letter types its control character; releases are
-// key-ups.
+// key-ups. Text the input method composes from dead keys types as keys would.
 #include "platform/KeyPreview.h"
 #include "keyboard/KeyboardGeometry.h"
 #include "keyboard/TKeyData.h"
 #include "platform/Keys.h"
 #include "platform/ScanCodes.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -23,10 +25,15 @@ namespace {
 struct TRecorder : IKeyPreviewReceiver {
     std::vector<std::pair<std::uint16_t, TShiftState>> Downs, Ups;
     std::string Typed;
+    // Characters the handler consumes.
+    std::string Consumed;
     void PreviewKeyDown(std::uint16_t& Key, TShiftState Shift) override {
         Downs.push_back({Key, Shift});
     }
-    void PreviewKeyPress(char& Key) override { Typed += Key; }
+    void PreviewKeyPress(char& Key) override {
+        Typed += Key;
+        if (Consumed.find(Key) != std::string::npos) Key = 0;
+    }
     void PreviewKeyUp(std::uint16_t& Key, TShiftState Shift) override {
         Ups.push_back({Key, Shift});
     }
@@ -42,6 +49,8 @@ class KeyPreviewTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Window.resize(100, 100);
+        Field.setGeometry(0, 0, 100, 20);
+        Field.setFocus();
         Window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window));
         Preview = std::make_unique<TKeyPreview>(Window.windowHandle(), &Recorder);
@@ -52,6 +61,8 @@ protected:
         QCoreApplication::sendEvent(Window.windowHandle(), &Event);
     }
     QWidget Window;
+    // The control with the focus: what the preview leaves reaches it.
+    QLineEdit Field{&Window};
     TRecorder Recorder;
     std::unique_ptr<TKeyPreview> Preview;
 };
@@ -128,6 +139,89 @@ TEST_F(KeyPreviewTest, CtrlWithALetterTypesItsControlCharacter) {
         } else
             EXPECT_TRUE(Recorder.Downs.empty());
         EXPECT_EQ(Recorder.Typed, C.Typed);
+    }
+}
+
+TEST_F(KeyPreviewTest, ComposedTextTypesAsKeysWouldAndADeadKeyAloneTypesNothing) {
+    const QString Euro = QString::fromUtf8("\u20AC");
+    struct {
+        const char* Name;
+        QString Commit; // the input method's text; none for a key
+        int QtKey, ScanCode;
+        QString KeyText;
+        std::string Consumed, Typed;
+        QString InField;
+        std::uint16_t Down; // the key-down of a key, 0 for none
+    } const Cases[] = {
+        {"\u00B4 then e",
+         QString::fromUtf8("\u00E9"),
+         0,
+         0,
+         {},
+         "",
+         "\xE9",
+         QString::fromUtf8("\u00E9"),
+         0},
+        {"^ then Space on a German keyboard",
+         QStringLiteral("^"),
+         0,
+         0,
+         {},
+         "",
+         "^",
+         QStringLiteral("^"),
+         0},
+        {"two characters, one the page takes",
+         QString::fromUtf8("\u00F4x"),
+         0,
+         0,
+         {},
+         "x",
+         "\xF4x",
+         QString::fromUtf8("\u00F4"),
+         0},
+        {"a character outside Latin-1 among them",
+         Euro + QStringLiteral("a"),
+         0,
+         0,
+         {},
+         "",
+         "a",
+         QStringLiteral("a"),
+         0},
+        {"a dead key pressed alone", {}, Qt::Key_Dead_Circumflex, 49, {}, "", "", {}, VK_OEM_3},
+        {"a key typing the euro sign", {}, Qt::Key_E, 26, Euro, "", "", {}, 'E'},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Recorder = {};
+        Recorder.Consumed = C.Consumed;
+        Field.clear();
+        if (C.QtKey) {
+            QKeyEvent Event(QEvent::KeyPress, C.QtKey, Qt::NoModifier, quint32(C.ScanCode), 0, 0,
+                            C.KeyText);
+            QCoreApplication::sendEvent(Window.windowHandle(), &Event);
+        } else {
+            QInputMethodEvent Event;
+            Event.setCommitString(C.Commit);
+            QCoreApplication::sendEvent(&Field, &Event);
+        }
+        EXPECT_EQ(Recorder.Typed, C.Typed);
+        EXPECT_EQ(Field.text(), C.InField);
+        if (C.Down) {
+            ASSERT_EQ(Recorder.Downs.size(), 1u);
+            EXPECT_EQ(Recorder.Downs[0].first, C.Down);
+        } else
+            EXPECT_TRUE(Recorder.Downs.empty());
+    }
+    // The input method composes for whichever control of the window has the
+    // focus, one that takes no text of its own too; not for other windows.
+    QWidget Plain(&Window), Elsewhere;
+    for (const auto& [Control, Takes] :
+         {std::pair<QWidget*, bool>{&Plain, true}, {&Window, true}, {&Elsewhere, false}}) {
+        QInputMethodQueryEvent Query(Qt::ImEnabled);
+        QCoreApplication::sendEvent(Control, &Query);
+        EXPECT_EQ(Query.value(Qt::ImEnabled).toBool(), Takes);
     }
 }
 
