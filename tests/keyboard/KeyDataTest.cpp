@@ -269,6 +269,9 @@ TEST(KeyData, ShippedDeadKeysAndTheirLettersAreKeysOfTheLayout) {
         {"azerty.kbd", '\xEB', '\xA8', 'e'},  {"qwertz.kbd", '\xE9', '\xB4', 'e'},
         {"qwertz.kbd", '\xEA', '^', 'e'},     {"portuguese.kbd", '\xE3', '~', 'a'},
         {"nordic.kbd", '\xFC', '\xA8', 'u'},  {"icelandic.kbd", '\xE5', '\xB0', 'a'},
+        {"swiss.kbd", '\xF4', '^', 'o'},     {"belgian.kbd", '\xEA', '^', 'e'},
+        {"brazilian.kbd", '\xE3', '~', 'a'}, {"latam.kbd", '\xE1', '\xB4', 'a'},
+        {"canadian.kbd", '\xC7', '\xB8', 'C'},
     };
     for (const auto& M : Made) {
         SCOPED_TRACE(std::string(M.File) + " character " + M.C);
