@@ -264,13 +264,13 @@ TEST(KeyData, ShippedDeadKeysAndTheirLettersAreKeysOfTheLayout) {
         const char* File;
         char C, Dead, Letter;
     } const Made[] = {
-        {"spanish.kbd", '\xE9', '\xB4', 'e'}, {"spanish.kbd", '\xDC', '\xA8', 'U'},
-        {"spanish.kbd", '\xE0', '`', 'a'},    {"azerty.kbd", '\xF4', '^', 'o'},
-        {"azerty.kbd", '\xEB', '\xA8', 'e'},  {"qwertz.kbd", '\xE9', '\xB4', 'e'},
-        {"qwertz.kbd", '\xEA', '^', 'e'},     {"portuguese.kbd", '\xE3', '~', 'a'},
-        {"nordic.kbd", '\xFC', '\xA8', 'u'},  {"icelandic.kbd", '\xE5', '\xB0', 'a'},
-        {"swiss.kbd", '\xF4', '^', 'o'},     {"belgian.kbd", '\xEA', '^', 'e'},
-        {"brazilian.kbd", '\xE3', '~', 'a'}, {"latam.kbd", '\xE1', '\xB4', 'a'},
+        {"spanish.kbd", '\xE9', '\xB4', 'e'},  {"spanish.kbd", '\xDC', '\xA8', 'U'},
+        {"spanish.kbd", '\xE0', '`', 'a'},     {"azerty.kbd", '\xF4', '^', 'o'},
+        {"azerty.kbd", '\xEB', '\xA8', 'e'},   {"qwertz.kbd", '\xE9', '\xB4', 'e'},
+        {"qwertz.kbd", '\xEA', '^', 'e'},      {"portuguese.kbd", '\xE3', '~', 'a'},
+        {"nordic.kbd", '\xFC', '\xA8', 'u'},   {"icelandic.kbd", '\xE5', '\xB0', 'a'},
+        {"swiss.kbd", '\xF4', '^', 'o'},       {"belgian.kbd", '\xEA', '^', 'e'},
+        {"brazilian.kbd", '\xE3', '~', 'a'},   {"latam.kbd", '\xE1', '\xB4', 'a'},
         {"canadian.kbd", '\xC7', '\xB8', 'C'},
     };
     for (const auto& M : Made) {
