@@ -6,6 +6,7 @@
 #include "files/ProductInfo.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
+#include "platform/Environment.h"
 #include "platform/ErrorHandler.h"
 #include "platform/Help.h"
 #include "platform/MessageBoxPresenter.h"
@@ -74,6 +75,7 @@ int ClavoraMain(int ArgumentCount, char** Arguments) {
 
     QApplication::setApplicationDisplayName(QString::fromLatin1(ProductInfo::Title));
     QApplication::setApplicationName(QStringLiteral("Clavora"));
+    UseAccentComposeRules(Application::ProgramDirectory() + "/accents.compose");
 
     // The program's world: the module initialisations, then the windows (the
     // book window first, as it is the main window) and the pages. Start-up

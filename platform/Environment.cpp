@@ -1,6 +1,7 @@
 #include "platform/Environment.h"
 
 #include <cstdlib>
+#include <unistd.h>
 
 namespace {
 
@@ -39,4 +40,14 @@ std::string ExpandEnvironmentStrings(const std::string& Text) {
         }
     }
     return Result;
+}
+
+bool UseAccentComposeRules(const std::string& RulesFile) {
+    const char* Own = std::getenv("XCOMPOSEFILE");
+    if (Own && *Own) return false;
+    if (const char* Home = std::getenv("HOME");
+        Home && *Home && access((std::string(Home) + "/.XCompose").c_str(), F_OK) == 0)
+        return false;
+    if (access(RulesFile.c_str(), R_OK) != 0) return false;
+    return setenv("XCOMPOSEFILE", RulesFile.c_str(), 1) == 0;
 }

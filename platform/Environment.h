@@ -7,3 +7,11 @@
 #include <string>
 
 std::string ExpandEnvironmentStrings(const std::string& Text);
+
+// Makes the input method compose with the program's rules file, the locale's
+// rules with an accent key and Space giving the accent alone, unless the
+// learner has rules of their own (XCOMPOSEFILE, or ~/.XCompose, which a
+// learner who writes compose rules keeps using). Must run before the first
+// key reaches the input method, which reads the rules then. Returns whether
+// the program's file is in use.
+bool UseAccentComposeRules(const std::string& RulesFile);

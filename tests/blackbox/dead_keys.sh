@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Dead keys on German, Spanish and French keyboards, as the X server and the
 # desktop's compose rules make them: a text with accented letters typed with
-# the accent keys is judged right to the last character, the accent alone
-# comes of the accent key and Space, and a character drill of é and ^ takes
-# them as right keys without a miss. On the Spanish keyboard new keys show é
-# as the accent key and then the letter, and a learner logs in with an
-# accented name, which the user database keeps. Screenshots of each page.
+# the accent keys is judged right to the last character, each accent alone
+# comes of its accent key and Space (the locale's rules would give an
+# apostrophe for the acute accent; the program's own give the accent), and a
+# character drill of é and ^ takes them as right keys without a miss. On the
+# Spanish keyboard new keys show é as the accent key and then the letter, and
+# a learner logs in with an accented name, which the user database keeps.
+# Screenshots of each page.
 source "$(dirname "$0")/common.sh" "$1" "$2"
 
 # The compose rules are the locale's: a UTF-8 one, as a desktop has. The
@@ -96,8 +98,8 @@ accent_drill() {
 start_display
 
 use_layout de German qwertz.kbd
-text_exercise german 'Das Café für André hat Crème brûlée, à la carte, und ein ^ im Namen.' \
-  'Das Caf´e für Andr´e hat Cr`eme br^ul´ee, `a la carte, und ein ^  im Namen.'
+text_exercise german 'Das Café für André hat Crème brûlée, à la carte, und ^, ´ und ` im Namen.' \
+  'Das Caf´e für Andr´e hat Cr`eme br^ul´ee, `a la carte, und ^ , ´  und `  im Namen.'
 accent_drill german '´e^  ^ ´e'
 
 use_layout es Spanish spanish.kbd

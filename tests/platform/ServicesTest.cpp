@@ -2,13 +2,18 @@
 // toolkit's edge.
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/Environment.h"
 #include "platform/Keys.h"
 #include "platform/Latin1.h"
 #include "tests/support/TFakeClock.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <ctime>
+#include <fstream>
+
+#include <QTemporaryDir>
 
 TEST(Clock, CountsDaysSince1899InLocalTime) {
     std::time_t Seconds = std::time(nullptr);
@@ -91,4 +96,46 @@ TEST(Latin1, ConvertsAtTheToolkitEdgeWithoutLosingLatin1) {
     EXPECT_EQ(KeyTextToLatin1(QString::fromUtf8("\u00E4")), 0xE4);
     EXPECT_EQ(KeyTextToLatin1(QString::fromUtf8("\u20AC")), 0) << "the euro sign is not Latin-1";
     EXPECT_EQ(KeyTextToLatin1(QStringLiteral("ab")), 0);
+}
+
+TEST(Environment, TheProgramsComposeRulesGiveWayToTheLearnersOwn) {
+    QTemporaryDir Home;
+    ASSERT_TRUE(Home.isValid());
+    const std::string Dir = Home.path().toStdString();
+    const std::string Rules = Dir + "/accents.compose";
+    std::ofstream(Rules) << "include \"%L\"\n";
+    struct {
+        const char* Case;
+        const char* Own;   // XCOMPOSEFILE before, or null
+        bool HomeRules;    // ~/.XCompose exists
+        std::string File;  // the program's rules file
+        const char* After; // XCOMPOSEFILE after, or null
+    } const Cases[] = {
+        {"nothing of the learner's", nullptr, false, Rules, Rules.c_str()},
+        {"the learner's variable", "/etc/mine.compose", false, Rules, "/etc/mine.compose"},
+        {"the learner's file", nullptr, true, Rules, nullptr},
+        {"an empty variable", "", false, Rules, Rules.c_str()},
+        {"no rules shipped", nullptr, false, Dir + "/missing.compose", nullptr},
+    };
+    const std::string OldHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    setenv("HOME", Dir.c_str(), 1);
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(C.Case);
+        if (C.Own)
+            setenv("XCOMPOSEFILE", C.Own, 1);
+        else
+            unsetenv("XCOMPOSEFILE");
+        if (C.HomeRules)
+            std::ofstream(Dir + "/.XCompose") << "\n";
+        else
+            std::remove((Dir + "/.XCompose").c_str());
+        EXPECT_EQ(UseAccentComposeRules(C.File), C.After == Rules.c_str());
+        const char* After = std::getenv("XCOMPOSEFILE");
+        if (C.After)
+            EXPECT_STREQ(After, C.After);
+        else
+            EXPECT_TRUE(!After || !*After) << After;
+    }
+    unsetenv("XCOMPOSEFILE");
+    setenv("HOME", OldHome.c_str(), 1);
 }
