@@ -64,32 +64,15 @@ bool IsRomanNumeral(const std::string& W) {
 
 } // namespace
 
-int TWordList::AddAvoided(const std::string& Path) {
-    std::ifstream In(Path, std::ios::binary);
-    if (!In) return -1;
-    int Count = 0;
-    std::string Line;
-    while (std::getline(In, Line)) {
-        if (!Line.empty() && Line[0] == '\'') continue;
-        std::string W;
-        for (char C : ToLatin1(Line) + " ") {
-            if (C == ' ' || C == '\r' || C == '\t') {
-                if (!W.empty() && FAvoided.insert(Latin1Case::LowerCase(W)).second) ++Count;
-                W.clear();
-            } else {
-                W.push_back(C);
-            }
-        }
-    }
-    return Count;
+int TWordList::AddAvoided(const std::string& Path, const std::string& Language) {
+    FLanguage = Language;
+    return FAvoided.Load(Path);
 }
 
 bool TWordList::AddWord(const std::string& Word, bool Preferred) {
     if (Word.empty() || Word.size() > 14) return false;
     if (!Preferred && (Word.size() < 3 || IsRomanNumeral(Word))) return false;
-    if (FAvoided.count(Word)) return false;
-    if (Word.size() > 3 && Word.back() == 's' && FAvoided.count(Word.substr(0, Word.size() - 1)))
-        return false;
+    if (FAvoided.Avoids(Word, FLanguage)) return false;
     for (unsigned char C : Word)
         if (!IsLetter(C)) return false;
     if (Word.size() == 1 && Word != "a") return false;

@@ -3,6 +3,8 @@
 // preferred list (our own common words) come before those of a dictionary.
 #pragma once
 
+#include "tools/coursetool/TAvoidList.h"
+
 #include <set>
 #include <string>
 #include <vector>
@@ -17,9 +19,10 @@ public:
     // when the file cannot be read.
     int AddFile(const std::string& Path, bool FoldCapitals, bool Preferred);
 
-    // Words never to take (rude or unsuitable ones), from a file of words
-    // separated by spaces or line ends; -1 when it cannot be read.
-    int AddAvoided(const std::string& Path);
+    // Words never to take (rude or unsuitable ones) in any of their forms,
+    // from an avoid list (see TAvoidList) read for Language ("en", "de" or
+    // "sv"); -1 when it cannot be read.
+    int AddAvoided(const std::string& Path, const std::string& Language);
 
     // Adds one word (Latin-1) if it is acceptable and new; true when added.
     // Words of one or two letters come only from the preferred list.
@@ -41,7 +44,8 @@ private:
     };
     std::vector<TEntry> FWords;
     std::set<std::string> FSeen;
-    std::set<std::string> FAvoided;
+    TAvoidList FAvoided;
+    std::string FLanguage = "en";
     mutable bool FSorted = true;
     void Sort() const;
     mutable std::vector<TEntry> FOrdered;

@@ -38,8 +38,14 @@ int Fail(const std::string& Message) {
     return 1;
 }
 
-bool LoadWords(TWordList& Words) {
-    if (!Opt("avoid").empty() && Words.AddAvoided(Opt("avoid")) < 0) {
+// The language of the course's words: --language, or the one its layout is for.
+std::string Language(const TCourseScan& Course) {
+    return Opt("language").empty() ? TAvoidList::LanguageOfLayout(Course.Keyboard())
+                                   : Opt("language");
+}
+
+bool LoadWords(TWordList& Words, const TCourseScan& Course) {
+    if (!Opt("avoid").empty() && Words.AddAvoided(Opt("avoid"), Language(Course)) < 0) {
         Fail("cannot read " + Opt("avoid"));
         return false;
     }
@@ -87,7 +93,7 @@ std::string KindOf(const std::string& Name) {
 
 int Make(const TCourseScan& Course) {
     TWordList Words;
-    if (!LoadWords(Words)) return 1;
+    if (!LoadWords(Words, Course)) return 1;
     const std::string Dir = Opt("out");
     int Written = 0;
     int Number = 0;
@@ -136,7 +142,7 @@ int Make(const TCourseScan& Course) {
 
 int Bank(const TCourseScan& Course) {
     TWordList Words;
-    if (!LoadWords(Words)) return 1;
+    if (!LoadWords(Words, Course)) return 1;
     TSentenceMaker Sentences;
     if (!Sentences.Load(Opt("lexicon"))) return Fail("cannot read the lexicon " + Opt("lexicon"));
     TBankMaker Maker(Course, Words, Sentences);
@@ -155,7 +161,7 @@ int Bank(const TCourseScan& Course) {
 
 int Report(const TCourseScan& Course) {
     TWordList Words;
-    if (!LoadWords(Words)) return 1;
+    if (!LoadWords(Words, Course)) return 1;
     std::printf("%-3s %-28s %-12s %7s  %-26s %s\n", "ch", "name", "new keys", "words",
                 "words per new letter", "real-word lines");
     for (const TChapterCoverage& C : TCoverage::Measure(Course, Words, Opt("dir"))) {
