@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <regex>
 
 namespace {
 
@@ -100,6 +101,80 @@ TEST(CourseTool, ALineCountsAsRealWordsOnlyWhenEveryWordIsOnTheList) {
     };
     for (const auto& [Line, Real] : Cases)
         EXPECT_EQ(TCoverage::IsRealWordLine(Line, Words), Real) << Line;
+}
+
+// English contractions as people write them, for checking apostrophes.
+bool IsContraction(const std::string& W) {
+    static const std::regex Form("(do|does|did|is|are|was|were|has|have|had|could|would|should|"
+                                 "ca|wo|ai|need|must)n't|(it|he|she|that|there|what|who|here|"
+                                 "let|where)'s|I'm|(we|you|they|who|what)'re|(I|we|you|they|he|"
+                                 "she|it|that)'(ll|d)|(I|we|you|they)'ve|o'clock");
+    return std::regex_match(W, Form);
+}
+
+TEST(CourseTool, SymbolsAreWrittenTheWayPeopleWriteThem) {
+    TWordList Words;
+    for (const char* W : {"garden", "tools", "anna", "notes", "river", "blue", "house", "lamp",
+                          "music", "paper", "green", "table"})
+        Words.AddWord(W, true);
+    const std::string Letters = "abcdefghijklmnopqrstuvwxyz";
+    const std::string All =
+        Letters + "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.,:;'\"/-@$%#&*+=<>()_~|\\";
+    const std::string Word = "[a-z]+";
+    struct TCase {
+        const char* Language;
+        unsigned char Symbol;
+        std::string Form; // every dressed word matches it
+    };
+    const TCase Cases[] = {
+        {"en", '@', Word + "@" + Word + "\\.(org|com|net|edu)"},
+        {"en", '$', "\\$[1-9][0-9]{0,2}(\\.[0-9]{2})?"},
+        {"de", '$', "[1-9][0-9]{0,2}(,[0-9]{2})? \\$"},
+        {"en", ':', Word + ":|([0-9]|1[0-9]|2[0-3]):[0-5][0-9]"},
+        {"en", '/',
+         "(/(home|tmp|usr|etc|srv)/" + Word + "(/" + Word + ")?(\\.[a-z]+)?)|[1-9][0-9]?/[1-9]"},
+        {"en", '"', "\"" + Word + " " + Word + "\""},
+        {"en", '-', "[1-9][0-9]*-[1-9][0-9]*|[a-zA-Z]+(-[a-z]+)+"},
+        {"de", '-',
+         "[1-9][0-9]*-[1-9][0-9]*|[a-zA-Z]+(-[a-zA-Z]+)+|[a-z]+- und [a-z]+|[A-Z][a-z]+- und "
+         "[A-Z][a-z]+"},
+        {"en", '%', "(0|[1-9][0-9]*)%"},
+        {"sv", '%', "(0|[1-9][0-9]*) %"},
+        {"en", '+', "[0-9]+ \\+ [0-9]+"},
+        {"en", '=', "[0-9]+ \\+ [0-9]+ = [0-9]+"},
+        {"en", '#', "#[1-9][0-9]*|#0"},
+        {"en", '(', "\\(" + Word + "\\)"},
+        {"en", '<', "[0-9]+ < [0-9]+|<" + Word + ">"},
+        {"en", '&', Word + " & " + Word},
+        {"en", '_', Word + "_" + Word},
+        {"en", '~', "~/" + Word},
+        {"en", '\'', "[A-Za-z']+"},
+        {"de", '\'', "'" + Word + "'"},
+    };
+    for (const TCase& C : Cases) {
+        const std::regex Form(C.Form);
+        for (uint64_t Seed = 1; Seed <= 40; ++Seed) {
+            TDrillMaker Maker(Words, All, std::string(1, char(C.Symbol)), Seed, C.Language);
+            const std::string T = Maker.TokenWith(C.Symbol);
+            EXPECT_TRUE(std::regex_match(T, Form)) << C.Language << " " << C.Symbol << ": " << T;
+            EXPECT_NE(T.find(char(C.Symbol)), std::string::npos) << T;
+            if (C.Symbol == '\'' && std::string(C.Language) == "en") {
+                EXPECT_TRUE(IsContraction(T)) << T;
+            }
+            std::smatch M;
+            static const std::regex Sum("([0-9]+) \\+ ([0-9]+) = ([0-9]+)");
+            if (std::regex_match(T, M, Sum)) {
+                EXPECT_EQ(std::stoi(M[1]) + std::stoi(M[2]), std::stoi(M[3])) << T;
+            }
+            static const std::regex Less("([0-9]+)(-| < )([0-9]+)");
+            if (std::regex_match(T, M, Less)) {
+                EXPECT_LT(std::stol(M[1]), std::stol(M[3])) << T;
+            }
+        }
+    }
+    // Before digits and the full stop are known: no price or address made of words.
+    TDrillMaker Early(Words, Letters + "@$", "@$", 3, "en");
+    EXPECT_TRUE(std::regex_match(Early.TokenWith('@'), std::regex("@" + Word)));
 }
 
 } // namespace

@@ -22,11 +22,12 @@ constexpr size_t FewestWords = 12;
 
 TBankMaker::TBankMaker(const TCourseScan& Course, const TWordList& Words,
                        const TSentenceMaker& Sentences)
-    : FCourse(Course), FWords(Words), FSentences(Sentences) {}
+    : FCourse(Course), FWords(Words), FSentences(Sentences),
+      FLanguage(TAvoidList::LanguageOfLayout(Course.Keyboard())) {}
 
 std::vector<std::string> TBankMaker::WordsFor(unsigned char C, int Level, uint64_t Seed) {
     const std::string Known = FCourse.KnownAt(Level);
-    TDrillMaker Maker(FWords, Known, std::string(1, char(C)), Seed);
+    TDrillMaker Maker(FWords, Known, std::string(1, char(C)), Seed, FLanguage);
     std::vector<std::string> Out;
     std::set<std::string> Seen;
     if (IsSmallLetter(C)) {
@@ -67,7 +68,7 @@ std::vector<std::string> TBankMaker::RowsFor(unsigned char C, int Level, uint64_
         Rows = FSentences.Make(Known, C, RowsPerGroup, Seed);
     } else {
         // Sentences of known words with the key worked in.
-        TDrillMaker Maker(FWords, FCourse.KnownAt(Level), std::string(1, char(C)), Seed);
+        TDrillMaker Maker(FWords, FCourse.KnownAt(Level), std::string(1, char(C)), Seed, FLanguage);
         const std::vector<std::string> Plain = FSentences.Make(Known, 0, RowsPerGroup * 2, Seed);
         for (size_t I = 0; I < Plain.size() && Rows.size() < RowsPerGroup; ++I) {
             std::string S = Plain[I];
@@ -81,6 +82,15 @@ std::vector<std::string> TBankMaker::RowsFor(unsigned char C, int Level, uint64_
             } else if (Digit) {
                 const std::string Lead = FSentences.NumberWord();
                 S += (Lead.empty() ? " " : " " + Lead + " ") + Maker.TokenWith(C);
+            } else if (C == '"' && S.find(' ') != std::string::npos) {
+                // Quotes around a phrase of the sentence.
+                std::vector<std::string> W = Split(S, " ");
+                const size_t At = Random.Below(W.size() - 1);
+                W[At] = "\"" + W[At];
+                W[At + 1] += "\"";
+                S.clear();
+                for (const std::string& X : W)
+                    S += (S.empty() ? "" : " ") + X;
             } else {
                 std::vector<std::string> W = Split(S, " ");
                 const size_t At = Random.Below(W.size());

@@ -44,6 +44,7 @@ private:
     const TCourseScan& FCourse;
     const TWordList& FWords;
     const TSentenceMaker& FSentences;
+    std::string FLanguage; // of the course, from its layout
     std::vector<TBankEntry> FEntries;
     std::vector<std::string> FSlots;
     void AddGroup(unsigned char C, int Level, int Kind);

@@ -111,7 +111,7 @@ int Make(const TCourseScan& Course) {
             // Each event knows the groups up to its own line; the chapter's last group is the most.
             const std::string Known = Course.KnownAt(Ch.Groups);
             const uint64_t Seed = uint64_t(Number) * 100 + Kind.size();
-            TDrillMaker Maker(Words, Known, Ch.NewKeys, Seed);
+            TDrillMaker Maker(Words, Known, Ch.NewKeys, Seed, Language(Course));
             std::vector<std::string> Lines;
             if (Kind == "keys") {
                 Lines = {Ch.NewKeys, Shuffled(Ch.NewKeys, Seed)};
@@ -125,7 +125,7 @@ int Make(const TCourseScan& Course) {
                 Lines = Maker.WordLines(8);
             } else if (Kind == "test") {
                 // An exam of words where no text of phrases is written.
-                TDrillMaker Exam(Words, Known, Ch.NewKeys, Seed * 31 + 5);
+                TDrillMaker Exam(Words, Known, Ch.NewKeys, Seed * 31 + 5, Language(Course));
                 Lines = Exam.WordLines(5);
             } else {
                 Lines = Maker.GameWords(60);
