@@ -1,6 +1,7 @@
 // The course tool: the key groups it refuses, and the lines it makes, which
 // must keep to the keys known and practise the new ones.
 #include "tests/support/TestSupport.h"
+#include "tools/coursetool/TBankMaker.h"
 #include "tools/coursetool/TCourseScan.h"
 #include "tools/coursetool/TCoverage.h"
 #include "tools/coursetool/TDrillMaker.h"
@@ -175,6 +176,80 @@ TEST(CourseTool, SymbolsAreWrittenTheWayPeopleWriteThem) {
     // Before digits and the full stop are known: no price or address made of words.
     TDrillMaker Early(Words, Letters + "@$", "@$", 3, "en");
     EXPECT_TRUE(std::regex_match(Early.TokenWith('@'), std::regex("@" + Word)));
+}
+
+// The words group a learner at a level gets for a key: the first group in
+// the bank's order for that key whose level the learner has reached.
+const TBankEntry* GroupFor(const TBankMaker& Bank, unsigned char Key, int Kind, int Level) {
+    for (const TBankEntry& E : Bank.Entries())
+        if (E.Char == Key && E.Kind == Kind && E.Level <= Level) return &E;
+    return nullptr;
+}
+
+TEST(CourseTool, ABankGivesRealWordsAtEveryLevelOnceTheKeysMakeThem) {
+    TScopedTempDir Dir;
+    const std::vector<std::string> Groups = {"fj", "dk", "sl", "a;", "gh", "ei", "ru", "to"};
+    std::string Course = "$description=Test\ncontents name=Test\n";
+    for (const std::string& G : Groups)
+        Course += "begin chapter\nnew keys=" + G +
+                  "\nchapter name=1;x\nbegin exercise\nend exercise\nend chapter\n";
+    WriteFileBytes(Dir / "course.cnt", Course);
+    WriteFileBytes(Dir / "lexicon.txt", "pattern=D A N V D N\npattern=D N V D N\nD the a\n"
+                                        "A old red sad fat good glad\n"
+                                        "N dog frog goat kid lake hill road tree fish rat\n"
+                                        "V sees likes hides takes feeds holds asks\n");
+    TCourseScan Scan;
+    std::string Error;
+    ASSERT_TRUE(Scan.Load(Dir / "course.cnt", Error)) << Error;
+    TSentenceMaker Sentences;
+    ASSERT_TRUE(Sentences.Load(Dir / "lexicon.txt"));
+    TWordList Words;
+    for (const char* W :
+         {"a",     "as",    "ask",   "add",   "dad",   "lad",   "sad",   "fall",   "all",   "salad",
+          "glad",  "flag",  "hall",  "had",   "has",   "half",  "shall", "dash",   "flash", "sea",
+          "see",   "she",   "he",    "her",   "here",  "hide",  "side",  "slide",  "like",  "life",
+          "file",  "fire",  "fish",  "dish",  "kids",  "idea",  "said",  "deal",   "ideal", "jail",
+          "lake",  "hike",  "fake",  "sake",  "sale",  "rule",  "sure",  "true",   "rude",  "fur",
+          "user",  "rise",  "rid",   "ride",  "hair",  "fair",  "hear",  "dear",   "fear",  "gear",
+          "read",  "real",  "red",   "fed",   "led",   "lead",  "tree",  "street", "three", "feet",
+          "greet", "tired", "great", "eat",   "tea",   "seat",  "heat",  "hate",   "take",  "tale",
+          "taste", "to",    "too",   "tool",  "food",  "good",  "old",   "gold",   "hold",  "fold",
+          "told",  "sold",  "door",  "floor", "road",  "goat",  "tooth", "frog",   "dog",   "fog",
+          "log",   "hot",   "dot",   "lot",   "shot",  "stood", "store", "short",  "sort",  "fort",
+          "fight", "right", "light", "tight", "sight", "eight", "fruit", "first",  "gift",  "lift",
+          "soft",  "shift", "fist",  "roof",  "foot",  "four",  "hour",  "our",    "out",   "shout",
+          "house", "guide", "suit",  "juice", "joke",  "jar",   "just",  "judge",  "jet",   "jog",
+          "join",  "joy",   "fresh", "self",  "safe",  "leaf",  "feel",  "field",  "fee",   "staff",
+          "shelf", "far",   "fit",   "kid",   "kiss",  "kite",  "dark",  "desk",   "kit",   "silk",
+          "sky",   "oak"})
+        Words.AddWord(W, true);
+    TBankMaker Bank(Scan, Words, Sentences);
+    ASSERT_TRUE(Bank.Make(Error)) << Error;
+    EXPECT_LE(Bank.Entries().size(), TBankMaker::MaxEntries);
+    for (int Level = 1; Level <= int(Groups.size()); ++Level) {
+        const std::string Known = Scan.KnownAt(Level);
+        for (unsigned char Key : Known) {
+            for (int Kind : {1, 2}) {
+                const TBankEntry* G = GroupFor(Bank, Key, Kind, Level);
+                ASSERT_NE(G, nullptr) << Key << " at level " << Level;
+                for (int I = G->First; I < G->First + G->Count; ++I) {
+                    const std::string& Entry = Bank.Slots()[size_t(I)];
+                    EXPECT_NE(Entry.find(char(Key)), std::string::npos) << Entry;
+                    EXPECT_EQ(Entry.find_first_not_of(Known + " "), std::string::npos)
+                        << "level " << Level << ": " << Entry;
+                    // Once the keys make a dozen words with the letter, its
+                    // words are real ones.
+                    size_t Possible = 0;
+                    for (const std::string& W : Words.Within(Known))
+                        Possible += W.find(char(Key)) != std::string::npos;
+                    if (Kind == 1 && Key != ';' && Possible >= 12) {
+                        EXPECT_TRUE(Words.Contains(Entry))
+                            << char(Key) << " at level " << Level << ": " << Entry;
+                    }
+                }
+            }
+        }
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "tools/coursetool/TDrillMaker.h"
 #include "tools/coursetool/TToolRandom.h"
 
+#include <algorithm>
 #include <fstream>
 #include <set>
 
@@ -135,6 +136,13 @@ void TBankMaker::AddGroup(unsigned char C, int Level, int Kind) {
     FEntries.push_back(E);
 }
 
+size_t TBankMaker::WordCount(unsigned char C, int Level) const {
+    size_t N = 0;
+    for (const std::string& W : FWords.Within(FCourse.KnownAt(Level)))
+        if (W.find(char(C)) != std::string::npos && ++N >= WordsPerGroup) break;
+    return N;
+}
+
 bool TBankMaker::Make(std::string& Error) {
     FEntries.clear();
     FSlots.clear();
@@ -150,21 +158,44 @@ bool TBankMaker::Make(std::string& Error) {
                 " keys; a bank holds groups for at most " + std::to_string(MaxEntries / 2);
         return false;
     }
-    int Rich = 0; // the level at which every small letter is known
-    for (unsigned char C : Keys)
-        if (IsSmallLetter(C)) Rich = std::max(Rich, FCourse.LevelOf(C));
-    size_t RichLeft = MaxEntries - Keys.size() * 2;
+    // Every key has words and sentences at the level that teaches it. A
+    // letter taught early gets richer groups at the later levels where new
+    // letters make more words with it, as many as the bank has room for:
+    // those that add the most words first, and only where real words fill
+    // a group.
+    const int Levels = int(FCourse.Groups().size());
+    struct TCandidate {
+        unsigned char Key;
+        int Level;
+        size_t Gain;
+    };
+    std::vector<TCandidate> Candidates;
     for (unsigned char C : Keys) {
-        const int Level = FCourse.LevelOf(C);
-        // The program reads the groups in file order and stops once it has
-        // enough, so the richer group of a later level comes first.
-        if (Level < Rich && RichLeft >= 2) {
-            AddGroup(C, Rich, 1);
-            AddGroup(C, Rich, 2);
-            RichLeft -= 2;
+        if (!IsSmallLetter(C)) continue;
+        size_t Before = WordCount(C, FCourse.LevelOf(C));
+        for (int Level = FCourse.LevelOf(C) + 1; Level <= Levels; ++Level) {
+            const size_t Now = WordCount(C, Level);
+            if (Now > Before && Now >= FewestWords) Candidates.push_back({C, Level, Now - Before});
+            Before = std::max(Before, Now);
         }
-        AddGroup(C, Level, 1);
-        AddGroup(C, Level, 2);
+    }
+    std::stable_sort(Candidates.begin(), Candidates.end(),
+                     [](const TCandidate& A, const TCandidate& B) { return A.Gain > B.Gain; });
+    size_t Room = (MaxEntries - Keys.size() * 2) / 2;
+    if (Candidates.size() > Room) Candidates.resize(Room);
+    for (unsigned char C : Keys) {
+        // The program reads the groups in file order and takes the first it
+        // may use, so the groups of a key come from the highest level down.
+        std::vector<int> Chosen;
+        for (const TCandidate& Cand : Candidates)
+            if (Cand.Key == C) Chosen.push_back(Cand.Level);
+        std::sort(Chosen.rbegin(), Chosen.rend());
+        for (int Level : Chosen) {
+            AddGroup(C, Level, 1);
+            AddGroup(C, Level, 2);
+        }
+        AddGroup(C, FCourse.LevelOf(C), 1);
+        AddGroup(C, FCourse.LevelOf(C), 2);
     }
     return true;
 }
