@@ -1,11 +1,13 @@
 // The course tool: the key groups it refuses, and the lines it makes, which
 // must keep to the keys known and practise the new ones.
+#include "files/TextUtils.h"
 #include "tests/support/TestSupport.h"
 #include "tools/coursetool/TBankMaker.h"
 #include "tools/coursetool/TCourseScan.h"
 #include "tools/coursetool/TCoverage.h"
 #include "tools/coursetool/TDrillMaker.h"
 #include "tools/coursetool/TLayoutChars.h"
+#include "tools/coursetool/TSentenceMaker.h"
 
 #include <gtest/gtest.h>
 
@@ -249,6 +251,63 @@ TEST(CourseTool, ABankGivesRealWordsAtEveryLevelOnceTheKeysMakeThem) {
                 }
             }
         }
+    }
+}
+
+TEST(CourseTool, CapitalisedWordsAreFoldedBeforeCapitalsAndKeptAsWrittenAfter) {
+    TScopedTempDir Dir;
+    WriteFileBytes(Dir / "common.txt",
+                   "Haus\r\nrot\r\nTisch\r\nMcKay\r\nUSA\r\nalt\r\nRad\r\nist\r\n");
+    TWordList Plain, Nouns;
+    EXPECT_EQ(Plain.AddFile(Dir / "common.txt", false, true), 3); // rot alt ist
+    EXPECT_EQ(Nouns.AddFile(Dir / "common.txt", true, true), 6);  // never McKay or USA
+    const std::string Small = "ahusrotiscdl";
+    const std::pair<std::string, std::vector<std::string>> Within[] = {
+        {Small, {"haus", "rot", "tisch", "alt", "rad", "ist"}},
+        {Small + "H", {"Haus", "rot", "alt", "ist"}}, // the others wait for their capitals
+        {Small + "HTR", {"Haus", "rot", "Tisch", "alt", "Rad", "ist"}},
+    };
+    for (const auto& [Keys, Expected] : Within)
+        EXPECT_EQ(Nouns.Within(Keys), Expected) << Keys;
+
+    // German drills: a capital stands on a noun as written or on the first
+    // word of a sentence, never on another word at random.
+    for (const char* W : {"und", "der", "die", "das", "ist", "hier", "sehr", "gern"})
+        Nouns.AddWord(W, true);
+    const std::string Letters = "abcdefghijklmnopqrstuvwxyz";
+    std::string Capitals;
+    for (char C : Letters)
+        Capitals.push_back(char(C - 'a' + 'A'));
+    for (uint64_t Seed = 1; Seed <= 10; ++Seed) {
+        TDrillMaker Early(Nouns, Letters + ".,", ".,", Seed, "de");
+        for (const std::string& L : Early.WordLines(6))
+            EXPECT_EQ(L.find_first_of(Capitals), std::string::npos) << L;
+        TDrillMaker Maker(Nouns, Letters + Capitals + ".,", Capitals, Seed, "de");
+        for (const std::string& L : Maker.WordLines(6)) {
+            const std::vector<std::string> Tokens = Split(L, " ");
+            for (size_t I = 0; I < Tokens.size(); ++I) {
+                const std::string& T = Tokens[I];
+                if (Capitals.find(T[0]) == std::string::npos) continue;
+                const std::string Bare = T.substr(0, T.find_first_of(".,"));
+                const bool Noun = Bare == "Haus" || Bare == "Tisch" || Bare == "Rad";
+                const bool Start = I == 0 || Tokens[I - 1].back() == '.';
+                EXPECT_TRUE(Noun || Start) << L;
+            }
+        }
+    }
+
+    // Crazy sentences take the lexicon's nouns the same way.
+    WriteFileBytes(Dir / "lexicon.txt",
+                   "pattern=D N V D N\nD der die\nN Hund Katze\nV sieht ruft\n");
+    TSentenceMaker Sentences;
+    ASSERT_TRUE(Sentences.Load(Dir / "lexicon.txt"));
+    for (const std::string& S : Sentences.Make(Letters, 0, 4, 1))
+        EXPECT_EQ(S.find_first_of(Capitals), std::string::npos) << S;
+    const std::vector<std::string> Later = Sentences.Make(Letters + "HK", 0, 4, 1);
+    EXPECT_FALSE(Later.empty());
+    for (const std::string& S : Later) {
+        EXPECT_EQ(S.find("hund"), std::string::npos) << S;
+        EXPECT_EQ(S.find("katze"), std::string::npos) << S;
     }
 }
 

@@ -61,9 +61,13 @@ TDrillMaker::TDrillMaker(const TWordList& Words, const std::string& Known, const
         if (IsSmall(C)) FKnownLetters.push_back(char(C));
         if (IsCapital(C)) FCapitals = true;
     }
-    FUsable = Words.Within(FKnownLetters);
+    std::string Capitals;
+    for (unsigned char C : Known)
+        if (IsCapital(C)) Capitals.push_back(char(C));
+    FUsable = Words.Within(FKnownLetters + Capitals);
     for (const std::string& W : FUsable)
-        if (W.find_first_of(FNewLetters) != std::string::npos) FFresh.push_back(W);
+        if (Latin1Case::LowerCase(W).find_first_of(FNewLetters) != std::string::npos)
+            FFresh.push_back(W);
 }
 
 std::string TDrillMaker::Group(const std::string& From, const std::string& Must, size_t Length) {
@@ -165,8 +169,8 @@ std::string TDrillMaker::Price(unsigned char Sign) {
 std::string TDrillMaker::Path() {
     const std::string Dir = KnownFrom({"/home/", "/tmp/", "/usr/", "/etc/", "/srv/"});
     if (Dir.empty()) return {};
-    std::string P = Dir + PlainWord();
-    if (Dir == "/home/" && FRandom.Chance(60)) P += "/" + PlainWord();
+    std::string P = Dir + Latin1Case::LowerCase(PlainWord());
+    if (Dir == "/home/" && FRandom.Chance(60)) P += "/" + Latin1Case::LowerCase(PlainWord());
     if (Known('.')) {
         const std::string Ext = KnownFrom({"txt", "md", "png", "odt", "csv", "html"});
         if (!Ext.empty()) P += "." + Ext;
@@ -174,13 +178,14 @@ std::string TDrillMaker::Path() {
     return P;
 }
 
-std::string TDrillMaker::Email(const std::string& Word) {
+std::string TDrillMaker::Email(const std::string& Name) {
+    const std::string Word = Latin1Case::LowerCase(Name);
     if (!Known('.')) return "@" + Word; // a name on a message board
     const std::string Top = FLanguage == "de"   ? KnownFrom({"de", "org", "net"})
                             : FLanguage == "sv" ? KnownFrom({"se", "org", "nu"})
                                                 : KnownFrom({"org", "com", "net", "edu"});
     if (Top.empty()) return "@" + Word;
-    return Word + "@" + PlainWord() + "." + Top;
+    return Word + "@" + Latin1Case::LowerCase(PlainWord()) + "." + Top;
 }
 
 std::string TDrillMaker::Hyphenated(const std::string& Word) {
@@ -370,10 +375,16 @@ std::string TDrillMaker::Decorate(const std::string& Word, unsigned char C) {
 
 std::string TDrillMaker::TokenWith(unsigned char C) {
     if (IsCapital(C)) {
+        // A word written with the capital (a German noun), or else a word
+        // that starts a sentence.
         const char Small = char(Latin1Case::Lower(C));
-        std::vector<std::string> Starting;
-        for (size_t I = 0; I < FUsable.size() && (I < 600 || Starting.empty()); ++I)
+        std::vector<std::string> Written, Starting;
+        for (size_t I = 0; I < FUsable.size() && (I < 600 || Starting.empty()); ++I) {
+            if (FUsable[I][0] == char(C)) Written.push_back(FUsable[I]);
             if (FUsable[I][0] == Small) Starting.push_back(FUsable[I]);
+        }
+        if (!Written.empty()) return FRandom.Pick(Written);
+        FStartsSentence = FLanguage != "en";
         if (!Starting.empty()) {
             std::string W = FRandom.Pick(Starting);
             W[0] = char(C);
@@ -399,17 +410,25 @@ std::vector<std::string> TDrillMaker::WordLines(int Count, size_t Width) {
     bool CapitalNext = false;
     for (int L = 0; L < Count; ++L) {
         std::string Line;
-        int Dressed = 0;
+        int Dressed = 0, Skipped = 0;
         while (true) {
             std::string W = FRandom.Chance(70) ? Pool[FRandom.Below(Top)] : PlainWord();
             bool Dress = !FNewOther.empty() &&
                          (FRandom.Chance(30) || (Dressed == 0 && Line.size() > Width / 2));
+            FStartsSentence = false;
             if (Dress) {
                 const unsigned char C = static_cast<unsigned char>(FRandom.Pick(FNewOther));
                 W = TokenWith(C);
                 ++Dressed;
             }
             if (CapitalNext && FCapitals) W = Capitalised(W);
+            if (FStartsSentence && !Line.empty() && !CapitalNext) {
+                // German and Swedish capitalise a word only at a sentence's start.
+                if (!Known('.') && ++Skipped < 50) continue;
+                if (!Known('.')) break;
+                if (Line.size() + 2 + W.size() > Width) break;
+                Line.push_back('.');
+            }
             if (W.empty() || Line.size() + 1 + W.size() > Width) break;
             if (!Line.empty()) Line.push_back(' ');
             Line += W;

@@ -47,6 +47,7 @@ private:
     std::string FKnown, FNew, FLanguage;
     std::string FNewLetters, FNewOther, FKnownLetters;
     bool FCapitals = false;
+    bool FStartsSentence = false; // the last token's capital needs a sentence start
     std::vector<std::string> FUsable, FFresh;
     TToolRandom FRandom;
     bool Known(unsigned char C) const { return FKnown.find(char(C)) != std::string::npos; }
@@ -57,7 +58,7 @@ private:
     std::string KnownFrom(const std::vector<std::string>& Candidates);
     std::string Price(unsigned char Sign);
     std::string Path();
-    std::string Email(const std::string& Word);
+    std::string Email(const std::string& Name);
     std::string Hyphenated(const std::string& Word);
     std::string Apostrophe(const std::string& Word);
 };

@@ -45,6 +45,15 @@ std::string ToLatin1(const std::string& Line) {
     return Out;
 }
 
+std::string TypedForm(const std::string& Word, const bool* Allowed, bool HasCapitals) {
+    std::string W = Word;
+    if (!W.empty() && !HasCapitals)
+        W[0] = char(Latin1Case::Lower(static_cast<unsigned char>(W[0])));
+    for (unsigned char C : W)
+        if (C != ' ' && !Allowed[C]) return {};
+    return W;
+}
+
 namespace {
 
 bool HasVowel(const std::string& W) {
@@ -77,7 +86,7 @@ bool TWordList::AddWord(const std::string& Word, bool Preferred) {
         if (!IsLetter(C)) return false;
     if (Word.size() == 1 && Word != "a") return false;
     if (!HasVowel(Word)) return false;
-    if (!FSeen.insert(Word).second) return false;
+    if (!FSeen.insert(Latin1Case::LowerCase(Word)).second) return false;
     FWords.push_back({Word, Preferred});
     FSorted = false;
     return true;
@@ -94,18 +103,17 @@ int TWordList::AddFile(const std::string& Path, bool FoldCapitals, bool Preferre
         if (Line.empty() || Line[0] == '\'' || Line[0] == '$') continue;
         std::string W = ToLatin1(Line);
         if (W.empty()) continue;
-        bool Capital = false;
+        bool Skip = false;
         for (size_t I = 0; I < W.size(); ++I) {
             const unsigned char C = static_cast<unsigned char>(W[I]);
             if (Latin1Case::Lower(C) != C) {
                 if (I > 0)
-                    Capital = true; // an abbreviation or a name like "McKay"
+                    Skip = true; // an abbreviation or a name like "McKay"
                 else if (!FoldCapitals)
-                    Capital = true;
+                    Skip = true;
             }
         }
-        if (Capital) continue;
-        W = Latin1Case::LowerCase(W);
+        if (Skip) continue;
         if (AddWord(W, Preferred)) ++Added;
     }
     return Added;
@@ -126,18 +134,16 @@ void TWordList::Sort() const {
 std::vector<std::string> TWordList::Within(const std::string& Keys, size_t MaxLength) const {
     Sort();
     bool Allowed[256] = {};
-    for (unsigned char C : Keys)
+    bool HasCapitals = false;
+    for (unsigned char C : Keys) {
         Allowed[C] = true;
+        HasCapitals = HasCapitals || (IsLetter(C) && Latin1Case::Lower(C) != C);
+    }
     std::vector<std::string> Out;
     for (const TEntry& E : FOrdered) {
         if (E.Word.size() > MaxLength) continue;
-        bool Ok = true;
-        for (unsigned char C : E.Word)
-            if (!Allowed[C]) {
-                Ok = false;
-                break;
-            }
-        if (Ok) Out.push_back(E.Word);
+        const std::string W = TypedForm(E.Word, Allowed, HasCapitals);
+        if (!W.empty()) Out.push_back(W);
     }
     return Out;
 }

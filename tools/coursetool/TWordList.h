@@ -12,11 +12,11 @@
 class TWordList {
 public:
     // Adds the words of a list file, one a line, UTF-8 or Latin-1. Words
-    // with characters other than letters, names (a capital after the first
-    // letter, or any capital unless FoldCapitals) and single letters other
-    // than "a" are passed over; with FoldCapitals a capitalised word (a noun)
-    // is taken in small letters. Returns how many words were added, or -1
-    // when the file cannot be read.
+    // with characters other than letters, names and abbreviations (a capital
+    // after the first letter) and single letters other than "a" are passed
+    // over; a capitalised word (a German noun) is taken as written with
+    // FoldCapitals and passed over without. Returns how many words were
+    // added, or -1 when the file cannot be read.
     int AddFile(const std::string& Path, bool FoldCapitals, bool Preferred);
 
     // Words never to take (rude or unsuitable ones) in any of their forms,
@@ -29,7 +29,9 @@ public:
     bool AddWord(const std::string& Word, bool Preferred);
 
     // The words made only of the characters of Keys, preferred words first,
-    // then the others shortest first, alphabetical within a length.
+    // then the others shortest first, alphabetical within a length. A
+    // capitalised word comes as written when Keys hold its capital, in small
+    // letters when Keys hold no capitals yet, and not at all otherwise.
     std::vector<std::string> Within(const std::string& Keys, size_t MaxLength = 12) const;
 
     // True when Word (compared in small letters) is on the list.
@@ -57,3 +59,8 @@ std::string ToLatin1(const std::string& Line);
 
 // True for the Latin-1 letters (a-z, A-Z and the accented letters).
 bool IsLetter(unsigned char C);
+
+// How Word is typed with the keys of Allowed (indexed by character): as
+// written, or in small letters when it starts with a capital and no capital
+// is allowed yet (HasCapitals false); "" when it cannot be typed.
+std::string TypedForm(const std::string& Word, const bool* Allowed, bool HasCapitals);

@@ -2,13 +2,17 @@
 // key groups and a word list, makes a revision bank, checks a course's key
 // groups against a layout, and reports how well the words cover a course.
 //
-// Word options everywhere: --words LIST [--prefer LIST] [--avoid LIST] [--fold-capitals]
-//   clavora_coursetool make   --course F.cnt --out DIR --words LIST [--prefer LIST]
-//   [--fold-capitals] clavora_coursetool bank   --course F.cnt --words LIST [--prefer LIST]
-//   [--fold-capitals]
-//                             --lexicon F --hdr F.hdr --dta F.dta
-//   clavora_coursetool report --course F.cnt --dir DIR --words LIST [--prefer LIST]
-//   [--fold-capitals] clavora_coursetool check  --course F.cnt --layout F.kbd
+// Word options everywhere:
+//   --words LIST [--prefer LIST] [--avoid LIST] [--fold-capitals] [--language en|de|sv]
+// Commands:
+//   clavora_coursetool make   --course F.cnt --out DIR [--layout F.kbd] WORD OPTIONS
+//   clavora_coursetool bank   --course F.cnt --lexicon F --hdr F.hdr --dta F.dta WORD OPTIONS
+//   clavora_coursetool report --course F.cnt --dir DIR WORD OPTIONS
+//   clavora_coursetool check  --course F.cnt --layout F.kbd
+// --fold-capitals takes the capitalised words (nouns) of the preferred list:
+// in small letters before the course teaches capitals, as written from then
+// on. The language (for the avoid list, prices, apostrophes and capitals) is
+// the one the course's layout is for unless --language names it.
 #include "tools/coursetool/TBankMaker.h"
 #include "tools/coursetool/TCourseScan.h"
 #include "tools/coursetool/TCoverage.h"
@@ -53,8 +57,8 @@ bool LoadWords(TWordList& Words, const TCourseScan& Course) {
         Fail("cannot read " + Opt("prefer"));
         return false;
     }
-    // Only our own list is folded: a dictionary's capitalised words include
-    // names, which are no words to drill in small letters.
+    // Only our own list gives capitalised words: a dictionary's include
+    // names, which are no words to drill.
     if (!Opt("words").empty() && Words.AddFile(Opt("words"), false, false) < 0) {
         Fail("cannot read " + Opt("words"));
         return false;
