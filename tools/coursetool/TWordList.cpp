@@ -103,6 +103,14 @@ int TWordList::AddFile(const std::string& Path, bool FoldCapitals, bool Preferre
         if (Line.empty() || Line[0] == '\'' || Line[0] == '$') continue;
         std::string W = ToLatin1(Line);
         if (W.empty()) continue;
+        // "I" and the small words of one or two letters count as real words
+        // in a line; single letters and Roman numerals do not.
+        if (W == "I" || (W.size() == 2 && Latin1Case::LowerCase(W) == W && HasVowel(W) &&
+                         IsLetter(static_cast<unsigned char>(W[0])) &&
+                         IsLetter(static_cast<unsigned char>(W[1])) &&
+                         !std::regex_match(W, std::regex("[ivx]+")))) {
+            if (!FAvoided.Avoids(W, FLanguage)) FShort.insert(Latin1Case::LowerCase(W));
+        }
         bool Skip = false;
         for (size_t I = 0; I < W.size(); ++I) {
             const unsigned char C = static_cast<unsigned char>(W[I]);
@@ -149,5 +157,6 @@ std::vector<std::string> TWordList::Within(const std::string& Keys, size_t MaxLe
 }
 
 bool TWordList::Contains(const std::string& Word) const {
-    return FSeen.count(Latin1Case::LowerCase(Word)) != 0;
+    const std::string Lower = Latin1Case::LowerCase(Word);
+    return FSeen.count(Lower) != 0 || FShort.count(Lower) != 0;
 }

@@ -34,8 +34,16 @@ public:
     // letters when Keys hold no capitals yet, and not at all otherwise.
     std::vector<std::string> Within(const std::string& Keys, size_t MaxLength = 12) const;
 
-    // True when Word (compared in small letters) is on the list.
+    // True when Word (compared in small letters) is on the list, or is a
+    // word of one or two letters that a list held ("a", "I", "to", "ja"):
+    // those are real words too, though drills take them only from the
+    // preferred list.
     bool Contains(const std::string& Word) const;
+
+    // The avoided words of a text, as written.
+    std::vector<std::string> AvoidedIn(const std::string& Text) const {
+        return FAvoided.Find(Text, FLanguage);
+    }
 
     size_t Size() const { return FWords.size(); }
 
@@ -46,6 +54,7 @@ private:
     };
     std::vector<TEntry> FWords;
     std::set<std::string> FSeen;
+    std::set<std::string> FShort; // words of one or two letters of any list
     TAvoidList FAvoided;
     std::string FLanguage = "en";
     mutable bool FSorted = true;

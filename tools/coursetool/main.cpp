@@ -18,9 +18,11 @@
 #include "tools/coursetool/TCoverage.h"
 #include "tools/coursetool/TDrillMaker.h"
 #include "tools/coursetool/TLayoutChars.h"
+#include "tools/coursetool/TMessageCheck.h"
 #include "tools/coursetool/TSentenceMaker.h"
 
 #include "files/TextUtils.h"
+#include "keyboard/TKeyData.h"
 
 #include <cstdio>
 #include <fstream>
@@ -80,21 +82,6 @@ std::string Shuffled(const std::string& Keys, uint64_t Seed) {
     return std::string(K.begin(), K.end());
 }
 
-// The kind of generated file a name asks for: "<prefix><nn><kind>.txt", where
-// kind is keys, drill, words, game or test (an exam of words).
-std::string KindOf(const std::string& Name) {
-    static const char* Kinds[] = {"keys", "drill", "words", "game", "test"};
-    const std::string Lower = LowerCase(Name);
-    for (const char* K : Kinds) {
-        const std::string Tail = std::string(K) + ".txt";
-        if (Lower.size() > Tail.size() + 2 &&
-            Lower.compare(Lower.size() - Tail.size(), Tail.size(), Tail) == 0 &&
-            isdigit(static_cast<unsigned char>(Lower[Lower.size() - Tail.size() - 1])))
-            return K;
-    }
-    return {};
-}
-
 int Make(const TCourseScan& Course) {
     TWordList Words;
     if (!LoadWords(Words, Course)) return 1;
@@ -108,10 +95,10 @@ int Make(const TCourseScan& Course) {
             for (const TScannedEvent& Ev : E.Events) {
                 std::string Src = Ev.Token(3);
                 if (UpperCase(Src.substr(0, 5)) == "FILE:") Src = Src.substr(5);
-                if (!KindOf(Src).empty()) Names.insert(Src);
+                if (!GeneratedKind(Src).empty()) Names.insert(Src);
             }
         for (const std::string& Name : Names) {
-            const std::string Kind = KindOf(Name);
+            const std::string Kind = GeneratedKind(Name);
             // Each event knows the groups up to its own line; the chapter's last group is the most.
             const std::string Known = Course.KnownAt(Ch.Groups);
             const uint64_t Seed = uint64_t(Number) * 100 + Kind.size();
@@ -163,25 +150,86 @@ int Bank(const TCourseScan& Course) {
     return 0;
 }
 
+// Sentences of the course's messages that give a key a finger other than
+// the layout's; -1 when the layout cannot be read.
+int FingerDisagreements(const TCourseScan& Course, const std::string& Layout,
+                        const std::string& Dir) {
+    TKeyData Keys;
+    if (Keys.Load(Layout) != 1) return -1;
+    int Bad = 0;
+    for (const TScannedChapter& Ch : Course.Chapters())
+        for (const TScannedExercise& E : Ch.Exercises)
+            for (const TScannedEvent& Ev : E.Events) {
+                const std::string Src = Ev.Token(3);
+                if (Ev.Keyword() != "MESSAGE" || UpperCase(Src.substr(0, 5)) != "FILE:") continue;
+                bool Found = false;
+                std::string Text;
+                for (const std::string& L : TCoverage::BodyLines(Dir + "/" + Src.substr(5), Found))
+                    Text += L + "\n";
+                for (const TFingerClaim& C : FingerClaims(Text))
+                    if (!ClaimAgrees(C, Keys.FingerOf(C.Key))) {
+                        std::printf("finger: %s: \"%s\" (%c is the %s's)\n", Src.c_str() + 5,
+                                    C.Phrase.c_str(), C.Key,
+                                    TKeyData::FingerName(Keys.FingerOf(C.Key)).c_str());
+                        ++Bad;
+                    }
+            }
+    return Bad;
+}
+
+int Percent(size_t Part, size_t Whole) {
+    return Whole ? int((Part * 100 + Whole / 2) / Whole) : 0;
+}
+
 int Report(const TCourseScan& Course) {
     TWordList Words;
     if (!LoadWords(Words, Course)) return 1;
-    std::printf("%-3s %-28s %-12s %7s  %-26s %s\n", "ch", "name", "new keys", "words",
-                "words per new letter", "real-word lines");
+    std::printf("%-3s %-24s %-10s %6s  %-26s %-15s %5s %5s\n", "ch", "name", "new keys", "words",
+                "words per new letter", "real-word lines", "hand", "exam");
+    size_t Lines = 0, Real = 0, Hand = 0, Typed = 0, ShortestExam = 0;
+    std::vector<std::string> Avoided, Untaught;
     for (const TChapterCoverage& C : TCoverage::Measure(Course, Words, Opt("dir"))) {
         std::string Per;
         for (const auto& [K, N] : C.PerKey)
             Per += std::string(1, K) + ":" + std::to_string(N) + " ";
-        const int Share = C.Lines ? (C.RealLines * 100 + C.Lines / 2) / C.Lines : 0;
-        std::printf("%-3d %-28.28s %-12.12s %7zu  %-26.26s %d/%d (%d %%)%s%s\n", C.Number,
-                    C.Name.c_str(), C.NewKeys.c_str(), C.Words, Per.c_str(), C.RealLines, C.Lines,
-                    Share, C.FewKeys.empty() ? "" : "  too few words: ", C.FewKeys.c_str());
+        const std::string RealLines =
+            std::to_string(C.RealLines) + "/" + std::to_string(C.Lines) + " (" +
+            std::to_string(Percent(size_t(C.RealLines), size_t(C.Lines))) + " %)";
+        std::printf("%-3d %-24.24s %-10.10s %6zu  %-26.26s %-15s %4d%% %5zu%s%s\n", C.Number,
+                    C.Name.c_str(), C.NewKeys.c_str(), C.Words, Per.c_str(), RealLines.c_str(),
+                    Percent(C.HandCharacters, C.Characters), C.ShortestExam,
+                    C.FewKeys.empty() ? "" : "  too few words: ", C.FewKeys.c_str());
+        Lines += size_t(C.Lines);
+        Real += size_t(C.RealLines);
+        Hand += C.HandCharacters;
+        Typed += C.Characters;
+        if (C.ShortestExam && (ShortestExam == 0 || C.ShortestExam < ShortestExam))
+            ShortestExam = C.ShortestExam;
+        for (const std::string& W : C.Avoided)
+            Avoided.push_back(std::to_string(C.Number) + ":" + W);
+        for (const std::string& W : C.UntaughtExamples)
+            Untaught.push_back(std::to_string(C.Number) + ":" + W);
     }
     const TCourseTotals T = TCoverage::Totals(Course, Opt("dir"));
     std::printf("%s: %zu chapters, %zu exercises, %zu events; typed texts: %zu distinct words, "
                 "%zu characters\n",
                 Course.FileName().c_str(), T.Chapters, T.Exercises, T.Events, T.DistinctWords,
                 T.Characters);
+    std::printf("real-word lines %d %%, hand-written characters %d %%, shortest exam %zu "
+                "characters\n",
+                Percent(Real, Lines), Percent(Hand, Typed), ShortestExam);
+    std::string List;
+    for (const std::string& W : Avoided)
+        List += " " + W;
+    std::printf("avoided words: %zu%s\n", Avoided.size(), List.c_str());
+    List.clear();
+    for (const std::string& W : Untaught)
+        List += " " + W;
+    std::printf("message example words with keys not yet taught: %zu%s\n", Untaught.size(),
+                List.c_str());
+    if (!Opt("layout").empty())
+        std::printf("finger disagreements in messages: %d\n",
+                    FingerDisagreements(Course, Opt("layout"), Opt("dir")));
     return 0;
 }
 
