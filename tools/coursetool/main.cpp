@@ -82,6 +82,8 @@ std::string Shuffled(const std::string& Keys, uint64_t Seed) {
     return std::string(K.begin(), K.end());
 }
 
+constexpr size_t MinExamCharacters = 300;
+
 int Make(const TCourseScan& Course) {
     TWordList Words;
     if (!LoadWords(Words, Course)) return 1;
@@ -115,9 +117,16 @@ int Make(const TCourseScan& Course) {
             } else if (Kind == "words") {
                 Lines = Maker.WordLines(8);
             } else if (Kind == "test") {
-                // An exam of words where no text of phrases is written.
+                // An exam of words where no text of phrases is written: a
+                // minute's typing at a beginner's pace, 300 characters at least.
                 TDrillMaker Exam(Words, Known, Ch.NewKeys, Seed * 31 + 5, Language(Course));
-                Lines = Exam.WordLines(5);
+                size_t Typed = 0;
+                while (Typed < MinExamCharacters) {
+                    const std::vector<std::string> One = Exam.WordLines(1);
+                    if (One.empty() || One[0].empty()) break;
+                    Typed += One[0].size();
+                    Lines.push_back(One[0]);
+                }
             } else {
                 Lines = Maker.GameWords(60);
                 if (Lines.size() < 10) return Fail(Name + ": too few words for a game");
