@@ -83,6 +83,16 @@ std::vector<std::string> TBankMaker::RowsFor(unsigned char C, int Level, uint64_
             } else if (Digit) {
                 const std::string Lead = FSentences.NumberWord();
                 S += (Lead.empty() ? " " : " " + Lead + " ") + Maker.TokenWith(C);
+            } else if (C == '\'' && FLanguage == "en") {
+                // An English contraction opens the sentence.
+                static const std::vector<std::string> Openings = {
+                    "I'm sure",     "it's true:", "that's why",    "here's why", "we're told",
+                    "they're sure", "I've heard", "don't forget:", "it's said"};
+                std::vector<std::string> Fit;
+                for (const std::string& O : Openings)
+                    if (O.find_first_not_of(Known) == std::string::npos) Fit.push_back(O);
+                if (Fit.empty()) continue;
+                S = Random.Pick(Fit) + " " + S;
             } else if (C == '"' && S.find(' ') != std::string::npos) {
                 // Quotes around a phrase of the sentence.
                 std::vector<std::string> W = Split(S, " ");

@@ -193,10 +193,10 @@ std::string TDrillMaker::Hyphenated(const std::string& Word) {
     for (unsigned char C : FKnown)
         if (IsDigit(C)) Digits.push_back(char(C));
     if (Digits.size() >= 2 && FRandom.Chance(40)) {
-        // A range: the smaller number first.
-        std::string A = Number(0), B = Number(0);
-        if (A.size() > B.size() || (A.size() == B.size() && A > B)) std::swap(A, B);
-        if (A != B) return A + "-" + B;
+        // A range of numbers close to each other, the smaller first: "10-14".
+        const std::string A = Number(0).substr(0, 3);
+        const std::string B = std::to_string(std::stoi(A) + 1 + int(FRandom.Below(12)));
+        if (B.find_first_not_of(Digits) == std::string::npos) return A + "-" + B;
     }
     static const std::vector<std::string> En = {
         "well-known", "self-made",   "e-mail",     "twenty-one",     "thirty-two", "old-fashioned",
