@@ -1,14 +1,18 @@
 // The course tool: the key groups it refuses, and the lines it makes, which
 // must keep to the keys known and practise the new ones.
+#include "files/TextUtils.h"
 #include "tests/support/TestSupport.h"
+#include "tools/coursetool/TBankMaker.h"
 #include "tools/coursetool/TCourseScan.h"
 #include "tools/coursetool/TCoverage.h"
 #include "tools/coursetool/TDrillMaker.h"
 #include "tools/coursetool/TLayoutChars.h"
+#include "tools/coursetool/TSentenceMaker.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <regex>
 
 namespace {
 
@@ -100,6 +104,211 @@ TEST(CourseTool, ALineCountsAsRealWordsOnlyWhenEveryWordIsOnTheList) {
     };
     for (const auto& [Line, Real] : Cases)
         EXPECT_EQ(TCoverage::IsRealWordLine(Line, Words), Real) << Line;
+}
+
+// English contractions as people write them, for checking apostrophes.
+bool IsContraction(const std::string& W) {
+    static const std::regex Form("(do|does|did|is|are|was|were|has|have|had|could|would|should|"
+                                 "ca|wo|ai|need|must)n't|(it|he|she|that|there|what|who|here|"
+                                 "let|where)'s|I'm|(we|you|they|who|what)'re|(I|we|you|they|he|"
+                                 "she|it|that)'(ll|d)|(I|we|you|they)'ve|o'clock");
+    return std::regex_match(W, Form);
+}
+
+TEST(CourseTool, SymbolsAreWrittenTheWayPeopleWriteThem) {
+    TWordList Words;
+    for (const char* W : {"garden", "tools", "anna", "notes", "river", "blue", "house", "lamp",
+                          "music", "paper", "green", "table"})
+        Words.AddWord(W, true);
+    const std::string Letters = "abcdefghijklmnopqrstuvwxyz";
+    const std::string All =
+        Letters + "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.,:;'\"/-@$%#&*+=<>()_~|\\";
+    const std::string Word = "[a-z]+";
+    struct TCase {
+        const char* Language;
+        unsigned char Symbol;
+        std::string Form; // every dressed word matches it
+    };
+    const TCase Cases[] = {
+        {"en", '@', Word + "@" + Word + "\\.(org|com|net|edu)"},
+        {"en", '$', "\\$[1-9][0-9]{0,2}(\\.[0-9]{2})?"},
+        {"de", '$', "[1-9][0-9]{0,2}(,[0-9]{2})? \\$"},
+        {"en", ':', Word + ":|([0-9]|1[0-9]|2[0-3]):[0-5][0-9]"},
+        {"en", '/',
+         "(/(home|tmp|usr|etc|srv)/" + Word + "(/" + Word + ")?(\\.[a-z]+)?)|[1-9][0-9]?/[1-9]"},
+        {"en", '"', "\"" + Word + " " + Word + "\""},
+        {"en", '-', "[1-9][0-9]*-[1-9][0-9]*|[a-zA-Z]+(-[a-z]+)+"},
+        {"de", '-',
+         "[1-9][0-9]*-[1-9][0-9]*|[a-zA-Z]+(-[a-zA-Z]+)+|[a-z]+- und [a-z]+|[A-Z][a-z]+- und "
+         "[A-Z][a-z]+"},
+        {"en", '%', "(0|[1-9][0-9]*)%"},
+        {"sv", '%', "(0|[1-9][0-9]*) %"},
+        {"en", '+', "[0-9]+ \\+ [0-9]+"},
+        {"en", '=', "[0-9]+ \\+ [0-9]+ = [0-9]+"},
+        {"en", '#', "#[1-9][0-9]*|#0"},
+        {"en", '(', "\\(" + Word + "\\)"},
+        {"en", '<', "[0-9]+ < [0-9]+|<" + Word + ">"},
+        {"en", '&', Word + " & " + Word},
+        {"en", '_', Word + "_" + Word},
+        {"en", '~', "~/" + Word},
+        {"en", '\'', "[A-Za-z']+"},
+        {"de", '\'', "'" + Word + "'"},
+    };
+    for (const TCase& C : Cases) {
+        const std::regex Form(C.Form);
+        for (uint64_t Seed = 1; Seed <= 40; ++Seed) {
+            TDrillMaker Maker(Words, All, std::string(1, char(C.Symbol)), Seed, C.Language);
+            const std::string T = Maker.TokenWith(C.Symbol);
+            EXPECT_TRUE(std::regex_match(T, Form)) << C.Language << " " << C.Symbol << ": " << T;
+            EXPECT_NE(T.find(char(C.Symbol)), std::string::npos) << T;
+            if (C.Symbol == '\'' && std::string(C.Language) == "en") {
+                EXPECT_TRUE(IsContraction(T)) << T;
+            }
+            std::smatch M;
+            static const std::regex Sum("([0-9]+) \\+ ([0-9]+) = ([0-9]+)");
+            if (std::regex_match(T, M, Sum)) {
+                EXPECT_EQ(std::stoi(M[1]) + std::stoi(M[2]), std::stoi(M[3])) << T;
+            }
+            static const std::regex Less("([0-9]+)(-| < )([0-9]+)");
+            if (std::regex_match(T, M, Less)) {
+                EXPECT_LT(std::stol(M[1]), std::stol(M[3])) << T;
+            }
+        }
+    }
+    // Before digits and the full stop are known: no price or address made of words.
+    TDrillMaker Early(Words, Letters + "@$", "@$", 3, "en");
+    EXPECT_TRUE(std::regex_match(Early.TokenWith('@'), std::regex("@" + Word)));
+}
+
+// The words group a learner at a level gets for a key: the first group in
+// the bank's order for that key whose level the learner has reached.
+const TBankEntry* GroupFor(const TBankMaker& Bank, unsigned char Key, int Kind, int Level) {
+    for (const TBankEntry& E : Bank.Entries())
+        if (E.Char == Key && E.Kind == Kind && E.Level <= Level) return &E;
+    return nullptr;
+}
+
+TEST(CourseTool, ABankGivesRealWordsAtEveryLevelOnceTheKeysMakeThem) {
+    TScopedTempDir Dir;
+    const std::vector<std::string> Groups = {"fj", "dk", "sl", "a;", "gh", "ei", "ru", "to"};
+    std::string Course = "$description=Test\ncontents name=Test\n";
+    for (const std::string& G : Groups)
+        Course += "begin chapter\nnew keys=" + G +
+                  "\nchapter name=1;x\nbegin exercise\nend exercise\nend chapter\n";
+    WriteFileBytes(Dir / "course.cnt", Course);
+    WriteFileBytes(Dir / "lexicon.txt", "pattern=D A N V D N\npattern=D N V D N\nD the a\n"
+                                        "A old red sad fat good glad\n"
+                                        "N dog frog goat kid lake hill road tree fish rat\n"
+                                        "V sees likes hides takes feeds holds asks\n");
+    TCourseScan Scan;
+    std::string Error;
+    ASSERT_TRUE(Scan.Load(Dir / "course.cnt", Error)) << Error;
+    TSentenceMaker Sentences;
+    ASSERT_TRUE(Sentences.Load(Dir / "lexicon.txt"));
+    TWordList Words;
+    for (const char* W :
+         {"a",     "as",    "ask",   "add",   "dad",   "lad",   "sad",   "fall",   "all",   "salad",
+          "glad",  "flag",  "hall",  "had",   "has",   "half",  "shall", "dash",   "flash", "sea",
+          "see",   "she",   "he",    "her",   "here",  "hide",  "side",  "slide",  "like",  "life",
+          "file",  "fire",  "fish",  "dish",  "kids",  "idea",  "said",  "deal",   "ideal", "jail",
+          "lake",  "hike",  "fake",  "sake",  "sale",  "rule",  "sure",  "true",   "rude",  "fur",
+          "user",  "rise",  "rid",   "ride",  "hair",  "fair",  "hear",  "dear",   "fear",  "gear",
+          "read",  "real",  "red",   "fed",   "led",   "lead",  "tree",  "street", "three", "feet",
+          "greet", "tired", "great", "eat",   "tea",   "seat",  "heat",  "hate",   "take",  "tale",
+          "taste", "to",    "too",   "tool",  "food",  "good",  "old",   "gold",   "hold",  "fold",
+          "told",  "sold",  "door",  "floor", "road",  "goat",  "tooth", "frog",   "dog",   "fog",
+          "log",   "hot",   "dot",   "lot",   "shot",  "stood", "store", "short",  "sort",  "fort",
+          "fight", "right", "light", "tight", "sight", "eight", "fruit", "first",  "gift",  "lift",
+          "soft",  "shift", "fist",  "roof",  "foot",  "four",  "hour",  "our",    "out",   "shout",
+          "house", "guide", "suit",  "juice", "joke",  "jar",   "just",  "judge",  "jet",   "jog",
+          "join",  "joy",   "fresh", "self",  "safe",  "leaf",  "feel",  "field",  "fee",   "staff",
+          "shelf", "far",   "fit",   "kid",   "kiss",  "kite",  "dark",  "desk",   "kit",   "silk",
+          "sky",   "oak"})
+        Words.AddWord(W, true);
+    TBankMaker Bank(Scan, Words, Sentences);
+    ASSERT_TRUE(Bank.Make(Error)) << Error;
+    EXPECT_LE(Bank.Entries().size(), TBankMaker::MaxEntries);
+    for (int Level = 1; Level <= int(Groups.size()); ++Level) {
+        const std::string Known = Scan.KnownAt(Level);
+        for (unsigned char Key : Known) {
+            for (int Kind : {1, 2}) {
+                const TBankEntry* G = GroupFor(Bank, Key, Kind, Level);
+                ASSERT_NE(G, nullptr) << Key << " at level " << Level;
+                for (int I = G->First; I < G->First + G->Count; ++I) {
+                    const std::string& Entry = Bank.Slots()[size_t(I)];
+                    EXPECT_NE(Entry.find(char(Key)), std::string::npos) << Entry;
+                    EXPECT_EQ(Entry.find_first_not_of(Known + " "), std::string::npos)
+                        << "level " << Level << ": " << Entry;
+                    // Once the keys make a dozen words with the letter, its
+                    // words are real ones.
+                    size_t Possible = 0;
+                    for (const std::string& W : Words.Within(Known))
+                        Possible += W.find(char(Key)) != std::string::npos;
+                    if (Kind == 1 && Key != ';' && Possible >= 12) {
+                        EXPECT_TRUE(Words.Contains(Entry))
+                            << char(Key) << " at level " << Level << ": " << Entry;
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(CourseTool, CapitalisedWordsAreFoldedBeforeCapitalsAndKeptAsWrittenAfter) {
+    TScopedTempDir Dir;
+    WriteFileBytes(Dir / "common.txt",
+                   "Haus\r\nrot\r\nTisch\r\nMcKay\r\nUSA\r\nalt\r\nRad\r\nist\r\n");
+    TWordList Plain, Nouns;
+    EXPECT_EQ(Plain.AddFile(Dir / "common.txt", false, true), 3); // rot alt ist
+    EXPECT_EQ(Nouns.AddFile(Dir / "common.txt", true, true), 6);  // never McKay or USA
+    const std::string Small = "ahusrotiscdl";
+    const std::pair<std::string, std::vector<std::string>> Within[] = {
+        {Small, {"haus", "rot", "tisch", "alt", "rad", "ist"}},
+        {Small + "H", {"Haus", "rot", "alt", "ist"}}, // the others wait for their capitals
+        {Small + "HTR", {"Haus", "rot", "Tisch", "alt", "Rad", "ist"}},
+    };
+    for (const auto& [Keys, Expected] : Within)
+        EXPECT_EQ(Nouns.Within(Keys), Expected) << Keys;
+
+    // German drills: a capital stands on a noun as written or on the first
+    // word of a sentence, never on another word at random.
+    for (const char* W : {"und", "der", "die", "das", "ist", "hier", "sehr", "gern"})
+        Nouns.AddWord(W, true);
+    const std::string Letters = "abcdefghijklmnopqrstuvwxyz";
+    std::string Capitals;
+    for (char C : Letters)
+        Capitals.push_back(char(C - 'a' + 'A'));
+    for (uint64_t Seed = 1; Seed <= 10; ++Seed) {
+        TDrillMaker Early(Nouns, Letters + ".,", ".,", Seed, "de");
+        for (const std::string& L : Early.WordLines(6))
+            EXPECT_EQ(L.find_first_of(Capitals), std::string::npos) << L;
+        TDrillMaker Maker(Nouns, Letters + Capitals + ".,", Capitals, Seed, "de");
+        for (const std::string& L : Maker.WordLines(6)) {
+            const std::vector<std::string> Tokens = Split(L, " ");
+            for (size_t I = 0; I < Tokens.size(); ++I) {
+                const std::string& T = Tokens[I];
+                if (Capitals.find(T[0]) == std::string::npos) continue;
+                const std::string Bare = T.substr(0, T.find_first_of(".,"));
+                const bool Noun = Bare == "Haus" || Bare == "Tisch" || Bare == "Rad";
+                const bool Start = I == 0 || Tokens[I - 1].back() == '.';
+                EXPECT_TRUE(Noun || Start) << L;
+            }
+        }
+    }
+
+    // Crazy sentences take the lexicon's nouns the same way.
+    WriteFileBytes(Dir / "lexicon.txt",
+                   "pattern=D N V D N\nD der die\nN Hund Katze\nV sieht ruft\n");
+    TSentenceMaker Sentences;
+    ASSERT_TRUE(Sentences.Load(Dir / "lexicon.txt"));
+    for (const std::string& S : Sentences.Make(Letters, 0, 4, 1))
+        EXPECT_EQ(S.find_first_of(Capitals), std::string::npos) << S;
+    const std::vector<std::string> Later = Sentences.Make(Letters + "HK", 0, 4, 1);
+    EXPECT_FALSE(Later.empty());
+    for (const std::string& S : Later) {
+        EXPECT_EQ(S.find("hund"), std::string::npos) << S;
+        EXPECT_EQ(S.find("katze"), std::string::npos) << S;
+    }
 }
 
 } // namespace

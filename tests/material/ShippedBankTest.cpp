@@ -1,15 +1,20 @@
 // Every revision bank the program ships, read with the program's record
 // reader: each group's entries hold its key and only the keys known at its
 // level, and every key its course teaches has words and sentences from the
-// level that teaches it on.
+// level that teaches it on; the groups of a key come richest first, those
+// above its first level hold real words, and symbols stand where people
+// write them.
 #include "files/TFile.h"
 #include "files/TRecFile.h"
 #include "platform/Latin1Case.h"
 #include "tools/coursetool/TCourseScan.h"
+#include "tools/coursetool/TWordList.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
+#include <regex>
 #include <set>
 
 namespace {
@@ -27,6 +32,16 @@ const TBank Banks[] = {
     {"Svenska.cnt", "svenska.hdr", "svenska.dta"},
 };
 
+// English contractions as people write them (with a mark after them).
+bool IsContraction(const std::string& Token) {
+    static const std::regex Form(
+        "((do|does|did|is|are|was|were|has|have|had|could|would|should|ca|wo|ai|need|must)n't|"
+        "(it|he|she|that|there|what|who|here|let|where)'s|I'm|(we|you|they|who|what)'re|"
+        "(I|we|you|they|he|she|it|that)'(ll|d)|(I|we|you|they)'ve|o'clock)[,.;:!?]?",
+        std::regex::icase);
+    return std::regex_match(Token, Form);
+}
+
 class ShippedBank : public ::testing::TestWithParam<TBank> {};
 
 TEST_P(ShippedBank, GroupsHoldTheirKeyAndOnlyKeysKnownAtTheirLevel) {
@@ -43,8 +58,9 @@ TEST_P(ShippedBank, GroupsHoldTheirKeyAndOnlyKeysKnownAtTheirLevel) {
               fsOk);
     const int32_t Entries = Index.RecordCount(10);
     EXPECT_TRUE(Index.IsWholeRecords(10));
-    EXPECT_LE(Entries, 200);             // the program reads no more
-    std::set<std::pair<int, int>> Found; // (key, kind) at the level that teaches the key
+    EXPECT_LE(Entries, 200);                      // the program reads no more
+    std::set<std::pair<int, int>> Found;          // (key, kind) at the level that teaches the key
+    std::map<std::pair<int, int>, int> LastLevel; // (key, kind): level of its group before
     for (int32_t E = 0; E < Entries; ++E) {
         int32_t Char = 0, Level = 0, Kind = 0, First = 0, Count = 0;
         for (int32_t* V : {&Char, &Level, &Kind, &First, &Count})
@@ -58,15 +74,47 @@ TEST_P(ShippedBank, GroupsHoldTheirKeyAndOnlyKeysKnownAtTheirLevel) {
         ASSERT_GT(Course.LevelOf(Key), 0) << Where << ": the course never teaches the key";
         EXPECT_GE(Level, Course.LevelOf(Key)) << Where;
         if (Level == Course.LevelOf(Key)) Found.insert({Key, Kind});
-        // Capitals stand for their small letters: the builder lowers the keys it looks for.
-        std::string Known = Latin1Case::LowerCase(Course.KnownAt(Level)) + " ";
+        // The builder takes the first group it may use: a key's groups go
+        // from the highest level down.
+        const auto Before = LastLevel.find({Key, Kind});
+        if (Before != LastLevel.end()) {
+            EXPECT_LT(Level, Before->second) << Where;
+        }
+        LastLevel[{Key, Kind}] = Level;
+        // Capitals stand for their small letters (the builder lowers the keys
+        // it looks for); words keep their capitals once capitals are taught.
+        std::string Known =
+            Course.KnownAt(Level) + Latin1Case::LowerCase(Course.KnownAt(Level)) + " ";
         ASSERT_EQ(Data.SeekRecord(First, 256), 1);
         for (int32_t I = 0; I < Count; ++I) {
             std::string Slot;
             ASSERT_EQ(Data.ReadString(Slot), fsOk) << Where;
-            EXPECT_NE(Slot.find(char(Key)), std::string::npos) << Where << ": " << Slot;
+            EXPECT_NE(Latin1Case::LowerCase(Slot).find(char(Key)), std::string::npos)
+                << Where << ": " << Slot;
             for (char C : Slot)
                 EXPECT_NE(Known.find(C), std::string::npos) << Where << ": " << Slot;
+            // A richer group holds real words (every one has a vowel), not letter groups.
+            if (Kind == 1 && Level > Course.LevelOf(Key) && IsLetter(Key)) {
+                EXPECT_NE(Latin1Case::LowerCase(Slot).find_first_of("aeiouy\xE4\xF6\xFC\xE5\xE9"),
+                          std::string::npos)
+                    << Where << ": " << Slot;
+            }
+            for (size_t At = 1; At + 1 < Slot.size(); ++At) {
+                const unsigned char C = static_cast<unsigned char>(Slot[At]);
+                if (C == ' ' || IsLetter(C) ||
+                    !IsLetter(static_cast<unsigned char>(Slot[At - 1])) ||
+                    !IsLetter(static_cast<unsigned char>(Slot[At + 1])))
+                    continue;
+                // Between two letters: a hyphen, an address, a file name or an English contraction.
+                const size_t Start = Slot.rfind(' ', At) + 1;
+                const std::string Token = Slot.substr(Start, Slot.find(' ', At) - Start);
+                const bool Address = Token.find_first_of("@/") != std::string::npos;
+                const bool Ok =
+                    C == '-' || C == '_' || C == '@' || C == '/' || (C == '.' && Address) ||
+                    (C == '\'' && std::string(GetParam().Course) != "Deutsch.cnt" &&
+                     std::string(GetParam().Course) != "Svenska.cnt" && IsContraction(Token));
+                EXPECT_TRUE(Ok) << Where << ": " << Token << " in " << Slot;
+            }
         }
     }
     for (const std::string& Group : Course.Groups())

@@ -7,6 +7,7 @@
 #include "platform/FileNames.h"
 #include "tests/support/TSeamGuard.h"
 #include "tools/coursetool/TCourseScan.h"
+#include "tools/coursetool/TCoverage.h"
 #include "tools/coursetool/TLayoutChars.h"
 #include "users/TUser.h"
 
@@ -120,7 +121,7 @@ TEST_P(ShippedCourse, TeachesKeysOfItsLayoutOnceAndFitsALearnersRecord) {
     EXPECT_GE(Course.Chapters().size(), 1u);
     EXPECT_LE(Course.Chapters().size(), 20u);
     for (const TScannedChapter& Ch : Course.Chapters()) {
-        EXPECT_LE(Ch.Exercises.size(), 10u) << Ch.Name;
+        EXPECT_LE(Ch.Exercises.size(), 7u) << Ch.Name;
         if (!Ch.Picture.empty()) {
             // The chapter page's 185 x 313 units at two pixels a unit, which
             // the file names as 192 dots per inch (7559 dots a metre).
@@ -180,6 +181,35 @@ TEST_P(ShippedCourse, LoadsWithoutAMessage) {
     EXPECT_TRUE(DialogLog().empty()) << DialogLog().front().Text;
     EXPECT_EQ(Loaded.Chapters.size(), Course.Chapters().size());
     EXPECT_EQ(CurrentUser->FKeyGroups, Course.Groups());
+}
+
+TEST_P(ShippedCourse, ExamsAreAMinuteOfTypingWrittenByHandFromTheFourthChapter) {
+    int Number = 0, Exams = 0;
+    for (const TScannedChapter& Ch : Course.Chapters()) {
+        ++Number;
+        for (const TScannedExercise& E : Ch.Exercises)
+            for (const TScannedEvent& Ev : E.Events) {
+                if (Ev.Keyword() != "EXAM") continue;
+                ++Exams;
+                const std::string Source = Ev.Token(3);
+                bool Found = true;
+                std::string Text = UpperCase(Source.substr(0, 5)) == "FILE:"
+                                       ? ReadText(Source.substr(5), Found)
+                                       : Source;
+                size_t Typed = 0;
+                for (char C : Text)
+                    Typed += C != '\r' && C != '\n';
+                // About a minute at a beginner's pace.
+                EXPECT_GE(Typed, 300u) << GetParam().File << ": " << Source;
+                if (Number >= 4) {
+                    EXPECT_EQ(GeneratedKind(Source), "")
+                        << GetParam().File << ": " << Source << " is a list the tool makes";
+                }
+            }
+    }
+    if (GetParam().TeachesLayout) {
+        EXPECT_GE(Exams, int(Course.Chapters().size()));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Courses, ShippedCourse, ::testing::ValuesIn(Shipped),

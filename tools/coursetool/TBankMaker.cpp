@@ -5,6 +5,7 @@
 #include "tools/coursetool/TDrillMaker.h"
 #include "tools/coursetool/TToolRandom.h"
 
+#include <algorithm>
 #include <fstream>
 #include <set>
 
@@ -22,11 +23,12 @@ constexpr size_t FewestWords = 12;
 
 TBankMaker::TBankMaker(const TCourseScan& Course, const TWordList& Words,
                        const TSentenceMaker& Sentences)
-    : FCourse(Course), FWords(Words), FSentences(Sentences) {}
+    : FCourse(Course), FWords(Words), FSentences(Sentences),
+      FLanguage(TAvoidList::LanguageOfLayout(Course.Keyboard())) {}
 
 std::vector<std::string> TBankMaker::WordsFor(unsigned char C, int Level, uint64_t Seed) {
     const std::string Known = FCourse.KnownAt(Level);
-    TDrillMaker Maker(FWords, Known, std::string(1, char(C)), Seed);
+    TDrillMaker Maker(FWords, Known, std::string(1, char(C)), Seed, FLanguage);
     std::vector<std::string> Out;
     std::set<std::string> Seen;
     if (IsSmallLetter(C)) {
@@ -67,7 +69,7 @@ std::vector<std::string> TBankMaker::RowsFor(unsigned char C, int Level, uint64_
         Rows = FSentences.Make(Known, C, RowsPerGroup, Seed);
     } else {
         // Sentences of known words with the key worked in.
-        TDrillMaker Maker(FWords, FCourse.KnownAt(Level), std::string(1, char(C)), Seed);
+        TDrillMaker Maker(FWords, FCourse.KnownAt(Level), std::string(1, char(C)), Seed, FLanguage);
         const std::vector<std::string> Plain = FSentences.Make(Known, 0, RowsPerGroup * 2, Seed);
         for (size_t I = 0; I < Plain.size() && Rows.size() < RowsPerGroup; ++I) {
             std::string S = Plain[I];
@@ -81,6 +83,25 @@ std::vector<std::string> TBankMaker::RowsFor(unsigned char C, int Level, uint64_
             } else if (Digit) {
                 const std::string Lead = FSentences.NumberWord();
                 S += (Lead.empty() ? " " : " " + Lead + " ") + Maker.TokenWith(C);
+            } else if (C == '\'' && FLanguage == "en") {
+                // An English contraction opens the sentence.
+                static const std::vector<std::string> Openings = {
+                    "I'm sure",     "it's true:", "that's why",    "here's why", "we're told",
+                    "they're sure", "I've heard", "don't forget:", "it's said"};
+                std::vector<std::string> Fit;
+                for (const std::string& O : Openings)
+                    if (O.find_first_not_of(Known) == std::string::npos) Fit.push_back(O);
+                if (Fit.empty()) continue;
+                S = Random.Pick(Fit) + " " + S;
+            } else if (C == '"' && S.find(' ') != std::string::npos) {
+                // Quotes around a phrase of the sentence.
+                std::vector<std::string> W = Split(S, " ");
+                const size_t At = Random.Below(W.size() - 1);
+                W[At] = "\"" + W[At];
+                W[At + 1] += "\"";
+                S.clear();
+                for (const std::string& X : W)
+                    S += (S.empty() ? "" : " ") + X;
             } else {
                 std::vector<std::string> W = Split(S, " ");
                 const size_t At = Random.Below(W.size());
@@ -125,6 +146,13 @@ void TBankMaker::AddGroup(unsigned char C, int Level, int Kind) {
     FEntries.push_back(E);
 }
 
+size_t TBankMaker::WordCount(unsigned char C, int Level) const {
+    size_t N = 0;
+    for (const std::string& W : FWords.Within(FCourse.KnownAt(Level)))
+        if (W.find(char(C)) != std::string::npos && ++N >= WordsPerGroup) break;
+    return N;
+}
+
 bool TBankMaker::Make(std::string& Error) {
     FEntries.clear();
     FSlots.clear();
@@ -140,21 +168,44 @@ bool TBankMaker::Make(std::string& Error) {
                 " keys; a bank holds groups for at most " + std::to_string(MaxEntries / 2);
         return false;
     }
-    int Rich = 0; // the level at which every small letter is known
-    for (unsigned char C : Keys)
-        if (IsSmallLetter(C)) Rich = std::max(Rich, FCourse.LevelOf(C));
-    size_t RichLeft = MaxEntries - Keys.size() * 2;
+    // Every key has words and sentences at the level that teaches it. A
+    // letter taught early gets richer groups at the later levels where new
+    // letters make more words with it, as many as the bank has room for:
+    // those that add the most words first, and only where real words fill
+    // a group.
+    const int Levels = int(FCourse.Groups().size());
+    struct TCandidate {
+        unsigned char Key;
+        int Level;
+        size_t Gain;
+    };
+    std::vector<TCandidate> Candidates;
     for (unsigned char C : Keys) {
-        const int Level = FCourse.LevelOf(C);
-        // The program reads the groups in file order and stops once it has
-        // enough, so the richer group of a later level comes first.
-        if (Level < Rich && RichLeft >= 2) {
-            AddGroup(C, Rich, 1);
-            AddGroup(C, Rich, 2);
-            RichLeft -= 2;
+        if (!IsSmallLetter(C)) continue;
+        size_t Before = WordCount(C, FCourse.LevelOf(C));
+        for (int Level = FCourse.LevelOf(C) + 1; Level <= Levels; ++Level) {
+            const size_t Now = WordCount(C, Level);
+            if (Now > Before && Now >= FewestWords) Candidates.push_back({C, Level, Now - Before});
+            Before = std::max(Before, Now);
         }
-        AddGroup(C, Level, 1);
-        AddGroup(C, Level, 2);
+    }
+    std::stable_sort(Candidates.begin(), Candidates.end(),
+                     [](const TCandidate& A, const TCandidate& B) { return A.Gain > B.Gain; });
+    size_t Room = (MaxEntries - Keys.size() * 2) / 2;
+    if (Candidates.size() > Room) Candidates.resize(Room);
+    for (unsigned char C : Keys) {
+        // The program reads the groups in file order and takes the first it
+        // may use, so the groups of a key come from the highest level down.
+        std::vector<int> Chosen;
+        for (const TCandidate& Cand : Candidates)
+            if (Cand.Key == C) Chosen.push_back(Cand.Level);
+        std::sort(Chosen.rbegin(), Chosen.rend());
+        for (int Level : Chosen) {
+            AddGroup(C, Level, 1);
+            AddGroup(C, Level, 2);
+        }
+        AddGroup(C, FCourse.LevelOf(C), 1);
+        AddGroup(C, FCourse.LevelOf(C), 2);
     }
     return true;
 }

@@ -1,8 +1,9 @@
 // Makes a revision bank from a course's key groups: for every key, a group of
 // words (kind 1) and a group of crazy sentences (kind 2) at the level of the
-// key group that teaches it, and richer groups at the level where every
-// letter is known for the keys taught before it. Groups use only the keys
-// known at their level and every entry holds the group's key.
+// key group that teaches it, and for letters richer groups of real words at
+// the later levels where more words become possible, as many as the bank has
+// room for. Groups use only the keys known at their level and every entry
+// holds the group's key.
 //
 // Index file: 10-byte entries of five little-endian 16-bit integers
 // (character, level, kind, first slot, slot count). Data file: 256-byte slots,
@@ -44,9 +45,12 @@ private:
     const TCourseScan& FCourse;
     const TWordList& FWords;
     const TSentenceMaker& FSentences;
+    std::string FLanguage; // of the course, from its layout
     std::vector<TBankEntry> FEntries;
     std::vector<std::string> FSlots;
     void AddGroup(unsigned char C, int Level, int Kind);
+    // Real words holding C that the keys of a level allow (up to a group's worth).
+    size_t WordCount(unsigned char C, int Level) const;
     std::vector<std::string> WordsFor(unsigned char C, int Level, uint64_t Seed);
     std::vector<std::string> RowsFor(unsigned char C, int Level, uint64_t Seed);
 };

@@ -2,9 +2,25 @@
 
 #include "files/TextUtils.h"
 #include "platform/FileNames.h"
+#include "tools/coursetool/TMessageCheck.h"
+
+#include <cctype>
 
 #include <fstream>
 #include <set>
+
+std::string GeneratedKind(const std::string& FileName) {
+    static const char* Kinds[] = {"keys", "drill", "words", "game", "test"};
+    const std::string Lower = LowerCase(FileName);
+    for (const char* K : Kinds) {
+        const std::string Tail = std::string(K) + ".txt";
+        if (Lower.size() > Tail.size() + 2 &&
+            Lower.compare(Lower.size() - Tail.size(), Tail.size(), Tail) == 0 &&
+            isdigit(static_cast<unsigned char>(Lower[Lower.size() - Tail.size() - 1])))
+            return K;
+    }
+    return {};
+}
 
 std::vector<std::string> TCoverage::BodyLines(const std::string& Path, bool& Found) {
     std::vector<std::string> Lines;
@@ -27,7 +43,15 @@ bool TCoverage::IsRealWordLine(const std::string& Line, const TWordList& Words) 
     int Real = 0;
     std::string Token;
     auto Judge = [&](std::string T) -> bool {
-        if (T.size() > 2 && T.compare(T.size() - 2, 2, "'s") == 0) T.resize(T.size() - 2);
+        while (!T.empty() && !IsLetter(static_cast<unsigned char>(T.back())))
+            T.pop_back();
+        for (const char* End : {"n't", "'s", "'re", "'ll", "'ve", "'m", "'d"}) {
+            const size_t N = std::string(End).size();
+            if (T.size() > N && T.compare(T.size() - N, N, End) == 0) {
+                T.resize(T.size() - N);
+                break;
+            }
+        }
         std::string Part;
         bool Ok = true;
         auto Flush = [&] {
@@ -76,14 +100,42 @@ std::vector<TChapterCoverage> TCoverage::Measure(const TCourseScan& Course, cons
             C.PerKey.emplace_back(char(K), N);
             if (N < FewWords) C.FewKeys.push_back(char(K));
         }
+        std::set<std::string> Read; // a file typed in several exercises counts once
         for (const TScannedExercise& E : Ch.Exercises)
             for (const TScannedEvent& Ev : E.Events) {
                 const std::string K = Ev.Keyword();
-                if (K != "KEYBOARD" && K != "TEXT" && K != "EXAM") continue;
                 const std::string Src = Ev.Token(3);
-                if (UpperCase(Src.substr(0, 5)) != "FILE:") continue;
+                const bool File = UpperCase(Src.substr(0, 5)) == "FILE:";
+                const std::string Name = File ? Src.substr(5) : std::string();
                 bool Found = false;
-                for (const std::string& L : BodyLines(Dir + "/" + Src.substr(5), Found)) {
+                const std::vector<std::string> Body =
+                    File ? BodyLines(Dir + "/" + Name, Found) : std::vector<std::string>();
+                std::string Text;
+                for (const std::string& L : Body)
+                    Text += L + "\n";
+                for (const std::string& W : Words.AvoidedIn(File ? Text : Ev.Line))
+                    C.Avoided.push_back(W);
+                if (K == "MESSAGE") {
+                    const std::string Known = Course.KnownAt(Ev.KnownGroups);
+                    for (const std::string& W : ExampleWords(Text))
+                        if (W.find_first_not_of(Known) != std::string::npos)
+                            C.UntaughtExamples.push_back(W);
+                    continue;
+                }
+                if (K != "KEYBOARD" && K != "TEXT" && K != "EXAM") continue;
+                size_t Typed = 0;
+                if (File) {
+                    for (const std::string& L : Body)
+                        Typed += L.size();
+                } else if (UpperCase(Src) != "NIL") {
+                    Typed = Src.size();
+                }
+                if (K == "EXAM" && (C.ShortestExam == 0 || Typed < C.ShortestExam))
+                    C.ShortestExam = Typed;
+                if (!File || !Read.insert(LowerCase(Name)).second) continue;
+                C.Characters += Typed;
+                if (GeneratedKind(Name).empty()) C.HandCharacters += Typed;
+                for (const std::string& L : Body) {
                     if (Trim(L).empty()) continue;
                     ++C.Lines;
                     if (IsRealWordLine(L, Words)) ++C.RealLines;

@@ -20,6 +20,11 @@ struct TChapterCoverage {
     std::string FewKeys;                         // new letters with fewer than FewWords words
     int Lines = 0;                               // drill and text lines of the chapter
     int RealLines = 0;                           // of them, lines of real words
+    size_t Characters = 0;                       // typed in the chapter (each file once)
+    size_t HandCharacters = 0;                   // of them, in files the tool does not make
+    size_t ShortestExam = 0;                     // typed characters of its shortest exam
+    std::vector<std::string> Avoided;            // avoided words in its texts and messages
+    std::vector<std::string> UntaughtExamples;   // message example words with untaught keys
 };
 
 // What a course holds, counted over the texts its learner types (messages
@@ -32,6 +37,11 @@ struct TCourseTotals {
     size_t Characters = 0;    // of the typed texts, without line ends
 };
 
+// The kind of file the course tool makes that a name asks for:
+// "<prefix><nn><kind>.txt" with kind keys, drill, words, game or test (an
+// exam of words); "" for a file written by hand.
+std::string GeneratedKind(const std::string& FileName);
+
 class TCoverage {
 public:
     static constexpr size_t FewWords = 10;
@@ -41,7 +51,8 @@ public:
                                                  const std::string& Dir);
 
     // True when the line holds at least one word and every word in it (with
-    // punctuation, digits and a possessive "'s" taken off) is on the list.
+    // punctuation, digits, a possessive "'s" and an English contraction's
+    // ending taken off) is on the list.
     static bool IsRealWordLine(const std::string& Line, const TWordList& Words);
 
     static TCourseTotals Totals(const TCourseScan& Course, const std::string& Dir);

@@ -49,8 +49,8 @@ char Opening(unsigned char C) {
 } // namespace
 
 TDrillMaker::TDrillMaker(const TWordList& Words, const std::string& Known, const std::string& New,
-                         uint64_t Seed)
-    : FKnown(Known), FNew(New), FRandom(Seed) {
+                         uint64_t Seed, const std::string& Language)
+    : FKnown(Known), FNew(New), FLanguage(Language), FRandom(Seed) {
     for (unsigned char C : New) {
         if (IsSmall(C))
             FNewLetters.push_back(char(C));
@@ -61,9 +61,13 @@ TDrillMaker::TDrillMaker(const TWordList& Words, const std::string& Known, const
         if (IsSmall(C)) FKnownLetters.push_back(char(C));
         if (IsCapital(C)) FCapitals = true;
     }
-    FUsable = Words.Within(FKnownLetters);
+    std::string Capitals;
+    for (unsigned char C : Known)
+        if (IsCapital(C)) Capitals.push_back(char(C));
+    FUsable = Words.Within(FKnownLetters + Capitals);
     for (const std::string& W : FUsable)
-        if (W.find_first_of(FNewLetters) != std::string::npos) FFresh.push_back(W);
+        if (Latin1Case::LowerCase(W).find_first_of(FNewLetters) != std::string::npos)
+            FFresh.push_back(W);
 }
 
 std::string TDrillMaker::Group(const std::string& From, const std::string& Must, size_t Length) {
@@ -136,59 +140,251 @@ std::string TDrillMaker::Number(unsigned char Must) {
     return N;
 }
 
+std::string TDrillMaker::KnownFrom(const std::vector<std::string>& Candidates) {
+    std::vector<std::string> Typeable;
+    for (const std::string& W : Candidates) {
+        bool Ok = true;
+        for (unsigned char C : W)
+            Ok = Ok && (C == ' ' || Known(C));
+        if (Ok) Typeable.push_back(W);
+    }
+    return Typeable.empty() ? std::string() : FRandom.Pick(Typeable);
+}
+
+std::string TDrillMaker::Price(unsigned char Sign) {
+    const std::string Whole = Number(0);
+    if (Whole.empty()) return {};
+    std::string Cents;
+    const char Mark = FLanguage == "en" ? '.' : ',';
+    if (Known(static_cast<unsigned char>(Mark)) && FRandom.Chance(60)) {
+        // Two digits of cents.
+        const std::string Two = Number(0) + Number(0) + Whole;
+        Cents = std::string(1, Mark) + Two.substr(0, 2);
+    }
+    // English puts the sign before the amount; German and Swedish after it.
+    if (FLanguage == "en") return char(Sign) + Whole.substr(0, 3) + Cents;
+    return Whole.substr(0, 3) + Cents + " " + char(Sign);
+}
+
+std::string TDrillMaker::Path() {
+    const std::string Dir = KnownFrom({"/home/", "/tmp/", "/usr/", "/etc/", "/srv/"});
+    if (Dir.empty()) return {};
+    std::string P = Dir + Latin1Case::LowerCase(PlainWord());
+    if (Dir == "/home/" && FRandom.Chance(60)) P += "/" + Latin1Case::LowerCase(PlainWord());
+    if (Known('.')) {
+        const std::string Ext = KnownFrom({"txt", "md", "png", "odt", "csv", "html"});
+        if (!Ext.empty()) P += "." + Ext;
+    }
+    return P;
+}
+
+std::string TDrillMaker::Email(const std::string& Name) {
+    const std::string Word = Latin1Case::LowerCase(Name);
+    if (!Known('.')) return "@" + Word; // a name on a message board
+    const std::string Top = FLanguage == "de"   ? KnownFrom({"de", "org", "net"})
+                            : FLanguage == "sv" ? KnownFrom({"se", "org", "nu"})
+                                                : KnownFrom({"org", "com", "net", "edu"});
+    if (Top.empty()) return "@" + Word;
+    return Word + "@" + Latin1Case::LowerCase(PlainWord()) + "." + Top;
+}
+
+std::string TDrillMaker::Hyphenated(const std::string& Word) {
+    std::string Digits;
+    for (unsigned char C : FKnown)
+        if (IsDigit(C)) Digits.push_back(char(C));
+    if (Digits.size() >= 2 && FRandom.Chance(40)) {
+        // A range of numbers close to each other, the smaller first: "10-14".
+        const std::string A = Number(0).substr(0, 3);
+        const std::string B = std::to_string(std::stoi(A) + 1 + int(FRandom.Below(12)));
+        if (B.find_first_not_of(Digits) == std::string::npos) return A + "-" + B;
+    }
+    static const std::vector<std::string> En = {
+        "well-known", "self-made",   "e-mail",     "twenty-one",     "thirty-two", "old-fashioned",
+        "half-time",  "x-ray",       "long-term",  "part-time",      "full-time",  "so-called",
+        "one-way",    "first-class", "high-speed", "left-hand",      "right-hand", "non-stop",
+        "follow-up",  "check-in",    "sign-up",    "mother-in-law",  "up-to-date", "t-shirt",
+        "half-price", "forty-four",  "sixty-six",  "do-it-yourself", "long-lost",  "well-made"};
+    static const std::vector<std::string> De = {"ein- und ausgehen",
+                                                "auf- und ablaufen",
+                                                "hin- und herlaufen",
+                                                "vor- und nachher",
+                                                "ab- und zu",
+                                                "ein- und aussteigen",
+                                                "an- und ausziehen",
+                                                "E-Mail",
+                                                "T-Shirt",
+                                                "U-Bahn",
+                                                "Hin- und Heimweg",
+                                                "Nord-Ost"};
+    static const std::vector<std::string> Sv = {"e-post",
+                                                "t-shirt",
+                                                "tv-program",
+                                                "cd-skiva",
+                                                "in- och utg\xE5ng",
+                                                "upp- och nedf\xE4rd",
+                                                "fram- och baksida",
+                                                "sms-kod",
+                                                "wc-papper",
+                                                "ut- och inandning",
+                                                "fyra-fem",
+                                                "ja-svar"};
+    const std::string Word2 = KnownFrom(FLanguage == "de" ? De : FLanguage == "sv" ? Sv : En);
+    if (!Word2.empty()) return Word2;
+    return Word + "-" + PlainWord();
+}
+
+std::string TDrillMaker::Apostrophe(const std::string& Word) {
+    if (FLanguage == "en") {
+        const std::string C = KnownFrom(
+            {"don't",  "can't",    "it's",     "I'm",       "we're",   "you're", "isn't",
+             "that's", "let's",    "he's",     "she's",     "won't",   "didn't", "doesn't",
+             "I'll",   "we'll",    "you'll",   "they're",   "there's", "what's", "wasn't",
+             "aren't", "couldn't", "wouldn't", "shouldn't", "haven't", "hasn't", "I've",
+             "we've",  "they've",  "o'clock",  "here's",    "who's",   "she'll", "he'll",
+             "it'll",  "weren't",  "hadn't",   "I'd",       "you'd",   "we'd",   "ain't"});
+        if (!C.empty()) return C;
+    }
+    // Single quotes around a word: German and Swedish write no apostrophes here.
+    return "'" + Word + "'";
+}
+
 std::string TDrillMaker::Decorate(const std::string& Word, unsigned char C) {
     const std::string Num = Number(0);
     switch (C) {
     case ',':
     case ';':
-    case ':':
     case '.':
     case '!':
     case '?':
         return Word + char(C);
+    case ':':
+        if (!Num.empty() && FRandom.Chance(40)) {
+            // A time of day: an hour, then minutes whose first digit is 0-5.
+            std::string Tens, Digits;
+            for (unsigned char D : FKnown)
+                if (IsDigit(D)) {
+                    Digits.push_back(char(D));
+                    if (D <= '5') Tens.push_back(char(D));
+                }
+            std::string Hour = Num.substr(0, 2);
+            if (Hour.size() == 2 && Hour > "23") Hour = Hour.substr(0, 1);
+            if (!Tens.empty()) return Hour + ":" + FRandom.Pick(Tens) + FRandom.Pick(Digits);
+        }
+        return Word + ":";
     case '\'':
-        return Known('s') && FRandom.Chance(50) ? Word + "'s" : "'" + Word + "'";
+        return Apostrophe(Word);
     case '"':
-        return "\"" + Word + "\"";
+        return "\"" + Word + " " + PlainWord() + "\"";
     case '&':
         return Word + " & " + PlainWord();
     case '#':
+        return Num.empty() ? "#" + Word : "#" + Num;
     case '$':
-        return Num.empty() ? char(C) + Word : char(C) + Num;
+    case 0xA3: // pound
+    case 0xA4: // currency sign
+    case 0xA5: // yen
+    {
+        const std::string P = Price(C);
+        return P.empty() ? char(C) + Word : P;
+    }
     case '%':
-        return Num.empty() ? Word + "%" : Num + "%";
+        return Num.empty() ? Word + " %" : (FLanguage == "en" ? Num + "%" : Num + " %");
     case '+':
+        if (!Num.empty()) return Num + " + " + Number(0);
+        return Word + " + " + PlainWord();
     case '=':
+        if (!Num.empty() && Known('+')) {
+            const std::string A = Number(0).substr(0, 2), B = Number(0).substr(0, 2);
+            if (!A.empty() && !B.empty()) {
+                const std::string Sum = std::to_string(std::stoi(A) + std::stoi(B));
+                if (Sum.find_first_not_of(FKnown) == std::string::npos)
+                    return A + " + " + B + " = " + Sum;
+            }
+        }
+        if (!Num.empty()) return Word + " = " + Num;
+        return Word + " = " + PlainWord();
     case '*':
+        if (!Num.empty()) return Num + " * " + Number(0);
+        return "*" + Word + "*";
     case '^':
-        if (!Num.empty()) return Num + char(C) + Number(0);
-        return Word + char(C) + PlainWord();
+        if (!Num.empty()) return Num.substr(0, 2) + "^" + Number(0).substr(0, 1);
+        return "^" + Word;
     case '~':
+        if (Known('/')) return "~/" + Word;
+        if (!Num.empty()) return "~" + Num;
         return "~" + Word;
     case '`':
         return "`" + Word + "`";
+    case '@':
+        return Email(Word);
+    case '/': {
+        std::string P = FRandom.Chance(70) ? Path() : std::string();
+        if (P.empty() && !Num.empty()) {
+            const std::string D = Number(0).substr(0, 1);
+            if (!D.empty() && D != "0") P = Num.substr(0, 2) + "/" + D;
+        }
+        if (P.empty()) P = Path();
+        return P.empty() ? "/" + Word : P;
+    }
+    case '\\':
+        return "\\" + Word;
+    case '|':
+        return Word + " | " + PlainWord();
+    case '-':
+        return Hyphenated(Word);
+    case '_':
+        return Word + "_" + PlainWord();
+    case 0xA7: // section sign
+        return Num.empty() ? "\xA7" + Word : "\xA7 " + Num;
+    case 0xB0: // degree
+        return Num.empty() ? Word + "\xB0" : Num.substr(0, 2) + "\xB0";
+    case 0xB2:
+    case 0xB3:
+        if (Known('m')) return (Num.empty() ? Word : Num.substr(0, 3)) + " m" + char(C);
+        return Word + char(C);
+    case 0xB5: // micro
+        if (Known('m') && !Num.empty()) return Num.substr(0, 2) + " \xB5m";
+        return "\xB5" + Word;
+    case 0xBD: // one half
+        return Num.empty() ? "\xBD " + Word : Num.substr(0, 1) + "\xBD";
     default:
         break;
     }
     if (IsDigit(C)) return Number(C);
     if (IsLetter(C)) return {};
     if (const char Close = Closing(C)) {
+        if (C == '<' && !Num.empty() && FRandom.Chance(50)) {
+            std::string A = Num, B = Number(0);
+            if (std::stol(A) > std::stol(B)) std::swap(A, B);
+            if (A != B) return A + " < " + B;
+        }
         if (Known(static_cast<unsigned char>(Close))) return char(C) + Word + Close;
         return char(C) + Word;
     }
     if (const char Open = Opening(C)) {
+        if (C == '>' && !Num.empty() && FRandom.Chance(50)) {
+            std::string A = Num, B = Number(0);
+            if (std::stol(A) < std::stol(B)) std::swap(A, B);
+            if (A != B) return A + " > " + B;
+        }
         if (Known(static_cast<unsigned char>(Open))) return Open + Word + char(C);
         return Word + char(C);
     }
-    return Word + char(C) + PlainWord();
+    return Word + char(C);
 }
 
 std::string TDrillMaker::TokenWith(unsigned char C) {
     if (IsCapital(C)) {
+        // A word written with the capital (a German noun), or else a word
+        // that starts a sentence.
         const char Small = char(Latin1Case::Lower(C));
-        std::vector<std::string> Starting;
-        for (size_t I = 0; I < FUsable.size() && (I < 600 || Starting.empty()); ++I)
+        std::vector<std::string> Written, Starting;
+        for (size_t I = 0; I < FUsable.size() && (I < 600 || Starting.empty()); ++I) {
+            if (FUsable[I][0] == char(C)) Written.push_back(FUsable[I]);
             if (FUsable[I][0] == Small) Starting.push_back(FUsable[I]);
+        }
+        if (!Written.empty()) return FRandom.Pick(Written);
+        FStartsSentence = FLanguage != "en";
         if (!Starting.empty()) {
             std::string W = FRandom.Pick(Starting);
             W[0] = char(C);
@@ -214,17 +410,25 @@ std::vector<std::string> TDrillMaker::WordLines(int Count, size_t Width) {
     bool CapitalNext = false;
     for (int L = 0; L < Count; ++L) {
         std::string Line;
-        int Dressed = 0;
+        int Dressed = 0, Skipped = 0;
         while (true) {
             std::string W = FRandom.Chance(70) ? Pool[FRandom.Below(Top)] : PlainWord();
             bool Dress = !FNewOther.empty() &&
                          (FRandom.Chance(30) || (Dressed == 0 && Line.size() > Width / 2));
+            FStartsSentence = false;
             if (Dress) {
                 const unsigned char C = static_cast<unsigned char>(FRandom.Pick(FNewOther));
                 W = TokenWith(C);
                 ++Dressed;
             }
             if (CapitalNext && FCapitals) W = Capitalised(W);
+            if (FStartsSentence && !Line.empty() && !CapitalNext) {
+                // German and Swedish capitalise a word only at a sentence's start.
+                if (!Known('.') && ++Skipped < 50) continue;
+                if (!Known('.')) break;
+                if (Line.size() + 2 + W.size() > Width) break;
+                Line.push_back('.');
+            }
             if (W.empty() || Line.size() + 1 + W.size() > Width) break;
             if (!Line.empty()) Line.push_back(' ');
             Line += W;

@@ -11,8 +11,10 @@
 
 class TDrillMaker {
 public:
+    // Language ("en", "de" or "sv") decides how symbols are written: prices,
+    // decimal marks, apostrophes and hyphenated words.
     TDrillMaker(const TWordList& Words, const std::string& Known, const std::string& New,
-                uint64_t Seed);
+                uint64_t Seed, const std::string& Language = "en");
 
     // Lines of letter groups: the first ones of the new keys alone, the rest
     // of the new keys mixed with known letters.
@@ -30,17 +32,22 @@ public:
     const std::vector<std::string>& Usable() const { return FUsable; }
     const std::vector<std::string>& Fresh() const { return FFresh; }
 
-    // Dresses a word in a punctuation key, digit or symbol C so that the
-    // result holds C; "" when C has no way of its own (plain letters).
+    // Dresses a word in a punctuation key, digit or symbol C the way people
+    // write that symbol, so that the result holds C: marks after the word,
+    // brackets and quotes around it (quotes around a phrase), an e-mail
+    // address, a price, a time, a path, a sum, a range or a hyphenated word
+    // of the language, a contraction for the English apostrophe. "" when C
+    // has no way of its own (plain letters).
     std::string Decorate(const std::string& Word, unsigned char C);
 
     // Bits of text holding C: dressed words, or numbers for a digit.
     std::string TokenWith(unsigned char C);
 
 private:
-    std::string FKnown, FNew;
+    std::string FKnown, FNew, FLanguage;
     std::string FNewLetters, FNewOther, FKnownLetters;
     bool FCapitals = false;
+    bool FStartsSentence = false; // the last token's capital needs a sentence start
     std::vector<std::string> FUsable, FFresh;
     TToolRandom FRandom;
     bool Known(unsigned char C) const { return FKnown.find(char(C)) != std::string::npos; }
@@ -48,4 +55,10 @@ private:
     std::string PlainWord();
     std::string Capitalised(const std::string& W) const;
     std::string Number(unsigned char Must);
+    std::string KnownFrom(const std::vector<std::string>& Candidates);
+    std::string Price(unsigned char Sign);
+    std::string Path();
+    std::string Email(const std::string& Name);
+    std::string Hyphenated(const std::string& Word);
+    std::string Apostrophe(const std::string& Word);
 };

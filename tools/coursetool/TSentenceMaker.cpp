@@ -1,6 +1,7 @@
 #include "tools/coursetool/TSentenceMaker.h"
 
 #include "files/TextUtils.h"
+#include "platform/Latin1Case.h"
 #include "tools/coursetool/TToolRandom.h"
 #include "tools/coursetool/TWordList.h"
 
@@ -56,12 +57,19 @@ bool StartsWithVowel(const std::string& W) {
 std::vector<std::string> TSentenceMaker::Make(const std::string& Known, unsigned char Must,
                                               size_t Count, uint64_t Seed) const {
     bool Allowed[256] = {};
-    for (unsigned char C : Known)
+    bool HasCapitals = false;
+    for (unsigned char C : Known) {
         Allowed[C] = true;
+        HasCapitals = HasCapitals || (IsLetter(C) && Latin1Case::Lower(C) != C);
+    }
+    // Capitalised words (nouns) as written once capitals are known, in
+    // small letters before.
     std::map<std::string, std::vector<std::string>> Usable;
     for (const auto& [Name, Words] : FWords)
-        for (const std::string& W : Words)
-            if (Within(W, Allowed)) Usable[Name].push_back(W);
+        for (const std::string& W : Words) {
+            const std::string T = TypedForm(W, Allowed, HasCapitals);
+            if (!T.empty()) Usable[Name].push_back(T);
+        }
     std::vector<const std::vector<std::string>*> Patterns;
     for (const auto& P : FPatterns) {
         bool Ok = true;

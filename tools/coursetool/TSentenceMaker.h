@@ -20,9 +20,10 @@ public:
     // The word that leads a number into a sentence ("at" in "at 7"); may be empty.
     const std::string& NumberWord() const { return FNumberWord; }
 
-    // Up to Count different sentences (small letters, no full stop) made
-    // only of the characters of Known and each holding the character Must
-    // (any sentence will do when Must is 0).
+    // Up to Count different sentences (no full stop) made only of the
+    // characters of Known and each holding the character Must (any sentence
+    // will do when Must is 0). The lexicon's capitalised words (nouns) come
+    // as written once Known holds capitals, in small letters before.
     std::vector<std::string> Make(const std::string& Known, unsigned char Must, size_t Count,
                                   uint64_t Seed) const;
 

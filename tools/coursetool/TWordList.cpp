@@ -45,6 +45,15 @@ std::string ToLatin1(const std::string& Line) {
     return Out;
 }
 
+std::string TypedForm(const std::string& Word, const bool* Allowed, bool HasCapitals) {
+    std::string W = Word;
+    if (!W.empty() && !HasCapitals)
+        W[0] = char(Latin1Case::Lower(static_cast<unsigned char>(W[0])));
+    for (unsigned char C : W)
+        if (C != ' ' && !Allowed[C]) return {};
+    return W;
+}
+
 namespace {
 
 bool HasVowel(const std::string& W) {
@@ -64,37 +73,20 @@ bool IsRomanNumeral(const std::string& W) {
 
 } // namespace
 
-int TWordList::AddAvoided(const std::string& Path) {
-    std::ifstream In(Path, std::ios::binary);
-    if (!In) return -1;
-    int Count = 0;
-    std::string Line;
-    while (std::getline(In, Line)) {
-        if (!Line.empty() && Line[0] == '\'') continue;
-        std::string W;
-        for (char C : ToLatin1(Line) + " ") {
-            if (C == ' ' || C == '\r' || C == '\t') {
-                if (!W.empty() && FAvoided.insert(Latin1Case::LowerCase(W)).second) ++Count;
-                W.clear();
-            } else {
-                W.push_back(C);
-            }
-        }
-    }
-    return Count;
+int TWordList::AddAvoided(const std::string& Path, const std::string& Language) {
+    FLanguage = Language;
+    return FAvoided.Load(Path);
 }
 
 bool TWordList::AddWord(const std::string& Word, bool Preferred) {
     if (Word.empty() || Word.size() > 14) return false;
     if (!Preferred && (Word.size() < 3 || IsRomanNumeral(Word))) return false;
-    if (FAvoided.count(Word)) return false;
-    if (Word.size() > 3 && Word.back() == 's' && FAvoided.count(Word.substr(0, Word.size() - 1)))
-        return false;
+    if (FAvoided.Avoids(Word, FLanguage)) return false;
     for (unsigned char C : Word)
         if (!IsLetter(C)) return false;
     if (Word.size() == 1 && Word != "a") return false;
     if (!HasVowel(Word)) return false;
-    if (!FSeen.insert(Word).second) return false;
+    if (!FSeen.insert(Latin1Case::LowerCase(Word)).second) return false;
     FWords.push_back({Word, Preferred});
     FSorted = false;
     return true;
@@ -111,18 +103,25 @@ int TWordList::AddFile(const std::string& Path, bool FoldCapitals, bool Preferre
         if (Line.empty() || Line[0] == '\'' || Line[0] == '$') continue;
         std::string W = ToLatin1(Line);
         if (W.empty()) continue;
-        bool Capital = false;
+        // "I" and the small words of one or two letters count as real words
+        // in a line; single letters and Roman numerals do not.
+        if (W == "I" || (W.size() == 2 && Latin1Case::LowerCase(W) == W && HasVowel(W) &&
+                         IsLetter(static_cast<unsigned char>(W[0])) &&
+                         IsLetter(static_cast<unsigned char>(W[1])) &&
+                         !std::regex_match(W, std::regex("[ivx]+")))) {
+            if (!FAvoided.Avoids(W, FLanguage)) FShort.insert(Latin1Case::LowerCase(W));
+        }
+        bool Skip = false;
         for (size_t I = 0; I < W.size(); ++I) {
             const unsigned char C = static_cast<unsigned char>(W[I]);
             if (Latin1Case::Lower(C) != C) {
                 if (I > 0)
-                    Capital = true; // an abbreviation or a name like "McKay"
+                    Skip = true; // an abbreviation or a name like "McKay"
                 else if (!FoldCapitals)
-                    Capital = true;
+                    Skip = true;
             }
         }
-        if (Capital) continue;
-        W = Latin1Case::LowerCase(W);
+        if (Skip) continue;
         if (AddWord(W, Preferred)) ++Added;
     }
     return Added;
@@ -143,22 +142,21 @@ void TWordList::Sort() const {
 std::vector<std::string> TWordList::Within(const std::string& Keys, size_t MaxLength) const {
     Sort();
     bool Allowed[256] = {};
-    for (unsigned char C : Keys)
+    bool HasCapitals = false;
+    for (unsigned char C : Keys) {
         Allowed[C] = true;
+        HasCapitals = HasCapitals || (IsLetter(C) && Latin1Case::Lower(C) != C);
+    }
     std::vector<std::string> Out;
     for (const TEntry& E : FOrdered) {
         if (E.Word.size() > MaxLength) continue;
-        bool Ok = true;
-        for (unsigned char C : E.Word)
-            if (!Allowed[C]) {
-                Ok = false;
-                break;
-            }
-        if (Ok) Out.push_back(E.Word);
+        const std::string W = TypedForm(E.Word, Allowed, HasCapitals);
+        if (!W.empty()) Out.push_back(W);
     }
     return Out;
 }
 
 bool TWordList::Contains(const std::string& Word) const {
-    return FSeen.count(Latin1Case::LowerCase(Word)) != 0;
+    const std::string Lower = Latin1Case::LowerCase(Word);
+    return FSeen.count(Lower) != 0 || FShort.count(Lower) != 0;
 }

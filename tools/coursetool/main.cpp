@@ -2,21 +2,27 @@
 // key groups and a word list, makes a revision bank, checks a course's key
 // groups against a layout, and reports how well the words cover a course.
 //
-// Word options everywhere: --words LIST [--prefer LIST] [--avoid LIST] [--fold-capitals]
-//   clavora_coursetool make   --course F.cnt --out DIR --words LIST [--prefer LIST]
-//   [--fold-capitals] clavora_coursetool bank   --course F.cnt --words LIST [--prefer LIST]
-//   [--fold-capitals]
-//                             --lexicon F --hdr F.hdr --dta F.dta
-//   clavora_coursetool report --course F.cnt --dir DIR --words LIST [--prefer LIST]
-//   [--fold-capitals] clavora_coursetool check  --course F.cnt --layout F.kbd
+// Word options everywhere:
+//   --words LIST [--prefer LIST] [--avoid LIST] [--fold-capitals] [--language en|de|sv]
+// Commands:
+//   clavora_coursetool make   --course F.cnt --out DIR [--layout F.kbd] WORD OPTIONS
+//   clavora_coursetool bank   --course F.cnt --lexicon F --hdr F.hdr --dta F.dta WORD OPTIONS
+//   clavora_coursetool report --course F.cnt --dir DIR WORD OPTIONS
+//   clavora_coursetool check  --course F.cnt --layout F.kbd
+// --fold-capitals takes the capitalised words (nouns) of the preferred list:
+// in small letters before the course teaches capitals, as written from then
+// on. The language (for the avoid list, prices, apostrophes and capitals) is
+// the one the course's layout is for unless --language names it.
 #include "tools/coursetool/TBankMaker.h"
 #include "tools/coursetool/TCourseScan.h"
 #include "tools/coursetool/TCoverage.h"
 #include "tools/coursetool/TDrillMaker.h"
 #include "tools/coursetool/TLayoutChars.h"
+#include "tools/coursetool/TMessageCheck.h"
 #include "tools/coursetool/TSentenceMaker.h"
 
 #include "files/TextUtils.h"
+#include "keyboard/TKeyData.h"
 
 #include <cstdio>
 #include <fstream>
@@ -38,8 +44,14 @@ int Fail(const std::string& Message) {
     return 1;
 }
 
-bool LoadWords(TWordList& Words) {
-    if (!Opt("avoid").empty() && Words.AddAvoided(Opt("avoid")) < 0) {
+// The language of the course's words: --language, or the one its layout is for.
+std::string Language(const TCourseScan& Course) {
+    return Opt("language").empty() ? TAvoidList::LanguageOfLayout(Course.Keyboard())
+                                   : Opt("language");
+}
+
+bool LoadWords(TWordList& Words, const TCourseScan& Course) {
+    if (!Opt("avoid").empty() && Words.AddAvoided(Opt("avoid"), Language(Course)) < 0) {
         Fail("cannot read " + Opt("avoid"));
         return false;
     }
@@ -47,8 +59,8 @@ bool LoadWords(TWordList& Words) {
         Fail("cannot read " + Opt("prefer"));
         return false;
     }
-    // Only our own list is folded: a dictionary's capitalised words include
-    // names, which are no words to drill in small letters.
+    // Only our own list gives capitalised words: a dictionary's include
+    // names, which are no words to drill.
     if (!Opt("words").empty() && Words.AddFile(Opt("words"), false, false) < 0) {
         Fail("cannot read " + Opt("words"));
         return false;
@@ -70,24 +82,11 @@ std::string Shuffled(const std::string& Keys, uint64_t Seed) {
     return std::string(K.begin(), K.end());
 }
 
-// The kind of generated file a name asks for: "<prefix><nn><kind>.txt", where
-// kind is keys, drill, words, game or test (an exam of words).
-std::string KindOf(const std::string& Name) {
-    static const char* Kinds[] = {"keys", "drill", "words", "game", "test"};
-    const std::string Lower = LowerCase(Name);
-    for (const char* K : Kinds) {
-        const std::string Tail = std::string(K) + ".txt";
-        if (Lower.size() > Tail.size() + 2 &&
-            Lower.compare(Lower.size() - Tail.size(), Tail.size(), Tail) == 0 &&
-            isdigit(static_cast<unsigned char>(Lower[Lower.size() - Tail.size() - 1])))
-            return K;
-    }
-    return {};
-}
+constexpr size_t MinExamCharacters = 300;
 
 int Make(const TCourseScan& Course) {
     TWordList Words;
-    if (!LoadWords(Words)) return 1;
+    if (!LoadWords(Words, Course)) return 1;
     const std::string Dir = Opt("out");
     int Written = 0;
     int Number = 0;
@@ -98,14 +97,14 @@ int Make(const TCourseScan& Course) {
             for (const TScannedEvent& Ev : E.Events) {
                 std::string Src = Ev.Token(3);
                 if (UpperCase(Src.substr(0, 5)) == "FILE:") Src = Src.substr(5);
-                if (!KindOf(Src).empty()) Names.insert(Src);
+                if (!GeneratedKind(Src).empty()) Names.insert(Src);
             }
         for (const std::string& Name : Names) {
-            const std::string Kind = KindOf(Name);
+            const std::string Kind = GeneratedKind(Name);
             // Each event knows the groups up to its own line; the chapter's last group is the most.
             const std::string Known = Course.KnownAt(Ch.Groups);
             const uint64_t Seed = uint64_t(Number) * 100 + Kind.size();
-            TDrillMaker Maker(Words, Known, Ch.NewKeys, Seed);
+            TDrillMaker Maker(Words, Known, Ch.NewKeys, Seed, Language(Course));
             std::vector<std::string> Lines;
             if (Kind == "keys") {
                 Lines = {Ch.NewKeys, Shuffled(Ch.NewKeys, Seed)};
@@ -118,9 +117,16 @@ int Make(const TCourseScan& Course) {
             } else if (Kind == "words") {
                 Lines = Maker.WordLines(8);
             } else if (Kind == "test") {
-                // An exam of words where no text of phrases is written.
-                TDrillMaker Exam(Words, Known, Ch.NewKeys, Seed * 31 + 5);
-                Lines = Exam.WordLines(5);
+                // An exam of words where no text of phrases is written: a
+                // minute's typing at a beginner's pace, 300 characters at least.
+                TDrillMaker Exam(Words, Known, Ch.NewKeys, Seed * 31 + 5, Language(Course));
+                size_t Typed = 0;
+                while (Typed < MinExamCharacters) {
+                    const std::vector<std::string> One = Exam.WordLines(1);
+                    if (One.empty() || One[0].empty()) break;
+                    Typed += One[0].size();
+                    Lines.push_back(One[0]);
+                }
             } else {
                 Lines = Maker.GameWords(60);
                 if (Lines.size() < 10) return Fail(Name + ": too few words for a game");
@@ -136,7 +142,7 @@ int Make(const TCourseScan& Course) {
 
 int Bank(const TCourseScan& Course) {
     TWordList Words;
-    if (!LoadWords(Words)) return 1;
+    if (!LoadWords(Words, Course)) return 1;
     TSentenceMaker Sentences;
     if (!Sentences.Load(Opt("lexicon"))) return Fail("cannot read the lexicon " + Opt("lexicon"));
     TBankMaker Maker(Course, Words, Sentences);
@@ -153,25 +159,86 @@ int Bank(const TCourseScan& Course) {
     return 0;
 }
 
+// Sentences of the course's messages that give a key a finger other than
+// the layout's; -1 when the layout cannot be read.
+int FingerDisagreements(const TCourseScan& Course, const std::string& Layout,
+                        const std::string& Dir) {
+    TKeyData Keys;
+    if (Keys.Load(Layout) != 1) return -1;
+    int Bad = 0;
+    for (const TScannedChapter& Ch : Course.Chapters())
+        for (const TScannedExercise& E : Ch.Exercises)
+            for (const TScannedEvent& Ev : E.Events) {
+                const std::string Src = Ev.Token(3);
+                if (Ev.Keyword() != "MESSAGE" || UpperCase(Src.substr(0, 5)) != "FILE:") continue;
+                bool Found = false;
+                std::string Text;
+                for (const std::string& L : TCoverage::BodyLines(Dir + "/" + Src.substr(5), Found))
+                    Text += L + "\n";
+                for (const TFingerClaim& C : FingerClaims(Text))
+                    if (!ClaimAgrees(C, Keys.FingerOf(C.Key))) {
+                        std::printf("finger: %s: \"%s\" (%c is the %s's)\n", Src.c_str() + 5,
+                                    C.Phrase.c_str(), C.Key,
+                                    TKeyData::FingerName(Keys.FingerOf(C.Key)).c_str());
+                        ++Bad;
+                    }
+            }
+    return Bad;
+}
+
+int Percent(size_t Part, size_t Whole) {
+    return Whole ? int((Part * 100 + Whole / 2) / Whole) : 0;
+}
+
 int Report(const TCourseScan& Course) {
     TWordList Words;
-    if (!LoadWords(Words)) return 1;
-    std::printf("%-3s %-28s %-12s %7s  %-26s %s\n", "ch", "name", "new keys", "words",
-                "words per new letter", "real-word lines");
+    if (!LoadWords(Words, Course)) return 1;
+    std::printf("%-3s %-24s %-10s %6s  %-26s %-15s %5s %5s\n", "ch", "name", "new keys", "words",
+                "words per new letter", "real-word lines", "hand", "exam");
+    size_t Lines = 0, Real = 0, Hand = 0, Typed = 0, ShortestExam = 0;
+    std::vector<std::string> Avoided, Untaught;
     for (const TChapterCoverage& C : TCoverage::Measure(Course, Words, Opt("dir"))) {
         std::string Per;
         for (const auto& [K, N] : C.PerKey)
             Per += std::string(1, K) + ":" + std::to_string(N) + " ";
-        const int Share = C.Lines ? (C.RealLines * 100 + C.Lines / 2) / C.Lines : 0;
-        std::printf("%-3d %-28.28s %-12.12s %7zu  %-26.26s %d/%d (%d %%)%s%s\n", C.Number,
-                    C.Name.c_str(), C.NewKeys.c_str(), C.Words, Per.c_str(), C.RealLines, C.Lines,
-                    Share, C.FewKeys.empty() ? "" : "  too few words: ", C.FewKeys.c_str());
+        const std::string RealLines =
+            std::to_string(C.RealLines) + "/" + std::to_string(C.Lines) + " (" +
+            std::to_string(Percent(size_t(C.RealLines), size_t(C.Lines))) + " %)";
+        std::printf("%-3d %-24.24s %-10.10s %6zu  %-26.26s %-15s %4d%% %5zu%s%s\n", C.Number,
+                    C.Name.c_str(), C.NewKeys.c_str(), C.Words, Per.c_str(), RealLines.c_str(),
+                    Percent(C.HandCharacters, C.Characters), C.ShortestExam,
+                    C.FewKeys.empty() ? "" : "  too few words: ", C.FewKeys.c_str());
+        Lines += size_t(C.Lines);
+        Real += size_t(C.RealLines);
+        Hand += C.HandCharacters;
+        Typed += C.Characters;
+        if (C.ShortestExam && (ShortestExam == 0 || C.ShortestExam < ShortestExam))
+            ShortestExam = C.ShortestExam;
+        for (const std::string& W : C.Avoided)
+            Avoided.push_back(std::to_string(C.Number) + ":" + W);
+        for (const std::string& W : C.UntaughtExamples)
+            Untaught.push_back(std::to_string(C.Number) + ":" + W);
     }
     const TCourseTotals T = TCoverage::Totals(Course, Opt("dir"));
     std::printf("%s: %zu chapters, %zu exercises, %zu events; typed texts: %zu distinct words, "
                 "%zu characters\n",
                 Course.FileName().c_str(), T.Chapters, T.Exercises, T.Events, T.DistinctWords,
                 T.Characters);
+    std::printf("real-word lines %d %%, hand-written characters %d %%, shortest exam %zu "
+                "characters\n",
+                Percent(Real, Lines), Percent(Hand, Typed), ShortestExam);
+    std::string List;
+    for (const std::string& W : Avoided)
+        List += " " + W;
+    std::printf("avoided words: %zu%s\n", Avoided.size(), List.c_str());
+    List.clear();
+    for (const std::string& W : Untaught)
+        List += " " + W;
+    std::printf("message example words with keys not yet taught: %zu%s\n", Untaught.size(),
+                List.c_str());
+    if (!Opt("layout").empty())
+        std::printf("finger disagreements in messages: %d\n",
+                    FingerDisagreements(Course, Opt("layout"), Opt("dir")));
     return 0;
 }
 
