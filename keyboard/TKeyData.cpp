@@ -96,9 +96,11 @@ int32_t TKeyData::Load(const std::string& FileName) {
     // What dead keys make belongs to the file: a layout loaded over another
     // keeps none of the other's.
     FComposed.fill({'\0', '\0'});
+    FDead.fill(false);
     for (const std::string& Line : DeadKeys) {
         const char Dead = Line.empty() ? '\0' : Line[0];
         if (!Typeable(Dead)) continue;
+        FDead[static_cast<unsigned char>(Dead)] = true;
         for (const std::string& Pair : Split(Line.substr(1), " ")) {
             if (Pair.size() != 2 || !Typeable(Pair[0]) || !Typeable(Pair[1])) continue;
             FComposed[static_cast<unsigned char>(Pair[1])] = {Dead, Pair[0]};

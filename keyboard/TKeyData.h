@@ -58,6 +58,11 @@ public:
     // key's character and the letter.
     bool ComposedOf(char C, char& DeadKey, char& Letter) const;
 
+    // Whether C is the character of a dead key of the layout, as its file
+    // names them: a key that types nothing until the next key, and C alone
+    // when that key is Space.
+    bool IsDeadKey(char C) const { return FDead[static_cast<unsigned char>(C)]; }
+
     // The modifier C needs: 0 none, 1 the left Shift (a Shift character of the
     // right hand), 2 the right Shift (a Shift character of the left hand),
     // 4 Alt Gr.
@@ -80,6 +85,7 @@ private:
     // For each character a dead key makes: the dead key's character and the
     // letter ('\0' for characters no dead key makes).
     std::array<std::pair<char, char>, 256> FComposed{};
+    std::array<bool, 256> FDead{};
 };
 
 // The one layout of the program, loaded at start-up; null before.

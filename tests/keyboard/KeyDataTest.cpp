@@ -136,6 +136,7 @@ TEST(KeyData, DeadKeyLinesOfTheHeaderNameTheLettersNoKeyGives) {
         const char* Name;
         std::vector<std::string> Files; // loaded in order into one layout
         std::vector<TMade> Made;
+        bool AcuteIsDead; // the acute accent's key waits for the next key
     } Cases[] = {
         {"each pair is a letter and what the dead key makes of it",
          {Spanish + FourRows},
@@ -143,19 +144,23 @@ TEST(KeyData, DeadKeyLinesOfTheHeaderNameTheLettersNoKeyGives) {
           {'\xC9', true, '\xB4', 'E'},
           {'\xFC', true, '\xA8', 'u'},
           {'\xED', false, 0, 0},
-          {'a', false, 0, 0}}},
+          {'a', false, 0, 0}},
+         true},
         {"a character a key gives is typed with that key",
          {Spanish + "\r\n\r\n\xFC\xDC"},
-         {{'\xFC', false, 0, 0}, {'\xE9', true, '\xB4', 'e'}}},
+         {{'\xFC', false, 0, 0}, {'\xE9', true, '\xB4', 'e'}},
+         true},
         {"pairs of other lengths, nothing and spaces are passed over",
          {"$deadkey=\xB4 a\xE1x e \xA4\xE9 o\xF3\r\n$deadkey= i\xED\r\n$deadkey\r\nx"},
          {{'\xE1', false, 0, 0},
           {'\xE9', false, 0, 0},
           {'\xF3', true, '\xB4', 'o'},
-          {'\xED', false, 0, 0}}},
+          {'\xED', false, 0, 0}},
+         true},
         {"a layout loaded over another keeps none of its dead keys",
          {Spanish + FourRows, FourRows},
-         {{'\xE1', false, 0, 0}}},
+         {{'\xE1', false, 0, 0}},
+         false},
     };
     for (const auto& Case : Cases) {
         SCOPED_TRACE(Case.Name);
@@ -172,6 +177,8 @@ TEST(KeyData, DeadKeyLinesOfTheHeaderNameTheLettersNoKeyGives) {
             EXPECT_EQ(Dead, M.Dead);
             EXPECT_EQ(Letter, M.Letter);
         }
+        EXPECT_EQ(Data.IsDeadKey('\xB4'), Case.AcuteIsDead);
+        EXPECT_FALSE(Data.IsDeadKey('a'));
     }
 }
 
