@@ -84,9 +84,9 @@ void TCustomKeyboardEvent::KeyUp(QObject* Sender, std::uint16_t& Key, TShiftStat
     ReleaseKeys();
     if (FDeadKeyDone || Key == 0) return;
     for (const char C : FExpected) {
-        char Dead = 0;
+        char Dead = C;
         char Letter = 0;
-        if (KeyData->ComposedOf(C, Dead, Letter) &&
+        if ((KeyData->IsDeadKey(C) || KeyData->ComposedOf(C, Dead, Letter)) &&
             Key == VirtualKeyOfPosition(KeyData->KeyOf(Dead))) {
             FDeadKeyDone = true;
             DeadKeyPressed();
@@ -138,6 +138,8 @@ void TCustomKeyboardEvent::ShowExpectedKeys(const std::string& Wrong) {
 }
 
 char TCustomKeyboardEvent::KeyFor(char Ch) const {
+    // An accent alone is its dead key and then Space.
+    if (KeyData->IsDeadKey(Ch) && KeyData->KeyOf(Ch) > 0) return FDeadKeyDone ? ' ' : Ch;
     char Dead = 0;
     char Letter = 0;
     if (!KeyData->ComposedOf(Ch, Dead, Letter)) return Ch;

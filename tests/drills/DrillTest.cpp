@@ -337,6 +337,55 @@ TEST_F(DrillTest, ACharacterOnlyADeadKeyMakesShowsTheDeadKeyAndThenTheLetter) {
     EXPECT_EQ(RunEvent(Event, Driver), erNext);
 }
 
+TEST_F(DrillTest, AnAccentAloneShowsItsDeadKeyAndThenSpace) {
+    // The accent key waits for the next key; Space then gives the accent
+    // alone. Key numbers count from 1 along each row: the German ^ is the
+    // first key of the digit row (left little finger), the German acute the
+    // thirteenth (right little finger), the Swedish diaeresis the twelfth of
+    // the letter row, key 25 (right little finger).
+    const struct {
+        const char* File;
+        const char* Accent; // UTF-8
+        Qt::Key DeadKey;
+        quint32 ScanCode;
+        int Mark, Finger;
+    } Cases[] = {
+        {"qwertz.kbd", "^", Qt::Key_Dead_Circumflex, 49, 11, 1},
+        {"qwertz.kbd", "\u00B4", Qt::Key_Dead_Acute, 21, 131, 8},
+        {"nordic.kbd", "\u00A8", Qt::Key_Dead_Diaeresis, 35, 251, 8},
+    };
+    for (const auto& C : Cases) {
+        SCOPED_TRACE(std::string(C.File) + " " + C.Accent);
+        ASSERT_EQ(KeyData->Load(std::string(std::getenv("CLAVORA_APP_DIR")) + "/" + C.File), 1);
+        TNewKeysEvent Event("intro=NEWKEYS;1;NIL");
+        Event.Text = QString::fromUtf8(C.Accent).toLatin1().toStdString();
+        TDriver Driver;
+        Driver.Do("the accent key first", [&] {
+            EXPECT_EQ(Marks(*Event.Keyboard), std::vector<int>{C.Mark});
+            EXPECT_EQ(Event.Fingers->Finger, C.Finger);
+        });
+        Driver.Do("then Space", [&] {
+            for (const QEvent::Type Type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent Key(Type, C.DeadKey, Qt::NoModifier, C.ScanCode, 0, 0, QString());
+                QCoreApplication::sendEvent(BookForm->windowHandle(), &Key);
+            }
+            EXPECT_EQ(Event.State, esWaiting) << "a dead key alone is no keystroke";
+            EXPECT_EQ(Marks(*Event.Keyboard), std::vector<int>{kpSpace * 10 + 1});
+            EXPECT_EQ(Event.Fingers->Finger, 9);
+        });
+        Driver.Do("the accent is right", [&] {
+            QInputMethodEvent Text;
+            Text.setCommitString(QString::fromUtf8(C.Accent));
+            QCoreApplication::sendEvent(BookForm, &Text);
+            EXPECT_EQ(Event.GroupIndex, 2);
+            Type(' ');
+            EXPECT_EQ(Event.State, esCompleted);
+            Type('\r');
+        });
+        EXPECT_EQ(RunEvent(Event, Driver), erNext);
+    }
+}
+
 TEST_F(DrillTest, KeysShowPressedUntilLetGoAndClicksOnTheKeyboardType) {
     TKeyboardEvent Event("drill=KEYBOARD;1;as");
     TDriver Driver;
