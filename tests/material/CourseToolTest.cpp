@@ -1,6 +1,7 @@
 // The course tool: the key groups it refuses, and the lines it makes, which
 // must keep to the keys known and practise the new ones.
 #include "files/TextUtils.h"
+#include "keyboard/TKeyData.h"
 #include "tests/support/TestSupport.h"
 #include "tools/coursetool/TBankMaker.h"
 #include "tools/coursetool/TCourseScan.h"
@@ -178,6 +179,92 @@ TEST(CourseTool, SymbolsAreWrittenTheWayPeopleWriteThem) {
     // Before digits and the full stop are known: no price or address made of words.
     TDrillMaker Early(Words, Letters + "@$", "@$", 3, "en");
     EXPECT_TRUE(std::regex_match(Early.TokenWith('@'), std::regex("@" + Word)));
+}
+
+// A dead key types nothing until the next key, and its accent alone with
+// Space: nobody glues it to a word ("sitzen´", "4^6", "~kan"). Word lines
+// leave it out, a token of it is the accent alone, and the bank's groups for
+// it hold it standing alone; the letter lines still drill it.
+TEST(CourseTool, ADeadKeyStandsAloneAndNeverOnAWord) {
+    const std::string AppDir = std::getenv("CLAVORA_APP_DIR");
+    TWordList Words;
+    for (const char* W : {"sitzen", "hund", "warum", "dort", "morgen", "konnten", "kan", "ide",
+                          "und", "der", "och", "fisk", "garten", "bord", "tisch", "lampe"})
+        Words.AddWord(W, true);
+    const std::string Letters = "abcdefghijklmnopqrstuvwxyz";
+    struct TCase {
+        const char* Layout;
+        const char* Language;
+        std::string New;
+        std::string Dead; // of New, by the layout file's dead key lines
+    } Cases[] = {
+        {"qwertz.kbd", "de", "#+*_<>^\xB0\xB4`", "^\xB4`"},
+        {"nordic.kbd", "sv", "+*_<>\xA7\xBD\xB4`\xA8^", "\xB4`\xA8^"},
+        {"nordic.kbd", "sv", "@\xA3${[]}\\|~\xB5", "~"},
+        {"qwertz.kbd", "de", "@{}[]\\|~\xB5\xB2\xB3", ""}, // the German ~ types at once
+        {"qwerty.kbd", "en", "^`~", ""},
+    };
+    for (const TCase& C : Cases) {
+        SCOPED_TRACE(C.Layout + (" " + C.New));
+        TKeyData Layout;
+        ASSERT_EQ(Layout.Load(AppDir + "/" + C.Layout), 1);
+        std::string Dead;
+        for (unsigned char K : C.New)
+            if (Layout.IsDeadKey(char(K))) Dead.push_back(char(K));
+        EXPECT_EQ(Dead, C.Dead);
+        const std::string Known = Letters + "0123456789.,/" + C.New;
+        bool Drilled = false, Dressed = false;
+        for (uint64_t Seed = 1; Seed <= 20; ++Seed) {
+            TDrillMaker Maker(Words, Known, C.New, Seed, C.Language, Dead);
+            for (const std::string& L : Maker.WordLines(8)) {
+                EXPECT_EQ(L.find_first_of(Dead), std::string::npos) << L;
+                Dressed = Dressed || L.find_first_of(C.New) != std::string::npos;
+            }
+            for (const std::string& L : Maker.LetterLines(3))
+                Drilled = Drilled || Dead.empty() || L.find_first_of(Dead) != std::string::npos;
+            for (char K : Dead) {
+                EXPECT_EQ(Maker.TokenWith(K), std::string(1, K));
+                EXPECT_EQ(Maker.Decorate("hund", K), "");
+            }
+        }
+        EXPECT_TRUE(Drilled);
+        EXPECT_TRUE(Dressed); // the other new signs still go on words
+    }
+    // On a keyboard without dead keys the same signs dress words.
+    TDrillMaker English(Words, Letters + "^`~/", "^`~", 5, "en");
+    EXPECT_EQ(English.Decorate("hund", '`'), "`hund`");
+    EXPECT_EQ(English.Decorate("hund", '~'), "~/hund");
+
+    // The bank: a group of German dead keys after the home keys.
+    TScopedTempDir Dir;
+    std::string Course = "$description=Test\ncontents name=Test\n";
+    for (const char* G : {"fj", "dk", "sl", "a;", "gh", "ei", "ru", "to", "nm", "^\xB4`"})
+        Course += std::string("begin chapter\nnew keys=") + G +
+                  "\nchapter name=1;x\nbegin exercise\nend exercise\nend chapter\n";
+    WriteFileBytes(Dir / "course.cnt", Course);
+    WriteFileBytes(Dir / "lexicon.txt", "pattern=D N V D N\nD der die\nN hund tisch garten\n"
+                                        "V sieht holt\n");
+    TCourseScan Scan;
+    std::string Error;
+    ASSERT_TRUE(Scan.Load(Dir / "course.cnt", Error)) << Error;
+    TSentenceMaker Sentences;
+    ASSERT_TRUE(Sentences.Load(Dir / "lexicon.txt"));
+    TBankMaker Bank(Scan, Words, Sentences, "^\xB4`");
+    ASSERT_TRUE(Bank.Make(Error)) << Error;
+    int Groups = 0;
+    for (const TBankEntry& E : Bank.Entries()) {
+        if (std::string("^\xB4`").find(char(E.Char)) == std::string::npos) continue;
+        ++Groups;
+        for (int I = E.First; I < E.First + E.Count; ++I) {
+            const std::string& Entry = Bank.Slots()[size_t(I)];
+            EXPECT_NE(Entry.find(char(E.Char)), std::string::npos) << Entry;
+            for (const std::string& T : Split(Entry, " "))
+                if (T.find_first_of("^\xB4`") != std::string::npos) {
+                    EXPECT_EQ(T.size(), 1u) << Entry;
+                }
+        }
+    }
+    EXPECT_EQ(Groups, 6); // words and sentences for each of the three
 }
 
 // The words group a learner at a level gets for a key: the first group in
