@@ -2,6 +2,7 @@
 // must keep to the keys known and practise the new ones.
 #include "files/TextUtils.h"
 #include "keyboard/TKeyData.h"
+#include "platform/Latin1Case.h"
 #include "tests/support/TestSupport.h"
 #include "tools/coursetool/TBankMaker.h"
 #include "tools/coursetool/TCourseScan.h"
@@ -14,6 +15,7 @@
 
 #include <cstdlib>
 #include <regex>
+#include <set>
 
 namespace {
 
@@ -395,6 +397,48 @@ TEST(CourseTool, CapitalisedWordsAreFoldedBeforeCapitalsAndKeptAsWrittenAfter) {
     for (const std::string& S : Later) {
         EXPECT_EQ(S.find("hund"), std::string::npos) << S;
         EXPECT_EQ(S.find("katze"), std::string::npos) << S;
+    }
+}
+
+// Word texts hold words: a capital that begins no word of the list is left
+// to the letter lines, never written as a made-up group ("Yök", "Xjv").
+TEST(CourseTool, WordLinesGiveCapitalsOnlyToWordsThatBeginWithThem) {
+    const std::string Letters = "abcdefghijklmnopqrstuvwxyz\xE4\xF6\xFC\xE5\xDF";
+    struct TCase {
+        const char* Language;
+        std::vector<std::string> Words;
+        std::string New;     // the capitals taught
+        std::string OnWords; // those some word begins with, worked out by hand
+    } Cases[] = {
+        {"de",
+         {"Haus", "Tisch", "und", "der", "ist", "hier", "gern", "Rad", "\xC4pfel"},
+         "ABCDEFGHIJKLMNOPQRSTUVWXYZ\xC4\xD6\xDC",
+         "DGHIRTU\xC4"},
+        {"sv", {"och", "fisk", "\xE5r", "bord", "hus", "zon"}, "XYZ\xC5\xC4\xD6OH", "ZO\xC5H"},
+    };
+    for (const TCase& C : Cases) {
+        SCOPED_TRACE(C.Language);
+        TWordList Words;
+        for (const std::string& W : C.Words)
+            Words.AddWord(W, true);
+        std::string Known = Letters + ".,";
+        for (unsigned char K : Letters)
+            if (Latin1Case::Upper(K) != K) Known.push_back(char(Latin1Case::Upper(K)));
+        std::set<char> OnWords, InLetterLines;
+        for (uint64_t Seed = 1; Seed <= 30; ++Seed) {
+            TDrillMaker Maker(Words, Known, C.New, Seed, C.Language);
+            for (const std::string& L : Maker.WordLines(8))
+                for (const std::string& T : Split(L, " ")) {
+                    const std::string Bare = T.substr(0, T.find_first_of(".,"));
+                    EXPECT_TRUE(Words.Contains(Bare)) << T << " in " << L;
+                    if (C.New.find(Bare[0]) != std::string::npos) OnWords.insert(Bare[0]);
+                }
+            for (const std::string& L : Maker.LetterLines(3))
+                for (char K : L)
+                    if (C.New.find(K) != std::string::npos) InLetterLines.insert(K);
+        }
+        EXPECT_EQ(OnWords, std::set<char>(C.OnWords.begin(), C.OnWords.end()));
+        EXPECT_EQ(InLetterLines.size(), C.New.size()); // every capital still drilled
     }
 }
 

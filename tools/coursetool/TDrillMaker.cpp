@@ -68,9 +68,19 @@ TDrillMaker::TDrillMaker(const TWordList& Words, const std::string& Known, const
     for (const std::string& W : FUsable)
         if (Latin1Case::LowerCase(W).find_first_of(FNewLetters) != std::string::npos)
             FFresh.push_back(W);
-    // Nobody glues an accent typed alone to a word.
-    for (unsigned char C : FNewOther)
-        if (!Dead(C)) FDressing.push_back(char(C));
+    // Nobody glues an accent typed alone to a word, and a capital that
+    // begins no word would only make up a letter group.
+    for (unsigned char C : FNewOther) {
+        if (Dead(C)) continue;
+        if (IsCapital(C)) {
+            const char Small = char(Latin1Case::Lower(C));
+            bool Begins = false;
+            for (const std::string& W : FUsable)
+                Begins = Begins || W[0] == char(C) || W[0] == Small;
+            if (!Begins) continue;
+        }
+        FDressing.push_back(char(C));
+    }
 }
 
 std::string TDrillMaker::Group(const std::string& From, const std::string& Must, size_t Length) {

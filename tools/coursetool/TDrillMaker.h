@@ -25,8 +25,9 @@ public:
 
     // Lines of real words (Width characters at most), most of them holding a
     // new key; the new punctuation, digits and capitals are worked into them,
-    // but no dead key (left to the letter lines). Letter groups stand in when
-    // the known keys make no words.
+    // but no dead key and no capital that begins none of the words (both
+    // left to the letter lines). Letter groups stand in when the known keys
+    // make no words.
     std::vector<std::string> WordLines(int Count, size_t Width = 44);
 
     // Real words for a falling-words game, one per entry, at least 3 letters.
