@@ -9,6 +9,7 @@
 #include "tools/coursetool/TCoverage.h"
 #include "tools/coursetool/TDrillMaker.h"
 #include "tools/coursetool/TLayoutChars.h"
+#include "tools/coursetool/TPictureText.h"
 #include "tools/coursetool/TSentenceMaker.h"
 
 #include <gtest/gtest.h>
@@ -439,6 +440,48 @@ TEST(CourseTool, WordLinesGiveCapitalsOnlyToWordsThatBeginWithThem) {
         }
         EXPECT_EQ(OnWords, std::set<char>(C.OnWords.begin(), C.OnWords.end()));
         EXPECT_EQ(InLetterLines.size(), C.New.size()); // every capital still drilled
+    }
+}
+
+// A chapter picture speaks the course's language: its title, the fingers of
+// the new keys by hand, and the Shift or Alt Gr key to hold (Alt Gr with the
+// right thumb). UTF-8.
+TEST(CourseTool, ChapterPicturesNameTheFingersInTheCoursesLanguage) {
+    const std::string AppDir = std::getenv("CLAVORA_APP_DIR");
+    struct TCase {
+        const char* Layout;
+        const char* Language;
+        std::string New;
+        std::string Title, Legend, Note;
+        int Shift;
+        bool AltGr;
+    } Cases[] = {
+        {"qwerty.kbd", "en", "ru", "New keys", "left: index\nright: index", "", 0, false},
+        {"qwertz.kbd", "de", "fj", "Neue Tasten", "links: Zeigefinger\nrechts: Zeigefinger", "", 0,
+         false},
+        {"qwertz.kbd", "de", "aA\xF6", "Neue Tasten",
+         "links: kleiner Finger\nrechts: kleiner Finger",
+         "Umschalttaste mit der anderen Hand halten", 2, false},
+        {"qwertz.kbd", "de", "@\xB5", "Neue Tasten",
+         "links: kleiner Finger\nrechts: Zeigefinger, Daumen",
+         "Alt Gr mit dem rechten Daumen halten", 0, true},
+        {"nordic.kbd", "sv", "SK", "Nya tangenter",
+         "v\xC3\xA4nster: ringfinger\nh\xC3\xB6ger: l\xC3\xA5ngfinger",
+         "h\xC3\xA5ll skift med andra handen", 3, false},
+        {"nordic.kbd", "sv", "\xB5", "Nya tangenter", "h\xC3\xB6ger: pekfinger, tumme",
+         "h\xC3\xA5ll Alt Gr med h\xC3\xB6ger tumme", 0, true},
+        {"qwerty.kbd", "xx", "q", "New keys", "left: little", "", 0, false},
+    };
+    for (const TCase& C : Cases) {
+        SCOPED_TRACE(C.Language + (" " + C.New));
+        TKeyData Layout;
+        ASSERT_EQ(Layout.Load(AppDir + "/" + C.Layout), 1);
+        const TPictureText T = PictureText(Layout, C.New, C.Language);
+        EXPECT_EQ(T.Title, C.Title);
+        EXPECT_EQ(T.Legend, C.Legend);
+        EXPECT_EQ(T.Note, C.Note);
+        EXPECT_EQ(T.Shift, C.Shift);
+        EXPECT_EQ(T.AltGr, C.AltGr);
     }
 }
 
