@@ -1,18 +1,22 @@
 // The course tool: the key groups it refuses, and the lines it makes, which
 // must keep to the keys known and practise the new ones.
 #include "files/TextUtils.h"
+#include "keyboard/TKeyData.h"
+#include "platform/Latin1Case.h"
 #include "tests/support/TestSupport.h"
 #include "tools/coursetool/TBankMaker.h"
 #include "tools/coursetool/TCourseScan.h"
 #include "tools/coursetool/TCoverage.h"
 #include "tools/coursetool/TDrillMaker.h"
 #include "tools/coursetool/TLayoutChars.h"
+#include "tools/coursetool/TPictureText.h"
 #include "tools/coursetool/TSentenceMaker.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <regex>
+#include <set>
 
 namespace {
 
@@ -180,6 +184,92 @@ TEST(CourseTool, SymbolsAreWrittenTheWayPeopleWriteThem) {
     EXPECT_TRUE(std::regex_match(Early.TokenWith('@'), std::regex("@" + Word)));
 }
 
+// A dead key types nothing until the next key, and its accent alone with
+// Space: nobody glues it to a word ("sitzen´", "4^6", "~kan"). Word lines
+// leave it out, a token of it is the accent alone, and the bank's groups for
+// it hold it standing alone; the letter lines still drill it.
+TEST(CourseTool, ADeadKeyStandsAloneAndNeverOnAWord) {
+    const std::string AppDir = std::getenv("CLAVORA_APP_DIR");
+    TWordList Words;
+    for (const char* W : {"sitzen", "hund", "warum", "dort", "morgen", "konnten", "kan", "ide",
+                          "und", "der", "och", "fisk", "garten", "bord", "tisch", "lampe"})
+        Words.AddWord(W, true);
+    const std::string Letters = "abcdefghijklmnopqrstuvwxyz";
+    struct TCase {
+        const char* Layout;
+        const char* Language;
+        std::string New;
+        std::string Dead; // of New, by the layout file's dead key lines
+    } Cases[] = {
+        {"qwertz.kbd", "de", "#+*_<>^\xB0\xB4`", "^\xB4`"},
+        {"nordic.kbd", "sv", "+*_<>\xA7\xBD\xB4`\xA8^", "\xB4`\xA8^"},
+        {"nordic.kbd", "sv", "@\xA3${[]}\\|~\xB5", "~"},
+        {"qwertz.kbd", "de", "@{}[]\\|~\xB5\xB2\xB3", ""}, // the German ~ types at once
+        {"qwerty.kbd", "en", "^`~", ""},
+    };
+    for (const TCase& C : Cases) {
+        SCOPED_TRACE(C.Layout + (" " + C.New));
+        TKeyData Layout;
+        ASSERT_EQ(Layout.Load(AppDir + "/" + C.Layout), 1);
+        std::string Dead;
+        for (unsigned char K : C.New)
+            if (Layout.IsDeadKey(char(K))) Dead.push_back(char(K));
+        EXPECT_EQ(Dead, C.Dead);
+        const std::string Known = Letters + "0123456789.,/" + C.New;
+        bool Drilled = false, Dressed = false;
+        for (uint64_t Seed = 1; Seed <= 20; ++Seed) {
+            TDrillMaker Maker(Words, Known, C.New, Seed, C.Language, Dead);
+            for (const std::string& L : Maker.WordLines(8)) {
+                EXPECT_EQ(L.find_first_of(Dead), std::string::npos) << L;
+                Dressed = Dressed || L.find_first_of(C.New) != std::string::npos;
+            }
+            for (const std::string& L : Maker.LetterLines(3))
+                Drilled = Drilled || Dead.empty() || L.find_first_of(Dead) != std::string::npos;
+            for (char K : Dead) {
+                EXPECT_EQ(Maker.TokenWith(K), std::string(1, K));
+                EXPECT_EQ(Maker.Decorate("hund", K), "");
+            }
+        }
+        EXPECT_TRUE(Drilled);
+        EXPECT_TRUE(Dressed); // the other new signs still go on words
+    }
+    // On a keyboard without dead keys the same signs dress words.
+    TDrillMaker English(Words, Letters + "^`~/", "^`~", 5, "en");
+    EXPECT_EQ(English.Decorate("hund", '`'), "`hund`");
+    EXPECT_EQ(English.Decorate("hund", '~'), "~/hund");
+
+    // The bank: a group of German dead keys after the home keys.
+    TScopedTempDir Dir;
+    std::string Course = "$description=Test\ncontents name=Test\n";
+    for (const char* G : {"fj", "dk", "sl", "a;", "gh", "ei", "ru", "to", "nm", "^\xB4`"})
+        Course += std::string("begin chapter\nnew keys=") + G +
+                  "\nchapter name=1;x\nbegin exercise\nend exercise\nend chapter\n";
+    WriteFileBytes(Dir / "course.cnt", Course);
+    WriteFileBytes(Dir / "lexicon.txt", "pattern=D N V D N\nD der die\nN hund tisch garten\n"
+                                        "V sieht holt\n");
+    TCourseScan Scan;
+    std::string Error;
+    ASSERT_TRUE(Scan.Load(Dir / "course.cnt", Error)) << Error;
+    TSentenceMaker Sentences;
+    ASSERT_TRUE(Sentences.Load(Dir / "lexicon.txt"));
+    TBankMaker Bank(Scan, Words, Sentences, "^\xB4`");
+    ASSERT_TRUE(Bank.Make(Error)) << Error;
+    int Groups = 0;
+    for (const TBankEntry& E : Bank.Entries()) {
+        if (std::string("^\xB4`").find(char(E.Char)) == std::string::npos) continue;
+        ++Groups;
+        for (int I = E.First; I < E.First + E.Count; ++I) {
+            const std::string& Entry = Bank.Slots()[size_t(I)];
+            EXPECT_NE(Entry.find(char(E.Char)), std::string::npos) << Entry;
+            for (const std::string& T : Split(Entry, " "))
+                if (T.find_first_of("^\xB4`") != std::string::npos) {
+                    EXPECT_EQ(T.size(), 1u) << Entry;
+                }
+        }
+    }
+    EXPECT_EQ(Groups, 6); // words and sentences for each of the three
+}
+
 // The words group a learner at a level gets for a key: the first group in
 // the bank's order for that key whose level the learner has reached.
 const TBankEntry* GroupFor(const TBankMaker& Bank, unsigned char Key, int Kind, int Level) {
@@ -308,6 +398,90 @@ TEST(CourseTool, CapitalisedWordsAreFoldedBeforeCapitalsAndKeptAsWrittenAfter) {
     for (const std::string& S : Later) {
         EXPECT_EQ(S.find("hund"), std::string::npos) << S;
         EXPECT_EQ(S.find("katze"), std::string::npos) << S;
+    }
+}
+
+// Word texts hold words: a capital that begins no word of the list is left
+// to the letter lines, never written as a made-up group ("Yök", "Xjv").
+TEST(CourseTool, WordLinesGiveCapitalsOnlyToWordsThatBeginWithThem) {
+    const std::string Letters = "abcdefghijklmnopqrstuvwxyz\xE4\xF6\xFC\xE5\xDF";
+    struct TCase {
+        const char* Language;
+        std::vector<std::string> Words;
+        std::string New;     // the capitals taught
+        std::string OnWords; // those some word begins with, worked out by hand
+    } Cases[] = {
+        {"de",
+         {"Haus", "Tisch", "und", "der", "ist", "hier", "gern", "Rad", "\xC4pfel"},
+         "ABCDEFGHIJKLMNOPQRSTUVWXYZ\xC4\xD6\xDC",
+         "DGHIRTU\xC4"},
+        {"sv", {"och", "fisk", "\xE5r", "bord", "hus", "zon"}, "XYZ\xC5\xC4\xD6OH", "ZO\xC5H"},
+    };
+    for (const TCase& C : Cases) {
+        SCOPED_TRACE(C.Language);
+        TWordList Words;
+        for (const std::string& W : C.Words)
+            Words.AddWord(W, true);
+        std::string Known = Letters + ".,";
+        for (unsigned char K : Letters)
+            if (Latin1Case::Upper(K) != K) Known.push_back(char(Latin1Case::Upper(K)));
+        std::set<char> OnWords, InLetterLines;
+        for (uint64_t Seed = 1; Seed <= 30; ++Seed) {
+            TDrillMaker Maker(Words, Known, C.New, Seed, C.Language);
+            for (const std::string& L : Maker.WordLines(8))
+                for (const std::string& T : Split(L, " ")) {
+                    const std::string Bare = T.substr(0, T.find_first_of(".,"));
+                    EXPECT_TRUE(Words.Contains(Bare)) << T << " in " << L;
+                    if (C.New.find(Bare[0]) != std::string::npos) OnWords.insert(Bare[0]);
+                }
+            for (const std::string& L : Maker.LetterLines(3))
+                for (char K : L)
+                    if (C.New.find(K) != std::string::npos) InLetterLines.insert(K);
+        }
+        EXPECT_EQ(OnWords, std::set<char>(C.OnWords.begin(), C.OnWords.end()));
+        EXPECT_EQ(InLetterLines.size(), C.New.size()); // every capital still drilled
+    }
+}
+
+// A chapter picture speaks the course's language: its title, the fingers of
+// the new keys by hand, and the Shift or Alt Gr key to hold (Alt Gr with the
+// right thumb). UTF-8.
+TEST(CourseTool, ChapterPicturesNameTheFingersInTheCoursesLanguage) {
+    const std::string AppDir = std::getenv("CLAVORA_APP_DIR");
+    struct TCase {
+        const char* Layout;
+        const char* Language;
+        std::string New;
+        std::string Title, Legend, Note;
+        int Shift;
+        bool AltGr;
+    } Cases[] = {
+        {"qwerty.kbd", "en", "ru", "New keys", "left: index\nright: index", "", 0, false},
+        {"qwertz.kbd", "de", "fj", "Neue Tasten", "links: Zeigefinger\nrechts: Zeigefinger", "", 0,
+         false},
+        {"qwertz.kbd", "de", "aA\xF6", "Neue Tasten",
+         "links: kleiner Finger\nrechts: kleiner Finger",
+         "Umschalttaste mit der anderen Hand halten", 2, false},
+        {"qwertz.kbd", "de", "@\xB5", "Neue Tasten",
+         "links: kleiner Finger\nrechts: Zeigefinger, Daumen",
+         "Alt Gr mit dem rechten Daumen halten", 0, true},
+        {"nordic.kbd", "sv", "SK", "Nya tangenter",
+         "v\xC3\xA4nster: ringfinger\nh\xC3\xB6ger: l\xC3\xA5ngfinger",
+         "h\xC3\xA5ll skift med andra handen", 3, false},
+        {"nordic.kbd", "sv", "\xB5", "Nya tangenter", "h\xC3\xB6ger: pekfinger, tumme",
+         "h\xC3\xA5ll Alt Gr med h\xC3\xB6ger tumme", 0, true},
+        {"qwerty.kbd", "xx", "q", "New keys", "left: little", "", 0, false},
+    };
+    for (const TCase& C : Cases) {
+        SCOPED_TRACE(C.Language + (" " + C.New));
+        TKeyData Layout;
+        ASSERT_EQ(Layout.Load(AppDir + "/" + C.Layout), 1);
+        const TPictureText T = PictureText(Layout, C.New, C.Language);
+        EXPECT_EQ(T.Title, C.Title);
+        EXPECT_EQ(T.Legend, C.Legend);
+        EXPECT_EQ(T.Note, C.Note);
+        EXPECT_EQ(T.Shift, C.Shift);
+        EXPECT_EQ(T.AltGr, C.AltGr);
     }
 }
 

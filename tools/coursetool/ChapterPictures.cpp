@@ -1,17 +1,22 @@
 // Draws the chapter pictures of a course (185 x 313 units): the keys the
 // chapter adds, large; the keyboard with those keys lit in the colour of their
 // finger (and the Shift key they need), the keys known before in white; and
-// both hands with the fingers that type the new keys lit. A picture has two
+// both hands with the fingers that type the new keys lit, named under them in
+// the course's language (from its layout, or --language en|de|sv); the Alt
+// Gr key and the right thumb when the keys need Alt Gr. A picture has two
 // pixels a unit, stored as a resolution of 192 dots per inch, as the program's
 // own pictures are, so that a book drawn larger shows it crisp.
 //
-//   clavora_chapterpics --course F.cnt --layout F.kbd --out DIR
+//   clavora_chapterpics --course F.cnt --layout F.kbd --out DIR [--language en|de|sv]
 // Each chapter's picture is written under the name its "picture" line gives.
 #include "keyboard/TKeyData.h"
 #include "platform/Latin1.h"
+#include "tools/coursetool/TAvoidList.h"
 #include "tools/coursetool/TCourseScan.h"
+#include "tools/coursetool/TPictureText.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -56,21 +61,36 @@ QFont Sans(int Px, bool Bold) {
     return F;
 }
 
-// What the big caption shows: the keys themselves, or a range for a long group.
+// What the big caption shows: the keys themselves, a long run of letters or
+// digits as a range ("A \u2013 Z \u00c4 \u00d6 \u00dc").
 QString Caption(const std::string& Keys) {
-    bool Run = Keys.size() > 6;
-    for (unsigned char C : Keys)
-        if (!isalnum(C)) Run = false;
-    if (!Run) {
-        QString S;
-        for (char C : Keys) {
-            if (!S.isEmpty()) S += QLatin1Char(' ');
-            S += ToQ(std::string(1, C));
-        }
-        return S;
+    size_t Run = 0;
+    while (Run < Keys.size() && isalnum(static_cast<unsigned char>(Keys[Run])))
+        ++Run;
+    QString S;
+    size_t From = 0;
+    if (Run > 6) {
+        S = ToQ(std::string(1, Keys.front())) + QString::fromUtf8(" \u2013 ") +
+            ToQ(std::string(1, Keys[Run - 1]));
+        From = Run;
     }
-    return ToQ(std::string(1, Keys.front())) + QString::fromUtf8(" \u2013 ") +
-           ToQ(std::string(1, Keys.back()));
+    for (size_t I = From; I < Keys.size(); ++I) {
+        if (!S.isEmpty()) S += QLatin1Char(' ');
+        S += ToQ(std::string(1, Keys[I]));
+    }
+    return S;
+}
+
+// The largest of the sizes at which Text, wrapped, fits into Box.
+QFont Fitting(const QString& Text, const QRectF& Box, std::initializer_list<int> Sizes, bool Bold) {
+    QFont F;
+    for (int Px : Sizes) {
+        F = Sans(Px, Bold);
+        const QRectF Need =
+            QFontMetricsF(F).boundingRect(Box, Qt::AlignCenter | Qt::TextWordWrap, Text);
+        if (Need.width() <= Box.width() && Need.height() <= Box.height()) break;
+    }
+    return F;
 }
 
 // Key caps: row offsets in key widths, as on a real keyboard.
@@ -78,7 +98,7 @@ const double RowOffset[5] = {0, 0, 1.5, 1.8, 1.3};
 const int RowKeys[5] = {0, 13, 12, 12, 11};
 
 void DrawKeyboard(QPainter& P, const TKeyData& Layout, const std::set<int>& Lit,
-                  const std::set<int>& Known, int Shift, double Top) {
+                  const std::set<int>& Known, int Shift, bool AltGr, double Top) {
     const double Unit = 12.0, Cap = 11.0, Left = 2.5;
     P.setFont(Sans(7, false));
     for (int Row = 1; Row <= 4; ++Row)
@@ -107,22 +127,28 @@ void DrawKeyboard(QPainter& P, const TKeyData& Layout, const std::set<int>& Lit,
     const QRectF RightShift(Left + (RowOffset[4] + 11) * Unit, Row4,
                             180 - (RowOffset[4] + 11) * Unit, Cap);
     const QRectF Space(Left + 3.5 * Unit, Top + 4 * Unit, 7 * Unit, Cap);
-    for (const auto& [R, Lights] : {std::pair{LeftShift, Shift == 1},
-                                    std::pair{RightShift, Shift == 2}, std::pair{Space, false}}) {
+    // Alt Gr lies right of the space bar.
+    const QRectF AltGrKey(Space.right() + 1, Top + 4 * Unit, 2 * Unit - 1, Cap);
+    for (const auto& [R, Lights] : {std::pair{LeftShift, Shift == 1 || Shift == 3},
+                                    std::pair{RightShift, Shift == 2 || Shift == 3},
+                                    std::pair{Space, false}, std::pair{AltGrKey, AltGr}}) {
         P.setPen(QPen(QColor(90, 90, 90), 0.8));
         P.setBrush(Lights ? QColor(110, 110, 110) : QColor(225, 225, 220));
         P.drawRoundedRect(R, 1.5, 1.5);
     }
+    P.setFont(Sans(6, false));
+    P.setPen(AltGr ? Qt::white : QColor(60, 60, 60));
+    P.drawText(AltGrKey, Qt::AlignCenter, QStringLiteral("Alt Gr"));
 }
 
 // One hand seen from above; Mirror draws the right hand. Fingers 1-4 from the
 // outside in (little to index) for the left hand.
-void DrawHand(QPainter& P, double X, bool Right, const std::set<int>& Lit) {
+void DrawHand(QPainter& P, double X, bool Right, const std::set<int>& Lit, bool ThumbLit) {
     const double Heights[4] = {46, 58, 64, 56};
     const double Widths[4] = {15, 16, 17, 17};
     const double Top = 178;
     QPainterPath Palm;
-    Palm.addRoundedRect(QRectF(X, Top + 42, 76, 62), 18, 18);
+    Palm.addRoundedRect(QRectF(X, Top + 42, 76, 48), 18, 18);
     P.setPen(QPen(QColor(150, 110, 90), 1));
     P.setBrush(QColor(244, 214, 190));
     P.drawPath(Palm);
@@ -139,11 +165,12 @@ void DrawHand(QPainter& P, double X, bool Right, const std::set<int>& Lit) {
     }
     // The thumb lies toward the middle.
     QRectF Thumb(Right ? X - 12 : X + 62, Top + 70, 26, 15);
-    P.setBrush(Lit.count(9) ? FingerColour(9) : QColor(244, 214, 190));
+    P.setBrush(ThumbLit ? QColor(110, 110, 110) : QColor(244, 214, 190));
     P.drawRoundedRect(Thumb, 7, 7);
 }
 
-QImage Picture(const TKeyData& Layout, const std::string& New, const std::string& Before) {
+QImage Picture(const TKeyData& Layout, const std::string& New, const std::string& Before,
+               const std::string& Language) {
     QImage Img(W * Density, H * Density, QImage::Format_RGB32);
     // The painter works in units.
     Img.setDevicePixelRatio(Density);
@@ -160,55 +187,41 @@ QImage Picture(const TKeyData& Layout, const std::string& New, const std::string
     P.setBrush(Qt::NoBrush);
     P.drawRect(QRectF(0.5, 0.5, W - 1, H - 1));
 
+    const TPictureText Text = PictureText(Layout, New, Language);
     std::set<int> Lit, Known, Fingers;
-    int Shift = 0;
     for (char C : New) {
         const int Key = Layout.KeyOf(C);
         if (Key < 1) continue;
         Lit.insert(Key);
         Fingers.insert(Layout.FingerOf(C));
-        const int Mod = Layout.ModifierOf(C);
-        if (Mod == 1 || Mod == 2) Shift = Shift && Shift != Mod ? 3 : Mod;
     }
     for (char C : Before)
         if (Layout.KeyOf(C) > 0) Known.insert(Layout.KeyOf(C));
 
     P.setPen(QColor(70, 60, 50));
     P.setFont(Sans(13, false));
-    P.drawText(QRectF(0, 8, W, 18), Qt::AlignCenter, QStringLiteral("New keys"));
+    P.drawText(QRectF(0, 8, W, 18), Qt::AlignCenter, QString::fromStdString(Text.Title));
     const QString Big = Caption(New);
-    P.setFont(Sans(Big.size() <= 5 ? 40 : Big.size() <= 11 ? 28 : 19, true));
+    const QRectF BigBox(4, 26, W - 8, 70);
+    P.setFont(Fitting(Big, BigBox, {40, 28, 19, 15, 12}, true));
     P.setPen(QColor(40, 40, 40));
-    P.drawText(QRectF(4, 26, W - 8, 70), Qt::AlignCenter | Qt::TextWordWrap, Big);
+    P.drawText(BigBox, Qt::AlignCenter | Qt::TextWordWrap, Big);
 
-    DrawKeyboard(P, Layout, Lit, Known, Shift, 104);
-    if (Shift == 3) {
-        DrawKeyboard(P, Layout, Lit, Known, 1, 104);
-        DrawKeyboard(P, Layout, Lit, Known, 2, 104);
-    }
+    DrawKeyboard(P, Layout, Lit, Known, Text.Shift, Text.AltGr, 104);
 
-    DrawHand(P, 8, false, Fingers);
-    DrawHand(P, W - 84, true, Fingers);
+    DrawHand(P, 8, false, Fingers, false);
+    DrawHand(P, W - 84, true, Fingers, Text.AltGr);
 
-    // The fingers by name, under the hands.
-    std::map<int, const char*> Names = {{1, "little"}, {2, "ring"},   {3, "middle"}, {4, "index"},
-                                        {5, "index"},  {6, "middle"}, {7, "ring"},   {8, "little"}};
-    QString Left, Right;
-    for (int F : Fingers) {
-        if (F >= 1 && F <= 4)
-            Left += (Left.isEmpty() ? QString() : QStringLiteral(", ")) + QLatin1String(Names[F]);
-        if (F >= 5 && F <= 8)
-            Right += (Right.isEmpty() ? QString() : QStringLiteral(", ")) + QLatin1String(Names[F]);
-    }
-    P.setFont(Sans(10, false));
+    // The fingers by name, under the hands, and what to hold above them.
+    const QString Legend = QString::fromStdString(Text.Legend);
+    const QRectF LegendBox(6, 271, W - 12, 39);
+    P.setFont(Fitting(Legend, LegendBox, {10, 9, 8, 7}, false));
     P.setPen(QColor(70, 60, 50));
-    if (!Left.isEmpty())
-        P.drawText(QRectF(6, 284, W - 12, 13), Qt::AlignLeft, QStringLiteral("left: ") + Left);
-    if (!Right.isEmpty())
-        P.drawText(QRectF(6, 297, W - 12, 13), Qt::AlignLeft, QStringLiteral("right: ") + Right);
-    P.setFont(Sans(9, false));
-    P.drawText(QRectF(0, 167, W, 13), Qt::AlignCenter,
-               Shift ? QStringLiteral("hold Shift with the other hand") : QString());
+    P.drawText(LegendBox, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, Legend);
+    const QString Note = QString::fromStdString(Text.Note);
+    const QRectF NoteBox(2, 165, W - 4, 14);
+    P.setFont(Fitting(Note, NoteBox, {9, 8, 7, 6}, false));
+    P.drawText(NoteBox, Qt::AlignCenter | Qt::TextWordWrap, Note);
     return Img;
 }
 
@@ -230,12 +243,15 @@ int main(int Argc, char** Argv) {
         std::fprintf(stderr, "clavora_chapterpics: cannot read %s\n", Opt["layout"].c_str());
         return 1;
     }
+    // The course's language, as the course tool finds it.
+    const std::string Language =
+        Opt["language"].empty() ? TAvoidList::LanguageOfLayout(Course.Keyboard()) : Opt["language"];
     int Written = 0;
     for (const TScannedChapter& Ch : Course.Chapters()) {
         if (Ch.Picture.empty() || Ch.NewKeys.empty()) continue;
         const std::string Before = Course.KnownAt(Ch.Groups - 1);
         const std::string Path = Opt["out"] + "/" + Ch.Picture;
-        if (!Picture(Layout, Ch.NewKeys, Before)
+        if (!Picture(Layout, Ch.NewKeys, Before, Language)
                  .save(QString::fromLocal8Bit(Path.c_str()), "PNG",
                        0 /* strongest compression */)) {
             std::fprintf(stderr, "clavora_chapterpics: cannot write %s\n", Path.c_str());

@@ -22,13 +22,13 @@ constexpr size_t FewestWords = 12;
 } // namespace
 
 TBankMaker::TBankMaker(const TCourseScan& Course, const TWordList& Words,
-                       const TSentenceMaker& Sentences)
+                       const TSentenceMaker& Sentences, const std::string& DeadKeys)
     : FCourse(Course), FWords(Words), FSentences(Sentences),
-      FLanguage(TAvoidList::LanguageOfLayout(Course.Keyboard())) {}
+      FLanguage(TAvoidList::LanguageOfLayout(Course.Keyboard())), FDeadKeys(DeadKeys) {}
 
 std::vector<std::string> TBankMaker::WordsFor(unsigned char C, int Level, uint64_t Seed) {
     const std::string Known = FCourse.KnownAt(Level);
-    TDrillMaker Maker(FWords, Known, std::string(1, char(C)), Seed, FLanguage);
+    TDrillMaker Maker(FWords, Known, std::string(1, char(C)), Seed, FLanguage, FDeadKeys);
     std::vector<std::string> Out;
     std::set<std::string> Seen;
     if (IsSmallLetter(C)) {
@@ -69,7 +69,8 @@ std::vector<std::string> TBankMaker::RowsFor(unsigned char C, int Level, uint64_
         Rows = FSentences.Make(Known, C, RowsPerGroup, Seed);
     } else {
         // Sentences of known words with the key worked in.
-        TDrillMaker Maker(FWords, FCourse.KnownAt(Level), std::string(1, char(C)), Seed, FLanguage);
+        TDrillMaker Maker(FWords, FCourse.KnownAt(Level), std::string(1, char(C)), Seed, FLanguage,
+                          FDeadKeys);
         const std::vector<std::string> Plain = FSentences.Make(Known, 0, RowsPerGroup * 2, Seed);
         for (size_t I = 0; I < Plain.size() && Rows.size() < RowsPerGroup; ++I) {
             std::string S = Plain[I];

@@ -31,7 +31,9 @@ class TBankMaker {
 public:
     static constexpr size_t MaxEntries = 200;
 
-    TBankMaker(const TCourseScan& Course, const TWordList& Words, const TSentenceMaker& Sentences);
+    // DeadKeys are those of the course's layout: their accents stand alone.
+    TBankMaker(const TCourseScan& Course, const TWordList& Words, const TSentenceMaker& Sentences,
+               const std::string& DeadKeys = "");
 
     // False with Error when the course has too many keys for one bank.
     bool Make(std::string& Error);
@@ -46,6 +48,7 @@ private:
     const TWordList& FWords;
     const TSentenceMaker& FSentences;
     std::string FLanguage; // of the course, from its layout
+    std::string FDeadKeys;
     std::vector<TBankEntry> FEntries;
     std::vector<std::string> FSlots;
     void AddGroup(unsigned char C, int Level, int Kind);

@@ -49,8 +49,8 @@ char Opening(unsigned char C) {
 } // namespace
 
 TDrillMaker::TDrillMaker(const TWordList& Words, const std::string& Known, const std::string& New,
-                         uint64_t Seed, const std::string& Language)
-    : FKnown(Known), FNew(New), FLanguage(Language), FRandom(Seed) {
+                         uint64_t Seed, const std::string& Language, const std::string& DeadKeys)
+    : FKnown(Known), FNew(New), FLanguage(Language), FDeadKeys(DeadKeys), FRandom(Seed) {
     for (unsigned char C : New) {
         if (IsSmall(C))
             FNewLetters.push_back(char(C));
@@ -68,6 +68,19 @@ TDrillMaker::TDrillMaker(const TWordList& Words, const std::string& Known, const
     for (const std::string& W : FUsable)
         if (Latin1Case::LowerCase(W).find_first_of(FNewLetters) != std::string::npos)
             FFresh.push_back(W);
+    // Nobody glues an accent typed alone to a word, and a capital that
+    // begins no word would only make up a letter group.
+    for (unsigned char C : FNewOther) {
+        if (Dead(C)) continue;
+        if (IsCapital(C)) {
+            const char Small = char(Latin1Case::Lower(C));
+            bool Begins = false;
+            for (const std::string& W : FUsable)
+                Begins = Begins || W[0] == char(C) || W[0] == Small;
+            if (!Begins) continue;
+        }
+        FDressing.push_back(char(C));
+    }
 }
 
 std::string TDrillMaker::Group(const std::string& From, const std::string& Must, size_t Length) {
@@ -249,6 +262,7 @@ std::string TDrillMaker::Apostrophe(const std::string& Word) {
 }
 
 std::string TDrillMaker::Decorate(const std::string& Word, unsigned char C) {
+    if (Dead(C)) return {};
     const std::string Num = Number(0);
     switch (C) {
     case ',':
@@ -374,6 +388,8 @@ std::string TDrillMaker::Decorate(const std::string& Word, unsigned char C) {
 }
 
 std::string TDrillMaker::TokenWith(unsigned char C) {
+    // A dead key types its accent alone when Space follows it.
+    if (Dead(C)) return std::string(1, char(C));
     if (IsCapital(C)) {
         // A word written with the capital (a German noun), or else a word
         // that starts a sentence.
@@ -413,11 +429,11 @@ std::vector<std::string> TDrillMaker::WordLines(int Count, size_t Width) {
         int Dressed = 0, Skipped = 0;
         while (true) {
             std::string W = FRandom.Chance(70) ? Pool[FRandom.Below(Top)] : PlainWord();
-            bool Dress = !FNewOther.empty() &&
+            bool Dress = !FDressing.empty() &&
                          (FRandom.Chance(30) || (Dressed == 0 && Line.size() > Width / 2));
             FStartsSentence = false;
             if (Dress) {
-                const unsigned char C = static_cast<unsigned char>(FRandom.Pick(FNewOther));
+                const unsigned char C = static_cast<unsigned char>(FRandom.Pick(FDressing));
                 W = TokenWith(C);
                 ++Dressed;
             }

@@ -6,13 +6,15 @@
 //   --words LIST [--prefer LIST] [--avoid LIST] [--fold-capitals] [--language en|de|sv]
 // Commands:
 //   clavora_coursetool make   --course F.cnt --out DIR [--layout F.kbd] WORD OPTIONS
-//   clavora_coursetool bank   --course F.cnt --lexicon F --hdr F.hdr --dta F.dta WORD OPTIONS
+//   clavora_coursetool bank   --course F.cnt --lexicon F --hdr F.hdr --dta F.dta [--layout F.kbd]
+//                             WORD OPTIONS
 //   clavora_coursetool report --course F.cnt --dir DIR WORD OPTIONS
 //   clavora_coursetool check  --course F.cnt --layout F.kbd
 // --fold-capitals takes the capitalised words (nouns) of the preferred list:
 // in small letters before the course teaches capitals, as written from then
 // on. The language (for the avoid list, prices, apostrophes and capitals) is
-// the one the course's layout is for unless --language names it.
+// the one the course's layout is for unless --language names it. The dead
+// keys of --layout are kept off words and out of symbol tokens.
 #include "tools/coursetool/TBankMaker.h"
 #include "tools/coursetool/TCourseScan.h"
 #include "tools/coursetool/TCoverage.h"
@@ -48,6 +50,17 @@ int Fail(const std::string& Message) {
 std::string Language(const TCourseScan& Course) {
     return Opt("language").empty() ? TAvoidList::LanguageOfLayout(Course.Keyboard())
                                    : Opt("language");
+}
+
+// The dead keys of the --layout file: their accents are typed alone, never
+// on a word. None without a layout (the layout was checked at the start).
+std::string DeadKeys() {
+    TKeyData Layout;
+    std::string Dead;
+    if (Opt("layout").empty() || Layout.Load(Opt("layout")) != 1) return Dead;
+    for (int C = 1; C < 256; ++C)
+        if (Layout.IsDeadKey(char(C))) Dead.push_back(char(C));
+    return Dead;
 }
 
 bool LoadWords(TWordList& Words, const TCourseScan& Course) {
@@ -88,6 +101,7 @@ int Make(const TCourseScan& Course) {
     TWordList Words;
     if (!LoadWords(Words, Course)) return 1;
     const std::string Dir = Opt("out");
+    const std::string Dead = DeadKeys();
     int Written = 0;
     int Number = 0;
     for (const TScannedChapter& Ch : Course.Chapters()) {
@@ -104,7 +118,7 @@ int Make(const TCourseScan& Course) {
             // Each event knows the groups up to its own line; the chapter's last group is the most.
             const std::string Known = Course.KnownAt(Ch.Groups);
             const uint64_t Seed = uint64_t(Number) * 100 + Kind.size();
-            TDrillMaker Maker(Words, Known, Ch.NewKeys, Seed, Language(Course));
+            TDrillMaker Maker(Words, Known, Ch.NewKeys, Seed, Language(Course), Dead);
             std::vector<std::string> Lines;
             if (Kind == "keys") {
                 Lines = {Ch.NewKeys, Shuffled(Ch.NewKeys, Seed)};
@@ -119,7 +133,7 @@ int Make(const TCourseScan& Course) {
             } else if (Kind == "test") {
                 // An exam of words where no text of phrases is written: a
                 // minute's typing at a beginner's pace, 300 characters at least.
-                TDrillMaker Exam(Words, Known, Ch.NewKeys, Seed * 31 + 5, Language(Course));
+                TDrillMaker Exam(Words, Known, Ch.NewKeys, Seed * 31 + 5, Language(Course), Dead);
                 size_t Typed = 0;
                 while (Typed < MinExamCharacters) {
                     const std::vector<std::string> One = Exam.WordLines(1);
@@ -145,7 +159,7 @@ int Bank(const TCourseScan& Course) {
     if (!LoadWords(Words, Course)) return 1;
     TSentenceMaker Sentences;
     if (!Sentences.Load(Opt("lexicon"))) return Fail("cannot read the lexicon " + Opt("lexicon"));
-    TBankMaker Maker(Course, Words, Sentences);
+    TBankMaker Maker(Course, Words, Sentences, DeadKeys());
     std::string Error;
     if (!Maker.Make(Error) || !Maker.Write(Opt("hdr"), Opt("dta"), Error)) return Fail(Error);
     std::map<int, int> PerKey;
