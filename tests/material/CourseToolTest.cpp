@@ -153,7 +153,7 @@ TEST(CourseTool, SymbolsAreWrittenTheWayPeopleWriteThem) {
         {"en", '(', "\\(" + Word + "\\)"},
         {"en", '<', "[0-9]+ < [0-9]+|<" + Word + ">"},
         {"en", '&', Word + " & " + Word},
-        {"en", '_', Word + "_" + Word},
+        {"en", '_', Word + "_" + Word + "(\\.(txt|png|odt|csv))?"},
         {"en", '~', "~/" + Word},
         {"en", '\'', "[A-Za-z']+"},
         {"de", '\'', "'" + Word + "'"},
@@ -179,6 +179,25 @@ TEST(CourseTool, SymbolsAreWrittenTheWayPeopleWriteThem) {
             }
         }
     }
+    // Names of files and folders and markup commands are written in small
+    // letters, whatever the words they are made of.
+    TWordList Nouns;
+    for (const char* W : {"wohin", "Buch", "Garten", "Stifte", "Tisch"})
+        Nouns.AddWord(W, true);
+    const struct {
+        unsigned char Symbol;
+        const char* Form;
+    } Names[] = {
+        {'_', "[a-z]+_[a-z]+(\\.(txt|png|odt|csv))?"},
+        {'~', "~/[a-z]+"},
+        {'\\', "\\\\[a-z]+"},
+    };
+    for (const auto& N : Names)
+        for (uint64_t Seed = 1; Seed <= 20; ++Seed) {
+            TDrillMaker Maker(Nouns, All, std::string(1, char(N.Symbol)), Seed, "de");
+            const std::string T = Maker.TokenWith(N.Symbol);
+            EXPECT_TRUE(std::regex_match(T, std::regex(N.Form))) << N.Symbol << ": " << T;
+        }
     // Before digits and the full stop are known: no price or address made of words.
     TDrillMaker Early(Words, Letters + "@$", "@$", 3, "en");
     EXPECT_TRUE(std::regex_match(Early.TokenWith('@'), std::regex("@" + Word)));

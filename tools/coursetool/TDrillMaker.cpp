@@ -324,7 +324,8 @@ std::string TDrillMaker::Decorate(const std::string& Word, unsigned char C) {
         if (!Num.empty()) return Num.substr(0, 2) + "^" + Number(0).substr(0, 1);
         return "^" + Word;
     case '~':
-        if (Known('/')) return "~/" + Word;
+        // A folder in the home directory: file names are written in small letters.
+        if (Known('/')) return "~/" + Latin1Case::LowerCase(Word);
         if (!Num.empty()) return "~" + Num;
         return "~" + Word;
     case '`':
@@ -341,13 +342,21 @@ std::string TDrillMaker::Decorate(const std::string& Word, unsigned char C) {
         return P.empty() ? "/" + Word : P;
     }
     case '\\':
-        return "\\" + Word;
+        // A command of a typesetting or markup language.
+        return "\\" + Latin1Case::LowerCase(Word);
     case '|':
         return Word + " | " + PlainWord();
     case '-':
         return Hyphenated(Word);
-    case '_':
-        return Word + "_" + PlainWord();
+    case '_': {
+        // A file or variable name of two words, as people join them.
+        std::string Name = Latin1Case::LowerCase(Word) + "_" + Latin1Case::LowerCase(PlainWord());
+        if (Known('.')) {
+            const std::string Ext = KnownFrom({"txt", "png", "odt", "csv"});
+            if (!Ext.empty()) Name += "." + Ext;
+        }
+        return Name;
+    }
     case 0xA7: // section sign
         return Num.empty() ? "\xA7" + Word : "\xA7 " + Num;
     case 0xB0: // degree
