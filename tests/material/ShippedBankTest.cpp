@@ -105,10 +105,12 @@ TEST_P(ShippedBank, GroupsHoldTheirKeyAndOnlyKeysKnownAtTheirLevel) {
                     !IsLetter(static_cast<unsigned char>(Slot[At - 1])) ||
                     !IsLetter(static_cast<unsigned char>(Slot[At + 1])))
                     continue;
-                // Between two letters: a hyphen, an address, a file name or an English contraction.
+                // Between two letters: a hyphen, an address, a path, a file name
+                // (two words joined by an underscore, with its extension) or an
+                // English contraction.
                 const size_t Start = Slot.rfind(' ', At) + 1;
                 const std::string Token = Slot.substr(Start, Slot.find(' ', At) - Start);
-                const bool Address = Token.find_first_of("@/") != std::string::npos;
+                const bool Address = Token.find_first_of("@/_") != std::string::npos;
                 const bool Ok =
                     C == '-' || C == '_' || C == '@' || C == '/' || (C == '.' && Address) ||
                     (C == '\'' && std::string(GetParam().Course) != "Deutsch.cnt" &&
